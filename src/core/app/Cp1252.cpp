@@ -1,0 +1,61 @@
+#include "Cp1252.h"
+
+#include <array>
+
+namespace Cp1252 {
+
+namespace {
+
+// Bytes 80 to 9F; the others equal their Latin-1 character.
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte for a character, or -1 when the code page has none.
+int byteFor(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == c) return int(0x80 + i);
+    return -1;
+}
+
+} // namespace
+
+QString decode(const QByteArray& bytes) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* dst = out.data();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *dst++ = QChar(u >= 0x80 && u < 0xA0 ? kHigh[u - 0x80] : char16_t(u));
+    }
+    return out;
+}
+
+QByteArray encode(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out.append('?');
+            ++i;
+            continue;
+        }
+        const int b = byteFor(c.unicode());
+        out.append(b < 0 ? '?' : char(b));
+    }
+    return out;
+}
+
+bool canEncode(QChar c) {
+    return byteFor(c.unicode()) >= 0;
+}
+
+bool canEncode(const QString& text) {
+    for (const QChar c : text)
+        if (!canEncode(c)) return false;
+    return true;
+}
+
+} // namespace Cp1252

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The program's ways out to the person and the machine. The counter uses only these interfaces; the
+// windows give Qt implementations and the tests give scripted ones.
+
+// Modal message boxes and input boxes. Every box carries the program title as its title.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Warning, Error };
+
+    virtual ~Dialogs() = default;
+    // A message with an OK button.
+    virtual void message(const QString& text, Icon icon) = 0;
+    // A Yes/No question with the question icon; true for Yes.
+    virtual bool question(const QString& text) = 0;
+    // An input box with an empty field; Cancel gives an empty text.
+    virtual QString input(const QString& prompt) = 0;
+};
+
+// The time of day and the date; the timers read time only through it.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// One print job is a run of calls ended by endJob(). Any call may fail (false); the caller then ends
+// the job and reports the failure.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // The page set-up made before the font on every job.
+    virtual bool pageSetup() = 0;
+    virtual bool setFontName(const QString& name) = 0;
+    virtual bool setFontSize(double points) = 0;
+    virtual bool setBold(bool bold) = 0;
+    // One line; a text holding CR LF prints as several lines.
+    virtual bool printLine(const QString& text) = 0;
+    virtual bool endJob() = 0;
+};
+
+// The desktop around the program.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Opens a document with the desktop's viewer; false when that failed.
+    virtual bool open(const QString& path) = 0;
+    virtual void beep() = 0;
+};

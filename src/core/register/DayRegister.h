@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/Language.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The day register on disk: one text file per calendar day in the shop's folder, rewritten whole
+// after every completed operation.
+namespace DayRegister {
+
+// "05-12-2026": the date text of the register's file names.
+QString dateText(const QDate& date);
+
+// "<folder>/VENTAS #05-12-2026.txt" ("SALES #" in English).
+QString filePath(const QString& folder, const QDate& date, const Language& language);
+// "<folder>/Ventas de 05-12-2026.txt": the older name, only ever read.
+QString oldStylePath(const QString& folder, const QDate& date);
+// The n-th split-off file of the day: "<folder>/VENTAS #05-12-2026 (n).txt".
+QString splitPath(const QString& folder, const QDate& date, const Language& language, int n);
+
+// The day's lines: from the day's file, else from the old-style file; nothing when neither can be
+// read. Lines that are blank after trimming are left out; the others are kept exactly as read.
+std::optional<QStringList> load(const QString& folder, const QDate& date, const Language& language);
+
+// Writes the lines to the day's file; a register that is empty after trimming deletes the file.
+bool save(const QString& folder, const QDate& date, const Language& language, const QStringList& lines,
+          QString* error = nullptr);
+
+} // namespace DayRegister

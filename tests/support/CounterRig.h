@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ScriptedPorts.h"
+#include "TempShop.h"
+#include "app/Counter.h"
+
+#include <memory>
+
+// A counter on a temporary shop with scripted ports, as the tests of the rules use it.
+struct CounterRig {
+    explicit CounterRig(const QString& languageCode = QString(), const QString& key = QString())
+        : language(languageCode), userKey(key) {}
+
+    // Creates the counter and runs its load.
+    Counter& start() {
+        counter = std::make_unique<Counter>(shop.path(), Language(language), userKey,
+                                            Counter::Ports{dialogs, clock, printer, shell});
+        counter->load();
+        return *counter;
+    }
+
+    // Types an item into the entry fields and adds it.
+    void add(const QString& quantity, const QString& description, const QString& price,
+             const QString& discount = QStringLiteral("0")) {
+        counter->setField(Counter::Quantity, quantity);
+        counter->setField(Counter::Description, description);
+        counter->setField(Counter::Discount, discount);
+        counter->setField(Counter::Price, price);
+        counter->ePreFactura();
+    }
+
+    QString registerName() const {
+        return QStringLiteral("VENTAS #") + clock.at.date().toString(QStringLiteral("dd-MM-yyyy")) +
+               QStringLiteral(".txt");
+    }
+
+    QString language;
+    QString userKey;
+    TempShop shop;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    RecordingPrinter printer;
+    FakeShell shell;
+    std::unique_ptr<Counter> counter;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/Ports.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// Message and input boxes answered from queues; every box shown is recorded.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        enum Kind { Message, Question, Input } kind;
+        QString text;
+        Icon icon;
+    };
+
+    void message(const QString& text, Icon icon) override;
+    bool question(const QString& text) override;
+    QString input(const QString& prompt) override;
+
+    ScriptedDialogs& answer(bool yes) {
+        questions.enqueue(yes);
+        return *this;
+    }
+    ScriptedDialogs& type(const QString& text) {
+        inputs.enqueue(text);
+        return *this;
+    }
+
+    QStringList messages() const; // texts of the message boxes, in order
+    QStringList questionTexts() const;
+    QStringList prompts() const;
+    void clear() { shown.clear(); }
+
+    QQueue<bool> questions;
+    QQueue<QString> inputs;
+    QList<Shown> shown;
+    int unexpected = 0; // questions or inputs that had no queued answer
+};
+
+// A clock that stands still until told otherwise.
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 5), QTime(14, 35, 0))) : at(start) {}
+    QDateTime now() const override { return at; }
+    QDateTime at;
+};
+
+// Keeps every print job as the lines it would print.
+class RecordingPrinter : public Printer {
+public:
+    struct Job {
+        QStringList lines;
+        QStringList calls; // "font Segoe UI", "size 7", "bold 1", "setup", "line ..."
+    };
+
+    bool pageSetup() override;
+    bool setFontName(const QString& name) override;
+    bool setFontSize(double points) override;
+    bool setBold(bool bold) override;
+    bool printLine(const QString& text) override;
+    bool endJob() override;
+
+    QList<Job> jobs; // finished jobs
+    Job current;
+    bool failing = false;
+
+private:
+    bool record(const QString& call);
+};
+
+// Records what would have been opened and each beep.
+class FakeShell : public Shell {
+public:
+    bool open(const QString& path) override {
+        opened.append(path);
+        return opens;
+    }
+    void beep() override { ++beeps; }
+    QStringList opened;
+    bool opens = true;
+    int beeps = 0;
+};
