@@ -36,10 +36,9 @@ build-test: deps
 test: build-test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# Offscreen grabs of the start window and the main window into docs/.
+# Offscreen grabs of the start window and the main window on the demo shop, into docs/.
 screenshots: build-release
-	QT_QPA_PLATFORM=offscreen build/release/src/vendel --data-dir "$$(mktemp -d)" --screenshots docs
-	@[ -d demo ] && QT_QPA_PLATFORM=offscreen build/release/src/vendel --data-dir "$$(d=$$(mktemp -d); cp -r demo/. $$d; echo $$d)" --screenshots docs
+	QT_QPA_PLATFORM=offscreen build/release/tools/vendel_screenshots demo docs
 
 bench: build-release
 	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

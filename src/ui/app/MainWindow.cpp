@@ -120,11 +120,11 @@ void MainWindow::buildPanel() {
     for (int k = 0; k < 4; ++k) {
         auto* title = new LabelButton(c.text(titles[std::size_t(k)]), m_frmeBoxs);
         title->setObjectName(QStringLiteral("lblTitle%1").arg(k + 4));
-        title->setTextFormat(Qt::PlainText);
         m_lblTitle[std::size_t(k + 4)] = title;
         boxes->addWidget(title, 0, columns[std::size_t(k)]);
         auto* edit = new QLineEdit(m_frmeBoxs);
         edit->setObjectName(QStringLiteral("txtDato%1").arg(k + 1));
+        title->setBuddy(edit); // shows the "&" of a title as the underlined letter of its shortcut
         edit->setToolTip(c.text(tips[std::size_t(k)]));
         edit->setFont(fieldFont);
         edit->installEventFilter(this);
@@ -608,6 +608,9 @@ void MainWindow::applyTheme(const ThemePalette& colours) {
     QPalette p = palette();
     p.setColor(QPalette::Window, toColor(Rgb{10, 10, 10}));
     setPalette(p);
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background:%1; color:white; }"
+                                            "QMenuBar::item:selected { background:%2; }")
+                                 .arg(dark, base));
     renderTabs();
 }
 

@@ -1,0 +1,208 @@
+#include "CounterRig.h"
+
+#include <QTest>
+
+namespace {
+const QString kList = QStringLiteral("VL Lista.txt");
+}
+
+// Adding items to a note: the lines written, the totals and the entry fields afterwards.
+class SaleNoteTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void itemLines_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("discount");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("plain") << "" << "2" << "PAN" << "0" << "12.50" << "2 x PAN de $12.50 = $25.00" << "25.00";
+        QTest::newRow("english") << "EN" << "2" << "PAN" << "0" << "12.50" << "2 x PAN of $12.50 = $25.00" << "25.00";
+        QTest::newRow("discount") << "" << "2" << "PAN" << "10" << "12.50" << "2 x PAN de $12.50 (-10%) = $22.50"
+                                  << "22.50";
+        QTest::newRow("discount cut to whole") << "" << "1" << "X" << "12.7" << "100" << "1 x X de $100.00 (-12%) = $88.00"
+                                               << "88.00";
+        QTest::newRow("negative discount adds") << "" << "2" << "PAN" << "-5" << "12.50"
+                                                << "2 x PAN de $12.50 (+5%) = $26.25" << "26.25";
+        QTest::newRow("price picture grouped") << "" << "2" << "X" << "0" << "1500" << "2 x X de $1,500.00 = $3,000.00"
+                                               << "3,000.00";
+        QTest::newRow("picture chosen by the price") << "" << "20" << "X" << "0" << "600"
+                                                     << "20 x X de $600.00 = $12000.00" << "12,000.00";
+        QTest::newRow("price with commas") << "" << "1" << "X" << "0" << "1,250.00" << "1 x X de $1,250.00 = $1,250.00"
+                                           << "1,250.00";
+        QTest::newRow("quantity kept as typed") << "" << "1.50" << "QUESO" << "0" << "10"
+                                                << "1.50 x QUESO de $10.00 = $15.00" << "15.00";
+        QTest::newRow("garbled quantity counts 0") << "" << "abc" << "X" << "0" << "10" << "abc x X de $10.00 = $0.00"
+                                                   << "0.00";
+        QTest::newRow("placeholder becomes ITEM") << "" << "1" << "  (ninguno) " << "0" << "5"
+                                                  << "1 x ARTÍCULO de $5.00 = $5.00" << "5.00";
+        QTest::newRow("blank description") << "EN" << "1" << "   " << "0" << "5" << "1 x ITEM of $5.00 = $5.00" << "5.00";
+    }
+    void itemLines() {
+        QFETCH(QString, language);
+        QFETCH(QString, quantity);
+        QFETCH(QString, description);
+        QFETCH(QString, discount);
+        QFETCH(QString, price);
+        QFETCH(QString, line);
+        QFETCH(QString, total);
+        CounterRig rig(language);
+        Counter& c = rig.start();
+        c.lblTask_Click(0);
+        rig.add(quantity, description, price, discount);
+        QCOMPARE(c.noteLines(0), QStringList{line});
+        QCOMPARE(c.totalText(), total);
+        QCOMPARE(c.noteStep(0), 3);
+        QVERIFY(c.noteUsed(0));
+        QCOMPARE(c.selectedLine(0), 0);
+    }
+
+    void fieldsAfterAdding() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        rig.add("3", "LECHE", "28.90", "10");
+        QCOMPARE(c.field(Counter::Quantity), QString("1"));
+        QCOMPARE(c.field(Counter::Discount), QString("0"));
+        QCOMPARE(c.field(Counter::Description), QString("LECHE"));
+        QCOMPARE(c.field(Counter::Price), QString("28.90"));
+
+        rig.add("1", "(Ninguno)", "5");
+        QCOMPARE(c.field(Counter::Description), QString("(Ninguno)"));
+        QCOMPARE(c.field(Counter::Price), QString("0.00"));
+    }
+
+    void freeItemAsksFirst_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("yes") << "" << true << QStringList{"3 x BOLSA gratis"};
+        QTest::newRow("yes, english") << "EN" << true << QStringList{"3 x BOLSA free"};
+        QTest::newRow("no") << "" << false << QStringList{};
+    }
+    void freeItemAsksFirst() {
+        QFETCH(QString, language);
+        QFETCH(bool, yes);
+        QFETCH(QStringList, lines);
+        CounterRig rig(language);
+        Counter& c = rig.start();
+        rig.add("2", "PAN", "10");
+        rig.dialogs.clear();
+        rig.dialogs.answer(yes);
+        rig.add("3", "BOLSA", "0.00");
+        QCOMPARE(rig.dialogs.questionTexts().size(), 1);
+        if (language.isEmpty())
+            QCOMPARE(rig.dialogs.questionTexts().first(),
+                     QString("Agregará un artículo como \"gratis\" a la nota, ¿desea continuar?"));
+        QCOMPARE(c.noteLines(1).mid(1), lines);
+        QCOMPARE(c.noteTotal(1), 20.0);
+    }
+
+    void unusablePricesChangeNothing_data() {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<QString>("price");
+        QTest::newRow("negative price") << "1" << "-5";
+        QTest::newRow("amount beyond every number") << "1E300" << "1E300";
+    }
+    void unusablePricesChangeNothing() {
+        QFETCH(QString, quantity);
+        QFETCH(QString, price);
+        CounterRig rig;
+        Counter& c = rig.start();
+        rig.add(quantity, "X", price);
+        QVERIFY(c.noteLines(1).isEmpty());
+        QVERIFY(!c.noteUsed(1));
+        QCOMPARE(c.totalText(), QString("0.00"));
+    }
+
+    void sideNoteTabShowsItsTotal() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        QCOMPARE(c.currentNote(), 1);
+        QCOMPARE(c.tabCaption(1), QString("(nuevo)"));
+        QCOMPARE(c.tabCaption(2), QString("-"));
+        rig.add("2", "PAN", "12.50");
+        QCOMPARE(c.tabCaption(1), QString("$25.00"));
+        QCOMPARE(c.tabCaption(2), QString("(nuevo)"));
+        QVERIFY(c.tabEnabled(2));
+        QCOMPARE(c.tabCaption(0), QString("Registro"));
+    }
+
+    void pickingAnItemFillsTheFields_data() {
+        QTest::addColumn<bool>("seeStock");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("price");
+        QTest::newRow("stock shown") << true << "[10] PAN $12.50 #7501" << "PAN" << "12.50";
+        QTest::newRow("stock hidden") << false << "[2] LÁMPARA $1,250.00 #750" << "LÁMPARA" << "1,250.00";
+        QTest::newRow("no stock, hidden") << false << "VASO $10" << "VASO" << "10.00";
+        QTest::newRow("two symbols") << false << "[1] A $5 $7" << "A" << "5.00";
+    }
+    void pickingAnItemFillsTheFields() {
+        QFETCH(bool, seeStock);
+        QFETCH(QString, line);
+        QFETCH(QString, description);
+        QFETCH(QString, price);
+        CounterRig rig;
+        rig.shop.write(kList, {line});
+        Counter& c = rig.start();
+        if (seeStock) c.mnuSeeStock_Click();
+        c.selectItem(0);
+        QCOMPARE(c.field(Counter::Description), description);
+        QCOMPARE(c.field(Counter::Price), price);
+        QCOMPARE(c.noteStep(c.currentNote()), 2);
+    }
+
+    void pickingALineWithoutCurrencyLeavesTheFields_data() {
+        QTest::addColumn<bool>("seeStock");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no symbol") << false << "[3] NOTA SIN PRECIO";
+        QTest::newRow("stock shown but no bracket") << true << "PAN $3";
+    }
+    void pickingALineWithoutCurrencyLeavesTheFields() {
+        QFETCH(bool, seeStock);
+        QFETCH(QString, line);
+        CounterRig rig;
+        rig.shop.write(kList, {line});
+        Counter& c = rig.start();
+        if (seeStock) c.mnuSeeStock_Click();
+        c.selectItem(0);
+        QCOMPARE(c.field(Counter::Description), QString("(Ninguno)"));
+        QCOMPARE(c.field(Counter::Price), QString("0.00"));
+        QCOMPARE(c.noteStep(c.currentNote()), 1);
+    }
+
+    void priceReminderBlinks_data() {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<bool>("blinks");
+        QTest::newRow("price 0.00") << "PAN" << "0.00" << true;
+        QTest::newRow("price empty") << "PAN" << "" << true;
+        QTest::newRow("price abc") << "PAN" << "abc" << true;
+        QTest::newRow("price with comma") << "PAN" << "1,000.00" << false;
+        QTest::newRow("placeholder") << "(Ninguno)" << "0.00" << false;
+        QTest::newRow("empty description") << "" << "0.00" << false;
+    }
+    void priceReminderBlinks() {
+        QFETCH(QString, description);
+        QFETCH(QString, price);
+        QFETCH(bool, blinks);
+        CounterRig rig;
+        Counter& c = rig.start();
+        c.setField(Counter::Description, description);
+        c.setField(Counter::Price, price);
+        c.tmrAtt_Timer();
+        QCOMPARE(c.priceTitle(), blinks ? QString("* &PRECIO") : QString(" &PRECIO"));
+        c.tmrAtt_Timer();
+        QCOMPARE(c.priceTitle(), QString(" &PRECIO"));
+        c.tmrAtt_Timer();
+        c.setField(Counter::Price, "3");
+        c.tmrAtt_Timer();
+        QCOMPARE(c.priceTitle(), QString(" &PRECIO"));
+    }
+};
+
+QTEST_APPLESS_MAIN(SaleNoteTest)
+#include "sale_note_test.moc"
