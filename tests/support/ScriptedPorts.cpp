@@ -6,6 +6,7 @@ void ScriptedDialogs::message(const QString& text, Icon icon) {
 
 bool ScriptedDialogs::question(const QString& text) {
     shown.append({Shown::Question, text, Icon::None});
+    if (onQuestion) onQuestion(text);
     if (questions.isEmpty()) {
         ++unexpected;
         return false;

@@ -7,6 +7,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 // Message and input boxes answered from queues; every box shown is recorded.
 class ScriptedDialogs : public Dialogs {
 public:
@@ -34,6 +36,8 @@ public:
     QStringList prompts() const;
     void clear() { shown.clear(); }
 
+    // Runs when a question is asked, before it is answered (to look at the files at that moment).
+    std::function<void(const QString&)> onQuestion;
     QQueue<bool> questions;
     QQueue<QString> inputs;
     QList<Shown> shown;

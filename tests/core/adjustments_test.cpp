@@ -1,0 +1,191 @@
+#include "CounterRig.h"
+
+#include <QTest>
+
+// Discounts, interest and cancelled lines, and the total replayed from the lines that stay.
+class AdjustmentsTest : public QObject {
+    Q_OBJECT
+
+    static Counter& sideNoteWith100(CounterRig& rig) {
+        Counter& c = rig.start();
+        rig.dialogs.clear();
+        rig.add("1", "A", "100");
+        return c;
+    }
+
+private Q_SLOTS:
+    void discountThenItemThenInterest() {
+        CounterRig rig;
+        Counter& c = sideNoteWith100(rig);
+        c.eDesc("10%");
+        QCOMPARE(c.noteLines(1).last(), QString("     -10% de descuento"));
+        QCOMPARE(c.totalText(), QString("90.00"));
+        QCOMPARE(c.tabCaption(1), QString("$90.00"));
+        rig.add("1", "B", "10");
+        QCOMPARE(c.totalText(), QString("100.00"));
+        rig.dialogs.type("5%");
+        c.mnuIVA_Click();
+        QCOMPARE(c.noteLines(1).last(), QString("     +5% de interés"));
+        QCOMPARE(c.totalText(), QString("105.00"));
+    }
+
+    void adjustmentLines_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("interest");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("amount discount") << "" << false << "20"
+                                         << "     -$20 de descuento"
+                                         << "80.00";
+        QTest::newRow("amount discount en") << "EN" << false << "20"
+                                            << "     -$20 discount"
+                                            << "80.00";
+        QTest::newRow("percent discount en") << "EN" << false << "7.5%"
+                                             << "     -7.5% discount"
+                                             << "92.50";
+        QTest::newRow("amount with comma") << "" << false << "1,000"
+                                           << "     -$1,000 de descuento"
+                                           << "-900.00";
+        QTest::newRow("amount interest") << "" << true << "20"
+                                         << "     +$20 de interés"
+                                         << "120.00";
+        QTest::newRow("amount interest en") << "EN" << true << "20.5"
+                                            << "     +$20.5 interest"
+                                            << "120.50";
+        QTest::newRow("percent interest") << "" << true << "16%"
+                                          << "     +16% de interés"
+                                          << "116.00";
+        QTest::newRow("150 as an amount") << "" << false << "150"
+                                          << "     -$150 de descuento"
+                                          << "-50.00";
+    }
+    void adjustmentLines() {
+        QFETCH(QString, language);
+        QFETCH(bool, interest);
+        QFETCH(QString, answer);
+        QFETCH(QString, line);
+        QFETCH(QString, total);
+        CounterRig rig(language);
+        Counter& c = sideNoteWith100(rig);
+        rig.dialogs.type(answer);
+        interest ? c.mnuIVA_Click() : c.mnuDescx_Click();
+        QCOMPARE(c.noteLines(1).last(), line);
+        QCOMPARE(c.totalText(), total);
+    }
+
+    void promptsAskAgain_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("prompts");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("150% then 15%") << QStringList{"150%", "15%"} << 2 << 2;
+        QTest::newRow("negative then cancel") << QStringList{"-5", ""} << 2 << 1;
+        QTest::newRow("blanks cancel") << QStringList{"   "} << 1 << 1;
+        QTest::newRow("99% accepted") << QStringList{"99%"} << 1 << 2;
+    }
+    void promptsAskAgain() {
+        QFETCH(QStringList, answers);
+        QFETCH(int, prompts);
+        QFETCH(int, lines);
+        CounterRig rig;
+        Counter& c = sideNoteWith100(rig);
+        for (const QString& a : answers)
+            rig.dialogs.type(a);
+        c.mnuDescx_Click();
+        QCOMPARE(rig.dialogs.prompts().size(), prompts);
+        QCOMPARE(rig.dialogs.prompts().first(), QString("Agregar descuento de ... (ej. '20' ó '5%')"));
+        QCOMPARE(c.noteLines(1).size(), lines);
+    }
+
+    void discountNeedsAPositiveTotal() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        c.eDesc("10%");
+        QVERIFY(c.noteLines(1).isEmpty());
+        rig.add("1", "A", "5");
+        c.eDesc("5");
+        c.eDesc("5"); // the total is 0 now
+        QCOMPARE(c.noteLines(1).size(), 2);
+    }
+
+    // Cancelling a line replays the others with exactly the values written in them.
+    void cancellingReplaysTheRest_data() {
+        QTest::addColumn<QStringList>("adjustments"); // eDesc answers; "+x" is interest
+        QTest::addColumn<QString>("total");
+        QTest::newRow("amount discount") << QStringList{"20"} << "80.00";
+        QTest::newRow("percent kept exact") << QStringList{"7.5%"} << "92.50"; // not 92 %
+        QTest::newRow("percent and interest") << QStringList{"10%", "+16%"} << "104.40";
+        QTest::newRow("amount interest with cents") << QStringList{"+20.5"} << "120.50";
+        QTest::newRow("amount with comma") << QStringList{"1,000"} << "-900.00";
+    }
+    void cancellingReplaysTheRest() {
+        QFETCH(QStringList, adjustments);
+        QFETCH(QString, total);
+        CounterRig rig;
+        Counter& c = sideNoteWith100(rig);
+        for (const QString& a : adjustments) {
+            if (a.startsWith('+')) {
+                rig.dialogs.type(a.mid(1));
+                c.mnuIVA_Click();
+            } else {
+                c.eDesc(a);
+            }
+        }
+        rig.add("1", "B", "10");
+        const QString expectedBefore = c.totalText();
+        c.lstNote_Click(int(c.noteLines(1).size()) - 1);
+        QVERIFY(c.cancelEntryVisible());
+        QCOMPARE(c.cancelEntryCaption(), QString("Cancelar [1 x B de $10.00]"));
+        c.mnuDel_Click();
+        QCOMPARE(c.totalText(), total);
+        QVERIFY(expectedBefore != total);
+    }
+
+    void cancellingTheOnlyLineFreesTheNote() {
+        CounterRig rig;
+        Counter& c = sideNoteWith100(rig);
+        c.lstNote_Click(0);
+        c.mnuDel_Click();
+        QVERIFY(c.noteLines(1).isEmpty());
+        QVERIFY(!c.noteUsed(1));
+        QCOMPARE(c.tabCaption(1), QString("(nuevo)"));
+        QCOMPARE(c.totalText(), QString("0.00"));
+    }
+
+    void freeItemsAddNothingOnReplay() {
+        CounterRig rig;
+        Counter& c = sideNoteWith100(rig);
+        rig.dialogs.answer(true);
+        rig.add("1", "BOLSA", "0");
+        rig.add("2", "C", "3");
+        c.lstNote_Click(2);
+        c.mnuDel_Click();
+        QCOMPARE(c.noteTotal(1), 100.0);
+        QCOMPARE(c.noteLines(1), (QStringList{"1 x A de $100.00 = $100.00", "1 x BOLSA gratis"}));
+    }
+
+    void recordNoteOffersOnlyTheOpenSale() {
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"1 x OLD de $5.00 = $5.00",
+                                            "-----(09:00)------------------------------> [TOTAL $5.00]",
+                                            "*****(09:10)********* [TARJETA $3.00]"});
+        Counter& c = rig.start();
+        c.lblTask_Click(0);
+        rig.add("1", "NEW", "7");
+        const QList<std::pair<int, bool>> offers = {{0, false}, {1, false}, {2, false}, {3, true}};
+        for (const auto& [row, offered] : offers) {
+            c.lstNote_Click(row);
+            QCOMPARE(c.cancelEntryVisible(), offered);
+        }
+        c.lstNote_Click(0);
+        c.mnuDel_Click(); // refused: a line of an earlier sale
+        QCOMPARE(c.noteLines(0).size(), 4);
+        c.lstNote_Click(3);
+        c.mnuDel_Click();
+        QCOMPARE(c.noteLines(0).size(), 3);
+        QVERIFY(!c.noteUsed(0));
+    }
+};
+
+QTEST_APPLESS_MAIN(AdjustmentsTest)
+#include "adjustments_test.moc"

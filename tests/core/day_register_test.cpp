@@ -1,0 +1,214 @@
+#include "CounterRig.h"
+#include "register/DayRegister.h"
+#include "register/RegisterLines.h"
+
+#include <QTest>
+
+namespace {
+const QString kSale = "-----(09:00)------------------------------> [TOTAL $100.00]";
+const QString kEntry = "-----(09:05)-------> [INGRESO $50.00] cambio";
+const QString kWithdrawal = "-----(09:06)-------> [RETIRO $30.00] banco";
+const QString kCard = "*****(10:00)**************************** [TARJETA $86.00]";
+} // namespace
+
+class DayRegisterTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fileNames() {
+        const QDate d(2026, 12, 5);
+        QCOMPARE(DayRegister::filePath("/s", d, Language()), QString("/s/VENTAS #05-12-2026.txt"));
+        QCOMPARE(DayRegister::filePath("/s", d, Language("EN")), QString("/s/SALES #05-12-2026.txt"));
+        QCOMPARE(DayRegister::oldStylePath("/s", d), QString("/s/Ventas de 05-12-2026.txt"));
+        QCOMPARE(DayRegister::splitPath("/s", d, Language(), 2), QString("/s/VENTAS #05-12-2026 (2).txt"));
+    }
+
+    void lineCatalogue_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");
+        const Language es;
+        const Language en("EN");
+        QTest::newRow("sale total") << RegisterLines::saleTotal("12:30", "$", 1234.5)
+                                    << "-----(12:30)------------------------------> [TOTAL $1,234.50]";
+        QTest::newRow("cancelled en") << RegisterLines::cancelled("14:35", en)
+                                      << "-----(14:35)------------------------------> CANCELLED";
+        QTest::newRow("withdrawal") << RegisterLines::cashWithdrawal("09:05", "$", 50, "cambio", es)
+                                    << "-----(09:05)-------> [RETIRO $50.00] cambio";
+        QTest::newRow("entry without reason") << RegisterLines::cashEntry("09:05", "€", 1500, "", en)
+                                              << "-----(09:05)-------> [ENTRY €1,500.00] ";
+        QTest::newRow("drawer") << RegisterLines::drawerOpened("09:05", es)
+                                << "-----(09:05)-------> [CAJA ABIERTA]";
+        QTest::newRow("card sale") << RegisterLines::cardSale("18:41", "$", 86, es)
+                                   << "*****(18:41)**************************** [TARJETA $86.00]";
+        QTest::newRow("simple card") << RegisterLines::simpleCard("18:41", "$", 86, en)
+                                     << "*****(18:41)********* [CARD $86.00]";
+    }
+    void lineCatalogue() {
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        QCOMPARE(line, expected);
+    }
+
+    void totalsReadTheLines_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<double>("cash");
+        QTest::addColumn<int>("sales");
+        QTest::addColumn<double>("cards");
+        QTest::newRow("sale, entry, withdrawal")
+            << "" << QStringList{"1 x A de $100.00 = $100.00", kSale, kEntry, kWithdrawal, kCard} << 120.0
+            << 1 << 86.0;
+        QTest::newRow("read in english")
+            << "EN" << QStringList{kSale, kEntry, kWithdrawal, kCard} << 100.0 << 1 << 0.0;
+        QTest::newRow("withdrawal saying total adds")
+            << "" << QStringList{"-----(09:06)-------> [RETIRO $30.00] total del día"} << 30.0 << 1 << 0.0;
+        QTest::newRow("grouped amounts")
+            << "" << QStringList{"-----(09:00)------------------------------> [TOTAL $1,500.00]"} << 1500.0
+            << 1 << 0.0;
+        QTest::newRow("negative total")
+            << "" << QStringList{"-----(1)-> [TOTAL $500.00]", "-----(2)-> [RETIRO $700.00]"} << -200.0 << 1
+            << 0.0;
+        QTest::newRow("unknown, long and binary lines")
+            << ""
+            << QStringList{QString(100000, 'x'), QString::fromLatin1("\x01\xff$12"), "--- nada $5", "hola $3"}
+            << 0.0 << 0 << 0.0;
+        QTest::newRow("cancel and drawer ignored")
+            << ""
+            << QStringList{"-----(14:35)------------------------------> CANCELADO",
+                           "-----(09:05)-------> [CAJA ABIERTA]"}
+            << 0.0 << 0 << 0.0;
+    }
+    void totalsReadTheLines() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, lines);
+        QFETCH(double, cash);
+        QFETCH(int, sales);
+        QFETCH(double, cards);
+        const Language lang(language);
+        QCOMPARE(RegisterLines::cashTotal(lines, "$", lang), cash);
+        QCOMPARE(RegisterLines::saleCount(lines), sales);
+        QCOMPARE(RegisterLines::cardSum(lines, "$", lang), cards);
+        QCOMPARE(RegisterLines::cardCount(lines, lang), cards > 0 ? 1 : 0);
+    }
+
+    void loadingKeepsLinesAsWritten() {
+        CounterRig rig;
+        const QByteArray content = QByteArray("  1 x A de $5.00 = $5.00\r\n\r\n   \r\n") + kSale.toLatin1() +
+                                   "\r\n\x01\x80\xff odd\r\n";
+        rig.shop.writeBytes(rig.registerName(), content);
+        Counter& c = rig.start();
+        QCOMPARE(c.noteLines(0),
+                 (QStringList{"  1 x A de $5.00 = $5.00", kSale, QString::fromUtf8("\x01€ÿ odd")}));
+        QCOMPARE(c.saleStart(), 2);
+        QCOMPARE(c.selectedLine(0), 2);
+        c.eSaveNote();
+        QCOMPARE(rig.shop.bytes(rig.registerName()),
+                 QByteArray("  1 x A de $5.00 = $5.00\r\n") + kSale.toLatin1() + "\r\n\x01\x80\xff odd\r\n");
+    }
+
+    void oldStyleFileIsReadButNeverWritten() {
+        CounterRig rig;
+        rig.shop.write("Ventas de 05-12-2026.txt", {kSale});
+        Counter& c = rig.start();
+        QCOMPARE(c.noteLines(0), QStringList{kSale});
+        c.eSaveNote();
+        QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{kSale});
+        QCOMPARE(rig.shop.lines("Ventas de 05-12-2026.txt"), QStringList{kSale});
+    }
+
+    void languagesKeepSeparateFiles() {
+        CounterRig rig("EN");
+        rig.shop.write(rig.registerName(), {kSale});
+        Counter& c = rig.start();
+        QVERIFY(c.noteLines(0).isEmpty());
+        c.lblTask_Click(0);
+        rig.add("1", "A", "2");
+        c.setCashText("2");
+        QCOMPARE(rig.shop.lines("SALES #05-12-2026.txt"), QStringList{"1 x A of $2.00 = $2.00"});
+        QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{kSale});
+    }
+
+    void anEmptyRegisterLeavesNoFile() {
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"   "});
+        Counter& c = rig.start();
+        QVERIFY(c.noteLines(0).isEmpty());
+        c.eSaveNote();
+        QVERIFY(!rig.shop.exists(rig.registerName()));
+    }
+
+    void closingCancelsAnUnfinishedSale_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("empty") << QStringList{} << false;
+        QTest::newRow("closed sale") << QStringList{kSale} << false;
+        QTest::newRow("card line") << QStringList{kCard} << false;
+        QTest::newRow("item line") << QStringList{kSale, "1 x A de $5.00 = $5.00"} << true;
+        QTest::newRow("discount line") << QStringList{"     -10% de descuento"} << true;
+    }
+    void closingCancelsAnUnfinishedSale() {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, cancelled);
+        CounterRig rig;
+        if (!lines.isEmpty()) rig.shop.write(rig.registerName(), lines);
+        rig.shop.write("VL Lista.txt", {"[1] A $5.00"});
+        Counter& c = rig.start();
+        rig.clock.at.setTime(QTime(21, 7));
+        c.unload();
+        QStringList expected = lines;
+        if (cancelled) expected << "-----(21:07)------------------------------> CANCELADO";
+        QCOMPARE(rig.shop.lines(rig.registerName()), expected);
+        QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{"[1] A $5.00"});
+    }
+
+    void closingWithoutAListWritesNoList() {
+        CounterRig rig;
+        rig.dialogs.answer(false);
+        Counter& c = rig.start();
+        c.unload();
+        QVERIFY(!rig.shop.exists("VL Lista.txt"));
+    }
+
+    void midnightWarningShowsOnce() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        rig.dialogs.clear();
+        rig.clock.at = QDateTime(QDate(2026, 12, 5), QTime(23, 55, 0));
+        c.tmrNight_Timer();
+        rig.clock.at = rig.clock.at.addMSecs(500);
+        c.tmrNight_Timer();
+        rig.clock.at = QDateTime(QDate(2026, 12, 5), QTime(23, 55, 1));
+        c.tmrNight_Timer();
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Falta poco para la medianoche, se recomienda imprimir "
+                                                     "el registro antes de que finalice el día."});
+    }
+
+    void changeOfDayKeepsTheOpenSale() {
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"1 x A de $5.00 = $5.00", kSale});
+        Counter& c = rig.start();
+        c.lblTask_Click(0);
+        rig.add("1", "B", "7");
+        rig.dialogs.clear();
+        rig.clock.at = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0));
+        c.tmrNight_Timer();
+        c.tmrNight_Timer();
+        QCOMPARE(rig.dialogs.messages().size(), 1);
+        QCOMPARE(c.noteLines(0), QStringList{"1 x B de $7.00 = $7.00"});
+        QCOMPARE(c.saleStart(), 0);
+        QVERIFY(!rig.shop.exists("VENTAS #06-12-2026.txt"));
+        QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt").size(), 2);
+
+        c.eSaveNote();
+        QCOMPARE(rig.shop.lines("VENTAS #06-12-2026.txt"), QStringList{"1 x B de $7.00 = $7.00"});
+        // Several midnights: one change for each new date.
+        rig.clock.at = QDateTime(QDate(2026, 12, 8), QTime(8, 0, 0));
+        c.tmrNight_Timer();
+        c.tmrNight_Timer();
+        QCOMPARE(rig.dialogs.messages().size(), 2);
+        QCOMPARE(c.registerDate(), QDate(2026, 12, 8));
+    }
+};
+
+QTEST_APPLESS_MAIN(DayRegisterTest)
+#include "day_register_test.moc"

@@ -1,0 +1,313 @@
+#include "CounterRig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+// A counter with the record note in front and no ticket question pending.
+Counter& startOnRecord(CounterRig& rig) {
+    Counter& c = rig.start();
+    c.lblTask_Click(0);
+    rig.dialogs.clear();
+    return c;
+}
+} // namespace
+
+class PaymentTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void changeFollowsTheCashTyped() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.add("1", "X", "80");
+        const QList<std::pair<QString, QString>> steps = {
+            {"1", "0.00"}, {"10", "0.00"}, {"100", "20.00"}, {"10", "Insuficiente"}};
+        for (const auto& [cash, change] : steps) {
+            c.setCashText(cash);
+            QCOMPARE(c.changeText(), change);
+        }
+        QCOMPARE(c.moneyText(3), QString());
+        QVERIFY(!c.cashEnough(0));
+        c.eFinal(); // not enough cash: nothing happens
+        QCOMPARE(c.noteLines(0).size(), 1);
+        QVERIFY(c.noteUsed(0));
+    }
+
+    void exactCashAndLargeChange_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("money");
+        QTest::newRow("exact") << ""
+                               << "80"
+                               << "Sin cambio"
+                               << "";
+        QTest::newRow("exact english") << "EN"
+                                       << "80.00"
+                                       << "Not change"
+                                       << "";
+        QTest::newRow("grouped change") << ""
+                                        << "1,580"
+                                        << "1,500.00"
+                                        << "$";
+        QTest::newRow("cents") << ""
+                               << "80.01"
+                               << "0.01"
+                               << "$";
+    }
+    void exactCashAndLargeChange() {
+        QFETCH(QString, language);
+        QFETCH(QString, cash);
+        QFETCH(QString, change);
+        QFETCH(QString, money);
+        CounterRig rig(language);
+        Counter& c = startOnRecord(rig);
+        rig.add("1", "X", "80");
+        c.setCashText(cash);
+        QCOMPARE(c.changeText(), change);
+        QCOMPARE(c.moneyText(3), money);
+        QCOMPARE(c.noteStep(0), 5);
+        QVERIFY(c.cashEnough(0));
+    }
+
+    void veryHighCashWarnsOncePerChange() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.dialogs.type("500");
+        c.mnuBigCash_Click();
+        rig.add("1", "X", "100");
+        rig.dialogs.clear();
+        for (const char* cash : {"1", "10", "100"})
+            c.setCashText(cash);
+        QCOMPARE(c.changeText(), QString("Sin cambio"));
+        c.setCashText("1000");
+        QCOMPARE(c.changeText(), QString("900.00"));
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Está escribiendo una cantidad muy alta de EFECTIVO."});
+        c.setCashText("1000"); // the same change again: no second warning
+        QCOMPARE(rig.dialogs.messages().size(), 1);
+        c.setCashText("100");
+        c.setCashText("1000");
+        QCOMPARE(rig.dialogs.messages().size(), 2);
+    }
+
+    void noWarningWithoutHighestDenomination() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.dialogs.type("-3").type("0"); // negative asked again, 0 switches the warning off
+        c.mnuBigCash_Click();
+        QCOMPARE(rig.dialogs.prompts().size(), 2);
+        QCOMPARE(rig.dialogs.prompts().first(), QString("La denominación más alta en su moneda $"));
+        rig.add("1", "X", "1");
+        c.setCashText("100000");
+        QCOMPARE(rig.dialogs.messages(), QStringList{});
+        rig.dialogs.type("");
+        c.mnuBigCash_Click(); // cancel keeps the value
+        QCOMPARE(c.settings().topNote.value_or(-1), 0.0);
+    }
+
+    void finishingTheRecordNote() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.add("2", "PAN", "12.50");
+        c.setCashText("30");
+        QString fileWhenAsked;
+        rig.dialogs.onQuestion = [&](const QString&) {
+            fileWhenAsked = rig.shop.lines(rig.registerName()).join('|');
+        };
+        rig.dialogs.answer(false);
+        c.eFinal();
+        const QStringList expected{"2 x PAN de $12.50 = $25.00",
+                                   "-----(14:35)------------------------------> [TOTAL $25.00]"};
+        QCOMPARE(c.noteLines(0), expected);
+        QCOMPARE(fileWhenAsked, expected.join('|')); // saved before the ticket step
+        QCOMPARE(rig.shop.lines(rig.registerName()), expected);
+        QCOMPARE(c.saleStart(), 1);
+        QVERIFY(!c.noteUsed(0));
+        QCOMPARE(c.noteStep(0), 1);
+        QCOMPARE(c.totalText(), QString("0.00"));
+        QCOMPARE(c.cashText(), QString("0.00"));
+        QCOMPARE(c.changeText(), QString("0.00"));
+        QCOMPARE(c.field(Counter::Description), QString("(Ninguno)"));
+        QCOMPARE(c.field(Counter::Price), QString("0.00"));
+
+        // The ticket question comes with the first sale of the run only.
+        rig.add("1", "PAN", "12.50");
+        c.setCashText("20");
+        c.eFinal();
+        QCOMPARE(rig.dialogs.questionTexts(), QStringList{"¿Desea imprimir el ticket?"});
+        QCOMPARE(c.noteLines(0).size(), 4);
+    }
+
+    void yesToTheTicketTurnsPrintingOn() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.add("1", "PAN", "12.50");
+        c.setCashText("20");
+        rig.dialogs.answer(true).answer(true);
+        c.eFinal();
+        QCOMPARE(rig.dialogs.questionTexts(),
+                 (QStringList{"¿Desea imprimir el ticket?", "¿Desea imprimir una copia para el cliente?"}));
+        QVERIFY(c.settings().printTickets);
+        QVERIFY(c.settings().doubleTicket);
+        QCOMPARE(rig.shop.lines("VL Config.ini").mid(1, 2), (QStringList{"1", "1"}));
+    }
+
+    void sideNoteWaitsForTheRecordNote() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.add("1", "A", "10");
+        c.lblTask_Click(1);
+        rig.add("3", "B", "5");
+        c.setCashText("20");
+        c.eFinal();
+        QCOMPARE(rig.dialogs.messages(),
+                 QStringList{"Primero complete la operación de la nota de registro."});
+        QCOMPARE(c.noteLines(1).size(), 1);
+
+        c.lblTask_Click(0);
+        c.setCashText("10");
+        rig.dialogs.answer(false);
+        c.eFinal();
+        c.lblTask_Click(1);
+        QCOMPARE(c.changeText(), QString("5.00")); // restored with its stored number
+        c.setCashText("20");
+        c.eFinal();
+        QCOMPARE(c.noteLines(0).mid(2),
+                 (QStringList{"3 x B de $5.00 = $15.00",
+                              "-----(14:35)------------------------------> [TOTAL $15.00]"}));
+        QVERIFY(c.noteLines(1).isEmpty());
+        QCOMPARE(c.saleStart(), 3);
+        QCOMPARE(c.tabCaption(1), QString("(nuevo)"));
+        QCOMPARE(c.tabCaption(2), QString("-"));
+        QCOMPARE(c.currentNote(), 1);
+    }
+
+    void backToRecordAfterASideNote_data() {
+        QTest::addColumn<bool>("back");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<int>("front");
+        QTest::newRow("finish, stay") << false << false << 1;
+        QTest::newRow("finish, back") << true << false << 0;
+        QTest::newRow("cancel, stay") << false << true << 1;
+        QTest::newRow("cancel, back") << true << true << 0;
+    }
+    void backToRecordAfterASideNote() {
+        QFETCH(bool, back);
+        QFETCH(bool, cancel);
+        QFETCH(int, front);
+        CounterRig rig;
+        Counter& c = rig.start();
+        if (back) {
+            c.mnuBack_Click();
+            c.lblTask_Click(1);
+        }
+        rig.add("1", "B", "5");
+        rig.dialogs.answer(false);
+        if (cancel) {
+            c.eDelBox();
+            QVERIFY(c.noteLines(0).isEmpty()); // a cancelled side note leaves no trace
+        } else {
+            c.setCashText("5");
+            c.eFinal();
+            QCOMPARE(c.noteLines(0).size(), 2);
+        }
+        QCOMPARE(c.currentNote(), front);
+        QVERIFY(!c.noteUsed(1));
+        QCOMPARE(c.noteTotal(1), 0.0);
+    }
+
+    void cancellingTheRecordNote() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        c.eDelBox(); // nothing open: no line, fields reset all the same
+        QVERIFY(c.noteLines(0).isEmpty());
+        rig.add("2", "PAN", "12.50");
+        c.setCashText("5");
+        c.eDelBox();
+        QCOMPARE(c.noteLines(0), (QStringList{"2 x PAN de $12.50 = $25.00",
+                                              "-----(14:35)------------------------------> CANCELADO"}));
+        QCOMPARE(c.saleStart(), 1);
+        QCOMPARE(c.cashText(), QString("0.00"));
+        QCOMPARE(rig.shop.lines(rig.registerName()), c.noteLines(0));
+        QVERIFY(!c.noteUsed(0));
+    }
+
+    void addingAfterCashRecomputesTheChange() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.add("1", "X", "10");
+        c.setCashText("12");
+        QCOMPARE(c.changeText(), QString("2.00"));
+        rig.add("1", "Y", "5");
+        QCOMPARE(c.changeText(), QString("Insuficiente"));
+        QVERIFY(!c.cashEnough(0));
+    }
+
+    void cashFieldFocus() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        c.cashFocusIn();
+        QCOMPARE(c.cashText(), QString());
+        c.setCashText("1500");
+        c.cashFocusOut();
+        QCOMPARE(c.cashText(), QString("1,500.00"));
+        c.setCashText("abc");
+        c.cashFocusOut();
+        QCOMPARE(c.cashText(), QString("0.00"));
+    }
+
+    void cashMenuEntry() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        QVERIFY(!c.amountMenuVisible());
+        rig.add("1", "X", "10");
+        QVERIFY(c.amountMenuVisible());
+        QSignalSpy focus(&c, &Counter::focusRequested);
+        c.mnuCashIn_Click();
+        QCOMPARE(c.noteStep(0), 4);
+        QCOMPARE(focus.last().first().value<Counter::Focus>(), Counter::Focus::Cash);
+    }
+
+    void cashLimitMarksTheRecordTab() {
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"-----(09:00)------------------------------> [TOTAL $500.00]"});
+        Counter& c = rig.start();
+        rig.dialogs.type("500");
+        c.mnuHangCash_Click();
+        QCOMPARE(c.tabCaption(0), QString("Registro*"));
+        QCOMPARE(rig.shop.lines("VL Config.ini").at(8), QString("500"));
+        rig.dialogs.type("500.01");
+        c.mnuHangCash_Click();
+        QCOMPARE(c.tabCaption(0), QString("Registro"));
+    }
+
+    void aRegisterThatCannotBeSavedIsReportedOnce() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        QDir(rig.shop.path()).mkdir(rig.registerName());
+        rig.add("1", "X", "10");
+        c.setCashText("10"); // saves
+        c.setCashText("20"); // saves again
+        const QString warning = "No se pudo guardar el registro del día, intente más tarde.";
+        QCOMPARE(rig.dialogs.messages(), QStringList{warning});
+        rig.dialogs.answer(false);
+        c.eFinal();
+        QCOMPARE(rig.dialogs.messages(), QStringList{warning});
+        QCOMPARE(c.noteLines(0).size(), 2); // nothing lost in memory
+
+        QDir(rig.shop.path()).rmdir(rig.registerName());
+        c.eDelBox(); // saves fine
+        QCOMPARE(rig.shop.lines(rig.registerName()), c.noteLines(0));
+        QDir(rig.shop.path()).mkdir("blocker");
+        QFile::remove(rig.shop.file(rig.registerName()));
+        QDir(rig.shop.path()).rename("blocker", rig.registerName());
+        c.eDelBox();
+        QCOMPARE(rig.dialogs.messages(), (QStringList{warning, warning}));
+    }
+};
+
+QTEST_APPLESS_MAIN(PaymentTest)
+#include "payment_test.moc"
