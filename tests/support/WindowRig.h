@@ -1,0 +1,49 @@
+#pragma once
+
+// The real main window on a temporary shop with scripted ports (user-interface tests only).
+
+#include "ScriptedPorts.h"
+#include "TempShop.h"
+#include "app/MainWindow.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+struct WindowRig {
+    TempShop shop;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    RecordingPrinter printer;
+    FakeShell shell;
+    std::unique_ptr<MainWindow> window;
+
+    MainWindow& open(const QString& language = QString()) {
+        window = std::make_unique<MainWindow>(shop.path(), Language(language), QString(),
+                                              Counter::Ports{dialogs, clock, printer, shell});
+        window->load();
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) qWarning("the window did not become active");
+        return *window;
+    }
+    Counter& counter() { return window->counter(); }
+
+    template <class T> T* find(const QString& name) const {
+        T* w = window->findChild<T*>(name);
+        if (!w) qWarning("no widget named %s", qPrintable(name));
+        return w;
+    }
+    // Clicks a line of a list view.
+    static void clickRow(QAbstractItemView* view, int row) {
+        const QRect r = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    // Gives a widget the keyboard focus as a cashier's Tab or click would.
+    static void focus(QWidget* w) {
+        w->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    }
+};
