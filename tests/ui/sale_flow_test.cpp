@@ -223,7 +223,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::newRow("price") << "txtDato4"
-                               << "1a,2b.3-"
+                               << "1x,2y.3-"
                                << "1,2.3";
         QTest::newRow("quantity") << "txtDato1"
                                   << "2x5"

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -919,6 +920,10 @@ void Counter::eNoteToEdit() {
     eEdit(0);
 }
 
+void Counter::eItemToEdit() {
+    eEdit(1);
+}
+
 void Counter::eEdit(int /*index*/) {
     // The editor panel opens here on the register (0) or the item list (1).
 }
@@ -952,4 +957,41 @@ void Counter::tmrAtt_Timer() {
         m_priceTitle = title;
         Q_EMIT priceTitleChanged();
     }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Help, tips and the item line syntax
+
+void Counter::showSyntaxMessage() {
+    const QString quote = QStringLiteral("\"");
+    const QString crlf = QStringLiteral("\r\n");
+    const QString itemPrice = quote + text(Texts::SyntaxItem) + m_symbol;
+    m_dialogs.message(text(Texts::SyntaxIntro) + crlf + itemPrice + text(Texts::SyntaxPrice) + quote +
+                          text(Texts::SyntaxOr) + crlf + itemPrice + text(Texts::SyntaxBarcode) + quote,
+                      Dialogs::Icon::Information);
+}
+
+void Counter::lblHelp_Click() {
+    const QString help = path(text(Texts::HelpFile));
+    if (!TextFile::exists(help)) {
+        m_dialogs.message(text(Texts::HelpMissing), Dialogs::Icon::Information);
+        return;
+    }
+    if (!m_shell.open(help)) m_dialogs.message(text(Texts::HelpFailed), Dialogs::Icon::Warning);
+}
+
+void Counter::eTip() {
+    if (m_editorVisible) {
+        m_dialogs.message(text(Texts::TipEditing), Dialogs::Icon::Information);
+        return;
+    }
+    static const std::array<Text, 5> kTips = {Texts::TipStep1, Texts::TipStep2, Texts::TipStep3,
+                                              Texts::TipStep4, Texts::TipStep5};
+    const int step = std::clamp(front().step, 1, 5);
+    m_dialogs.message(text(kTips[std::size_t(step - 1)]), Dialogs::Icon::Information);
+    if (step == 4) Q_EMIT focusRequested(Focus::Cash);
+}
+
+void Counter::lblCalc_Click() {
+    Q_EMIT calculatorRequested();
 }

@@ -130,6 +130,8 @@ public:
     void lstNote_Click(int row);
     void mnuEditNote_Click();
     void eNoteToEdit();
+    // Opens the editor on the item list (after the format reminder).
+    void eItemToEdit();
 
     // ---- Settings and menus ----
     void mMoneda_Click(int index);
@@ -140,6 +142,22 @@ public:
 
     // ---- Item search ----
     void lblFinder_Click();
+    // The box that explains how an item line is written (a line without the currency was chosen).
+    void showSyntaxMessage();
+    bool itemListShown() const { return m_itemListShown; }
+    void setItemListShown(bool shown) { m_itemListShown = shown; }
+
+    // ---- Help ----
+    void lblHelp_Click();
+    void eTip();
+    void lblCalc_Click();
+
+    // ---- Keyboard ----
+    // Moves the keyboard focus (the window carries it out).
+    void requestFocus(Focus target) { Q_EMIT focusRequested(target); }
+    enum class Popup { Amount, Notes, Items };
+    void requestPopup(Popup menu) { Q_EMIT popupRequested(menu); }
+    void setLastFocus(int value) { m_lastFocus = value; }
 
     // ---- Timers ----
     void tmrAtt_Timer();
@@ -161,6 +179,8 @@ Q_SIGNALS:
     void finderChanged();
     void priceTitleChanged();
     void focusRequested(Counter::Focus target);
+    void popupRequested(Counter::Popup menu);
+    void calculatorRequested();
 
 private:
     struct Note {
@@ -256,6 +276,7 @@ private:
     bool m_editorVisible = false;
     bool m_editingList = false;
     int m_lastFocus = 0;
+    bool m_itemListShown = true;
     int m_itemSelected = -1;
     bool m_finderVisible = false;
     QString m_finderText;

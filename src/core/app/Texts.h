@@ -88,6 +88,39 @@ inline constexpr Text FileCreateFailed{"No se pudo crear el archivo, intente má
                                        "The file could not be created, try again later."};
 inline constexpr Text DefaultListLine{"[10] ARTÍCULO ", "[10] ITEM "};
 
+inline constexpr Text SyntaxIntro{"Elemento no permitido, use el formato:",
+                                  "Item not permitted, follows the format:"};
+inline constexpr Text SyntaxItem{"[cantidad] ARTÍCULO ", "[Stock] ITEM "};
+inline constexpr Text SyntaxPrice{"precio", "price"};
+inline constexpr Text SyntaxOr{" o ", "or"};
+inline constexpr Text SyntaxBarcode{"precio #código de barras", "price #barcode"};
+
+// Help and tips
+inline constexpr Text HelpFile{"VL Ayuda.pdf", "VL Help.pdf"};
+inline constexpr Text HelpMissing{
+    "El archivo de ayuda no se encuentra, descargue otro desde el sitio web Orvane.",
+    "The help file is not found, download one from the website Orvane."};
+inline constexpr Text HelpFailed{"Hay un error al intentar abrir el archivo de ayuda.",
+                                 "There is an error when trying to open the help file."};
+inline constexpr Text TipEditing{"Edite la información que quiera para luego usarlo.",
+                                 "Edit the information you want for later use."};
+inline constexpr Text TipStep1{
+    "Seleccione un artículo de la lista o escriba uno manualmente (cantidad, descripción, descuento, "
+    "precio).",
+    "Select an item from the list or type one (quantity, description, discount, price) manually."};
+inline constexpr Text TipStep2{
+    "Presione Intro o haga clic en el botón '+' para agregar el artículo a la nota.",
+    "Press Enter or click the '+' button to add the item to the note."};
+inline constexpr Text TipStep3{
+    "Después de haber agregado artículos a la nota introduce el EFECTIVO recibido, puede "
+    "presionar F12 para empezar hacerlo.",
+    "After you have added items to the note introduce the CASH received, you can press F12 "
+    "to start doing so."};
+inline constexpr Text TipStep4{"Escriba el EFECTIVO recibido.", "Enter the CASH received."};
+inline constexpr Text TipStep5{
+    "Ahora presione Intro o haga clic en CAMBIO para finalizar e iniciar de nuevo.",
+    "Now press Enter or click on CHANGE to end and start again."};
+
 // Shop and tickets
 inline constexpr Text MyBusiness{"Mi negocio", "My business"};
 inline constexpr Text DefaultLegend{"¡Gracias por su preferencia!", "Thanks for your preference!"};

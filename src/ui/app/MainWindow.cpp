@@ -1,6 +1,9 @@
 #include "MainWindow.h"
 
+#include "KeyCodes.h"
+#include "Keypad.h"
 #include "LabelButton.h"
+#include "app/KeyRouter.h"
 #include "app/Texts.h"
 #include "items/ItemListModel.h"
 #include "note/CharacterValidator.h"
@@ -15,10 +18,12 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -48,10 +53,13 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmCash"));
     m_counter = new Counter(dataDir, language, userKey, ports, this);
+    m_router = std::make_unique<KeyRouter>(*m_counter);
     setWindowTitle(m_counter->text(Texts::ProgramTitle));
     buildPanel();
     buildMenus();
+    buildShortcuts();
     connectModel();
+    connectSideButtons();
     applyTheme(m_theme);
 }
 
@@ -276,6 +284,9 @@ void MainWindow::buildPanel() {
         bottom->addWidget(box, 1, i);
     }
     panel->addWidget(m_frmeBottom);
+
+    m_keypad = new Keypad(central);
+    m_keypad->setTexts(c.text(Texts::TipCorrect), c.text(Texts::TipCloseKeypad));
 }
 
 void MainWindow::buildMenus() {
@@ -381,6 +392,44 @@ void MainWindow::buildMenus() {
             &Counter::mnuCardIn_Click);
 }
 
+void MainWindow::buildShortcuts() {
+    const auto shortcut = [this](const char* name, const QKeySequence& keys) {
+        auto* action = findChild<QAction*>(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QWidget::addAction(action); // reachable also while its menu is a closed pop-up
+    };
+    shortcut("mnuButton1", QKeySequence(Qt::Key_F1));
+    shortcut("mnuButton2", QKeySequence(Qt::Key_F2));
+    shortcut("mnuButton3", QKeySequence(Qt::Key_F3));
+    shortcut("mnuCancelAll", QKeySequence(Qt::Key_F4));
+    shortcut("mnuAdd", QKeySequence(Qt::Key_F5));
+    shortcut("mnuQuit", QKeySequence(Qt::Key_F6));
+    shortcut("mnuDescx", QKeySequence(Qt::Key_F8));
+    shortcut("mnuCashIn", QKeySequence(Qt::Key_F12));
+    shortcut("mnuCard", QKeySequence(Qt::CTRL | Qt::Key_F5));
+    shortcut("mnuCardIn", QKeySequence(Qt::CTRL | Qt::Key_F12));
+}
+
+void MainWindow::connectSideButtons() {
+    Counter* c = m_counter;
+    connect(m_lblHelp, &LabelButton::clicked, c, &Counter::lblHelp_Click);
+    connect(m_lblMyTip, &LabelButton::clicked, c, &Counter::eTip);
+    connect(m_lblCalc, &LabelButton::clicked, c, &Counter::lblCalc_Click);
+    connect(findChild<QAction*>(QStringLiteral("mnuButton1")), &QAction::triggered, c,
+            &Counter::lblHelp_Click);
+    connect(findChild<QAction*>(QStringLiteral("mnuButton2")), &QAction::triggered, c, &Counter::eTip);
+    connect(findChild<QAction*>(QStringLiteral("mnuButton3")), &QAction::triggered, c,
+            &Counter::lblCalc_Click);
+    for (LabelButton* b : {m_lblCalc, m_lblMyTip, m_lblHelp}) {
+        connect(b, &LabelButton::pressed, this, [this, b] {
+            b->setStyleSheet(QStringLiteral("background:%1; color:%2; font-weight:bold; border:1px solid %3;")
+                                 .arg(css(m_theme[3]), css(m_theme.buttonText()), css(m_theme[0])));
+        });
+        connect(b, &LabelButton::released, this, [this] { applyTheme(m_theme); });
+    }
+}
+
 void MainWindow::connectModel() {
     Counter* c = m_counter;
     connect(c, &Counter::fieldsChanged, this, &MainWindow::renderFields);
@@ -393,6 +442,14 @@ void MainWindow::connectModel() {
     connect(c, &Counter::finderChanged, this, &MainWindow::renderFinder);
     connect(c, &Counter::priceTitleChanged, this, &MainWindow::renderPriceTitle);
     connect(c, &Counter::focusRequested, this, &MainWindow::applyFocus);
+    connect(c, &Counter::popupRequested, this, [this](Counter::Popup which) {
+        QMenu* menu = which == Counter::Popup::Amount  ? m_mnuOpc
+                      : which == Counter::Popup::Notes ? m_mnuGral
+                                                       : m_mnuList;
+        QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        menu->popup(from->mapToGlobal(from->rect().center()));
+    });
+    connect(c, &Counter::calculatorRequested, this, &MainWindow::calculatorRequested);
 
     for (int k = 0; k < 4; ++k)
         connect(m_txtDato[std::size_t(k)], &QLineEdit::textEdited, c,
@@ -418,7 +475,17 @@ void MainWindow::connectModel() {
         connect(list, &QListView::customContextMenuRequested, this, [this] { popUp(m_mnuGral); });
     }
     connect(m_lstItem, &QListView::clicked, c, [c](const QModelIndex& index) { c->selectItem(index.row()); });
-    connect(m_lstItem, &QListView::doubleClicked, c, [c](const QModelIndex&) { c->ePreFactura(); });
+    connect(m_lstItem->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (!m_rendering && index.isValid() && index.row() != m_counter->itemSelected())
+                    m_counter->selectItem(index.row());
+            });
+    connect(m_lstItem, &QListView::doubleClicked, c, [c](const QModelIndex& index) {
+        if (c->items().shownLine(index.row()).contains(c->symbol()))
+            c->ePreFactura();
+        else
+            c->showSyntaxMessage();
+    });
     connect(m_lstItem, &QListView::customContextMenuRequested, this, [this] { popUp(m_mnuList); });
 
     // Pressed look of the amount labels.
@@ -492,6 +559,7 @@ void MainWindow::renderTabs() {
 }
 
 void MainWindow::renderNote(int n) {
+    const QScopedValueRollback<bool> guard(m_rendering, true);
     m_noteModels[std::size_t(n)]->refresh();
     QListView* list = m_lstNote[std::size_t(n)];
     const int selected = m_counter->selectedLine(n);
@@ -519,9 +587,12 @@ void MainWindow::renderMenus() {
     m_mnuDel->setText(m_counter->cancelEntryCaption());
     m_mnuCutZ->setEnabled(m_counter->cutMenuEnabled());
     m_mnuOpc->menuAction()->setVisible(m_counter->amountMenuVisible());
+    for (QAction* a : m_mnuOpc->findChildren<QAction*>())
+        if (!a->menu()) a->setEnabled(m_counter->amountMenuVisible());
 }
 
 void MainWindow::renderItems() {
+    const QScopedValueRollback<bool> guard(m_rendering, true);
     m_itemModel->refresh();
     const int row = m_counter->itemSelected();
     if (row >= 0) m_lstItem->setCurrentIndex(m_itemModel->index(row));
@@ -565,8 +636,21 @@ void MainWindow::applyFocus(Counter::Focus target) {
         widget = m_txtFinder;
         break;
     }
-    if (widget) widget->setFocus(Qt::OtherFocusReason);
+    if (!widget) return;
+    if (!isVisible()) {
+        m_pendingFocus = widget; // the load leaves the focus here; it is given once the window shows
+        return;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
     if (target == Counter::Focus::Finder) m_txtFinder->selectAll();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_pendingFocus) m_pendingFocus = m_lstNote[std::size_t(m_counter->currentNote())];
+    QWidget* target = m_pendingFocus;
+    m_pendingFocus = nullptr;
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::popUp(QMenu* menu) {
@@ -605,6 +689,7 @@ void MainWindow::applyTheme(const ThemePalette& colours) {
     m_lblAdd->setStyleSheet(
         QStringLiteral("background:%1; color:%2; border-radius:4px;").arg(base, buttonText));
     m_lblFinder->setStyleSheet(QStringLiteral("color:white; font-weight:bold;"));
+    m_keypad->applyTheme(colours);
     QPalette p = palette();
     p.setColor(QPalette::Window, toColor(Rgb{10, 10, 10}));
     setPalette(p);
@@ -623,7 +708,49 @@ int MainWindow::fieldIndex(QObject* watched) const {
     return -1;
 }
 
+int MainWindow::keyControl(QObject* watched) const {
+    const int k = fieldIndex(watched);
+    if (k >= 0) return k + KeyRouter::Quantity;
+    if (watched == m_txtTotal2) return KeyRouter::Cash;
+    if (watched == m_lstItem) return KeyRouter::ItemList;
+    for (QListView* list : m_lstNote)
+        if (watched == list) return KeyRouter::NoteList;
+    return 0;
+}
+
+bool MainWindow::routeKey(QObject* watched, QKeyEvent* event) {
+    const int control = keyControl(watched);
+    if (control == 0) return false;
+    if (int code = KeyCodes::virtualKey(event); code != 0) {
+        m_router->eMyKeyDown(code, KeyCodes::shiftState(event->modifiers()), control);
+        if (code == 0) return true;
+    }
+    if (int typed = KeyCodes::typedCharacter(event); typed != 0) {
+        m_router->eMyKeyPress(typed, control);
+        if (typed == 0) return true;
+    }
+    return false;
+}
+
+void MainWindow::placeKeypad(QWidget* field) {
+    QWidget* area = centralWidget();
+    const QRect r(field->mapTo(area, QPoint(0, 0)), field->size());
+    QPoint at(r.left(), r.bottom() + 1 + 60 / 15);
+    if (field == m_txtFinder) at.setY(r.bottom() + 1 + 380 / 15);
+    if (field == m_txtTotal2)
+        at.setY(m_frmeBottom->mapTo(area, QPoint(0, 0)).y() - m_keypad->height() - 60 / 15);
+    at.setX(std::clamp(at.x(), 0, std::max(0, area->width() - m_keypad->width())));
+    at.setY(std::clamp(at.y(), 0, std::max(0, area->height() - m_keypad->height())));
+    m_keypad->showAt(at);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && routeKey(watched, static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const int field = fieldIndex(watched);
+        if ((field >= 0 && field != Counter::Description) || watched == m_txtTotal2 || watched == m_txtFinder)
+            placeKeypad(static_cast<QWidget*>(watched));
+    }
     const int k = fieldIndex(watched);
     const bool focusEvent = event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut;
     if (focusEvent) {
@@ -656,6 +783,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             m_counter->fieldFocusOut(k);
         else if (watched == m_txtTotal2)
             m_counter->cashFocusOut();
+        if ((k >= 0 && k != Counter::Description) || watched == m_txtTotal2 || watched == m_txtFinder)
+            m_keypad->hide();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -6,8 +6,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -17,6 +19,8 @@ class QStackedWidget;
 class LabelButton;
 class NoteListModel;
 class ItemListModel;
+class Keypad;
+class KeyRouter;
 
 // The counter's window. It shows what the counter model says and forwards what the cashier does;
 // every rule lives in the model.
@@ -35,12 +39,18 @@ public:
     void applyTheme(const ThemePalette& palette);
     const ThemePalette& theme() const { return m_theme; }
 
+    Keypad* keypad() const { return m_keypad; }
     QMenu* amountMenu() const { return m_mnuOpc; }
     QMenu* notesMenu() const { return m_mnuGral; }
     QMenu* itemsMenu() const { return m_mnuList; }
 
+Q_SIGNALS:
+    // The calculator was asked for (its button, F3 or the menu).
+    void calculatorRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -62,8 +72,17 @@ private:
     void popUp(QMenu* menu);
 
     int fieldIndex(QObject* watched) const;
+    // The control number the keyboard router knows a widget by (0 for others).
+    int keyControl(QObject* watched) const;
+    bool routeKey(QObject* watched, QKeyEvent* event);
+    void placeKeypad(QWidget* field);
+    void buildShortcuts();
+    void connectSideButtons();
 
     Counter* m_counter = nullptr;
+    std::unique_ptr<KeyRouter> m_router;
+    Keypad* m_keypad = nullptr;
+    QWidget* m_pendingFocus = nullptr;
     ThemePalette m_theme;
 
     QFrame* m_frmeCoord = nullptr;
