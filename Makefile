@@ -26,6 +26,7 @@ build-release: deps
 # Builds Release, copies the demo shop once, and opens the counter on it.
 run: build-release
 	@[ -d "$(SHOP)" ] || { mkdir -p "$(dir $(SHOP))" && cp -r demo "$(SHOP)"; }
+	@cp -n build/release/help/*.pdf "$(SHOP)/" 2>/dev/null || true
 	build/release/src/vendel --data-dir "$(SHOP)"
 
 build-test: deps

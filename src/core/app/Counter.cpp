@@ -214,7 +214,36 @@ void Counter::mMoneda_Click(int index) {
 }
 
 void Counter::eOpenLogo() {
-    // The shop's information is read here; its file is optional.
+    const QString title = text(Texts::ProgramTitle);
+    const auto lines = TextFile::readLines(path(QStringLiteral("VL Info.txt")));
+    if (!lines) {
+        m_brand = text(Texts::MyBusiness);
+        m_windowCaption = title;
+        m_brandTooltip.clear();
+        m_themeColour = ThemePalette::kDefaultBase;
+        Q_EMIT shopChanged();
+        return;
+    }
+    const auto line = [&](int i) { return i < lines->size() ? lines->at(i) : QString(); };
+    m_brand = line(0);
+    m_windowCaption = title + QStringLiteral(" - ") + m_brand.toUpper();
+    m_infoAddress = line(1);
+    m_infoPhone = line(2);
+    m_infoExtra = line(3);
+    const QStringList parts = line(4).split(u' ');
+    m_themeColour = ThemePalette::kDefaultBase;
+    if (!line(4).isEmpty() && parts.size() >= 3) {
+        const auto channel = [&](int i) {
+            return int(std::clamp(std::round(Numbers::leading(parts[i])), 0.0, 255.0));
+        };
+        m_themeColour = Rgb{channel(0), channel(1), channel(2)};
+    }
+    m_infoRemark = line(5);
+    m_ticketLegend = line(6);
+    m_brandTooltip = QStringLiteral(" ") + m_brand + QStringLiteral(" - \"") + m_infoAddress + u'"' +
+                     text(Texts::TooltipPhone) + m_infoPhone + QStringLiteral(" | ") + m_infoExtra + u' ';
+    if (!m_infoRemark.trimmed().isEmpty()) m_windowCaption += QStringLiteral(" (") + m_infoRemark + u')';
+    Q_EMIT shopChanged();
 }
 
 // ---------------------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "app/Config.h"
 #include "app/Language.h"
 #include "app/Ports.h"
+#include "app/ThemePalette.h"
 #include "items/ItemList.h"
 
 #include <QDate>
@@ -89,6 +90,12 @@ public:
     bool editorVisible() const { return m_editorVisible; }
     bool editingList() const { return m_editingList; }
     const QDate& registerDate() const { return m_registerDate; }
+    // The shop: its name (the brand label), the window caption, the brand's tooltip, the theme colour.
+    QString brand() const { return m_brand; }
+    QString windowCaption() const { return m_windowCaption; }
+    QString brandTooltip() const { return m_brandTooltip; }
+    Rgb themeColour() const { return m_themeColour; }
+    QString ticketLegend() const { return m_ticketLegend; }
     qint64 ticketNumber() const { return m_settings.ticketNumber; }
 
     // ---- Entry fields ----
@@ -179,6 +186,7 @@ Q_SIGNALS:
     void finderChanged();
     void priceTitleChanged();
     void focusRequested(Counter::Focus target);
+    void shopChanged();
     void popupRequested(Counter::Popup menu);
     void calculatorRequested();
 
@@ -272,6 +280,14 @@ private:
     QString m_changeTicketText;
     QString m_timeText;
     QString m_ticketLegend;
+    QString m_brand;
+    QString m_windowCaption;
+    QString m_brandTooltip;
+    Rgb m_themeColour = ThemePalette::kDefaultBase;
+    QString m_infoAddress;
+    QString m_infoPhone;
+    QString m_infoExtra;
+    QString m_infoRemark;
     bool m_editWarned = false;
     bool m_editorVisible = false;
     bool m_editingList = false;

@@ -123,6 +123,7 @@ inline constexpr Text TipStep5{
 
 // Shop and tickets
 inline constexpr Text MyBusiness{"Mi negocio", "My business"};
+inline constexpr Text TooltipPhone{" | Tel ", " | Phone "};
 inline constexpr Text DefaultLegend{"¡Gracias por su preferencia!", "Thanks for your preference!"};
 
 // Captions the counter itself changes

@@ -450,6 +450,13 @@ void MainWindow::connectModel() {
         menu->popup(from->mapToGlobal(from->rect().center()));
     });
     connect(c, &Counter::calculatorRequested, this, &MainWindow::calculatorRequested);
+    connect(c, &Counter::shopChanged, this, [this] {
+        m_lblBrand->setText(m_counter->brand());
+        m_lblBrand->setToolTip(m_counter->brandTooltip().isEmpty() ? m_counter->text(Texts::TipBrand)
+                                                                   : m_counter->brandTooltip());
+        setWindowTitle(m_counter->windowCaption());
+        applyTheme(ThemePalette(m_counter->themeColour()));
+    });
 
     for (int k = 0; k < 4; ++k)
         connect(m_txtDato[std::size_t(k)], &QLineEdit::textEdited, c,
@@ -488,13 +495,37 @@ void MainWindow::connectModel() {
     });
     connect(m_lstItem, &QListView::customContextMenuRequested, this, [this] { popUp(m_mnuList); });
 
-    // Pressed look of the amount labels.
-    for (LabelButton* label : {m_lblTotal1, m_lblTotal3, m_lblTitle[2]}) {
-        connect(label, &LabelButton::pressed, this, [this, label] {
-            label->setStyleSheet(QStringLiteral("background:%1;").arg(css(m_theme[1])));
+    // Pressed look of the amount labels: the amount, its currency label and its frame together.
+    const auto pressedLook = [this](LabelButton* label, int box) {
+        connect(label, &LabelButton::pressed, this, [this, box] {
+            const QString pressed = QStringLiteral("background:%1; color:black;").arg(css(m_theme[1]));
+            m_lblMoney[std::size_t(box + 1)]->setStyleSheet(pressed);
+            (box == 0 ? m_lblTotal1 : m_lblTotal3)->setStyleSheet(pressed);
+            m_frmeBottom->findChild<QFrame*>(QStringLiteral("lblRe%1").arg(box))
+                ->setStyleSheet(QStringLiteral("#lblRe%1 { background:%2; }").arg(box).arg(css(m_theme[1])));
         });
         connect(label, &LabelButton::released, this, [this] { applyTheme(m_theme); });
+    };
+    pressedLook(m_lblTotal1, 0);
+    pressedLook(m_lblTotal3, 2);
+    connect(m_lblTitle[2], &LabelButton::pressed, this, [this] {
+        m_lblTitle[2]->setStyleSheet(
+            QStringLiteral("background:%1; color:white; font-weight:bold; padding:1px 4px;")
+                .arg(css(m_theme[1])));
+    });
+    connect(m_lblTitle[2], &LabelButton::released, this, [this] { applyTheme(m_theme); });
+    // A tab being pressed.
+    for (int i = 0; i < Counter::kNotes; ++i) {
+        LabelButton* tab = m_lblTask[std::size_t(i)];
+        connect(tab, &LabelButton::pressed, this, [this, tab] { tab->setStyleSheet(tabStyle(m_theme[1])); });
+        connect(tab, &LabelButton::released, this, &MainWindow::renderTabs);
     }
+}
+
+QString MainWindow::tabStyle(Rgb back) const {
+    return QStringLiteral(
+               "background:%1; color:black; border-top-left-radius:4px; border-top-right-radius:4px;")
+        .arg(css(back));
 }
 
 void MainWindow::load() {
@@ -551,10 +582,7 @@ void MainWindow::renderTabs() {
         LabelButton* tab = m_lblTask[std::size_t(i)];
         tab->setText(m_counter->tabCaption(i));
         tab->setEnabled(m_counter->tabEnabled(i));
-        const Rgb back = i == m_counter->currentNote() ? front : m_theme[0];
-        tab->setStyleSheet(QStringLiteral("background:%1; color:black; border-top-left-radius:4px;"
-                                          "border-top-right-radius:4px;")
-                               .arg(css(back)));
+        tab->setStyleSheet(tabStyle(i == m_counter->currentNote() ? front : m_theme[0]));
     }
 }
 

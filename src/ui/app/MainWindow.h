@@ -70,6 +70,7 @@ private:
     void renderPriceTitle();
     void applyFocus(Counter::Focus target);
     void popUp(QMenu* menu);
+    QString tabStyle(Rgb back) const;
 
     int fieldIndex(QObject* watched) const;
     // The control number the keyboard router knows a widget by (0 for others).

@@ -1,0 +1,53 @@
+#include "CounterRig.h"
+
+#include <QTest>
+
+class ShopInfoTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shopFile_data() {
+        QTest::addColumn<QStringList>("lines"); // empty: no file at all
+        QTest::addColumn<QString>("brand");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("blue");
+        QTest::addColumn<QString>("legend");
+        QTest::newRow("no file") << QStringList{} << "Mi negocio"
+                                 << "Vendel" << 60 << "¡Gracias por su preferencia!";
+        QTest::newRow("only a name") << QStringList{"Tienda Ñandú"} << "Tienda Ñandú"
+                                     << "Vendel - TIENDA ÑANDÚ" << 60 << "¡Gracias por su preferencia!";
+        QTest::newRow("dark blue") << QStringList{"A", "", "", "", "0 0 128"} << "A"
+                                   << "Vendel - A" << 128 << "¡Gracias por su preferencia!";
+        QTest::newRow("two parts give green") << QStringList{"A", "", "", "", "0 0"} << "A"
+                                              << "Vendel - A" << 60 << "¡Gracias por su preferencia!";
+        QTest::newRow("above 255") << QStringList{"A", "", "", "", "1 2 999"} << "A"
+                                   << "Vendel - A" << 255 << "¡Gracias por su preferencia!";
+        QTest::newRow("blank remark") << QStringList{"A", "", "", "", "", "   ", "Vuelva pronto"} << "A"
+                                      << "Vendel - A" << 60 << "Vuelva pronto";
+        QTest::newRow("remark") << QStringList{"A", "", "", "", "", "Sucursal 2"} << "A"
+                                << "Vendel - A (Sucursal 2)" << 60 << "¡Gracias por su preferencia!";
+    }
+    void shopFile() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, brand);
+        QFETCH(QString, caption);
+        QFETCH(int, blue);
+        QFETCH(QString, legend);
+        CounterRig rig;
+        if (!lines.isEmpty()) rig.shop.write("VL Info.txt", lines);
+        Counter& c = rig.start();
+        QCOMPARE(c.brand(), brand);
+        QCOMPARE(c.windowCaption(), caption);
+        QCOMPARE(c.themeColour().blue, blue);
+        QCOMPARE(c.ticketLegend(), legend);
+    }
+
+    void tooltipNamesTheShop() {
+        CounterRig rig;
+        rig.shop.write("VL Info.txt", {"Mi negocio", "Calle 5", "555 1234", "RFC X"});
+        QCOMPARE(rig.start().brandTooltip(), QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
+    }
+};
+
+QTEST_APPLESS_MAIN(ShopInfoTest)
+#include "shop_info_test.moc"
