@@ -183,6 +183,27 @@ private Q_SLOTS:
                                                      "el registro antes de que finalice el día."});
     }
 
+    void theDayWaitsWhileABoxIsOpen() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        c.lblTask_Click(0);
+        rig.add("1", "A", "5");
+        c.setCashText("5");
+        bool changedDuringQuestion = true;
+        rig.dialogs.onQuestion = [&](const QString&) {
+            rig.clock.at = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1));
+            c.tmrNight_Timer(); // a tick while the ticket question is open
+            changedDuringQuestion = c.registerDate() != QDate(2026, 12, 5);
+        };
+        rig.dialogs.answer(false);
+        c.eFinal();
+        QVERIFY(!changedDuringQuestion);
+        QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt").size(), 2); // the sale closed on its own day
+        c.tmrNight_Timer();
+        QCOMPARE(c.registerDate(), QDate(2026, 12, 6));
+        QVERIFY(c.noteLines(0).isEmpty());
+    }
+
     void changeOfDayKeepsTheOpenSale() {
         CounterRig rig;
         rig.shop.write(rig.registerName(), {"1 x A de $5.00 = $5.00", kSale});

@@ -7,6 +7,7 @@
 #include "register/RegisterLines.h"
 
 #include <QDir>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 #include <algorithm>
@@ -46,6 +47,21 @@ std::array<QString, 4> Counter::defaultFields() const {
 
 QString Counter::path(const QString& fileName) const {
     return QDir(m_dataDir).filePath(fileName);
+}
+
+void Counter::say(const QString& message, Dialogs::Icon icon) {
+    const QScopedValueRollback<int> busy(m_inDialog, m_inDialog + 1);
+    m_dialogs.message(message, icon);
+}
+
+bool Counter::ask(const QString& question) {
+    const QScopedValueRollback<int> busy(m_inDialog, m_inDialog + 1);
+    return m_dialogs.question(question);
+}
+
+QString Counter::prompt(const QString& question) {
+    const QScopedValueRollback<int> busy(m_inDialog, m_inDialog + 1);
+    return m_dialogs.input(question);
 }
 
 QString Counter::nowTime() const {
@@ -123,7 +139,7 @@ void Counter::eOpenConfig() {
 void Counter::eSaveConfig() {
     const QStringList lines = Config::lines(m_settings, m_clock.now().date(), m_userKey, m_language.code());
     if (!TextFile::saveLines(path(Config::kFileName), lines))
-        m_dialogs.message(text(Texts::ConfigSaveFailed), Dialogs::Icon::Error);
+        say(text(Texts::ConfigSaveFailed), Dialogs::Icon::Error);
     Q_EMIT menusChanged();
 }
 
@@ -164,10 +180,10 @@ void Counter::eOpenList(bool offerCreate) {
 }
 
 void Counter::eCreate() {
-    if (!m_dialogs.question(text(Texts::NoListOffer))) return;
+    if (!ask(text(Texts::NoListOffer))) return;
     const QString line = text(Texts::DefaultListLine) + m_symbol + QStringLiteral("198.00");
     if (!TextFile::saveLines(path(text(Texts::ItemListFile)), {line})) {
-        m_dialogs.message(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
+        say(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
         return;
     }
     eOpenList(false);
@@ -175,7 +191,7 @@ void Counter::eCreate() {
 
 void Counter::eSaveList() {
     if (!m_items.save(path(text(Texts::ItemListFile))))
-        m_dialogs.message(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
+        say(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
 }
 
 void Counter::eWhatMoney() {
@@ -201,11 +217,11 @@ void Counter::mMoneda_Click(int index) {
                                                     QStringLiteral("£")};
     if (index < 0 || index >= int(kSymbols.size())) return;
     if (!noteLines(0).isEmpty()) {
-        m_dialogs.message(text(Texts::CurrencyOnlyBefore), Dialogs::Icon::Information);
+        say(text(Texts::CurrencyOnlyBefore), Dialogs::Icon::Information);
         return;
     }
     if (front().used) {
-        m_dialogs.message(text(Texts::CancelCurrentFirst), Dialogs::Icon::Information);
+        say(text(Texts::CancelCurrentFirst), Dialogs::Icon::Information);
         return;
     }
     m_symbol = kSymbols[std::size_t(index)];
@@ -272,22 +288,24 @@ void Counter::eSaveNote() {
     // Reported once per run of failures; the lines stay in memory and every later save tries again.
     if (!m_registerSaveFailing) {
         m_registerSaveFailing = true;
-        m_dialogs.message(text(Texts::RegisterSaveFailed), Dialogs::Icon::Warning);
+        say(text(Texts::RegisterSaveFailed), Dialogs::Icon::Warning);
     }
 }
 
 void Counter::tmrNight_Timer() {
+    // A tick waits while a message or input box is open; the next one after it catches up.
+    if (m_inDialog > 0) return;
     const QDateTime now = m_clock.now();
     if (now.time().toString(QStringLiteral("HH:mm:ss")) == QLatin1String("23:55:00")) {
         if (m_midnightWarned != now.date()) {
             m_midnightWarned = now.date();
-            m_dialogs.message(text(Texts::MidnightWarning), Dialogs::Icon::Information);
+            say(text(Texts::MidnightWarning), Dialogs::Icon::Information);
         }
         return;
     }
     if (now.date() != m_registerDate) {
         m_registerDate = now.date();
-        m_dialogs.message(text(Texts::NewDay), Dialogs::Icon::Information);
+        say(text(Texts::NewDay), Dialogs::Icon::Information);
         eFinalDay();
     }
 }
@@ -382,7 +400,7 @@ void Counter::fieldFocusOut(int k) {
 
 void Counter::ePreFactura() {
     if (m_editorVisible && !m_editingList) {
-        m_dialogs.message(text(Texts::EditingRefusal), Dialogs::Icon::Information);
+        say(text(Texts::EditingRefusal), Dialogs::Icon::Information);
         return;
     }
     const double price = Numbers::amount(field(Price));
@@ -390,7 +408,7 @@ void Counter::ePreFactura() {
     const double discount = std::floor(Numbers::leading(field(Discount)));
     const double amount = (1.0 - discount / 100.0) * price * Numbers::leading(field(Quantity));
     if (price < 0 || !std::isfinite(amount)) return;
-    if (price != 0 || m_dialogs.question(text(Texts::FreeItemQuestion))) actFactura();
+    if (price != 0 || ask(text(Texts::FreeItemQuestion))) actFactura();
 }
 
 void Counter::actFactura() {
@@ -567,7 +585,7 @@ void Counter::eCambio() {
         x.step = 5;
         const double top = m_settings.topNote.value_or(0.0);
         if (top > 0 && c > top && c != m_lastChange) {
-            m_dialogs.message(text(Texts::VeryHighCash), Dialogs::Icon::Information);
+            say(text(Texts::VeryHighCash), Dialogs::Icon::Information);
             Q_EMIT focusRequested(Focus::Cash);
         }
         eSaveNote();
@@ -608,7 +626,7 @@ void Counter::eFinal() {
     Note& x = note(n);
     if (!x.used || !x.cashEnough) return;
     if (n > 0 && note(0).used) {
-        m_dialogs.message(text(Texts::CompleteRecordFirst), Dialogs::Icon::Information);
+        say(text(Texts::CompleteRecordFirst), Dialogs::Icon::Information);
         return;
     }
     m_cashTicketText = m_symbol + Numbers::amountText(Numbers::amount(m_cashText));
@@ -646,9 +664,9 @@ void Counter::eAddtoBuy() {
     m_ticketText.clear();
     if (!m_settings.printTickets) {
         if (m_ticketAsked) return;
-        if (!m_dialogs.question(text(Texts::PrintTicketQuestion))) return;
+        if (!ask(text(Texts::PrintTicketQuestion))) return;
         m_settings.printTickets = true;
-        if (m_dialogs.question(text(Texts::CustomerCopyQuestion))) m_settings.doubleTicket = true;
+        if (ask(text(Texts::CustomerCopyQuestion))) m_settings.doubleTicket = true;
         eSaveConfig();
     }
     const QStringList& record = noteLines(0);
@@ -698,9 +716,9 @@ void Counter::mnuCardIn_Click() {
     // Paying the note by card closes it like a cash sale, with a card line instead of the total.
 }
 
-bool Counter::askAmount(const Text& prompt, double& value) {
+bool Counter::askAmount(const Text& question, double& value) {
     for (;;) {
-        const QString answer = m_dialogs.input(text(prompt) + u' ' + m_symbol);
+        const QString answer = prompt(text(question) + u' ' + m_symbol);
         if (answer.trimmed().isEmpty()) return false;
         const double v = Numbers::amount(answer);
         if (v >= 0) {
@@ -758,7 +776,7 @@ bool acceptableAdjustment(const QString& answer) {
 
 void Counter::mnuDescx_Click() {
     for (;;) {
-        const QString answer = m_dialogs.input(text(Texts::DiscountPrompt));
+        const QString answer = prompt(text(Texts::DiscountPrompt));
         if (answer.trimmed().isEmpty()) return;
         if (acceptableAdjustment(answer)) {
             eDesc(answer);
@@ -770,7 +788,7 @@ void Counter::mnuDescx_Click() {
 void Counter::mnuIVA_Click() {
     QString answer;
     for (;;) {
-        answer = m_dialogs.input(text(Texts::InterestPrompt));
+        answer = prompt(text(Texts::InterestPrompt));
         if (answer.trimmed().isEmpty()) return;
         if (acceptableAdjustment(answer)) break;
     }
@@ -939,11 +957,11 @@ void Counter::mnuEditNote_Click() {
 
 void Counter::eNoteToEdit() {
     if (front().used) {
-        m_dialogs.message(text(Texts::CancelCurrentFirst), Dialogs::Icon::Information);
+        say(text(Texts::CancelCurrentFirst), Dialogs::Icon::Information);
         return;
     }
     if (!m_editWarned) {
-        m_dialogs.message(text(Texts::EditWarning), Dialogs::Icon::Information);
+        say(text(Texts::EditWarning), Dialogs::Icon::Information);
         m_editWarned = true;
     }
     eEdit(0);
@@ -974,6 +992,7 @@ void Counter::eMoveProduct() {
 // Timers
 
 void Counter::tmrAtt_Timer() {
+    if (m_inDialog > 0) return;
     const QString description = field(Description);
     const bool active =
         !description.isEmpty() && description != m_noneText && Numbers::amount(field(Price)) == 0;
@@ -995,29 +1014,29 @@ void Counter::showSyntaxMessage() {
     const QString quote = QStringLiteral("\"");
     const QString crlf = QStringLiteral("\r\n");
     const QString itemPrice = quote + text(Texts::SyntaxItem) + m_symbol;
-    m_dialogs.message(text(Texts::SyntaxIntro) + crlf + itemPrice + text(Texts::SyntaxPrice) + quote +
-                          text(Texts::SyntaxOr) + crlf + itemPrice + text(Texts::SyntaxBarcode) + quote,
-                      Dialogs::Icon::Information);
+    say(text(Texts::SyntaxIntro) + crlf + itemPrice + text(Texts::SyntaxPrice) + quote +
+            text(Texts::SyntaxOr) + crlf + itemPrice + text(Texts::SyntaxBarcode) + quote,
+        Dialogs::Icon::Information);
 }
 
 void Counter::lblHelp_Click() {
     const QString help = path(text(Texts::HelpFile));
     if (!TextFile::exists(help)) {
-        m_dialogs.message(text(Texts::HelpMissing), Dialogs::Icon::Information);
+        say(text(Texts::HelpMissing), Dialogs::Icon::Information);
         return;
     }
-    if (!m_shell.open(help)) m_dialogs.message(text(Texts::HelpFailed), Dialogs::Icon::Warning);
+    if (!m_shell.open(help)) say(text(Texts::HelpFailed), Dialogs::Icon::Warning);
 }
 
 void Counter::eTip() {
     if (m_editorVisible) {
-        m_dialogs.message(text(Texts::TipEditing), Dialogs::Icon::Information);
+        say(text(Texts::TipEditing), Dialogs::Icon::Information);
         return;
     }
     static const std::array<Text, 5> kTips = {Texts::TipStep1, Texts::TipStep2, Texts::TipStep3,
                                               Texts::TipStep4, Texts::TipStep5};
     const int step = std::clamp(front().step, 1, 5);
-    m_dialogs.message(text(kTips[std::size_t(step - 1)]), Dialogs::Icon::Information);
+    say(text(kTips[std::size_t(step - 1)]), Dialogs::Icon::Information);
     if (step == 4) Q_EMIT focusRequested(Focus::Cash);
 }
 

@@ -207,6 +207,10 @@ private:
     Note& front() { return note(m_current); }
     std::array<QString, 4> defaultFields() const;
     QString path(const QString& fileName) const;
+    // The boxes of the counter; the timers wait while one is open.
+    void say(const QString& message, Dialogs::Icon icon);
+    bool ask(const QString& question);
+    QString prompt(const QString& question);
     QString nowTime() const;
 
     void resetNote(int n);
@@ -222,7 +226,7 @@ private:
     void eClickOnTabs(int which);
     void eAddtoBuy();
     void focusAfterClosing();
-    bool askAmount(const Text& prompt, double& value); // a non-negative answer; false on cancel
+    bool askAmount(const Text& question, double& value); // a non-negative answer; false on cancel
 
     // Readers of the load and the files they keep.
     void eOpenConfig();
@@ -257,6 +261,7 @@ private:
     QDate m_registerDate;
     QDate m_midnightWarned;
     bool m_registerSaveFailing = false;
+    int m_inDialog = 0;
 
     QString m_symbol = QStringLiteral("$");
     QString m_noneText;
