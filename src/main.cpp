@@ -12,10 +12,13 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include <clocale>
 #include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Amounts are read and written with "." as the decimal point, whatever the system's language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Vendel"));
     QApplication::setApplicationVersion(QStringLiteral(VENDEL_VERSION));
 

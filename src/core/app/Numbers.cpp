@@ -1,8 +1,7 @@
 #include "Numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace Numbers {
@@ -88,7 +87,13 @@ double leading(QStringView text) {
         }
         if (expDigit) clean += exponent;
     }
-    const double value = std::strtod(clean.c_str(), nullptr);
+    // from_chars reads "." as the decimal point whatever the system's locale.
+    double value = 0.0;
+    const char* begin = clean.c_str();
+    if (*begin == '+') ++begin;
+    const auto [end, error] = std::from_chars(begin, clean.c_str() + clean.size(), value);
+    (void)end;
+    if (error != std::errc()) return 0.0;
     return std::isfinite(value) ? value : 0.0;
 }
 
@@ -98,8 +103,8 @@ double amount(QString text) {
 
 QString format(double value, Picture picture) {
     if (!std::isfinite(value)) value = 0.0;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    char buffer[64] = {};
+    std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific, 14);
     // buffer: [-]d.dddddddddddddde[+-]xx
     const char* p = buffer;
     const bool negative = *p == '-';
@@ -107,7 +112,10 @@ QString format(double value, Picture picture) {
     std::string digits;
     for (; *p && *p != 'e'; ++p)
         if (*p != '.') digits += *p;
-    const int exponent = std::atoi(p + 1);
+    int exponent = 0;
+    const char* e = p + 1;
+    if (*e == '+') ++e;
+    std::from_chars(e, buffer + sizeof buffer, exponent);
     const int integerCount = exponent + 1;
 
     std::string integerPart;
@@ -156,9 +164,9 @@ QString amountText(double value) {
 
 QString plain(double value) {
     if (!std::isfinite(value) || value == 0.0) return QStringLiteral("0");
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    return QString::fromLatin1(buffer);
+    char buffer[64] = {};
+    std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::general, 15);
+    return QString::fromLatin1(buffer).toUpper();
 }
 
 QString floorText(double value) {
