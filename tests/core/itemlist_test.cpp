@@ -196,6 +196,12 @@ private Q_SLOTS:
         QTest::newRow("item missing from the list")
             << one << QStringList{"1 x OTRO de $5.00 = $5.00"} << one << -1;
         QTest::newRow("case counts") << one << QStringList{"1 x artículo de $198.00 = $198.00"} << one << -1;
+        QTest::newRow("accents count")
+            << QStringList{"[2] LÁMPARA $5.00"} << QStringList{"1 x LAMPARA de $5.00 = $5.00"}
+            << QStringList{"[2] LÁMPARA $5.00"} << -1;
+        QTest::newRow("a line equal but for case above the item")
+            << QStringList{"[1] vaso $1.00", "[9] VASO $10.00"} << QStringList{"1 x VASO de $10.00 = $10.00"}
+            << QStringList{"[1] vaso $1.00", "[8] VASO $10.00"} << -1;
         QTest::newRow("line of another symbol is no item")
             << QStringList{"[1] A €1.00", "[1] A $1.00"} << QStringList{"1 x A de $1.00 = $1.00"}
             << QStringList{"[1] A €1.00", "[0] A $1.00"} << -1;

@@ -164,3 +164,21 @@ void FoldedLines::search(const std::vector<QByteArray>& words, std::vector<int>&
         p = base + m_starts[line];
     }
 }
+
+int FoldedLines::findFrom(const QByteArray& word, int fromLine) const {
+    if (fromLine < 0 || fromLine >= size()) return -1;
+    const char* base = m_text.constData();
+    const char* end = base + m_text.size();
+    auto line = std::size_t(fromLine);
+    const char* p = base + m_starts[line];
+    while (p < end) {
+        const char* hit = findBytes(p, end, word);
+        if (!hit) return -1;
+        const qsizetype at = hit - base;
+        while (m_starts[line + 1] <= at)
+            ++line;
+        if (at + word.size() < m_starts[line + 1]) return int(line);
+        p = hit + 1;
+    }
+    return -1;
+}

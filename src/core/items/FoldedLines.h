@@ -25,6 +25,9 @@ public:
     // line is a hit. Every line is tested; there is no index that could miss one.
     void search(const std::vector<QByteArray>& words, std::vector<int>& hits) const;
 
+    // The first line, from the given one on, whose folded text holds the folded word; -1 when none does.
+    int findFrom(const QByteArray& word, int fromLine) const;
+
 private:
     void replaceOne(int index, QStringView line);
 

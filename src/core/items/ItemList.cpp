@@ -1,5 +1,6 @@
 #include "ItemList.h"
 
+#include "Folding.h"
 #include "ItemLine.h"
 #include "app/Numbers.h"
 #include "app/TextFile.h"
@@ -53,7 +54,19 @@ void ItemList::replaceLine(int index, const QString& line) {
 }
 
 int ItemList::findItem(const QString& key, const QString& symbol) const {
-    for (int i = 0; i < count(); ++i)
+    // A line that holds the key also holds it folded, so the folded copies point out the only lines
+    // worth comparing exactly.
+    // (A key that starts or ends inside a surrogate pair folds apart from the line, so it is compared
+    // line by line.)
+    const bool cutPair = !key.isEmpty() && (key.front().isLowSurrogate() || key.back().isHighSurrogate());
+    if (cutPair) {
+        for (int i = 0; i < count(); ++i)
+            if (ItemLine::matchesKey(m_lines[i], key, symbol)) return i;
+        return -1;
+    }
+    QByteArray folded;
+    Folding::appendUtf8(key, folded);
+    for (int i = m_folded.findFrom(folded, 0); i >= 0; i = m_folded.findFrom(folded, i + 1))
         if (ItemLine::matchesKey(m_lines[i], key, symbol)) return i;
     return -1;
 }
