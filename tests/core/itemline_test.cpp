@@ -220,13 +220,6 @@ private Q_SLOTS:
         QCOMPARE(orNone(rebuilt), expected);
     }
 
-    void defaultLine() {
-        QCOMPARE(ItemLine::defaultLine(Language(), QStringLiteral("$")),
-                 QString::fromUtf8("[10] ARTÍCULO $198.00"));
-        QCOMPARE(ItemLine::defaultLine(Language(QStringLiteral("EN")), QStringLiteral("€")),
-                 QString::fromUtf8("[10] ITEM €198.00"));
-    }
-
     void folding_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("folded");

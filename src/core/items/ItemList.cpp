@@ -128,6 +128,7 @@ ItemList::Filtered ItemList::filter(QStringView query, const Language& language)
 ItemList::StockMove ItemList::moveStock(const QStringList& saleLines, const QString& symbol,
                                         const QString& ofWord) {
     StockMove move;
+    if (symbol.isEmpty()) return move;
     for (int i = 0; i < int(saleLines.size()); ++i) {
         double quantity = 0;
         QString key;
