@@ -155,18 +155,28 @@ struct GeneratedShop {
     }
 };
 
-// Runs a program with its output thrown away and waits for it; returns its exit status.
+// Runs a program and waits for it, reading all it writes through a pipe (not /dev/null, which lets
+// grep stop at its first match); returns its exit status.
 inline int runTool(const std::vector<std::string>& args) {
     std::vector<char*> argv;
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    int fds[2];
+    if (pipe(fds) != 0) return -1;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addclose(&actions, fds[1]);
     pid_t pid = 0;
     const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    static char buffer[1 << 16];
+    while (spawned == 0 && read(fds[0], buffer, sizeof buffer) > 0) {
+    }
+    close(fds[0]);
     if (spawned != 0) return -1;
     int status = 0;
     waitpid(pid, &status, 0);
