@@ -18,3 +18,15 @@ void ItemListModel::refresh() {
     beginResetModel();
     endResetModel();
 }
+
+void ItemListModel::linesChanged(const std::vector<int>& fullIndexes) {
+    for (const int line : fullIndexes) {
+        const int row = m_items.shownRowOf(line);
+        if (row >= 0) Q_EMIT dataChanged(index(row), index(row), {Qt::DisplayRole});
+    }
+}
+
+void ItemListModel::shownFormsChanged() {
+    const int rows = rowCount();
+    if (rows > 0) Q_EMIT dataChanged(index(0), index(rows - 1), {Qt::DisplayRole});
+}
