@@ -3,6 +3,8 @@
 #include "app/Numbers.h"
 #include "app/TextFile.h"
 #include "app/Texts.h"
+#include "items/ItemLine.h"
+#include "items/ItemTexts.h"
 #include "register/DayRegister.h"
 #include "register/RegisterLines.h"
 
@@ -16,13 +18,6 @@
 namespace {
 
 const QString kDash = QStringLiteral("-");
-
-// The currency a line is written in: "$" first, then "€", then "£"; "$" when none.
-QString symbolOf(const QString& line) {
-    for (const QString& s : {QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("£")})
-        if (line.contains(s)) return s;
-    return QStringLiteral("$");
-}
 
 } // namespace
 
@@ -163,7 +158,7 @@ void Counter::mnuDouble_Click() {
 void Counter::mnuSeeStock_Click() {
     m_settings.seeStock = !m_settings.seeStock;
     m_items.setSeeStock(m_settings.seeStock);
-    Q_EMIT itemsChanged();
+    txtFinder_Change(m_finderText);
     eSaveConfig();
 }
 
@@ -172,7 +167,7 @@ void Counter::mnuSeeStock_Click() {
 
 void Counter::eOpenList(bool offerCreate) {
     m_items.setSeeStock(m_settings.seeStock);
-    const bool read = m_items.load(path(text(Texts::ItemListFile)));
+    const bool read = m_items.load(ItemList::filePath(m_dataDir, m_language));
     m_itemSelected = -1;
     eWhatMoney();
     Q_EMIT itemsChanged();
@@ -181,8 +176,7 @@ void Counter::eOpenList(bool offerCreate) {
 
 void Counter::eCreate() {
     if (!ask(text(Texts::NoListOffer))) return;
-    const QString line = text(Texts::DefaultListLine) + m_symbol + QStringLiteral("198.00");
-    if (!TextFile::saveLines(path(text(Texts::ItemListFile)), {line})) {
+    if (!ItemList::create(ItemList::filePath(m_dataDir, m_language), m_language, m_symbol)) {
         say(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
         return;
     }
@@ -190,16 +184,16 @@ void Counter::eCreate() {
 }
 
 void Counter::eSaveList() {
-    if (!m_items.save(path(text(Texts::ItemListFile))))
+    if (!m_items.save(ItemList::filePath(m_dataDir, m_language)))
         say(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
 }
 
 void Counter::eWhatMoney() {
     m_symbol = QStringLiteral("$");
     if (!noteLines(0).isEmpty())
-        m_symbol = symbolOf(noteLines(0).first());
+        m_symbol = ItemLine::symbolOf(noteLines(0).first());
     else if (!m_items.isEmpty())
-        m_symbol = symbolOf(m_items.lines().first());
+        m_symbol = ItemLine::symbolOf(m_items.lines().first());
     if (m_items.isEmpty()) {
         m_items.showPlaceholder(text(Texts::NoItems));
         m_symbol = QStringLiteral("$");
@@ -275,6 +269,7 @@ void Counter::eOpenReg() {
         return;
     }
     record.lines = *lines;
+    Q_EMIT noteChanged(0);
     selectLast(0);
     eCheckTabs();
 }
@@ -440,9 +435,9 @@ void Counter::actFactura() {
         }
         line += m_symbol + Numbers::format(amount, picture);
         x.total += amount;
-        x.lines.append(line);
+        appendLine(n, line);
     } else {
-        x.lines.append(quantity + QStringLiteral(" x ") + description + u' ' + text(Texts::Free));
+        appendLine(n, quantity + QStringLiteral(" x ") + description + u' ' + text(Texts::Free));
     }
 
     if (field(Description).isEmpty()) {
@@ -459,29 +454,17 @@ void Counter::actFactura() {
 
 void Counter::selectItem(int row) {
     m_itemSelected = (row >= 0 && row < m_items.shownCount()) ? row : -1;
-    Q_EMIT itemsChanged();
+    Q_EMIT itemSelectionChanged();
     ePutInfo();
 }
 
 void Counter::ePutInfo() {
     if (m_itemSelected < 0) return;
     const QString line = m_items.shownLine(m_itemSelected);
-    const qsizetype at = line.indexOf(m_symbol);
-    if (at < 0) return;
-    const QString itemPart = line.left(at);
-    QString afterSymbol = line.mid(at + m_symbol.size());
-    const qsizetype next = afterSymbol.indexOf(m_symbol);
-    if (next >= 0) afterSymbol.truncate(next);
-
-    QString description = itemPart;
-    if (m_settings.seeStock) {
-        const qsizetype open = itemPart.indexOf(u']');
-        if (open < 0) return;
-        const qsizetype close = itemPart.indexOf(u']', open + 1);
-        description = close < 0 ? itemPart.mid(open + 1) : itemPart.mid(open + 1, close - open - 1);
-    }
-    setField(Description, description.trimmed());
-    setField(Price, Numbers::amountText(Numbers::amount(afterSymbol)));
+    const auto description = ItemLine::description(line, m_symbol, m_settings.seeStock);
+    if (!description) return;
+    setField(Description, *description);
+    setField(Price, Numbers::amountText(ItemLine::price(line, m_symbol)));
     front().step = 2;
 }
 
@@ -491,6 +474,11 @@ void Counter::ePutInfo() {
 void Counter::selectLast(int n) {
     Note& x = note(n);
     x.selected = int(x.lines.size()) - 1;
+    Q_EMIT noteSelectionChanged(n);
+}
+
+void Counter::appendLine(int n, const QString& line) {
+    note(n).lines.append(line);
     Q_EMIT noteChanged(n);
 }
 
@@ -598,7 +586,13 @@ void Counter::clearWindow() {
     setField(Discount, QStringLiteral("0"));
     setField(Description, m_noneText);
     setField(Price, QStringLiteral("0.00"));
-    m_finderText.clear();
+    // The search is emptied and the whole list shown again; the entry fields keep their defaults.
+    if (!m_finderText.isEmpty()) {
+        m_finderText.clear();
+        m_items.filter(QString(), text(Texts::NoMatches), text(Texts::NoItems));
+        m_itemSelected = m_items.shownCount() > 0 ? 0 : -1;
+        Q_EMIT itemsChanged();
+    }
     m_finderVisible = false;
     Q_EMIT finderChanged();
     setTotalText(QStringLiteral("0.00"));
@@ -687,7 +681,7 @@ void Counter::eDelBox() {
     Note& x = note(n);
     m_timeText = nowTime();
     if (x.used) {
-        x.lines.append(RegisterLines::cancelled(m_timeText, m_language));
+        appendLine(n, RegisterLines::cancelled(m_timeText, m_language));
         selectLast(n);
     }
     clearWindow();
@@ -755,10 +749,10 @@ void Counter::eDesc(const QString& value) {
     const double v = Numbers::amount(QString(given).remove(u'%'));
     if (given.contains(u'%')) {
         x.total *= 1.0 - v / 100.0;
-        x.lines.append(QStringLiteral("     -") + Numbers::plain(v) + text(Texts::PercentDiscount));
+        appendLine(n, QStringLiteral("     -") + Numbers::plain(v) + text(Texts::PercentDiscount));
     } else {
         x.total -= v;
-        x.lines.append(QStringLiteral("     -") + m_symbol + given + text(Texts::AmountDiscount));
+        appendLine(n, QStringLiteral("     -") + m_symbol + given + text(Texts::AmountDiscount));
     }
     showTotal(n);
 }
@@ -797,10 +791,10 @@ void Counter::mnuIVA_Click() {
     const double v = Numbers::amount(QString(answer).remove(u'%'));
     if (!answer.contains(u'%')) {
         x.total += v;
-        x.lines.append(QStringLiteral("     +") + m_symbol + Numbers::plain(v) + text(Texts::AmountInterest));
+        appendLine(n, QStringLiteral("     +") + m_symbol + Numbers::plain(v) + text(Texts::AmountInterest));
     } else {
         x.total *= 1.0 + v / 100.0;
-        x.lines.append(QStringLiteral("     +") + Numbers::plain(v) + text(Texts::PercentInterest));
+        appendLine(n, QStringLiteral("     +") + Numbers::plain(v) + text(Texts::PercentInterest));
     }
     showTotal(n);
 }
@@ -947,7 +941,7 @@ void Counter::eCheckTabs() {
 void Counter::lstNote_Click(int row) {
     Note& x = front();
     x.selected = (row >= 0 && row < int(x.lines.size())) ? row : -1;
-    Q_EMIT noteChanged(m_current);
+    Q_EMIT noteSelectionChanged(m_current);
     eClickMenu();
 }
 
@@ -984,8 +978,101 @@ void Counter::lblFinder_Click() {
     Q_EMIT focusRequested(Focus::Finder);
 }
 
+void Counter::txtFinder_Change(const QString& query) {
+    m_finderText = query;
+    Q_EMIT finderChanged();
+    const ItemList::Filtered result = m_items.filter(query, text(Texts::NoMatches), text(Texts::NoItems));
+    m_itemSelected = -1;
+    Q_EMIT itemsChanged();
+    if (result == ItemList::Filtered::EmptyList) return;
+    if (query.isEmpty()) {
+        setField(Description, m_noneText);
+        setField(Price, QStringLiteral("0.00"));
+    }
+    if (result == ItemList::Filtered::Hits) {
+        selectItem(0);
+    } else {
+        setField(Description, m_noneText);
+        setField(Price, QStringLiteral("0.00"));
+    }
+}
+
+void Counter::txtFinder_Enter() {
+    const QString noMatches = text(Texts::NoMatches);
+    const bool hit = m_items.shownCount() >= 1 && m_items.shownLine(0) != noMatches;
+    if (hit && !m_lookupMode) {
+        ePreFactura();
+        txtFinder_Change(QString());
+        return;
+    }
+    if (m_lookupMode) {
+        if (hit) {
+            const QString first = m_items.shownLine(0);
+            const qsizetype bracket = first.indexOf(QLatin1String("] "));
+            say(text(Texts::LookupItem) + QStringLiteral("\r\n[") +
+                    (bracket < 0 ? first : first.mid(bracket + 2)) + u']',
+                Dialogs::Icon::None);
+        } else {
+            say(text(Texts::LookupNoMatches), Dialogs::Icon::None);
+        }
+        Q_EMIT focusRequested(Focus::Finder);
+    }
+}
+
+void Counter::txtFinder_FocusOut() {
+    if (m_finderText.isEmpty() && m_finderVisible) {
+        m_finderVisible = false;
+        Q_EMIT finderChanged();
+    }
+}
+
+void Counter::setLookupMode(bool on) {
+    if (m_lookupMode == on) return;
+    m_lookupMode = on;
+    Q_EMIT lookupModeChanged(on);
+}
+
 void Counter::eMoveProduct() {
-    // The stock of the sold items is lowered in the item list, which is then saved.
+    const int n = m_current;
+    const QStringList& lines = noteLines(n);
+    const QStringList sale = n == 0 ? lines.mid(m_saleStart + 1) : lines;
+    const ItemList::StockMove moved = m_items.moveStock(sale, m_symbol, text(Texts::Of));
+    if (!moved.changed.empty()) Q_EMIT itemLinesChanged(moved.changed);
+    if (!moved.ok()) {
+        say(text(ItemTexts::StockMoveFailed), Dialogs::Icon::Error);
+        return;
+    }
+    eSaveList();
+}
+
+void Counter::mnuCountAll_Click() {
+    const QString answer = prompt(text(ItemTexts::UserKeyPrompt));
+    switch (ItemList::checkUserKey(answer, m_userKey)) {
+    case ItemList::KeyAnswer::Stop:
+        return;
+    case ItemList::KeyAnswer::Wrong:
+        say(text(ItemTexts::KeyIncorrect), Dialogs::Icon::Error);
+        return;
+    case ItemList::KeyAnswer::Granted:
+        break;
+    }
+    const auto value = m_items.inventoryValue(m_symbol);
+    if (!value) return;
+    say(ItemTexts::inventoryMessage(m_language, m_symbol, ItemList::inventoryValueText(*value)),
+        Dialogs::Icon::None);
+}
+
+void Counter::mnuPriceChg_Click(int index) {
+    const QString question = text(index == 0 ? ItemTexts::RaisePrompt : ItemTexts::LowerPrompt);
+    ItemList::PriceChange change;
+    do {
+        change = ItemList::readPriceChange(prompt(question));
+    } while (change.kind == ItemList::PriceChange::Kind::AskAgain);
+    if (change.kind == ItemList::PriceChange::Kind::Cancel) return;
+    m_items.changePrices(change, index == 0, m_symbol);
+    m_itemSelected = -1;
+    Q_EMIT itemsChanged();
+    eSaveList();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -1011,12 +1098,7 @@ void Counter::tmrAtt_Timer() {
 // Help, tips and the item line syntax
 
 void Counter::showSyntaxMessage() {
-    const QString quote = QStringLiteral("\"");
-    const QString crlf = QStringLiteral("\r\n");
-    const QString itemPrice = quote + text(Texts::SyntaxItem) + m_symbol;
-    say(text(Texts::SyntaxIntro) + crlf + itemPrice + text(Texts::SyntaxPrice) + quote +
-            text(Texts::SyntaxOr) + crlf + itemPrice + text(Texts::SyntaxBarcode) + quote,
-        Dialogs::Icon::Information);
+    say(ItemTexts::formatMessage(m_language, m_symbol), Dialogs::Icon::Information);
 }
 
 void Counter::lblHelp_Click() {

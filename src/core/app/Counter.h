@@ -149,6 +149,17 @@ public:
 
     // ---- Item search ----
     void lblFinder_Click();
+    // The search text changed: the shown list narrows to the lines holding every word.
+    void txtFinder_Change(const QString& query);
+    // Enter in the search field: adds the first hit, or shows it in look-up mode.
+    void txtFinder_Enter();
+    void txtFinder_FocusOut();
+    bool lookupMode() const { return m_lookupMode; }
+    void setLookupMode(bool on);
+
+    // ---- Item list menu ----
+    void mnuCountAll_Click();
+    void mnuPriceChg_Click(int index);
     // The box that explains how an item line is written (a line without the currency was chosen).
     void showSyntaxMessage();
     bool itemListShown() const { return m_itemListShown; }
@@ -176,17 +187,22 @@ public:
     void eCheckSum();
 
 Q_SIGNALS:
-    void noteChanged(int n); // lines or selection of note n
+    void noteChanged(int n);          // the lines of note n
+    void noteSelectionChanged(int n); // the chosen line of note n
     void currentNoteChanged(int n);
     void fieldsChanged();
     void amountsChanged(); // total, cash, change and their currency labels
     void tabsChanged();
-    void menusChanged(); // check marks, visibility and captions of menu entries
-    void itemsChanged(); // the shown item list or its selection
+    void menusChanged();         // check marks, visibility and captions of menu entries
+    void itemsChanged();         // the shown item list
+    void itemSelectionChanged(); // the chosen line of the shown item list
     void finderChanged();
     void priceTitleChanged();
     void focusRequested(Counter::Focus target);
     void shopChanged();
+    // These full-list lines were rewritten in place (a stock movement).
+    void itemLinesChanged(const std::vector<int>& fullIndexes);
+    void lookupModeChanged(bool on);
     void popupRequested(Counter::Popup menu);
     void calculatorRequested();
 
@@ -216,6 +232,7 @@ private:
     void resetNote(int n);
     void clearWindow();
     void selectLast(int n);
+    void appendLine(int n, const QString& line);
     void showTotal(int n);
     void setTotalText(const QString& text);
     void setChangeText(const QString& text);
@@ -298,6 +315,7 @@ private:
     bool m_editingList = false;
     int m_lastFocus = 0;
     bool m_itemListShown = true;
+    bool m_lookupMode = false;
     int m_itemSelected = -1;
     bool m_finderVisible = false;
     QString m_finderText;

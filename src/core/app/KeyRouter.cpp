@@ -144,3 +144,38 @@ void KeyRouter::eMyKeyPress(int& keyAscii, int index) {
         keyAscii = 0;
     }
 }
+
+void KeyRouter::finderKeyDown(int& keyCode, int shift) {
+    Counter& c = m_counter;
+    const bool ctrlOnly = shift == CtrlBit;
+    if (keyCode == Tab && ctrlOnly) {
+        c.setLastFocus(5);
+        const int current = c.currentNote();
+        const int next = current + 1;
+        c.lblTask_Click(current < Counter::kNotes - 1 && c.tabEnabled(next) ? next : 0);
+        keyCode = 0;
+    } else if (keyCode == Delete && ctrlOnly) {
+        c.setField(Counter::Quantity, QStringLiteral("1"));
+        keyCode = 0;
+    } else if (keyCode == Equals && ctrlOnly) {
+        c.setLookupMode(!c.lookupMode());
+        keyCode = 0;
+    } else if (ctrlOnly && ((keyCode > Digit0 && keyCode <= Digit9) || (keyCode > Pad0 && keyCode <= Pad9))) {
+        const int digit = keyCode >= Pad0 ? keyCode - Pad0 : keyCode - Digit0;
+        if (Numbers::amount(c.field(Counter::Quantity)) > 0)
+            c.setField(Counter::Quantity, QString(QChar(u'0' + digit)));
+        keyCode = 0;
+    } else if (keyCode == Down && shift == 0) {
+        c.requestFocus(c.itemListShown() ? Counter::Focus::ItemList : Counter::Focus::Description);
+        keyCode = 0;
+    }
+}
+
+void KeyRouter::finderKeyPress(int& keyAscii) {
+    if (keyAscii == Enter) {
+        m_counter.txtFinder_Enter();
+        keyAscii = 0;
+    } else if (keyAscii == 10) {
+        keyAscii = 0; // Ctrl+Enter types a line feed: swallowed
+    }
+}

@@ -48,6 +48,12 @@ public:
     // A character was typed; keyAscii becomes 0 when it was used up here (13 is Enter).
     void eMyKeyPress(int& keyAscii, int index);
 
+    // The search field has keys of its own: Enter adds (or looks up) the first hit, Ctrl+Tab moves to
+    // the next note and reopens the search there, Ctrl+Delete resets the quantity, Ctrl+"=" switches
+    // the look-up mode, Ctrl+1..9 set the quantity, Down goes to the list.
+    void finderKeyDown(int& keyCode, int shift);
+    void finderKeyPress(int& keyAscii);
+
 private:
     void itemListKeyDown(int& keyCode, int shift);
     void appendToQuantity(const QString& text);

@@ -86,14 +86,11 @@ inline constexpr Text NoListOffer{"No hay una lista de artículos, ¿desea crear
                                   "No list of items, would you like to create one?"};
 inline constexpr Text FileCreateFailed{"No se pudo crear el archivo, intente más tarde.",
                                        "The file could not be created, try again later."};
-inline constexpr Text DefaultListLine{"[10] ARTÍCULO ", "[10] ITEM "};
 
-inline constexpr Text SyntaxIntro{"Elemento no permitido, use el formato:",
-                                  "Item not permitted, follows the format:"};
-inline constexpr Text SyntaxItem{"[cantidad] ARTÍCULO ", "[Stock] ITEM "};
-inline constexpr Text SyntaxPrice{"precio", "price"};
-inline constexpr Text SyntaxOr{" o ", "or"};
-inline constexpr Text SyntaxBarcode{"precio #código de barras", "price #barcode"};
+inline constexpr Text DefaultListLine{"[10] ARTÍCULO ", "[10] ITEM "};
+inline constexpr Text LookupItem{"Artículo:", "Item:"};
+inline constexpr Text LookupNoMatches{"No hay coincidencias, intente con otra búsqueda.",
+                                      "No matches, try another search."};
 
 // Help and tips
 inline constexpr Text HelpFile{"VL Ayuda.pdf", "VL Help.pdf"};

@@ -5,6 +5,7 @@
 #include "LabelButton.h"
 #include "app/KeyRouter.h"
 #include "app/Texts.h"
+#include "calc/CalcWindow.h"
 #include "items/ItemListModel.h"
 #include "note/CharacterValidator.h"
 #include "note/NoteListModel.h"
@@ -63,7 +64,9 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     applyTheme(m_theme);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    delete m_calculator;
+}
 
 QAction* MainWindow::addAction(QMenu* menu, const char* objectName, const Text& caption) {
     QAction* action = menu->addAction(m_counter->text(caption));
@@ -339,12 +342,16 @@ void MainWindow::buildMenus() {
     m_mnuSeeStock = addAction(m_mnuList, "mnuSeeStock", Texts::MenuSeeStock);
     m_mnuSeeStock->setCheckable(true);
     connect(m_mnuSeeStock, &QAction::triggered, m_counter, &Counter::mnuSeeStock_Click);
-    addAction(m_mnuList, "mnuCountAll", Texts::MenuCountAll);
+    connect(addAction(m_mnuList, "mnuCountAll", Texts::MenuCountAll), &QAction::triggered, m_counter,
+            &Counter::mnuCountAll_Click);
     m_mnuList->addSeparator();
-    addAction(m_mnuList, "mnuEditList", Texts::MenuEditList);
+    connect(addAction(m_mnuList, "mnuEditList", Texts::MenuEditList), &QAction::triggered, m_counter,
+            &Counter::eItemToEdit);
     m_mnuList->addSeparator();
-    addAction(m_mnuList, "mnuPriceChg0", Texts::MenuRaise);
-    addAction(m_mnuList, "mnuPriceChg1", Texts::MenuLower);
+    connect(addAction(m_mnuList, "mnuPriceChg0", Texts::MenuRaise), &QAction::triggered, m_counter,
+            [this] { m_counter->mnuPriceChg_Click(0); });
+    connect(addAction(m_mnuList, "mnuPriceChg1", Texts::MenuLower), &QAction::triggered, m_counter,
+            [this] { m_counter->mnuPriceChg_Click(1); });
 
     m_mnuExtra = bar->addMenu(m_counter->text(Texts::MenuExtra));
     m_mnuExtra->setObjectName(QStringLiteral("mnuExtra"));
@@ -392,6 +399,17 @@ void MainWindow::buildMenus() {
             &Counter::mnuCardIn_Click);
 }
 
+void MainWindow::openCalculator() {
+    // One calculator for the whole run: made the first time, shown again afterwards.
+    if (!m_calculator) {
+        m_calculator = new CalcWindow(m_counter->language(), m_theme);
+        m_calculator->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    m_calculator->show();
+    m_calculator->raise();
+    m_calculator->activateWindow();
+}
+
 void MainWindow::buildShortcuts() {
     const auto shortcut = [this](const char* name, const QKeySequence& keys) {
         auto* action = findChild<QAction*>(QString::fromLatin1(name));
@@ -436,9 +454,11 @@ void MainWindow::connectModel() {
     connect(c, &Counter::amountsChanged, this, &MainWindow::renderAmounts);
     connect(c, &Counter::tabsChanged, this, &MainWindow::renderTabs);
     connect(c, &Counter::noteChanged, this, &MainWindow::renderNote);
+    connect(c, &Counter::noteSelectionChanged, this, &MainWindow::renderNoteSelection);
     connect(c, &Counter::currentNoteChanged, this, &MainWindow::renderCurrentNote);
     connect(c, &Counter::menusChanged, this, &MainWindow::renderMenus);
     connect(c, &Counter::itemsChanged, this, &MainWindow::renderItems);
+    connect(c, &Counter::itemSelectionChanged, this, &MainWindow::renderItemSelection);
     connect(c, &Counter::finderChanged, this, &MainWindow::renderFinder);
     connect(c, &Counter::priceTitleChanged, this, &MainWindow::renderPriceTitle);
     connect(c, &Counter::focusRequested, this, &MainWindow::applyFocus);
@@ -449,7 +469,7 @@ void MainWindow::connectModel() {
         QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : this;
         menu->popup(from->mapToGlobal(from->rect().center()));
     });
-    connect(c, &Counter::calculatorRequested, this, &MainWindow::calculatorRequested);
+    connect(c, &Counter::calculatorRequested, this, &MainWindow::openCalculator);
     connect(c, &Counter::shopChanged, this, [this] {
         m_lblBrand->setText(m_counter->brand());
         m_lblBrand->setToolTip(m_counter->brandTooltip().isEmpty() ? m_counter->text(Texts::TipBrand)
@@ -462,7 +482,19 @@ void MainWindow::connectModel() {
         connect(m_txtDato[std::size_t(k)], &QLineEdit::textEdited, c,
                 [c, k](const QString& t) { c->setField(k, t); });
     connect(m_txtTotal2, &QLineEdit::textEdited, c, &Counter::setCashText);
+    connect(m_txtFinder, &QLineEdit::textEdited, c, &Counter::txtFinder_Change);
+    connect(c, &Counter::itemLinesChanged, m_itemModel, &ItemListModel::linesChanged);
+    connect(c, &Counter::lookupModeChanged, this, [this] { applyTheme(m_theme); });
 
+    // The add button doubles as the switch of the look-up mode: the right button switches it, the
+    // left one turns it off and adds the item.
+    connect(m_lblAdd, &LabelButton::pressed, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) m_counter->setLookupMode(false);
+        if (b == Qt::RightButton) m_counter->setLookupMode(!m_counter->lookupMode());
+        m_lblAdd->setStyleSheet(addButtonStyle(true));
+    });
+    connect(m_lblAdd, &LabelButton::released, this,
+            [this] { m_lblAdd->setStyleSheet(addButtonStyle(m_counter->lookupMode())); });
     connect(m_lblAdd, &LabelButton::clicked, c, [c](Qt::MouseButton b) {
         if (b == Qt::LeftButton) c->ePreFactura();
     });
@@ -520,6 +552,11 @@ void MainWindow::connectModel() {
         connect(tab, &LabelButton::pressed, this, [this, tab] { tab->setStyleSheet(tabStyle(m_theme[1])); });
         connect(tab, &LabelButton::released, this, &MainWindow::renderTabs);
     }
+}
+
+QString MainWindow::addButtonStyle(bool pressed) const {
+    return QStringLiteral("background:%1; color:%2; border-radius:4px;")
+        .arg(css(m_theme[pressed ? 3 : 2]), css(m_theme.buttonText()));
 }
 
 QString MainWindow::tabStyle(Rgb back) const {
@@ -587,8 +624,15 @@ void MainWindow::renderTabs() {
 }
 
 void MainWindow::renderNote(int n) {
+    {
+        const QScopedValueRollback<bool> guard(m_rendering, true);
+        m_noteModels[std::size_t(n)]->refresh();
+    }
+    renderNoteSelection(n);
+}
+
+void MainWindow::renderNoteSelection(int n) {
     const QScopedValueRollback<bool> guard(m_rendering, true);
-    m_noteModels[std::size_t(n)]->refresh();
     QListView* list = m_lstNote[std::size_t(n)];
     const int selected = m_counter->selectedLine(n);
     if (selected >= 0) {
@@ -620,10 +664,21 @@ void MainWindow::renderMenus() {
 }
 
 void MainWindow::renderItems() {
+    {
+        const QScopedValueRollback<bool> guard(m_rendering, true);
+        m_itemModel->refresh();
+    }
+    renderItemSelection();
+}
+
+void MainWindow::renderItemSelection() {
     const QScopedValueRollback<bool> guard(m_rendering, true);
-    m_itemModel->refresh();
     const int row = m_counter->itemSelected();
-    if (row >= 0) m_lstItem->setCurrentIndex(m_itemModel->index(row));
+    if (row >= 0) {
+        const QModelIndex index = m_itemModel->index(row);
+        m_lstItem->setCurrentIndex(index);
+        m_lstItem->scrollTo(index);
+    }
 }
 
 void MainWindow::renderFinder() {
@@ -747,6 +802,21 @@ int MainWindow::keyControl(QObject* watched) const {
 }
 
 bool MainWindow::routeKey(QObject* watched, QKeyEvent* event) {
+    if (watched == m_txtFinder) {
+        if (int code = KeyCodes::virtualKey(event); code != 0) {
+            m_router->finderKeyDown(code, KeyCodes::shiftState(event->modifiers()));
+            if (code == 0) return true;
+        }
+        int typed = KeyCodes::typedCharacter(event);
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            event->modifiers().testFlag(Qt::ControlModifier))
+            typed = 10;
+        if (typed != 0) {
+            m_router->finderKeyPress(typed);
+            if (typed == 0) return true;
+        }
+        return false;
+    }
     const int control = keyControl(watched);
     if (control == 0) return false;
     if (int code = KeyCodes::virtualKey(event); code != 0) {
@@ -811,6 +881,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             m_counter->fieldFocusOut(k);
         else if (watched == m_txtTotal2)
             m_counter->cashFocusOut();
+        else if (watched == m_txtFinder)
+            m_counter->txtFinder_FocusOut();
         if ((k >= 0 && k != Counter::Description) || watched == m_txtTotal2 || watched == m_txtFinder)
             m_keypad->hide();
     }

@@ -20,6 +20,7 @@ class LabelButton;
 class NoteListModel;
 class ItemListModel;
 class Keypad;
+class CalcWindow;
 class KeyRouter;
 
 // The counter's window. It shows what the counter model says and forwards what the cashier does;
@@ -40,13 +41,12 @@ public:
     const ThemePalette& theme() const { return m_theme; }
 
     Keypad* keypad() const { return m_keypad; }
+    // The calculator window, once it has been opened.
+    CalcWindow* calculator() const { return m_calculator; }
+    void openCalculator();
     QMenu* amountMenu() const { return m_mnuOpc; }
     QMenu* notesMenu() const { return m_mnuGral; }
     QMenu* itemsMenu() const { return m_mnuList; }
-
-Q_SIGNALS:
-    // The calculator was asked for (its button, F3 or the menu).
-    void calculatorRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,14 +63,17 @@ private:
     void renderAmounts();
     void renderTabs();
     void renderNote(int n);
+    void renderNoteSelection(int n);
     void renderCurrentNote(int n);
     void renderMenus();
     void renderItems();
+    void renderItemSelection();
     void renderFinder();
     void renderPriceTitle();
     void applyFocus(Counter::Focus target);
     void popUp(QMenu* menu);
     QString tabStyle(Rgb back) const;
+    QString addButtonStyle(bool pressed) const;
 
     int fieldIndex(QObject* watched) const;
     // The control number the keyboard router knows a widget by (0 for others).
@@ -83,6 +86,7 @@ private:
     Counter* m_counter = nullptr;
     std::unique_ptr<KeyRouter> m_router;
     Keypad* m_keypad = nullptr;
+    CalcWindow* m_calculator = nullptr;
     QWidget* m_pendingFocus = nullptr;
     ThemePalette m_theme;
 
