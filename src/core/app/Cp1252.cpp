@@ -33,18 +33,23 @@ QString decode(const QByteArray& bytes) {
 }
 
 QByteArray encode(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out.append('?');
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    const QChar* src = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = src[i].unicode();
+        if (c < 0x80) {
+            *dst++ = char(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && src[i + 1].isLowSurrogate()) {
+            *dst++ = '?'; // one character beyond the code page, written once
             ++i;
-            continue;
+        } else {
+            const int b = byteFor(c);
+            *dst++ = b < 0 ? '?' : char(b);
         }
-        const int b = byteFor(c.unicode());
-        out.append(b < 0 ? '?' : char(b));
     }
+    out.truncate(dst - out.data());
     return out;
 }
 

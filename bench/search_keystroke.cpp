@@ -1,0 +1,89 @@
+// One keystroke in the counter's own search field, over a list of 100,000 generated lines, up to the
+// shown list repainted: the key event through the window's keyboard handling, the filter, the entry
+// fields filled from the first hit, the model reset and the list view's layout and paint.
+
+#include "GeneratedList.h"
+#include "app/MainWindow.h"
+#include "app/UnavailablePrinter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+class SilentDialogs : public Dialogs {
+public:
+    void message(const QString&, Icon) override {}
+    bool question(const QString&) override { return false; }
+    QString input(const QString&) override { return {}; }
+};
+class WallClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+class NoShell : public Shell {
+public:
+    bool open(const QString&) override { return false; }
+    void beep() override {}
+};
+
+std::unique_ptr<bench::GeneratedShop> gShop;
+
+void sendKey(QWidget* target, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+// The field holds `before`; one more character is typed and the list repainted.
+void BM_KeystrokeInTheCounter(benchmark::State& state) {
+    SilentDialogs dialogs;
+    WallClock clock;
+    UnavailablePrinter printer;
+    NoShell shell;
+    MainWindow window(gShop->dir.path(), Language(), QString(),
+                      Counter::Ports{dialogs, clock, printer, shell});
+    window.resize(1040, 720);
+    window.load();
+    window.show();
+    QApplication::processEvents();
+    window.counter().lblFinder_Click();
+    auto* finder = window.findChild<QLineEdit*>(QStringLiteral("txtFinder"));
+    auto* list = window.findChild<QListView*>(QStringLiteral("lstItem1"));
+    static const char* const kQueries[] = {"c", "caf", "cuaderno"};
+    const QString query = QString::fromUtf8(kQueries[state.range(0)]);
+    const QString before = query.left(query.size() - 1);
+    const QString last = query.right(1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        finder->setText(before);
+        window.counter().txtFinder_Change(before);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        sendKey(finder, last.at(0).toUpper().unicode(), last);
+        list->viewport()->repaint();
+    }
+    state.counters["rows"] = list->model()->rowCount();
+    state.SetLabel(query.toStdString());
+}
+BENCHMARK(BM_KeystrokeInTheCounter)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    gShop = std::make_unique<bench::GeneratedShop>(100000);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    gShop.reset();
+    return 0;
+}
