@@ -1,0 +1,148 @@
+#include "CounterRig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+// The item list as the counter uses it: the file, the search, the stock of a closed sale, the
+// inventory value behind the key and the price change.
+class ItemMenuTest : public QObject {
+    Q_OBJECT
+
+    static Counter& startWith(CounterRig& rig, const QStringList& list) {
+        rig.shop.write("VL Lista.txt", list);
+        Counter& c = rig.start();
+        rig.dialogs.clear();
+        return c;
+    }
+
+private Q_SLOTS:
+    void inventoryValueBehindTheKey_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("no key, OK") << "" << QStringList{""}
+                                    << QStringList{"Tiene un inventario con valor de $3,020.00"};
+        QTest::newRow("no key, typed") << "" << QStringList{"abc"} << QStringList{"Clave incorrecta."};
+        QTest::newRow("key, cancel") << "k1" << QStringList{""} << QStringList{};
+        QTest::newRow("key, wrong") << "k1" << QStringList{"K1"} << QStringList{"Clave incorrecta."};
+        QTest::newRow("key, right") << "k1" << QStringList{"k1"}
+                                    << QStringList{"Tiene un inventario con valor de $3,020.00"};
+    }
+    void inventoryValueBehindTheKey() {
+        QFETCH(QString, key);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, messages);
+        CounterRig rig(QString(), key);
+        Counter& c = startWith(rig, {"[2] A $10.00", "[3] B $1,000.00", "SIN STOCK $5"});
+        for (const QString& a : answers)
+            rig.dialogs.type(a);
+        c.mnuCountAll_Click();
+        QCOMPARE(rig.dialogs.prompts(),
+                 QStringList{"Para acceder a este dato, escriba la clave de usuario del programa:"});
+        QCOMPARE(rig.dialogs.messages(), messages);
+    }
+
+    void priceChangePromptsUntilAcceptable() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.5 #750", "NOTA"});
+        rig.dialogs.type("100%").type("-5").type("10%");
+        c.mnuPriceChg_Click(0);
+        QCOMPARE(rig.dialogs.prompts().size(), 3);
+        QCOMPARE(rig.dialogs.prompts().first(),
+                 QString("Subir al precio de todos los artículos (ej. '20' ó '5%'):"));
+        QCOMPARE(rig.shop.lines("VL Lista.txt"),
+                 (QStringList{"[3] LIBRO $110.00", "[1] CAJA $6.05 #750", "NOTA"}));
+        rig.dialogs.type("");
+        c.mnuPriceChg_Click(1); // cancelled: nothing changes
+        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $110.00"));
+        rig.dialogs.type("20");
+        c.mnuPriceChg_Click(1);
+        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $90.00"));
+    }
+
+    void priceChangeShowsEveryLineAgain() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.00"});
+        c.txtFinder_Change("caja");
+        QCOMPARE(c.items().shownCount(), 1);
+        rig.dialogs.type("1");
+        c.mnuPriceChg_Click(0);
+        QCOMPARE(c.items().shownCount(), 2);
+    }
+
+    void saleMovesStockOfTheSideNote() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[4] MI VASO $12.00", "[9] VASO $10.00", "[0] PLATO $3.00"});
+        c.txtFinder_Change("plato"); // the shown list holds other lines than the sold ones
+        rig.add("1", "VASO", "10");
+        rig.add("1.5", "PLATO", "3");
+        rig.dialogs.answer(true);
+        rig.add("1", "BOLSA", "0");
+        c.setCashText("20");
+        rig.dialogs.answer(false);
+        c.eFinal();
+        // The key "VASO $" is found first in "MI VASO $12.00", the first line from the top.
+        QCOMPARE(rig.shop.lines("VL Lista.txt"),
+                 (QStringList{"[3] MI VASO $12.00", "[9] VASO $10.00", "[-1.5] PLATO $3.00"}));
+    }
+
+    void recordNoteMovesOnlyTheOpenSale() {
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"5 x VASO de $10.00 = $50.00",
+                                            "-----(09:00)------------------------------> [TOTAL $50.00]"});
+        Counter& c = startWith(rig, {"[9] VASO $10.00"});
+        c.lblTask_Click(0);
+        rig.add("2", "VASO", "10");
+        c.setCashText("20");
+        rig.dialogs.answer(false);
+        c.eFinal();
+        QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{"[7] VASO $10.00"});
+    }
+
+    void aLineWithoutStockStopsTheMovement() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"VASO $10.00"});
+        rig.add("1", "VASO", "10");
+        c.setCashText("10");
+        rig.dialogs.answer(false);
+        c.eFinal();
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Aquí hay un error, repórtelo al sitio web Orvane."});
+        QCOMPARE(c.noteLines(0).size(), 2); // the sale is booked all the same
+    }
+
+    void aListThatCannotBeSavedIsReported() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[9] VASO $10.00"});
+        QFile::remove(rig.shop.file("VL Lista.txt"));
+        QDir(rig.shop.path()).mkdir("VL Lista.txt");
+        rig.dialogs.type("1");
+        c.mnuPriceChg_Click(0);
+        QCOMPARE(rig.dialogs.messages(), QStringList{"No se pudo crear el archivo, intente más tarde."});
+        QCOMPARE(c.items().lines(), QStringList{"[9] VASO $11.00"}); // kept in memory
+    }
+
+    void stockShownOrHiddenKeepsTheSearch() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.00"});
+        c.txtFinder_Change("caja");
+        c.mnuSeeStock_Click();
+        QCOMPARE(c.items().shownCount(), 1);
+        QCOMPARE(c.items().shownLine(0), QString("[1] CAJA $5.00"));
+        QCOMPARE(rig.shop.lines("VL Config.ini").at(7), QString("1"));
+    }
+
+    void searchWithoutHitsResetsTheFields() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[3] LIBRO $100.00"});
+        c.txtFinder_Change("lib");
+        QCOMPARE(c.field(Counter::Description), QString("LIBRO"));
+        c.txtFinder_Change("libx");
+        QCOMPARE(c.items().shownLine(0), QString("No hay coincidencias."));
+        QCOMPARE(c.field(Counter::Description), QString("(Ninguno)"));
+        QCOMPARE(c.field(Counter::Price), QString("0.00"));
+    }
+};
+
+QTEST_APPLESS_MAIN(ItemMenuTest)
+#include "item_menu_test.moc"
