@@ -19,23 +19,6 @@ class PaymentTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void changeFollowsTheCashTyped() {
-        CounterRig rig;
-        Counter& c = startOnRecord(rig);
-        rig.add("1", "X", "80");
-        const QList<std::pair<QString, QString>> steps = {
-            {"1", "0.00"}, {"10", "0.00"}, {"100", "20.00"}, {"10", "Insuficiente"}};
-        for (const auto& [cash, change] : steps) {
-            c.setCashText(cash);
-            QCOMPARE(c.changeText(), change);
-        }
-        QCOMPARE(c.moneyText(3), QString());
-        QVERIFY(!c.cashEnough(0));
-        c.eFinal(); // not enough cash: nothing happens
-        QCOMPARE(c.noteLines(0).size(), 1);
-        QVERIFY(c.noteUsed(0));
-    }
-
     void exactCashAndLargeChange_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("cash");

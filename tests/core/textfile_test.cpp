@@ -102,9 +102,9 @@ private Q_SLOTS:
 
     void existsAndRemove() {
         TempShop shop;
-        QVERIFY(!TextFile::exists(shop.file(QStringLiteral("gone.txt"))));
-        QVERIFY(!TextFile::exists(QString()));
-        QVERIFY(TextFile::exists(shop.path()));
+        QVERIFY(!TextFile::eFind(shop.file(QStringLiteral("gone.txt"))));
+        QVERIFY(!TextFile::eFind(QString()));
+        QVERIFY(TextFile::eFind(shop.path()));
         shop.writeBytes(QStringLiteral("gone.txt"), "1");
         QVERIFY(TextFile::removeIfExists(shop.file(QStringLiteral("gone.txt"))));
         QVERIFY(!shop.exists(QStringLiteral("gone.txt")));

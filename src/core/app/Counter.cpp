@@ -403,10 +403,10 @@ void Counter::ePreFactura() {
     const double discount = std::floor(Numbers::leading(field(Discount)));
     const double amount = (1.0 - discount / 100.0) * price * Numbers::leading(field(Quantity));
     if (price < 0 || !std::isfinite(amount)) return;
-    if (price != 0 || ask(text(Texts::FreeItemQuestion))) actFactura();
+    if (price != 0 || ask(text(Texts::FreeItemQuestion))) ActFactura();
 }
 
-void Counter::actFactura() {
+void Counter::ActFactura() {
     const int n = m_current;
     Note& x = note(n);
     QString placeholderTest = field(Description).toUpper().trimmed();
@@ -1103,7 +1103,7 @@ void Counter::showSyntaxMessage() {
 
 void Counter::lblHelp_Click() {
     const QString help = path(text(Texts::HelpFile));
-    if (!TextFile::exists(help)) {
+    if (!TextFile::eFind(help)) {
         say(text(Texts::HelpMissing), Dialogs::Icon::Information);
         return;
     }

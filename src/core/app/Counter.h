@@ -239,7 +239,7 @@ private:
     void setTabCaption(int i, const QString& text);
     void setChangeMoney(const QString& text);
     void readyTest();
-    void actFactura();
+    void ActFactura();
     void eClickOnTabs(int which);
     void eAddtoBuy();
     void focusAfterClosing();

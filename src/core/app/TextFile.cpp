@@ -96,8 +96,8 @@ bool removeIfExists(const QString& path) {
     return true;
 }
 
-bool exists(const QString& path) {
-    return !path.isEmpty() && QFileInfo::exists(path);
+bool eFind(const QString& iFind) {
+    return !iFind.isEmpty() && QFileInfo::exists(iFind);
 }
 
 } // namespace TextFile

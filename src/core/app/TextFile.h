@@ -27,7 +27,8 @@ bool saveLines(const QString& path, const QStringList& lines, QString* error = n
 // Deletes a file when it exists; false only when an existing file could not be deleted.
 bool removeIfExists(const QString& path);
 
-// True when the path names an existing file or folder (an empty path names nothing).
-bool exists(const QString& path);
+// True when the path names an existing file or folder (an empty path names nothing); never shows
+// anything.
+bool eFind(const QString& iFind);
 
 } // namespace TextFile

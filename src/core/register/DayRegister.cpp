@@ -28,9 +28,9 @@ QString splitPath(const QString& folder, const QDate& date, const Language& lang
 
 std::optional<QStringList> load(const QString& folder, const QDate& date, const Language& language) {
     QString source = filePath(folder, date, language);
-    if (!TextFile::exists(source)) {
+    if (!TextFile::eFind(source)) {
         source = oldStylePath(folder, date);
-        if (!TextFile::exists(source)) return std::nullopt;
+        if (!TextFile::eFind(source)) return std::nullopt;
     }
     auto lines = TextFile::readLines(source);
     if (!lines) return std::nullopt;

@@ -62,7 +62,7 @@ int typedCharacter(const QKeyEvent* event) {
     return text[0].unicode();
 }
 
-void pressKey(int virtualKey) {
+void ePressKey(int virtualKey) {
     QWidget* target = QApplication::focusWidget();
     if (!target) return;
     int key = 0;

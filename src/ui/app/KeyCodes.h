@@ -17,6 +17,6 @@ int typedCharacter(const QKeyEvent* event);
 // Sends one press and one release of a virtual key to whatever has the keyboard focus, so it runs
 // through that control's own handling exactly as a typed key: the digits "0".."9" (48..57),
 // "." (190) and Backspace (8).
-void pressKey(int virtualKey);
+void ePressKey(int virtualKey);
 
 } // namespace KeyCodes

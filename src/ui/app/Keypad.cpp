@@ -73,11 +73,11 @@ void Keypad::showAt(const QPoint& topLeft) {
 
 void Keypad::lblNumber_Click(int index) {
     if (index <= 9)
-        KeyCodes::pressKey(KeyRouter::Digit0 + index);
+        KeyCodes::ePressKey(KeyRouter::Digit0 + index);
     else if (index == 10)
-        KeyCodes::pressKey(KeyRouter::Period);
+        KeyCodes::ePressKey(KeyRouter::Period);
     else if (index == 11)
-        KeyCodes::pressKey(KeyRouter::Backspace);
+        KeyCodes::ePressKey(KeyRouter::Backspace);
     else
         hide();
 }
