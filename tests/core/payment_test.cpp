@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -240,18 +239,6 @@ private Q_SLOTS:
         c.setCashText("abc");
         c.cashFocusOut();
         QCOMPARE(c.cashText(), QString("0.00"));
-    }
-
-    void cashMenuEntry() {
-        CounterRig rig;
-        Counter& c = startOnRecord(rig);
-        QVERIFY(!c.amountMenuVisible());
-        rig.add("1", "X", "10");
-        QVERIFY(c.amountMenuVisible());
-        QSignalSpy focus(&c, &Counter::focusRequested);
-        c.mnuCashIn_Click();
-        QCOMPARE(c.noteStep(0), 4);
-        QCOMPARE(focus.last().first().value<Counter::Focus>(), Counter::Focus::Cash);
     }
 
     void cashLimitMarksTheRecordTab() {
