@@ -11,13 +11,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("firstShown");
-        QTest::newRow("item list in euros") << QStringList{} << QStringList{"[1] PAN €2.00"} << "€" << "PAN €2.00";
-        QTest::newRow("pound list") << QStringList{} << QStringList{"[1] TÉ £3.00"} << "£" << "TÉ £3.00";
-        QTest::newRow("record decides") << QStringList{"1 x A de €5.00 = €5.00"} << QStringList{"[1] B £1.00"} << "€"
-                                        << "B £1.00";
-        QTest::newRow("record without sign") << QStringList{"hola"} << QStringList{"[1] B £1.00"} << "$" << "B £1.00";
-        QTest::newRow("dollar before euro") << QStringList{} << QStringList{"[1] X €1 $2"} << "$" << "X €1 $2";
-        QTest::newRow("empty list") << QStringList{"1 x A de £5.00 = £5.00"} << QStringList{} << "$" << "No hay elementos.";
+        QTest::newRow("item list in euros") << QStringList{} << QStringList{"[1] PAN €2.00"} << "€"
+                                            << "PAN €2.00";
+        QTest::newRow("pound list") << QStringList{} << QStringList{"[1] TÉ £3.00"} << "£"
+                                    << "TÉ £3.00";
+        QTest::newRow("record decides")
+            << QStringList{"1 x A de €5.00 = €5.00"} << QStringList{"[1] B £1.00"} << "€"
+            << "B £1.00";
+        QTest::newRow("record without sign") << QStringList{"hola"} << QStringList{"[1] B £1.00"} << "$"
+                                             << "B £1.00";
+        QTest::newRow("dollar before euro") << QStringList{} << QStringList{"[1] X €1 $2"} << "$"
+                                            << "X €1 $2";
+        QTest::newRow("empty list") << QStringList{"1 x A de £5.00 = £5.00"} << QStringList{} << "$"
+                                    << "No hay elementos.";
     }
     void symbolIsRecognised() {
         QFETCH(QStringList, record);
@@ -52,7 +58,8 @@ private Q_SLOTS:
         rig.shop.write("SALES #05-12-2026.txt", {"-----(09:00)-------> [OPEN CASH]"});
         Counter& c = rig.start();
         c.mMoneda_Click(2);
-        QCOMPARE(rig.dialogs.messages(), QStringList{"You can only change the currency before you start recording."});
+        QCOMPARE(rig.dialogs.messages(),
+                 QStringList{"You can only change the currency before you start recording."});
         QCOMPARE(c.symbol(), QString("$"));
     }
 
@@ -61,9 +68,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("spanish yes") << "" << true << "VL Lista.txt" << "ARTÍCULO $198.00";
-        QTest::newRow("english yes") << "EN" << true << "VL List.txt" << "ITEM $198.00";
-        QTest::newRow("no") << "" << false << "" << "No hay elementos.";
+        QTest::newRow("spanish yes") << "" << true << "VL Lista.txt"
+                                     << "ARTÍCULO $198.00";
+        QTest::newRow("english yes") << "EN" << true << "VL List.txt"
+                                     << "ITEM $198.00";
+        QTest::newRow("no") << "" << false << ""
+                            << "No hay elementos.";
     }
     void missingListIsOffered() {
         QFETCH(QString, language);

@@ -19,27 +19,90 @@ private Q_SLOTS:
         QTest::addColumn<QString>("price");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("total");
-        QTest::newRow("plain") << "" << "2" << "PAN" << "0" << "12.50" << "2 x PAN de $12.50 = $25.00" << "25.00";
-        QTest::newRow("english") << "EN" << "2" << "PAN" << "0" << "12.50" << "2 x PAN of $12.50 = $25.00" << "25.00";
-        QTest::newRow("discount") << "" << "2" << "PAN" << "10" << "12.50" << "2 x PAN de $12.50 (-10%) = $22.50"
+        QTest::newRow("plain") << ""
+                               << "2"
+                               << "PAN"
+                               << "0"
+                               << "12.50"
+                               << "2 x PAN de $12.50 = $25.00"
+                               << "25.00";
+        QTest::newRow("english") << "EN"
+                                 << "2"
+                                 << "PAN"
+                                 << "0"
+                                 << "12.50"
+                                 << "2 x PAN of $12.50 = $25.00"
+                                 << "25.00";
+        QTest::newRow("discount") << ""
+                                  << "2"
+                                  << "PAN"
+                                  << "10"
+                                  << "12.50"
+                                  << "2 x PAN de $12.50 (-10%) = $22.50"
                                   << "22.50";
-        QTest::newRow("discount cut to whole") << "" << "1" << "X" << "12.7" << "100" << "1 x X de $100.00 (-12%) = $88.00"
+        QTest::newRow("discount cut to whole") << ""
+                                               << "1"
+                                               << "X"
+                                               << "12.7"
+                                               << "100"
+                                               << "1 x X de $100.00 (-12%) = $88.00"
                                                << "88.00";
-        QTest::newRow("negative discount adds") << "" << "2" << "PAN" << "-5" << "12.50"
-                                                << "2 x PAN de $12.50 (+5%) = $26.25" << "26.25";
-        QTest::newRow("price picture grouped") << "" << "2" << "X" << "0" << "1500" << "2 x X de $1,500.00 = $3,000.00"
+        QTest::newRow("negative discount adds") << ""
+                                                << "2"
+                                                << "PAN"
+                                                << "-5"
+                                                << "12.50"
+                                                << "2 x PAN de $12.50 (+5%) = $26.25"
+                                                << "26.25";
+        QTest::newRow("price picture grouped") << ""
+                                               << "2"
+                                               << "X"
+                                               << "0"
+                                               << "1500"
+                                               << "2 x X de $1,500.00 = $3,000.00"
                                                << "3,000.00";
-        QTest::newRow("picture chosen by the price") << "" << "20" << "X" << "0" << "600"
-                                                     << "20 x X de $600.00 = $12000.00" << "12,000.00";
-        QTest::newRow("price with commas") << "" << "1" << "X" << "0" << "1,250.00" << "1 x X de $1,250.00 = $1,250.00"
+        QTest::newRow("picture chosen by the price") << ""
+                                                     << "20"
+                                                     << "X"
+                                                     << "0"
+                                                     << "600"
+                                                     << "20 x X de $600.00 = $12000.00"
+                                                     << "12,000.00";
+        QTest::newRow("price with commas") << ""
+                                           << "1"
+                                           << "X"
+                                           << "0"
+                                           << "1,250.00"
+                                           << "1 x X de $1,250.00 = $1,250.00"
                                            << "1,250.00";
-        QTest::newRow("quantity kept as typed") << "" << "1.50" << "QUESO" << "0" << "10"
-                                                << "1.50 x QUESO de $10.00 = $15.00" << "15.00";
-        QTest::newRow("garbled quantity counts 0") << "" << "abc" << "X" << "0" << "10" << "abc x X de $10.00 = $0.00"
+        QTest::newRow("quantity kept as typed") << ""
+                                                << "1.50"
+                                                << "QUESO"
+                                                << "0"
+                                                << "10"
+                                                << "1.50 x QUESO de $10.00 = $15.00"
+                                                << "15.00";
+        QTest::newRow("garbled quantity counts 0") << ""
+                                                   << "abc"
+                                                   << "X"
+                                                   << "0"
+                                                   << "10"
+                                                   << "abc x X de $10.00 = $0.00"
                                                    << "0.00";
-        QTest::newRow("placeholder becomes ITEM") << "" << "1" << "  (ninguno) " << "0" << "5"
-                                                  << "1 x ARTÍCULO de $5.00 = $5.00" << "5.00";
-        QTest::newRow("blank description") << "EN" << "1" << "   " << "0" << "5" << "1 x ITEM of $5.00 = $5.00" << "5.00";
+        QTest::newRow("placeholder becomes ITEM") << ""
+                                                  << "1"
+                                                  << "  (ninguno) "
+                                                  << "0"
+                                                  << "5"
+                                                  << "1 x ARTÍCULO de $5.00 = $5.00"
+                                                  << "5.00";
+        QTest::newRow("blank description") << "EN"
+                                           << "1"
+                                           << "   "
+                                           << "0"
+                                           << "5"
+                                           << "1 x ITEM of $5.00 = $5.00"
+                                           << "5.00";
     }
     void itemLines() {
         QFETCH(QString, language);
@@ -103,8 +166,10 @@ private Q_SLOTS:
     void unusablePricesChangeNothing_data() {
         QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("price");
-        QTest::newRow("negative price") << "1" << "-5";
-        QTest::newRow("amount beyond every number") << "1E300" << "1E300";
+        QTest::newRow("negative price") << "1"
+                                        << "-5";
+        QTest::newRow("amount beyond every number") << "1E300"
+                                                    << "1E300";
     }
     void unusablePricesChangeNothing() {
         QFETCH(QString, quantity);
@@ -135,10 +200,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("price");
-        QTest::newRow("stock shown") << true << "[10] PAN $12.50 #7501" << "PAN" << "12.50";
-        QTest::newRow("stock hidden") << false << "[2] LÁMPARA $1,250.00 #750" << "LÁMPARA" << "1,250.00";
-        QTest::newRow("no stock, hidden") << false << "VASO $10" << "VASO" << "10.00";
-        QTest::newRow("two symbols") << false << "[1] A $5 $7" << "A" << "5.00";
+        QTest::newRow("stock shown") << true << "[10] PAN $12.50 #7501"
+                                     << "PAN"
+                                     << "12.50";
+        QTest::newRow("stock hidden") << false << "[2] LÁMPARA $1,250.00 #750"
+                                      << "LÁMPARA"
+                                      << "1,250.00";
+        QTest::newRow("no stock, hidden") << false << "VASO $10"
+                                          << "VASO"
+                                          << "10.00";
+        QTest::newRow("two symbols") << false << "[1] A $5 $7"
+                                     << "A"
+                                     << "5.00";
     }
     void pickingAnItemFillsTheFields() {
         QFETCH(bool, seeStock);
@@ -178,12 +251,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("price");
         QTest::addColumn<bool>("blinks");
-        QTest::newRow("price 0.00") << "PAN" << "0.00" << true;
-        QTest::newRow("price empty") << "PAN" << "" << true;
-        QTest::newRow("price abc") << "PAN" << "abc" << true;
-        QTest::newRow("price with comma") << "PAN" << "1,000.00" << false;
-        QTest::newRow("placeholder") << "(Ninguno)" << "0.00" << false;
-        QTest::newRow("empty description") << "" << "0.00" << false;
+        QTest::newRow("price 0.00") << "PAN"
+                                    << "0.00" << true;
+        QTest::newRow("price empty") << "PAN"
+                                     << "" << true;
+        QTest::newRow("price abc") << "PAN"
+                                   << "abc" << true;
+        QTest::newRow("price with comma") << "PAN"
+                                          << "1,000.00" << false;
+        QTest::newRow("placeholder") << "(Ninguno)"
+                                     << "0.00" << false;
+        QTest::newRow("empty description") << ""
+                                           << "0.00" << false;
     }
     void priceReminderBlinks() {
         QFETCH(QString, description);
