@@ -3,7 +3,9 @@
 // fields filled from the first hit, the model reset and the list view's layout and paint.
 
 #include "GeneratedList.h"
+#include "QuietPorts.h"
 #include "app/MainWindow.h"
+#include "app/SystemClock.h"
 #include "app/UnavailablePrinter.h"
 
 #include <QApplication>
@@ -17,22 +19,6 @@
 
 namespace {
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString&, Icon) override {}
-    bool question(const QString&) override { return false; }
-    QString input(const QString&) override { return {}; }
-};
-class WallClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};
-class NoShell : public Shell {
-public:
-    bool open(const QString&) override { return false; }
-    void beep() override {}
-};
-
 std::unique_ptr<bench::GeneratedShop> gShop;
 
 void sendKey(QWidget* target, int key, const QString& text) {
@@ -45,7 +31,7 @@ void sendKey(QWidget* target, int key, const QString& text) {
 // The field holds `before`; one more character is typed and the list repainted.
 void BM_KeystrokeInTheCounter(benchmark::State& state) {
     SilentDialogs dialogs;
-    WallClock clock;
+    SystemClock clock;
     UnavailablePrinter printer;
     NoShell shell;
     MainWindow window(gShop->dir.path(), Language(), QString(),

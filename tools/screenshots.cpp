@@ -1,6 +1,7 @@
 // Saves pictures of the start window and of the main window on the demo shop, for the README.
 // Usage: vendel_screenshots DEMO_DIR OUT_DIR   (run with QT_QPA_PLATFORM=offscreen)
 
+#include "QuietPorts.h"
 #include "app/MainWindow.h"
 #include "app/StartWindow.h"
 #include "app/UnavailablePrinter.h"
@@ -13,22 +14,9 @@
 
 namespace {
 
-class SilentDialogs : public Dialogs {
-public:
-    void message(const QString&, Icon) override {}
-    bool question(const QString&) override { return false; }
-    QString input(const QString&) override { return {}; }
-};
-
 class FixedClock : public Clock {
 public:
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(12, 30)); }
-};
-
-class NoShell : public Shell {
-public:
-    bool open(const QString&) override { return false; }
-    void beep() override {}
 };
 
 bool copyFolder(const QString& from, const QString& to) {

@@ -1,0 +1,19 @@
+#pragma once
+
+// Ports for the programs that drive the counter without a person at it (screenshots, benchmarks):
+// every box is answered No or Cancel at once, and nothing is opened.
+
+#include "app/Ports.h"
+
+class SilentDialogs : public Dialogs {
+public:
+    void message(const QString&, Icon) override {}
+    bool question(const QString&) override { return false; }
+    QString input(const QString&) override { return {}; }
+};
+
+class NoShell : public Shell {
+public:
+    bool open(const QString&) override { return false; }
+    void beep() override {}
+};
