@@ -42,32 +42,9 @@ QStringList ScriptedDialogs::prompts() const {
     return textsOf(shown, Shown::Input);
 }
 
-bool RecordingPrinter::record(const QString& call) {
-    current.calls.append(call);
-    return !failing;
-}
-
-bool RecordingPrinter::pageSetup() {
-    return record(QStringLiteral("setup"));
-}
-bool RecordingPrinter::setFontName(const QString& name) {
-    return record(QStringLiteral("font ") + name);
-}
-bool RecordingPrinter::setFontSize(double points) {
-    return record(QStringLiteral("size ") + QString::number(points));
-}
-bool RecordingPrinter::setBold(bool bold) {
-    return record(QStringLiteral("bold ") + QString::number(int(bold)));
-}
-
-bool RecordingPrinter::printLine(const QString& text) {
-    if (failing) return record(QStringLiteral("line ") + text);
-    current.lines.append(QString(text).split(QStringLiteral("\r\n")));
-    return record(QStringLiteral("line ") + text);
-}
-
-bool RecordingPrinter::endJob() {
-    jobs.append(current);
-    current = Job();
+bool RecordingPrinter::print(const PrintDocument& document) {
+    attempts.append(document);
+    if (failing) return false;
+    jobs.append(document);
     return true;
 }

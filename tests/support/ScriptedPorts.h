@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Ports.h"
+#include "printing/PrintDocument.h"
 
 #include <QDateTime>
 #include <QList>
@@ -52,27 +53,14 @@ public:
     QDateTime at;
 };
 
-// Keeps every print job as the lines it would print.
+// Keeps every print job; fails every job while `failing` is set.
 class RecordingPrinter : public Printer {
 public:
-    struct Job {
-        QStringList lines;
-        QStringList calls; // "font Segoe UI", "size 7", "bold 1", "setup", "line ..."
-    };
+    bool print(const PrintDocument& document) override;
 
-    bool pageSetup() override;
-    bool setFontName(const QString& name) override;
-    bool setFontSize(double points) override;
-    bool setBold(bool bold) override;
-    bool printLine(const QString& text) override;
-    bool endJob() override;
-
-    QList<Job> jobs; // finished jobs
-    Job current;
+    QList<PrintDocument> jobs;     // jobs that printed
+    QList<PrintDocument> attempts; // every job offered, printed or not
     bool failing = false;
-
-private:
-    bool record(const QString& call);
 };
 
 // Records what would have been opened and each beep.

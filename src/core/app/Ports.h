@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+class PrintDocument;
+
 // The program's ways out to the person and the machine. The counter uses only these interfaces; the
 // windows give Qt implementations and the tests give scripted ones.
 
@@ -27,19 +29,12 @@ public:
     virtual QDateTime now() const = 0;
 };
 
-// One print job is a run of calls ended by endJob(). Any call may fail (false); the caller then ends
-// the job and reports the failure.
+// A printer takes one whole job at a time; false when any part of it failed (no printer, an error,
+// the job's deadline passed).
 class Printer {
 public:
     virtual ~Printer() = default;
-    // The page set-up made before the font on every job.
-    virtual bool pageSetup() = 0;
-    virtual bool setFontName(const QString& name) = 0;
-    virtual bool setFontSize(double points) = 0;
-    virtual bool setBold(bool bold) = 0;
-    // One line; a text holding CR LF prints as several lines.
-    virtual bool printLine(const QString& text) = 0;
-    virtual bool endJob() = 0;
+    virtual bool print(const PrintDocument& document) = 0;
 };
 
 // The desktop around the program.

@@ -1,0 +1,99 @@
+#include "printing/PrintDocument.h"
+
+#include <QRegularExpression>
+
+namespace {
+QStringList splitLines(const QString& text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    return text.split(breaks);
+}
+} // namespace
+
+QString PrintDocument::kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Ticket:
+        return QStringLiteral("ticket");
+    case Kind::BusinessCopy:
+        return QStringLiteral("copy");
+    case Kind::Report:
+        return QStringLiteral("report");
+    case Kind::Notice:
+        return QStringLiteral("notice");
+    case Kind::ShopData:
+        return QStringLiteral("shop");
+    }
+    return QStringLiteral("job");
+}
+
+PrintDocument& PrintDocument::font(const QString& name) {
+    m_steps.push_back({Step::Type::Font, name, 0.0, false});
+    return *this;
+}
+
+PrintDocument& PrintDocument::size(double points) {
+    m_steps.push_back({Step::Type::Size, QString(), points, false});
+    return *this;
+}
+
+PrintDocument& PrintDocument::bold(bool on) {
+    m_steps.push_back({Step::Type::Bold, QString(), 0.0, on});
+    return *this;
+}
+
+PrintDocument& PrintDocument::line(const QString& text) {
+    m_steps.push_back({Step::Type::Line, text, 0.0, false});
+    return *this;
+}
+
+QStringList PrintDocument::lines() const {
+    QStringList out;
+    for (const Step& step : m_steps)
+        if (step.type == Step::Type::Line) out.append(splitLines(step.text));
+    return out;
+}
+
+std::vector<PrintDocument::PrintedLine> PrintDocument::printedLines() const {
+    std::vector<PrintedLine> out;
+    QString font;
+    double size = 0.0;
+    bool bold = false;
+    for (const Step& step : m_steps) {
+        switch (step.type) {
+        case Step::Type::Font:
+            font = step.text;
+            break;
+        case Step::Type::Size:
+            size = step.size;
+            break;
+        case Step::Type::Bold:
+            bold = step.bold;
+            break;
+        case Step::Type::Line:
+            for (const QString& text : splitLines(step.text))
+                out.push_back({text, font, size, bold});
+            break;
+        }
+    }
+    return out;
+}
+
+QStringList PrintDocument::stepTexts() const {
+    QStringList out;
+    for (const Step& step : m_steps) {
+        switch (step.type) {
+        case Step::Type::Font:
+            out.append(QStringLiteral("font ") + step.text);
+            break;
+        case Step::Type::Size:
+            out.append(QStringLiteral("size ") + QString::number(step.size));
+            break;
+        case Step::Type::Bold:
+            out.append(QStringLiteral("bold ") + QString::number(int(step.bold)));
+            break;
+        case Step::Type::Line:
+            out.append(QStringLiteral("line ") + step.text);
+            break;
+        }
+    }
+    return out;
+}

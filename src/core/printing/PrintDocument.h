@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One print job exactly as the program prints it: its kind, then a run of steps (font name, size,
+// bold, one line). A line holding CR LF prints as several lines. Every printer renders the same
+// document, and the tests read it back with lines().
+class PrintDocument {
+public:
+    enum class Kind { Ticket, BusinessCopy, Report, Notice, ShopData };
+
+    struct Step {
+        enum class Type { Font, Size, Bold, Line } type;
+        QString text;      // the font name, or the line
+        double size = 0.0; // points, for Size
+        bool bold = false; // for Bold
+    };
+
+    // One printed line with the font in force when it was printed.
+    struct PrintedLine {
+        QString text;
+        QString font;
+        double size = 0.0;
+        bool bold = false;
+    };
+
+    explicit PrintDocument(Kind kind = Kind::Ticket) : m_kind(kind) {}
+
+    Kind kind() const { return m_kind; }
+    // A short name of the kind for file names: "ticket", "copy", "report", "notice", "shop".
+    static QString kindName(Kind kind);
+
+    PrintDocument& font(const QString& name);
+    PrintDocument& size(double points);
+    PrintDocument& bold(bool on);
+    PrintDocument& line(const QString& text);
+
+    const std::vector<Step>& steps() const { return m_steps; }
+    // The printed lines in order (every CR LF, lone CR or lone LF breaks a line).
+    QStringList lines() const;
+    std::vector<PrintedLine> printedLines() const;
+    // The steps as short texts ("font Segoe UI", "size 7", "bold 1", "line …"), for tests.
+    QStringList stepTexts() const;
+
+private:
+    Kind m_kind;
+    std::vector<Step> m_steps;
+};
