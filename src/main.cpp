@@ -1,4 +1,7 @@
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
+#include "app/DataFolderLock.h"
+#include "app/FolderTexts.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
 #include "app/QtShell.h"
@@ -9,11 +12,22 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTextStream>
 
 #include <clocale>
 #include <memory>
+
+// A start that cannot go on: the reason on stderr and, where a screen can show it (a start from the
+// desktop has no terminal), in a box.
+static int refuseStart(int status, const QString& message) {
+    QTextStream(stderr) << "vendel: " << message << "\n";
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        QMessageBox::critical(nullptr, QStringLiteral("Vendel"), message);
+    return status;
+}
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -47,10 +61,14 @@ int main(int argc, char* argv[]) {
             CommandLine::defaultDataFolder(QApplication::applicationDirPath(),
                                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     dataDir = QDir::cleanPath(QDir(dataDir).absolutePath());
-    if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty()) {
-        err << "vendel: " << language(Texts::DataFolderUnusable) << " " << dataDir << ": " << why << "\n";
-        return 2;
-    }
+    if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty())
+        return refuseStart(2,
+                           language(Texts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") + why);
+    DataFolderLock folderLock(dataDir);
+    if (!folderLock.tryLock())
+        return refuseStart(3, language(FolderTexts::InUse) + QStringLiteral(": ") + dataDir + u' ' +
+                                  folderLock.holder());
+    DataFolder::removeStaleTemporaries(dataDir);
 
     QtDialogs dialogs(language);
     SystemClock clock;

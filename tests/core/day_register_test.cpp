@@ -1,7 +1,9 @@
 #include "CounterRig.h"
+#include "app/Cp1252.h"
 #include "register/DayRegister.h"
 #include "register/RegisterLines.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -104,6 +106,38 @@ private Q_SLOTS:
         c.eSaveNote();
         QCOMPARE(rig.shop.bytes(rig.registerName()),
                  QByteArray("  1 x A de $5.00 = $5.00\r\n") + kSale.toLatin1() + "\r\n\x01\x80\xff odd\r\n");
+    }
+
+    // Only blanks make a line blank: a line of tabs or no-break spaces is the shop's text.
+    void blankLines_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("empty") << QByteArray("") << false;
+        QTest::newRow("blanks") << QByteArray("    ") << false;
+        QTest::newRow("tab") << QByteArray("\t") << true;
+        QTest::newRow("tabs and blanks") << QByteArray(" \t \t") << true;
+        QTest::newRow("no-break space") << QByteArray("\xa0") << true;
+        QTest::newRow("form feed") << QByteArray("\x0c") << true;
+        QTest::newRow("vertical tab") << QByteArray("\x0b") << true;
+        QTest::newRow("lone CR") << QByteArray("\r\r") << true;
+    }
+    void blankLines() {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, kept);
+        TempShop shop;
+        const QDate day(2026, 12, 5);
+        const QString file = DayRegister::filePath(shop.path(), day, Language());
+        shop.writeBytes(QFileInfo(file).fileName(), kSale.toLatin1() + "\r\n" + line + "\r\n");
+        const QStringList loaded = DayRegister::load(shop.path(), day, Language()).value();
+        QStringList expected{kSale};
+        if (kept) expected.append(Cp1252::decode(line));
+        QCOMPARE(loaded, expected);
+        QVERIFY(DayRegister::save(shop.path(), day, Language(), loaded));
+        QCOMPARE(DayRegister::load(shop.path(), day, Language()).value(), expected);
+
+        // A register of that line alone is kept as a file, or deleted when the line is blank.
+        QVERIFY(DayRegister::save(shop.path(), day, Language(), {Cp1252::decode(line)}));
+        QCOMPARE(QFileInfo::exists(file), kept);
     }
 
     void oldStyleFileIsReadButNeverWritten() {

@@ -4,7 +4,39 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Fails one step of the reads and saves of one file with one error number, and records the folders
+// that saves synced.
+struct Faults : TextFile::IoFaults {
+    TextFile::IoStep step = TextFile::IoStep::Read;
+    QString path;
+    int error = 0;
+    QStringList syncedFolders;
+    Faults() { TextFile::setIoFaults(this); }
+    ~Faults() override { TextFile::setIoFaults(nullptr); }
+    int fault(TextFile::IoStep at, const QString& on) override {
+        if (at == TextFile::IoStep::FolderSync) syncedFolders.append(on);
+        return at == step && on == path ? error : 0;
+    }
+};
+
+QStringList everyEntry(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                  QDir::Name);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(TextFile::IoStep)
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -45,6 +77,170 @@ private Q_SLOTS:
         TempShop shop;
         shop.writeBytes(QStringLiteral("x.txt"), bytes);
         QCOMPARE(TextFile::readLines(shop.file(QStringLiteral("x.txt"))).value(), expected);
+    }
+
+    // A file that is there but cannot be read is told apart from one that is not there.
+    void readTellsMissingFromUnreadable_data() {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("lines");
+        using S = TextFile::ReadResult::Status;
+        QTest::newRow("missing") << "none" << int(S::Missing) << QStringList{};
+        QTest::newRow("missing folder on the way") << "no folder" << int(S::Missing) << QStringList{};
+        QTest::newRow("a file on the way") << "file on the way" << int(S::Missing) << QStringList{};
+        QTest::newRow("empty") << "empty" << int(S::Read) << QStringList{};
+        QTest::newRow("fine") << "fine" << int(S::Read) << QStringList{"uno", "dos"};
+        QTest::newRow("link to a fine file") << "link" << int(S::Read) << QStringList{"uno", "dos"};
+        QTest::newRow("folder in its place") << "folder" << int(S::Unreadable) << QStringList{};
+        QTest::newRow("dangling link") << "dangling" << int(S::Unreadable) << QStringList{};
+        QTest::newRow("link loop") << "loop" << int(S::Unreadable) << QStringList{};
+        QTest::newRow("pipe in its place") << "fifo" << int(S::Unreadable) << QStringList{};
+        QTest::newRow("no permission") << "chmod 000" << int(S::Unreadable) << QStringList{};
+        QTest::newRow("read error of the disk") << "EIO" << int(S::Unreadable) << QStringList{};
+    }
+    void readTellsMissingFromUnreadable() {
+        QFETCH(QString, setup);
+        QFETCH(int, status);
+        QFETCH(QStringList, lines);
+        TempShop shop;
+        QString path = shop.file("VL Lista.txt");
+        Faults faults;
+        if (setup == "no folder") path = shop.file("gone/VL Lista.txt");
+        if (setup == "file on the way") {
+            shop.writeBytes("plain", "x");
+            path = shop.file("plain/VL Lista.txt");
+        }
+        if (setup == "empty") shop.writeBytes("VL Lista.txt", "");
+        if (setup == "fine" || setup == "chmod 000" || setup == "EIO")
+            shop.writeBytes("VL Lista.txt", "uno\r\ndos\r\n");
+        if (setup == "link") {
+            shop.writeBytes("real.txt", "uno\r\ndos\r\n");
+            QVERIFY(QFile::link(shop.file("real.txt"), path));
+        }
+        if (setup == "folder") QDir(shop.path()).mkdir("VL Lista.txt");
+        if (setup == "dangling") QVERIFY(QFile::link("/media/offline-drive/VL Lista.txt", path));
+        if (setup == "loop") {
+            QVERIFY(QFile::link(shop.file("other"), path));
+            QVERIFY(QFile::link(path, shop.file("other")));
+        }
+        if (setup == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (setup == "chmod 000") {
+            if (::geteuid() == 0) QSKIP("root reads every file; the read error rows cover this case");
+            QVERIFY(QFile::setPermissions(path, {}));
+        }
+        if (setup == "EIO") {
+            faults.step = TextFile::IoStep::Read;
+            faults.path = path;
+            faults.error = EIO;
+        }
+
+        const TextFile::ReadResult result = TextFile::read(path);
+        QCOMPARE(int(result.status), status);
+        QCOMPARE(result.lines, lines);
+        QCOMPARE(result.error.isEmpty(), !result.unreadable());
+        if (setup == "EIO") QCOMPARE(result.error, QString::fromLocal8Bit(std::strerror(EIO)));
+        // The older reading answers the same for every case that is not a readable file.
+        QCOMPARE(TextFile::readLines(path).has_value(), result.ok());
+    }
+
+    // A failing disk: every failure is reported, the old file stays whole, no temporary file stays
+    // behind, and the next save after the fault is complete.
+    void failedStepsKeepTheOldFile_data() {
+        QTest::addColumn<TextFile::IoStep>("step");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("oldKept");
+        using enum TextFile::IoStep;
+        for (const auto& [name, error] : {std::pair{"ENOSPC", ENOSPC}, std::pair{"EIO", EIO}}) {
+            QTest::addRow("open, %s", name) << Open << error << true;
+            QTest::addRow("write, %s", name) << Write << error << true;
+            QTest::addRow("sync, %s", name) << Sync << error << true;
+            QTest::addRow("rename, %s", name) << Rename << error << true;
+        }
+        // After the rename the new content is in place; the save is still reported as failed, as it
+        // may not survive a power cut.
+        QTest::newRow("folder sync, EIO") << FolderSync << EIO << false;
+    }
+    void failedStepsKeepTheOldFile() {
+        QFETCH(TextFile::IoStep, step);
+        QFETCH(int, error);
+        QFETCH(bool, oldKept);
+        TempShop shop;
+        const QString path = shop.file("VL Lista.txt");
+        const QByteArray old = "[1] PAN $1.00\r\n";
+        const QByteArray next = QByteArray("[2] PAN $2.00\r\n").repeated(500);
+        shop.writeBytes("VL Lista.txt", old);
+        {
+            Faults faults;
+            faults.step = step;
+            faults.path = step == TextFile::IoStep::FolderSync ? shop.path() : path;
+            faults.error = error;
+            QString why;
+            QVERIFY(!TextFile::save(path, next, &why));
+            QCOMPARE(why, QString::fromLocal8Bit(std::strerror(error)));
+            QCOMPARE(shop.bytes("VL Lista.txt"), oldKept ? old : next);
+            QCOMPARE(everyEntry(shop.path()), QStringList{"VL Lista.txt"});
+        }
+        QVERIFY(TextFile::save(path, next + "end\r\n"));
+        QCOMPARE(shop.bytes("VL Lista.txt"), next + "end\r\n");
+    }
+
+    // A data file that is a link to a file elsewhere: the link stays, its target gets the content,
+    // and the folder synced is the target's, where the rename happened.
+    void aLinkedFileStaysALink() {
+        TempShop shop;
+        QDir(shop.path()).mkdir("elsewhere");
+        const QString target = shop.file("elsewhere/lista.txt");
+        shop.writeBytes("elsewhere/lista.txt", "old\r\n");
+        const QString link = shop.file("VL Lista.txt");
+        QVERIFY(QFile::link(target, link));
+        Faults faults;
+        QVERIFY(TextFile::save(link, "new\r\n"));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(shop.bytes("elsewhere/lista.txt"), QByteArray("new\r\n"));
+        QCOMPARE(faults.syncedFolders, QStringList{QFileInfo(target).absolutePath()});
+        QCOMPARE(everyEntry(shop.file("elsewhere")), QStringList{"lista.txt"});
+    }
+
+    // Windows-1252 unless the whole file is UTF-8 with characters beyond ASCII; saves are 1252.
+    void encodingOfWhatIsRead_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("pure ASCII") << QByteArray("CAFE $1.00\r\n") << QStringList{"CAFE $1.00"}
+                                    << QByteArray("CAFE $1.00\r\n");
+        QTest::newRow("1252 accents") << QByteArray("CAF\xc9 \x80 a\xf1o\r\n") << QStringList{"CAFÉ € año"}
+                                      << QByteArray("CAF\xc9 \x80 a\xf1o\r\n");
+        QTest::newRow("UTF-8 accents")
+            << QByteArray("CAF\xc3\x89 \xe2\x82\xac a\xc3\xb1o\r\nx\r\n") << QStringList{"CAFÉ € año", "x"}
+            << QByteArray("CAF\xc9 \x80 a\xf1o\r\nx\r\n");
+        QTest::newRow("UTF-8 with byte order mark")
+            << QByteArray("\xef\xbb\xbfPAN\r\nCAF\xc3\x89\r\n") << QStringList{"PAN", "CAFÉ"}
+            << QByteArray("PAN\r\nCAF\xc9\r\n");
+        QTest::newRow("byte order mark alone")
+            << QByteArray("\xef\xbb\xbfPAN\n") << QStringList{"PAN"} << QByteArray("PAN\r\n");
+        QTest::newRow("UTF-8 beyond the code page")
+            << QByteArray("\xc4\x89 \xf0\x9f\x98\x80\r\n") << QStringList{"ĉ 😀"} << QByteArray("? ?\r\n");
+        QTest::newRow("1252 that is no UTF-8")
+            << QByteArray("\xc3\x89\xff\r\n") << QStringList{"Ã‰ÿ"} << QByteArray("\xc3\x89\xff\r\n");
+        QTest::newRow("overlong form is 1252")
+            << QByteArray("\xc0\xaf\r\n") << QStringList{"À¯"} << QByteArray("\xc0\xaf\r\n");
+        QTest::newRow("surrogate form is 1252")
+            << QByteArray("\xed\xa0\x80\r\n") << QStringList{"í\u00a0€"} << QByteArray("\xed\xa0\x80\r\n");
+        QTest::newRow("cut sequence at the end is 1252")
+            << QByteArray("ok \xc3") << QStringList{"ok Ã"} << QByteArray("ok \xc3\r\n");
+    }
+    void encodingOfWhatIsRead() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, saved);
+        TempShop shop;
+        shop.writeBytes("in.txt", bytes);
+        const TextFile::ReadResult result = TextFile::read(shop.file("in.txt"));
+        QVERIFY(result.ok());
+        QCOMPARE(result.lines, lines);
+        QVERIFY(TextFile::saveLines(shop.file("out.txt"), result.lines));
+        QCOMPARE(shop.bytes("out.txt"), saved);
     }
 
     void missingOrFolderReadsNothing() {

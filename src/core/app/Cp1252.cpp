@@ -63,4 +63,44 @@ bool canEncode(const QString& text) {
     return true;
 }
 
+bool isUtf8Text(QByteArrayView bytes) {
+    bool beyondAscii = false;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        beyondAscii = true;
+        int follow = 0;
+        char32_t code = 0;
+        char32_t least = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            follow = 1;
+            code = b & 0x1Fu;
+            least = 0x80;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            follow = 2;
+            code = b & 0x0Fu;
+            least = 0x800;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            follow = 3;
+            code = b & 0x07u;
+            least = 0x10000;
+        } else {
+            return false; // a continuation byte without a lead, or a lead that UTF-8 never uses
+        }
+        for (int k = 1; k <= follow; ++k) {
+            if (i + k >= n) return false;
+            const auto c = static_cast<unsigned char>(bytes[i + k]);
+            if ((c & 0xC0u) != 0x80u) return false;
+            code = (code << 6) | (c & 0x3Fu);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += follow + 1;
+    }
+    return beyondAscii;
+}
+
 } // namespace Cp1252

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The single-byte code page of every data file (Windows-1252). Each of the 256 byte values decodes to
@@ -15,5 +16,10 @@ QByteArray encode(const QString& text);
 // True when every character of the text has a byte in the code page.
 bool canEncode(const QString& text);
 bool canEncode(QChar c);
+
+// True when the bytes are valid UTF-8 (no overlong forms, no surrogates) and hold at least one
+// character beyond ASCII, a byte order mark included: text that a Linux editor wrote. Windows-1252
+// text with accents is practically never valid UTF-8.
+bool isUtf8Text(QByteArrayView bytes);
 
 } // namespace Cp1252

@@ -9,6 +9,10 @@
 
 namespace DayRegister {
 
+bool isBlank(const QString& line) {
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
+}
+
 QString dateText(const QDate& date) {
     return date.toString(QStringLiteral("dd-MM-yyyy"));
 }
@@ -26,24 +30,23 @@ QString splitPath(const QString& folder, const QDate& date, const Language& lang
                                  QString::number(n) + QStringLiteral(").txt"));
 }
 
+TextFile::ReadResult read(const QString& folder, const QDate& date, const Language& language) {
+    TextFile::ReadResult result = TextFile::read(filePath(folder, date, language));
+    if (result.missing()) result = TextFile::read(oldStylePath(folder, date));
+    result.lines.removeIf(isBlank);
+    return result;
+}
+
 std::optional<QStringList> load(const QString& folder, const QDate& date, const Language& language) {
-    QString source = filePath(folder, date, language);
-    if (!TextFile::eFind(source)) {
-        source = oldStylePath(folder, date);
-        if (!TextFile::eFind(source)) return std::nullopt;
-    }
-    auto lines = TextFile::readLines(source);
-    if (!lines) return std::nullopt;
-    lines->removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
-    return lines;
+    TextFile::ReadResult result = read(folder, date, language);
+    if (!result.ok()) return std::nullopt;
+    return std::move(result.lines);
 }
 
 bool save(const QString& folder, const QDate& date, const Language& language, const QStringList& lines,
           QString* error) {
     const QString path = filePath(folder, date, language);
-    const bool empty =
-        std::all_of(lines.begin(), lines.end(), [](const QString& l) { return l.trimmed().isEmpty(); });
-    if (empty) {
+    if (std::all_of(lines.begin(), lines.end(), isBlank)) {
         if (TextFile::removeIfExists(path)) return true;
         if (error) *error = QStringLiteral("the empty register's file could not be deleted");
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Language.h"
+#include "app/TextFile.h"
 
 #include <QDate>
 #include <QString>
@@ -22,11 +23,18 @@ QString oldStylePath(const QString& folder, const QDate& date);
 // The n-th split-off file of the day: "<folder>/VENTAS #05-12-2026 (n).txt".
 QString splitPath(const QString& folder, const QDate& date, const Language& language, int n);
 
+// A line of nothing but blanks (U+0020), the empty line included. A line holding a tab or a no-break
+// space is not blank: it is the shop's text and is kept.
+bool isBlank(const QString& line);
+
 // The day's lines: from the day's file, else from the old-style file; nothing when neither can be
-// read. Lines that are blank after trimming are left out; the others are kept exactly as read.
+// read. Blank lines are left out; the others are kept exactly as read.
+// The same, telling a day without a file from a file that is there but cannot be read (which must
+// then not be overwritten); the old-style file is looked at only when the day's file is missing.
+TextFile::ReadResult read(const QString& folder, const QDate& date, const Language& language);
 std::optional<QStringList> load(const QString& folder, const QDate& date, const Language& language);
 
-// Writes the lines to the day's file; a register that is empty after trimming deletes the file.
+// Writes the lines to the day's file; a register of blank lines only deletes the file.
 bool save(const QString& folder, const QDate& date, const Language& language, const QStringList& lines,
           QString* error = nullptr);
 
