@@ -305,6 +305,11 @@ private Q_SLOTS:
         QVERIFY(TextFile::removeIfExists(shop.file(QStringLiteral("gone.txt"))));
         QVERIFY(!shop.exists(QStringLiteral("gone.txt")));
         QVERIFY(TextFile::removeIfExists(shop.file(QStringLiteral("gone.txt"))));
+
+        const QString dangling = shop.file(QStringLiteral("offline.txt"));
+        QVERIFY(QFile::link(QStringLiteral("/media/offline-drive/VL Lista.txt"), dangling));
+        QVERIFY(!TextFile::removeIfExists(dangling));
+        QVERIFY(QFileInfo(dangling).isSymLink());
     }
 };
 

@@ -182,7 +182,8 @@ bool saveLines(const QString& path, const QStringList& lines, QString* error) {
 bool removeIfExists(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) return true;
-    if (info.isDir()) return false;
+    // A link to a drive that is not connected is the way to the shop's file, not an empty place.
+    if (info.isDir() || !info.exists()) return false;
     if (!QFile::remove(path)) return false;
     syncFolder(info.absolutePath());
     return true;

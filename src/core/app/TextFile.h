@@ -49,7 +49,8 @@ QByteArray toBytes(const QStringList& lines);
 bool save(const QString& path, const QByteArray& content, QString* error = nullptr);
 bool saveLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
-// Deletes a file when it exists; false only when an existing file could not be deleted.
+// Deletes a file when it exists; false when an existing file could not be deleted, or the name is a
+// link to nothing (a drive that is not connected), which is left alone. A link's target stays.
 bool removeIfExists(const QString& path);
 
 // True when the path names an existing file or folder (an empty path names nothing); never shows
