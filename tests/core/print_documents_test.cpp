@@ -137,6 +137,21 @@ private Q_SLOTS:
         }
     }
 
+    // The printer's settings change in this order, each once.
+    void ticketSteps() {
+        TicketData data = fullTicket(kEs);
+        data.paidByCard = true;
+        QStringList steps = Documents::customerTicket(data, s("396.00")).stepTexts();
+        QCOMPARE(steps.mid(0, 5), (QStringList{s("font Segoe UI"), s("size 7"), s("bold 1"), s("line "),
+                                               s("line ABARROTES LA ESQUINA")}));
+        QCOMPARE(steps.at(5), s("bold 0"));
+        QCOMPARE(steps.at(6), s("line ") + Documents::ticketBody(data));
+        QCOMPARE(steps.mid(7), (QStringList{s("size 10"), s("line Importe: $396.00"), s("size 7"),
+                                            s("line Compra con tarjeta"), s("line "),
+                                            s("line ¡Gracias por su preferencia!"), s("line "), s("line "),
+                                            s("line "), s("line ."), s("line ")}));
+    }
+
     void serie_data() {
         QTest::addColumn<QString>("remark");
         QTest::addColumn<int>("number");

@@ -4,6 +4,7 @@
 #include "printing/EscPosTransport.h"
 #include "printing/PdfFolderPrinter.h"
 #include "printing/PrinterFactory.h"
+#include "printing/SystemPrinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -243,6 +244,12 @@ private Q_SLOTS:
         QCOMPARE(int(target->kind), kind);
         QCOMPARE(target->kind == EscPosTransport::Target::Kind::Tcp ? target->host : target->path, where);
         if (port) QCOMPARE(int(target->port), port);
+    }
+
+    // No CUPS printer of that name (nor any print server here): the job fails, it does not hang.
+    void systemPrinterWithoutPrinterFails() {
+        SystemPrinter printer(s("vendel-no-such-printer"));
+        QVERIFY(!printer.print(sampleTicket()));
     }
 
     void factoryPicksThePrinter() {
