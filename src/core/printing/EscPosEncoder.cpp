@@ -52,6 +52,8 @@ QByteArray EscPosEncoder::encodeText(const QString& text) const {
     for (const char32_t c : text.toUcs4()) {
         if (isControl(c)) {
             out.append('?');
+        } else if (c < 0x80) {
+            out.append(char(c));
         } else if (m_options.codePage == CodePage::Pc858) {
             out.append(pc858Byte(c));
         } else {
