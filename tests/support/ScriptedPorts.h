@@ -57,10 +57,15 @@ public:
 class RecordingPrinter : public Printer {
 public:
     bool print(const PrintDocument& document) override;
+    bool openDrawer() override {
+        ++drawerOpenings;
+        return !failing;
+    }
 
     QList<PrintDocument> jobs;     // jobs that printed
     QList<PrintDocument> attempts; // every job offered, printed or not
     bool failing = false;
+    int drawerOpenings = 0; // every drawer opening asked for
 };
 
 // Records what would have been opened and each beep.

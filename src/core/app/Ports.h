@@ -35,6 +35,8 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual bool print(const PrintDocument& document) = 0;
+    // Opens the cash drawer without printing; false where the printer has no drawer or it failed.
+    virtual bool openDrawer() { return false; }
 };
 
 // The desktop around the program.

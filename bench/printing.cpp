@@ -1,0 +1,77 @@
+// Printing a sale ticket of 30 lines: encoding it for an ESC/POS printer (target: 0.2 ms or less) and
+// writing it as PDF and text into a folder, each beside building the document alone in the same run.
+
+#include "app/Ports.h"
+#include "printing/Documents.h"
+#include "printing/EscPosEncoder.h"
+#include "printing/PdfFolderPrinter.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class StillClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(14, 35)); }
+};
+
+// A ticket whose printed lines number 30 (20 items, shop lines, amount, cash, legend and tail).
+Documents::TicketData thirtyLineTicket() {
+    Documents::TicketData data;
+    data.shop = {QStringLiteral("Abarrotes La Esquina"), QString::fromUtf8("Av. Juárez 128, Col. Centro"),
+                 QStringLiteral("555 123 4567"),         QStringLiteral("RFC AES-010203-XY1"),
+                 QStringLiteral("Sucursal Centro"),      QString::fromUtf8("¡Gracias por su preferencia!")};
+    data.dateText = QStringLiteral("05/12/2026");
+    data.timeText = QStringLiteral("14:35");
+    data.ticketNumber = 7;
+    for (int i = 0; i < 9; ++i)
+        data.itemText += QString::fromUtf8("2 x AZÚCAR ESTÁNDAR 1 KG de $34.50 = $69.00\r\n");
+    data.cashText = QStringLiteral("$700.00");
+    data.changeText = QStringLiteral("$79.00");
+    data.symbol = QStringLiteral("$");
+    return data;
+}
+
+void BM_BuildTicket(benchmark::State& state) {
+    const Documents::TicketData data = thirtyLineTicket();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Documents::customerTicket(data, QStringLiteral("621.00")));
+}
+BENCHMARK(BM_BuildTicket)->Unit(benchmark::kMicrosecond);
+
+void BM_EncodeEscPos(benchmark::State& state) {
+    const Documents::TicketData data = thirtyLineTicket();
+    const EscPosEncoder encoder;
+    state.counters["lines"] =
+        double(Documents::customerTicket(data, QStringLiteral("621.00")).lines().size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            encoder.encode(Documents::customerTicket(data, QStringLiteral("621.00")), true));
+}
+BENCHMARK(BM_EncodeEscPos)->Unit(benchmark::kMicrosecond);
+
+void BM_PdfFolderPrinter(benchmark::State& state) {
+    const Documents::TicketData data = thirtyLineTicket();
+    QTemporaryDir dir;
+    StillClock clock;
+    PdfFolderPrinter printer(dir.path(), clock);
+    for (auto _ : state)
+        if (!printer.print(Documents::customerTicket(data, QStringLiteral("621.00"))))
+            state.SkipWithError("the folder printer failed");
+}
+BENCHMARK(BM_PdfFolderPrinter)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/Language.h"
+
+// The words of the printed tickets, notices, register report and shop data, as Spanish/English pairs.
+namespace PrintTexts {
+
+// The font of every print-out
+inline constexpr const char* FontName = "Segoe UI";
+
+// Ticket body and amounts
+inline constexpr Text Phone{"TEL", "PHONE"};
+inline constexpr Text Date{"FECHA", "DATE"};
+inline constexpr Text Time{"HORA", "TIME"};
+inline constexpr Text Description{"Descripción:", "Description:"};
+inline constexpr Text Amount{"Importe:", "Amount:"};
+inline constexpr Text Cash{"Efectivo:", "Cash:"};
+inline constexpr Text Change{"Cambio:", "Change:"};
+inline constexpr Text CardPurchase{"Compra con tarjeta", "Card purchase"};
+inline constexpr Text BusinessLegend{"N-E-G-O-C-I-O", "B-U-S-I-N-E-S-S"};
+
+// Register report
+inline constexpr Text Registry{"REGISTRO", "REGISTRY"};
+inline constexpr Text CashTotal{"TOTAL EN CAJA", "TOTAL CASH"};
+
+// The notice of a cash movement or a simple card entry
+inline constexpr Text Movement{"Movimiento", "Movement"};
+
+// Messages of the print-outs
+inline constexpr Text CustomerCopyPrinted{
+    "Se ha impreso la copia del cliente, ahora se imprimirá la copia del negocio.",
+    "The copy of the customer has been printed, the business copy is now being printed."};
+inline constexpr Text TicketDataError{"Hubo un error al generar los datos del ticket.",
+                                      "There was an error generating the ticket data."};
+inline constexpr Text SplitPrintFailed{"No se pudo imprimir el corte, intente nuevamente o más tarde.",
+                                       "Could not print the split, try again later."};
+inline constexpr Text TicketPrintFailed{"No se pudo imprimir el ticket, intente nuevamente o más tarde.",
+                                        "Could not print the ticket, try again later."};
+inline constexpr Text NoTicketPrinted{"Ningún ticket se ha impreso.", "Not it has printed a ticket."};
+inline constexpr Text TicketHash{"Ticket #", "Ticket #"};
+inline constexpr Text ShopKeyPrompt{"Para acceder a esta acción, escriba la clave de usuario del programa:",
+                                    "To access this action, enter the user's key:"};
+
+} // namespace PrintTexts

@@ -1,0 +1,316 @@
+#include "printing/Documents.h"
+
+#include <QTest>
+
+using Documents::TicketData;
+
+namespace {
+
+const Language kEs;
+const Language kEn(QStringLiteral("EN"));
+
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QStringList split(const char* joined) {
+    return s(joined).split(u'|');
+}
+
+TicketData fullTicket(const Language& language) {
+    TicketData data;
+    data.shop = {s("Abarrotes La Esquina"), s("Av. Juárez 128"),  s("555 123 4567"),
+                 s("rfc aes-010203"),       s("Sucursal Centro"), s("¡Gracias por su preferencia!")};
+    data.dateText = s("05/12/2026");
+    data.timeText = s("14:35");
+    data.ticketNumber = 7;
+    data.itemText = s("2 x PAN de $12.50 = $25.00\r\n1 x LECHE de $371.00 = $371.00\r\n");
+    data.cashText = s("$500.00");
+    data.changeText = s("$104.00");
+    data.symbol = s("$");
+    data.language = language;
+    return data;
+}
+
+// The lines printed at 10 points.
+QStringList largeLines(const PrintDocument& document) {
+    QStringList out;
+    for (const auto& line : document.printedLines())
+        if (line.size == 10) out << line.text;
+    return out;
+}
+
+QStringList boldLines(const PrintDocument& document) {
+    QStringList out;
+    for (const auto& line : document.printedLines())
+        if (line.bold) out << line.text;
+    return out;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Documents::Shop)
+Q_DECLARE_METATYPE(Documents::TicketData)
+Q_DECLARE_METATYPE(Language)
+
+class PrintDocumentsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void ticket_data() {
+        QTest::addColumn<TicketData>("data");
+        QTest::addColumn<bool>("business");
+        QTest::addColumn<QStringList>("expected");
+
+        const char* fullEs =
+            "|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
+            "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
+            "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
+            "¡Gracias por su preferencia!||||.|";
+        QTest::newRow("full, cash, Spanish") << fullTicket(kEs) << false << split(fullEs);
+
+        TicketData en = fullTicket(kEn);
+        en.shop.legend = s("Thanks for your preference!");
+        QTest::newRow("full, cash, English")
+            << en << false
+            << split(
+                   "|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
+                   "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
+                   "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
+                   "Thanks for your preference!||||.|");
+
+        QTest::newRow("business copy, Spanish")
+            << fullTicket(kEs) << true
+            << split("|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
+                     "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
+                     "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
+                     "N-E-G-O-C-I-O||||.|");
+        QTest::newRow("business copy, English")
+            << fullTicket(kEn) << true
+            << split(
+                   "|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
+                   "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
+                   "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
+                   "B-U-S-I-N-E-S-S||||.|");
+
+        // Blank (only blanks) shop lines leave out their lines; the date line follows an empty line.
+        TicketData blank = fullTicket(kEs);
+        blank.shop = {s("Mi negocio"), s("  "),  QString(),
+                      s(" "),          s("   "), s("¡Gracias por su preferencia!")};
+        blank.ticketNumber = 1000;
+        blank.itemText = s("1 x PAN de $396.00 = $396.00\r\n");
+        QTest::newRow("blank shop lines, number 1000")
+            << blank << false
+            << split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
+                     "1 x PAN de $396.00 = $396.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
+                     "¡Gracias por su preferencia!||||.|");
+
+        TicketData card = blank;
+        card.paidByCard = true;
+        card.ticketNumber = 1;
+        card.shop.legend.clear();
+        QTest::newRow("card, empty legend, Spanish")
+            << card << false
+            << split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 001||Descripción:|"
+                     "1 x PAN de $396.00 = $396.00||Importe: $396.00|Compra con tarjeta||||.|");
+        card.language = kEn;
+        QTest::newRow("card, empty legend, English")
+            << card << false
+            << split("|MI NEGOCIO||DATE 05/12/2026|TIME 14:35|Ticket No. 001||Description:|"
+                     "1 x PAN de $396.00 = $396.00||Amount: $396.00|Card purchase||||.|");
+    }
+    void ticket() {
+        QFETCH(TicketData, data);
+        QFETCH(bool, business);
+        QFETCH(QStringList, expected);
+        const PrintDocument document = business ? Documents::businessTicket(data, s("396.00"))
+                                                : Documents::customerTicket(data, s("396.00"));
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(document.kind(), business ? PrintDocument::Kind::BusinessCopy : PrintDocument::Kind::Ticket);
+        // Only the opening empty line and the shop name are bold; only the amount is large.
+        QCOMPARE(boldLines(document), (QStringList{QString(), data.shop.name.toUpper()}));
+        QCOMPARE(largeLines(document).size(), 1);
+        QVERIFY(largeLines(document).constFirst().endsWith(s(" $396.00")));
+        for (const auto& line : document.printedLines()) {
+            QCOMPARE(line.font, s("Segoe UI"));
+            QVERIFY(line.size == 7 || line.size == 10);
+        }
+    }
+
+    // The printer's settings change in this order, each once.
+    void ticketSteps() {
+        TicketData data = fullTicket(kEs);
+        data.paidByCard = true;
+        QStringList steps = Documents::customerTicket(data, s("396.00")).stepTexts();
+        QCOMPARE(steps.mid(0, 5), (QStringList{s("font Segoe UI"), s("size 7"), s("bold 1"), s("line "),
+                                               s("line ABARROTES LA ESQUINA")}));
+        QCOMPARE(steps.at(5), s("bold 0"));
+        QCOMPARE(steps.at(6), s("line ") + Documents::ticketBody(data));
+        QCOMPARE(steps.mid(7), (QStringList{s("size 10"), s("line Importe: $396.00"), s("size 7"),
+                                            s("line Compra con tarjeta"), s("line "),
+                                            s("line ¡Gracias por su preferencia!"), s("line "), s("line "),
+                                            s("line "), s("line ."), s("line ")}));
+    }
+
+    void serie_data() {
+        QTest::addColumn<QString>("remark");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("no remark, padded") << QString() << 7 << s("Ticket No. 007\r\n");
+        QTest::newRow("blank remark") << s("   ") << 12 << s("Ticket No. 012\r\n");
+        QTest::newRow("remark in capitals, untrimmed")
+            << s(" sucursal ñ") << 1 << s(" SUCURSAL Ñ\r\nTicket No. 001\r\n");
+        QTest::newRow("four digits kept") << QString() << 1000 << s("Ticket No. 1000\r\n");
+    }
+    void serie() {
+        QFETCH(QString, remark);
+        QFETCH(int, number);
+        QFETCH(QString, expected);
+        QCOMPARE(Documents::eSerie(remark, number), expected);
+    }
+
+    void amount_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("cash total") << s("-----(14:35)------------------------------> [TOTAL $396.00]")
+                                    << s("$") << s("396.00") << true;
+        QTest::newRow("grouped") << s("-----(12:30)------------------------------> [TOTAL $1,234.50]")
+                                 << s("$") << s("1,234.50") << true;
+        QTest::newRow("card sale") << s("*****(18:41)**************************** [TARJETA €86.00]") << s("€")
+                                   << s("86.00") << true;
+        QTest::newRow("no symbol: no ticket")
+            << s("-----(14:35)------------------------------> [TOTAL $396.00]") << s("€") << QString()
+            << false;
+        QTest::newRow("empty register") << QString() << s("$") << QString() << false;
+    }
+    void amount() {
+        QFETCH(QString, line);
+        QFETCH(QString, symbol);
+        QFETCH(QString, expected);
+        QFETCH(bool, found);
+        const auto amount = Documents::ticketAmount(line, symbol);
+        QCOMPARE(amount.has_value(), found);
+        if (found) QCOMPARE(*amount, expected);
+    }
+
+    void report_data() {
+        QTest::addColumn<QStringList>("registerLines");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QStringList>("body");
+        QTest::addColumn<QString>("total");
+
+        const QString sale = s("-----(10:00)------------------------------> [TOTAL $396.00]");
+        QTest::newRow("one sale of two items")
+            << QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale} << kEs
+            << QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale,
+                           QString(), QString()}
+            << s("TOTAL EN CAJA $396.00");
+        const QString out = s("-----(11:00)-------> [RETIRO $700.00] banco");
+        QTest::newRow("negative total never grouped")
+            << QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), out} << kEs
+            << QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), QString(), out,
+                           QString(), QString()}
+            << s("TOTAL EN CAJA $-200.00");
+        const QString in = s("-----(09:00)-------> [INGRESO $1,000.00] cambio");
+        const QString card = s("*****(10:30)**************************** [TARJETA $99.00]");
+        QTest::newRow("grouped total, card line not counted")
+            << QStringList{in, s("-----(10:00)------------------------------> [TOTAL $500.00]"), card} << kEs
+            << QStringList{in,
+                           QString(),
+                           s("-----(10:00)------------------------------> [TOTAL $500.00]"),
+                           QString(),
+                           card,
+                           QString(),
+                           QString()}
+            << s("TOTAL EN CAJA $1,500.00");
+        QTest::newRow("empty register")
+            << QStringList{} << kEs << QStringList{QString()} << s("TOTAL EN CAJA $0.00");
+        const QString outTotal = s("-----(11:00)-------> [WITHDRAWAL $50.00] total");
+        QTest::newRow("English: a withdrawal whose reason says total adds")
+            << QStringList{outTotal} << kEn << QStringList{outTotal, QString(), QString()}
+            << s("TOTAL CASH $50.00");
+        QTest::newRow("Spanish lines read in English count only totals")
+            << QStringList{in, out} << kEn << QStringList{in, QString(), out, QString(), QString()}
+            << s("TOTAL CASH $0.00");
+    }
+    void report() {
+        QFETCH(QStringList, registerLines);
+        QFETCH(Language, language);
+        QFETCH(QStringList, body);
+        QFETCH(QString, total);
+        Documents::ReportData data{
+            s("Abarrotes La Esquina"), s("05/12/2026"), s("14:35"), registerLines, s("$"), language};
+        const PrintDocument document = Documents::report(data);
+        const QString heading =
+            (language.isEnglish() ? s("REGISTRY") : s("REGISTRO")) + s(" - 05/12/2026 14:35");
+        const QStringList expected = QStringList{QString(), s("ABARROTES LA ESQUINA"), heading, QString()} +
+                                     body + QStringList{total, QString(), QString(), s("."), QString()};
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(document.kind(), PrintDocument::Kind::Report);
+        // The body in 5 points between the heading and the total in 8; nothing bold.
+        const auto printed = document.printedLines();
+        for (std::size_t i = 0; i < printed.size(); ++i) {
+            const bool inBody = i >= 4 && i < 4 + std::size_t(body.size());
+            QCOMPARE(printed[i].size, inBody ? 5.0 : 8.0);
+            QVERIFY(!printed[i].bold);
+        }
+    }
+
+    void notice_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("blank address: an empty line under the name")
+            << s("  ")
+            << split("|MI NEGOCIO||Ticket No. 003||Movimiento:|-----(09:05)-------> [RETIRO $50.00]");
+        QTest::newRow("address, then an empty line")
+            << s("Av. Juárez 128")
+            << split("|MI NEGOCIO|Av. Juárez 128||Ticket No. 003||Movimiento:|-----(09:05)-------> [RETIRO "
+                     "$50.00]");
+    }
+    void notice() {
+        QFETCH(QString, address);
+        QFETCH(QStringList, expected);
+        const QString info =
+            Documents::movementNotice(QString(), 3, s("-----(09:05)-------> [RETIRO $50.00]"), kEs);
+        const PrintDocument document = Documents::notice(s("Mi negocio"), address, info);
+        // The movement text ends in fifteen line breaks and ".": fourteen empty lines.
+        QStringList lines = document.lines();
+        QCOMPARE(lines.takeLast(), s("."));
+        for (int i = 0; i < 14; ++i)
+            QCOMPARE(lines.takeLast(), QString());
+        QCOMPARE(lines, expected);
+        QCOMPARE(boldLines(document), (QStringList{QString(), s("MI NEGOCIO")}));
+        QCOMPARE(document.kind(), PrintDocument::Kind::Notice);
+    }
+
+    void shopData_data() {
+        QTest::addColumn<Documents::Shop>("shop");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("every line, Spanish")
+            << Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}} << kEs
+            << split("|ABARROTES|Av. Juárez 128||TEL 555 123|RFC X||...");
+        QTest::newRow("every line, English")
+            << Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}} << kEn
+            << split("|ABARROTES|Av. Juárez 128||PHONE 555 123|RFC X||...");
+        QTest::newRow("only the phone") << Documents::Shop{s("Abarrotes"), s(" "), s("555 123"), {}, {}, {}}
+                                        << kEs << split("|ABARROTES||TEL 555 123||...");
+        QTest::newRow("nothing but the name")
+            << Documents::Shop{s("Mi negocio"), {}, {}, {}, {}, {}} << kEs << split("|MI NEGOCIO|||...");
+    }
+    void shopData() {
+        QFETCH(Documents::Shop, shop);
+        QFETCH(Language, language);
+        QFETCH(QStringList, expected);
+        const PrintDocument document = Documents::shopData(shop, language);
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(boldLines(document), QStringList{shop.name.toUpper()});
+        for (const auto& line : document.printedLines())
+            QCOMPARE(line.size, 9.0);
+    }
+};
+
+QTEST_APPLESS_MAIN(PrintDocumentsTest)
+#include "print_documents_test.moc"
