@@ -8,7 +8,7 @@
 #include "app/UnavailablePrinter.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -16,41 +16,37 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    // The command line is read before any window or display exists, so --help and --version work anywhere.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const StartOptions options = CommandLine::parse(arguments, CommandLine::environment());
+    if (!options.error.isEmpty() || options.showHelp || options.showVersion) {
+        QTextStream out(options.error.isEmpty() ? stdout : stderr);
+        if (!options.error.isEmpty()) out << "vendel: " << options.error << "\n";
+        out << (options.showVersion && options.error.isEmpty() ? QStringLiteral("Vendel " VENDEL_VERSION "\n")
+                                                               : options.helpText);
+        return options.error.isEmpty() ? 0 : 2;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Vendel"));
+    QApplication::setApplicationVersion(QStringLiteral(VENDEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vendel.Vendel"));
+    const Language language(options.language);
+    const QString dataDir =
+        CommandLine::dataFolder(options, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty()) {
+        QTextStream(stderr) << "vendel: " << language(Texts::DataFolderUnusable) << " " << dataDir << ": "
+                            << why << "\n";
+        return 2;
+    }
     QApplication app(argc, argv);
     // Amounts are read and written with "." as the decimal point, whatever the system's language.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("Vendel"));
-    QApplication::setApplicationVersion(QStringLiteral(VENDEL_VERSION));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.vendel.Vendel"),
+                                                 QIcon(QStringLiteral(":/icons/vendel.png"))));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const StartOptions options =
-        CommandLine::parse(QApplication::arguments(), qEnvironmentVariable("VENDEL_LANGUAGE"),
-                           qEnvironmentVariable("VENDEL_USER_KEY"));
-    if (!options.error.isEmpty()) {
-        err << "vendel: " << options.error << "\n" << options.helpText;
-        return 2;
-    }
-    if (options.showHelp) {
-        out << options.helpText;
-        return 0;
-    }
-    if (options.showVersion) {
-        out << "Vendel " << VENDEL_VERSION << "\n";
-        return 0;
-    }
-
-    const Language language(options.language);
-    QString dataDir = options.dataDir;
-    if (dataDir.isEmpty())
-        dataDir =
-            CommandLine::defaultDataFolder(QApplication::applicationDirPath(),
-                                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    dataDir = QDir::cleanPath(QDir(dataDir).absolutePath());
-    if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty()) {
-        err << "vendel: " << language(Texts::DataFolderUnusable) << " " << dataDir << ": " << why << "\n";
-        return 2;
-    }
+    CommandLine::provideHelpDocuments(dataDir, CommandLine::helpSources(QApplication::applicationDirPath()));
 
     QtDialogs dialogs(language);
     SystemClock clock;
