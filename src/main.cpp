@@ -43,8 +43,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Amounts are read and written with "." as the decimal point, whatever the system's language.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.vendel.Vendel"),
-                                                 QIcon(QStringLiteral(":/icons/io.github.vendel.Vendel.png"))));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("io.github.vendel.Vendel"),
+                         QIcon(QStringLiteral(":/icons/io.github.vendel.Vendel.png"))));
 
     CommandLine::provideHelpDocuments(dataDir, CommandLine::helpSources(QApplication::applicationDirPath()));
 
