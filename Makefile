@@ -30,7 +30,7 @@ deps:
 
 build-release:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(RUN_PACKAGES) $(EXTRA_PACKAGES)"
-	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDEL_TESTS=OFF
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDEL_TESTS=OFF -DVENDEL_BENCH=OFF
 	cmake --build build/release -j $(JOBS)
 
 # Builds Release, copies the demo shop once (never over an existing one), and opens the counter on it.
