@@ -1,16 +1,25 @@
 # Vendel: the two everyday commands are `make run` and `make test`.
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
-DEBIAN_PACKAGES := cmake ninja-build g++ qt6-base-dev fonts-dejavu-core libbenchmark-dev clang-format
-SHOP ?= build/shop
+# What building and running needs; testing and packaging need a few more.
+RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n xdg-utils
+PACKAGE_PACKAGES := dpkg-dev file
+TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_PACKAGES) desktop-file-utils appstream lintian
+BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
+FORMAT_PACKAGES := clang-format
+# The demo shop lives in the per-user data folder, outside build/, so `make clean` never deletes it.
+SHOP ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/Vendel/demo
+PREFIX ?= /usr/local
+ARGS ?=
 
-.PHONY: all run test deps build-release build-test screenshots bench format help-doc clean
+.PHONY: all run test install deb deps build-release build-test screenshots bench format clean
 
 all: build-release
 
-# Installs what a fresh Debian 12 machine lacks (as root, or through sudo).
+# Installs the Debian packages of PACKAGES that a fresh Debian 12 machine lacks (as root, or through sudo).
+PACKAGES ?= $(RUN_PACKAGES)
 deps:
-	@missing=""; for p in $(DEBIAN_PACKAGES); do \
+	@missing=""; for p in $(PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -19,33 +28,52 @@ deps:
 	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
 	fi
 
-build-release: deps
-	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDEL_TESTS=OFF -DVENDEL_BENCH=ON
+build-release:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(RUN_PACKAGES) $(EXTRA_PACKAGES)"
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDEL_TESTS=OFF -DVENDEL_BENCH=OFF
 	cmake --build build/release -j $(JOBS)
 
-# Builds Release, copies the demo shop once, and opens the counter on it.
+# Builds Release, copies the demo shop once (never over an existing one), and opens the counter on it.
 run: build-release
-	@[ -d "$(SHOP)" ] || { mkdir -p "$(dir $(SHOP))" && cp -r demo "$(SHOP)"; }
-	@cp -n build/release/help/*.pdf "$(SHOP)/" 2>/dev/null || true
-	build/release/src/vendel --data-dir "$(SHOP)"
+	@[ -d "$(SHOP)" ] || { mkdir -p "$(SHOP)" && cp -r demo/. "$(SHOP)/" && echo "Demo shop copied to $(SHOP)"; }
+	build/release/src/vendel --data-dir "$(SHOP)" $(ARGS)
 
-build-test: deps
+build-test:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(TEST_PACKAGES)"
 	cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVENDEL_WERROR=ON -DVENDEL_SANITIZE=ON
 	cmake --build build/test -j $(JOBS)
 
-# Warnings as errors, address and undefined-behaviour sanitizers, every test headless.
+# Warnings as errors, address and undefined-behaviour sanitizers, every test headless (the Debian
+# package included: it is built, unpacked into a scratch root and started there).
 test: build-test
 	cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Installs the program, its help, the demo shop, menu entry, icons and manual page under PREFIX.
+install: build-release
+	cmake --install build/release --prefix "$(PREFIX)"
+
+# The Debian package build/vendel_<version>_amd64.deb.
+deb:
+	@$(MAKE) --no-print-directory build-release EXTRA_PACKAGES="$(PACKAGE_PACKAGES)"
+	cd build/release && cpack -G DEB -B package
+	cp build/release/package/vendel_*_amd64.deb build/
+	@ls -l build/vendel_*_amd64.deb
+	@if command -v lintian >/dev/null; then lintian build/vendel_*_amd64.deb; fi
 
 # Offscreen grabs of the start window and the main window on the demo shop, into docs/.
 screenshots: build-release
 	QT_QPA_PLATFORM=offscreen build/release/tools/vendel_screenshots demo docs
 
-bench: build-release
-	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+bench:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDEL_TESTS=OFF -DVENDEL_BENCH=ON
+	cmake --build build/bench -j $(JOBS)
+	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 format:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(FORMAT_PACKAGES)"
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
+# Only the build trees: shops live in the data folder.
 clean:
 	rm -rf build

@@ -11,7 +11,7 @@
 #include "app/UnavailablePrinter.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -20,55 +20,64 @@
 #include <memory>
 
 // A start that cannot go on: the reason on stderr and, where a screen can show it (a start from the
-// desktop has no terminal), in a box.
-static int refuseStart(int status, const QString& message) {
+// desktop has no terminal), in a box. Before the application exists, one is made for the box only
+// when a display is there.
+static int refuseStart(int argc, char* argv[], int status, const QString& message) {
     QTextStream(stderr) << "vendel: " << message << "\n";
-    const QString platform = QGuiApplication::platformName();
-    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
-        QMessageBox::critical(nullptr, QStringLiteral("Vendel"), message);
+    const auto boxShown = [] {
+        const QString platform = QGuiApplication::platformName();
+        return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+    };
+    if (QGuiApplication::instance()) {
+        if (boxShown()) QMessageBox::critical(nullptr, QStringLiteral("Vendel"), message);
+        return status;
+    }
+    const QString requested = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool display = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!display || requested == QLatin1String("offscreen") || requested == QLatin1String("minimal"))
+        return status;
+    QApplication app(argc, argv);
+    if (boxShown()) QMessageBox::critical(nullptr, QStringLiteral("Vendel"), message);
     return status;
 }
 
 int main(int argc, char* argv[]) {
+    // The command line is read before any window or display exists, so --help and --version work anywhere.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const StartOptions options = CommandLine::parse(arguments, CommandLine::environment());
+    if (!options.error.isEmpty() || options.showHelp || options.showVersion) {
+        QTextStream out(options.error.isEmpty() ? stdout : stderr);
+        if (!options.error.isEmpty()) out << "vendel: " << options.error << "\n";
+        out << (options.showVersion && options.error.isEmpty() ? QStringLiteral("Vendel " VENDEL_VERSION "\n")
+                                                               : options.helpText);
+        return options.error.isEmpty() ? 0 : 2;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Vendel"));
+    QApplication::setApplicationVersion(QStringLiteral(VENDEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.vendel.Vendel"));
+    const Language language(options.language);
+    const QString dataDir =
+        CommandLine::dataFolder(options, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty())
+        return refuseStart(argc, argv, 2,
+                           language(Texts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") + why);
     QApplication app(argc, argv);
     // Amounts are read and written with "." as the decimal point, whatever the system's language.
     std::setlocale(LC_NUMERIC, "C");
-    QApplication::setApplicationName(QStringLiteral("Vendel"));
-    QApplication::setApplicationVersion(QStringLiteral(VENDEL_VERSION));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("io.github.vendel.Vendel"),
+                         QIcon(QStringLiteral(":/icons/io.github.vendel.Vendel.png"))));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const StartOptions options =
-        CommandLine::parse(QApplication::arguments(), qEnvironmentVariable("VENDEL_LANGUAGE"),
-                           qEnvironmentVariable("VENDEL_USER_KEY"));
-    if (!options.error.isEmpty()) {
-        err << "vendel: " << options.error << "\n" << options.helpText;
-        return 2;
-    }
-    if (options.showHelp) {
-        out << options.helpText;
-        return 0;
-    }
-    if (options.showVersion) {
-        out << "Vendel " << VENDEL_VERSION << "\n";
-        return 0;
-    }
-
-    const Language language(options.language);
-    QString dataDir = options.dataDir;
-    if (dataDir.isEmpty())
-        dataDir =
-            CommandLine::defaultDataFolder(QApplication::applicationDirPath(),
-                                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    dataDir = QDir::cleanPath(QDir(dataDir).absolutePath());
-    if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty())
-        return refuseStart(2,
-                           language(Texts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") + why);
     DataFolderLock folderLock(dataDir);
     if (!folderLock.tryLock())
-        return refuseStart(3, language(FolderTexts::InUse) + QStringLiteral(": ") + dataDir + u' ' +
-                                  folderLock.holder());
+        return refuseStart(argc, argv, 3,
+                           language(FolderTexts::InUse) + QStringLiteral(": ") + dataDir + u' ' +
+                               folderLock.holder());
     DataFolder::removeStaleTemporaries(dataDir);
+    CommandLine::provideHelpDocuments(dataDir, CommandLine::helpSources(QApplication::applicationDirPath()));
 
     QtDialogs dialogs(language);
     SystemClock clock;

@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QTest>
 
-// The program started from the command line: options, environment and an unusable data folder.
+// The program started from the command line: options, environment, data folder and help documents.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -14,8 +14,13 @@ class CommandLineTest : public QObject {
         QString out;
         QString err;
     };
-    static Run run(const QStringList& arguments,
-                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    // Runs the program without any display: no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM.
+    static Run run(const QStringList& arguments, const QString& envDataDir = QString()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("VENDEL_DATA_DIR");
+        if (!envDataDir.isEmpty()) env.insert("VENDEL_DATA_DIR", envDataDir);
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
         QProcess p;
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(VENDEL_EXECUTABLE), arguments);
@@ -31,39 +36,66 @@ class CommandLineTest : public QObject {
     }
 
 private Q_SLOTS:
-    void versionAndHelp() {
-        const Run version = run({"--version"});
-        QCOMPARE(version.status, 0);
-        QCOMPARE(version.out.trimmed(), QString("Vendel " VENDEL_VERSION));
-        const Run help = run({"--help"});
-        QCOMPARE(help.status, 0);
-        for (const char* option : {"--data-dir", "--language", "--user-key", "--print-to"})
-            QVERIFY2(help.out.contains(option), option);
+    void withoutDisplay_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // what standard output starts with
+        QTest::addColumn<QString>("err"); // a text standard error holds; empty: nothing on it
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "Vendel " VENDEL_VERSION "\n"
+                                 << "";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: vendel [options]"
+                              << "";
+        QTest::newRow("short help") << QStringList{"-h"} << 0 << "Usage: vendel [options]"
+                                    << "";
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
+                                        << "Usage: vendel [options]";
+        QTest::newRow("stray argument") << QStringList{"shop"} << 2 << ""
+                                        << "Unexpected argument: shop";
+        QTest::newRow("bad paper") << QStringList{"--paper", "76", "--help"} << 2 << ""
+                                   << "--paper takes 58 or 80";
+        QTest::newRow("missing value") << QStringList{"--data-dir"} << 2 << ""
+                                       << "Usage: vendel [options]";
+    }
+    void withoutDisplay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run r = run(arguments);
+        QCOMPARE(r.status, status);
+        QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), qPrintable(r.out));
+        QVERIFY2(err.isEmpty() ? r.err.isEmpty() : r.err.contains(err), qPrintable(r.err));
     }
 
-    void unknownOptionStops() {
-        const Run r = run({"--bogus"});
-        QCOMPARE(r.status, 2);
-        QVERIFY(!r.err.isEmpty());
+    void helpNamesEveryOption() {
+        const QString help = CommandLine::parse({"vendel", "--help"}, {}).helpText;
+        for (const char* option : {"--data-dir", "--language", "--user-key", "--print-to", "--printer",
+                                   "--paper", "--codepage", "--no-cut", "--no-drawer", "--version", "--help"})
+            QVERIFY2(help.contains(option), option);
     }
 
     void unusableDataFolder_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("fromEnvironment");
         QTest::newRow("spanish") << ""
-                                 << "No se puede usar la carpeta de datos";
+                                 << "No se puede usar la carpeta de datos" << false;
         QTest::newRow("english") << "EN"
-                                 << "The data folder cannot be used";
+                                 << "The data folder cannot be used" << false;
+        QTest::newRow("VENDEL_DATA_DIR") << "EN"
+                                         << "The data folder cannot be used" << true;
     }
     void unusableDataFolder() {
         QFETCH(QString, language);
         QFETCH(QString, message);
+        QFETCH(bool, fromEnvironment);
         TempShop shop;
         shop.writeBytes("a-file", "x");
         const QString inside = shop.file("a-file/shop");
-        QStringList args{"--data-dir", inside};
+        QStringList args;
+        if (!fromEnvironment) args << "--data-dir" << inside;
         if (!language.isEmpty()) args << "--language" << language;
-        const Run r = run(args);
+        const Run r = run(args, fromEnvironment ? inside : QString());
         QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(QDir(shop.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -72,28 +104,66 @@ private Q_SLOTS:
 
     void optionsAndEnvironment_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("envLanguage");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("nothing") << QStringList{} << ""
-                                 << ""
-                                 << "";
-        QTest::newRow("environment") << QStringList{} << "EN"
-                                     << "EN"
-                                     << "";
-        QTest::newRow("option wins") << QStringList{"--language", "ES", "--user-key", "k"} << "EN"
-                                     << "ES"
-                                     << "k";
+        QTest::addColumn<QStringList>("environment"); // language, user key, data folder
+        QTest::addColumn<QStringList>("texts");       // language, user key, data folder, print-to, printer
+        QTest::addColumn<QList<int>>("numbers");      // paper, code page, cut, drawer
+        const QStringList none{"", "", ""};
+        QTest::newRow("nothing") << QStringList{} << none << QStringList{"", "", "", "", ""}
+                                 << QList<int>{80, 1252, 1, 1};
+        QTest::newRow("environment") << QStringList{} << QStringList{"EN", "key", "/srv/shop"}
+                                     << QStringList{"EN", "key", "/srv/shop", "", ""}
+                                     << QList<int>{80, 1252, 1, 1};
+        QTest::newRow("options win") << QStringList{"--language", "ES", "--user-key", "k", "--data-dir", "/a"}
+                                     << QStringList{"EN", "key", "/srv/shop"}
+                                     << QStringList{"ES", "k", "/a", "", ""} << QList<int>{80, 1252, 1, 1};
+        QTest::newRow("receipt printer")
+            << QStringList{"--printer", "escpos:/dev/usb/lp0", "--paper", "58", "--codepage", "858",
+                           "--no-cut",  "--no-drawer"}
+            << none << QStringList{"", "", "", "", "escpos:/dev/usb/lp0"} << QList<int>{58, 858, 0, 0};
+        QTest::newRow("print to files")
+            << QStringList{"--print-to", "/tmp/jobs", "--printer",  "Office",
+                           "--paper",    "80",        "--codepage", "1252"}
+            << none << QStringList{"", "", "", "/tmp/jobs", "Office"} << QList<int>{80, 1252, 1, 1};
     }
     void optionsAndEnvironment() {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, envLanguage);
-        QFETCH(QString, language);
-        QFETCH(QString, key);
-        const StartOptions o = CommandLine::parse(QStringList{"vendel"} + arguments, envLanguage, QString());
+        QFETCH(QStringList, environment);
+        QFETCH(QStringList, texts);
+        QFETCH(QList<int>, numbers);
+        const StartOptions o = CommandLine::parse(QStringList{"vendel"} + arguments,
+                                                  {environment[0], environment[1], environment[2]});
         QCOMPARE(o.error, QString());
-        QCOMPARE(o.language, language);
-        QCOMPARE(o.userKey, key);
+        QCOMPARE((QStringList{o.language, o.userKey, o.dataDir, o.printTo, o.printer}), texts);
+        QCOMPARE((QList<int>{o.paper, o.codepage, o.cut, o.drawer}), numbers);
+    }
+
+    void refusedValues_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("paper 76") << QStringList{"--paper", "76"};
+        QTest::newRow("paper text") << QStringList{"--paper", "wide"};
+        QTest::newRow("codepage 437") << QStringList{"--codepage", "437"};
+        QTest::newRow("empty data folder") << QStringList{"--data-dir", ""};
+    }
+    void refusedValues() {
+        QFETCH(QStringList, arguments);
+        QVERIFY(!CommandLine::parse(QStringList{"vendel"} + arguments, {}).error.isEmpty());
+    }
+
+    void dataFolder_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("per-user folder") << ""
+                                         << "/home/ana/.local/share/Vendel";
+        QTest::newRow("given folder") << "/srv/shop/"
+                                      << "/srv/shop";
+        QTest::newRow("relative folder") << "shop" << QDir::current().filePath("shop");
+    }
+    void dataFolder() {
+        QFETCH(QString, given);
+        QFETCH(QString, folder);
+        StartOptions options;
+        options.dataDir = given;
+        QCOMPARE(CommandLine::dataFolder(options, "/home/ana/.local/share/Vendel"), folder);
     }
 
     void missingFolderIsCreated() {
@@ -102,6 +172,45 @@ private Q_SLOTS:
         QCOMPARE(CommandLine::prepareDataFolder(folder), QString());
         QVERIFY(QDir(folder).exists());
         QVERIFY(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    }
+
+    void helpDocuments_data() {
+        QTest::addColumn<QStringList>("inShop");      // documents the shop already has
+        QTest::addColumn<QStringList>("inInstalled"); // documents in share/vendel
+        QTest::addColumn<QStringList>("inBuild");     // documents in the build's help folder
+        QTest::addColumn<QStringList>("copied");
+        const QStringList both{"VL Ayuda.pdf", "VL Help.pdf"};
+        QTest::newRow("empty shop, installed") << QStringList{} << both << QStringList{} << both;
+        QTest::newRow("empty shop, build tree") << QStringList{} << QStringList{} << both << both;
+        QTest::newRow("one present") << QStringList{"VL Help.pdf"} << both << both
+                                     << QStringList{"VL Ayuda.pdf"};
+        QTest::newRow("both present") << both << both << both << QStringList{};
+        QTest::newRow("nowhere") << QStringList{} << QStringList{} << QStringList{} << QStringList{};
+    }
+    void helpDocuments() {
+        QFETCH(QStringList, inShop);
+        QFETCH(QStringList, inInstalled);
+        QFETCH(QStringList, inBuild);
+        QFETCH(QStringList, copied);
+        TempShop root;
+        QDir(root.path()).mkpath("usr/bin");
+        QDir(root.path()).mkpath("usr/share/vendel");
+        QDir(root.path()).mkpath("usr/help");
+        QDir(root.path()).mkpath("shop");
+        for (const QString& name : inShop)
+            root.writeBytes("shop/" + name, "shop's own");
+        for (const QString& name : inInstalled)
+            root.writeBytes("usr/share/vendel/" + name, "installed");
+        for (const QString& name : inBuild)
+            root.writeBytes("usr/help/" + name, "built");
+        const QStringList sources = CommandLine::helpSources(root.file("usr/bin"));
+        QCOMPARE(CommandLine::provideHelpDocuments(root.file("shop"), sources), copied);
+        for (const QString& name : inShop)
+            QCOMPARE(root.bytes("shop/" + name), QByteArray("shop's own"));
+        for (const QString& name : copied)
+            QCOMPARE(root.bytes("shop/" + name),
+                     QByteArray(inInstalled.contains(name) ? "installed" : "built"));
+        QVERIFY(QDir(root.file("shop")).entryList({"*.part"}, QDir::Files).isEmpty());
     }
 };
 

@@ -1,16 +1,26 @@
 #pragma once
 
-#include "app/Language.h"
-
 #include <QString>
 #include <QStringList>
 
+// The environment variables that stand in for options not given on the command line.
+struct StartEnvironment {
+    QString language; // VENDEL_LANGUAGE
+    QString userKey;  // VENDEL_USER_KEY
+    QString dataDir;  // VENDEL_DATA_DIR
+};
+
 // What the program is started with: the command line, then the environment.
 struct StartOptions {
-    QString dataDir;  // empty: the default folder
+    QString dataDir;  // --data-dir, else VENDEL_DATA_DIR; empty: the per-user data folder
     QString language; // the installation's language code ("EN" or anything else for Spanish)
     QString userKey;  // the user access key; empty when none is set
     QString printTo;  // a folder that receives print jobs instead of the printer
+    QString printer;  // a system printer's name, or escpos:DEVICE / escpos:tcp://HOST:PORT / escpos:cups:NAME
+    int paper = 80;   // receipt paper width in millimetres: 58 or 80
+    int codepage = 1252; // the receipt printer's code table: 1252 or 858
+    bool cut = true;     // cut the paper after each receipt
+    bool drawer = true;  // open the cash drawer after a cash sale
     bool showVersion = false;
     bool showHelp = false;
     QString error; // a command line that could not be understood
@@ -19,16 +29,27 @@ struct StartOptions {
 
 namespace CommandLine {
 
-// Reads the arguments (the first is the program). VENDEL_LANGUAGE and VENDEL_USER_KEY from the
-// environment apply when the options do not say otherwise.
-StartOptions parse(const QStringList& arguments, const QString& envLanguage, const QString& envUserKey);
+// Reads the arguments (the first is the program). Needs no application object, so --help and
+// --version work before any window or display exists.
+StartOptions parse(const QStringList& arguments, const StartEnvironment& environment);
+
+// The environment variables of this process.
+StartEnvironment environment();
+
+// The shop's folder: the one given (option or environment), else the per-user data folder.
+// Never the program's own folder.
+QString dataFolder(const StartOptions& options, const QString& userDataFolder);
 
 // Makes sure the data folder can hold the shop's files: creates it when missing and checks that a file
 // can be written in it. Returns an empty text on success, else why it cannot be used.
 QString prepareDataFolder(const QString& folder);
 
-// The folder used when none is given: the program's own folder when it is writable, else the
-// per-user data folder.
-QString defaultDataFolder(const QString& programFolder, const QString& userDataFolder);
+// The folders that may hold the help documents, nearest first: the installed share/vendel beside
+// the program's bin folder, then a build tree's help folder.
+QStringList helpSources(const QString& programFolder);
+
+// Copies each help document the shop's folder lacks from the first source folder that has it.
+// Returns the names copied.
+QStringList provideHelpDocuments(const QString& folder, const QStringList& sources);
 
 } // namespace CommandLine
