@@ -1,10 +1,10 @@
+#include "app/AppTexts.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
 #include "app/QtShell.h"
 #include "app/StartWindow.h"
 #include "app/SystemClock.h"
-#include "app/Texts.h"
 #include "app/UnavailablePrinter.h"
 
 #include <QApplication>
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
                                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     dataDir = QDir::cleanPath(QDir(dataDir).absolutePath());
     if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty()) {
-        err << "vendel: " << language(Texts::DataFolderUnusable) << " " << dataDir << ": " << why << "\n";
+        err << "vendel: " << language(AppTexts::DataFolderUnusable) << " " << dataDir << ": " << why << "\n";
         return 2;
     }
 

@@ -1,12 +1,14 @@
 #include "Counter.h"
 
+#include "app/AppTexts.h"
 #include "app/Numbers.h"
 #include "app/TextFile.h"
-#include "app/Texts.h"
 #include "items/ItemLine.h"
 #include "items/ItemTexts.h"
+#include "note/NoteTexts.h"
 #include "register/DayRegister.h"
 #include "register/RegisterLines.h"
+#include "register/RegisterTexts.h"
 
 #include <QDir>
 #include <QScopedValueRollback>
@@ -25,12 +27,12 @@ Counter::Counter(const QString& dataDir, const Language& language, const QString
                  QObject* parent)
     : QObject(parent), m_dataDir(dataDir), m_language(language), m_userKey(userKey), m_dialogs(ports.dialogs),
       m_clock(ports.clock), m_printer(ports.printer), m_shell(ports.shell) {
-    m_noneText = text(Texts::NoneText);
-    m_priceTitle = text(Texts::PriceTitle);
+    m_noneText = text(NoteTexts::NoneText);
+    m_priceTitle = text(NoteTexts::PriceTitle);
     m_fields = defaultFields();
     for (auto& n : m_notes)
         n.fields = m_fields;
-    m_tabCaptions = {text(Texts::RecordTab), text(Texts::NewTab), kDash, kDash, kDash};
+    m_tabCaptions = {text(NoteTexts::RecordTab), text(NoteTexts::NewTab), kDash, kDash, kDash};
     m_tabEnabled = {true, true, false, false, false};
 }
 
@@ -77,7 +79,7 @@ void Counter::load() {
     }
     m_current = 0;
     m_settings = Settings();
-    m_noneText = text(Texts::NoneText);
+    m_noneText = text(NoteTexts::NoneText);
     m_registerDate = m_clock.now().date();
 
     eOpenConfig();
@@ -87,7 +89,7 @@ void Counter::load() {
 
     m_saleStart = int(noteLines(0).size()) - 1;
     if (!m_settings.backToRecord) lblTask_Click(1);
-    if (m_ticketLegend.isEmpty()) m_ticketLegend = text(Texts::DefaultLegend);
+    if (m_ticketLegend.isEmpty()) m_ticketLegend = text(AppTexts::DefaultLegend);
     eCheckCanCut();
     Q_EMIT menusChanged();
 }
@@ -103,7 +105,7 @@ void Counter::unload() {
         }
     }
     eSaveNote();
-    if (m_items.shownCount() >= 1 && m_items.shownLine(0) != text(Texts::NoItems)) eSaveList();
+    if (m_items.shownCount() >= 1 && m_items.shownLine(0) != text(ItemTexts::NoItems)) eSaveList();
 }
 
 void Counter::startTimers() {
@@ -134,7 +136,7 @@ void Counter::eOpenConfig() {
 void Counter::eSaveConfig() {
     const QStringList lines = Config::lines(m_settings, m_clock.now().date(), m_userKey, m_language.code());
     if (!TextFile::saveLines(path(Config::kFileName), lines))
-        say(text(Texts::ConfigSaveFailed), Dialogs::Icon::Error);
+        say(text(AppTexts::ConfigSaveFailed), Dialogs::Icon::Error);
     Q_EMIT menusChanged();
 }
 
@@ -175,9 +177,9 @@ void Counter::eOpenList(bool offerCreate) {
 }
 
 void Counter::eCreate() {
-    if (!ask(text(Texts::NoListOffer))) return;
+    if (!ask(text(ItemTexts::NoListOffer))) return;
     if (!ItemList::create(ItemList::filePath(m_dataDir, m_language), m_language, m_symbol)) {
-        say(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
+        say(text(ItemTexts::FileCreateFailed), Dialogs::Icon::Error);
         return;
     }
     eOpenList(false);
@@ -185,7 +187,7 @@ void Counter::eCreate() {
 
 void Counter::eSaveList() {
     if (!m_items.save(ItemList::filePath(m_dataDir, m_language)))
-        say(text(Texts::FileCreateFailed), Dialogs::Icon::Error);
+        say(text(ItemTexts::FileCreateFailed), Dialogs::Icon::Error);
 }
 
 void Counter::eWhatMoney() {
@@ -195,7 +197,7 @@ void Counter::eWhatMoney() {
     else if (!m_items.isEmpty())
         m_symbol = ItemLine::symbolOf(m_items.lines().first());
     if (m_items.isEmpty()) {
-        m_items.showPlaceholder(text(Texts::NoItems));
+        m_items.showPlaceholder(text(ItemTexts::NoItems));
         m_symbol = QStringLiteral("$");
     }
     m_changeMoney = m_symbol;
@@ -211,11 +213,11 @@ void Counter::mMoneda_Click(int index) {
                                                     QStringLiteral("£")};
     if (index < 0 || index >= int(kSymbols.size())) return;
     if (!noteLines(0).isEmpty()) {
-        say(text(Texts::CurrencyOnlyBefore), Dialogs::Icon::Information);
+        say(text(AppTexts::CurrencyOnlyBefore), Dialogs::Icon::Information);
         return;
     }
     if (front().used) {
-        say(text(Texts::CancelCurrentFirst), Dialogs::Icon::Information);
+        say(text(NoteTexts::CancelCurrentFirst), Dialogs::Icon::Information);
         return;
     }
     m_symbol = kSymbols[std::size_t(index)];
@@ -224,10 +226,10 @@ void Counter::mMoneda_Click(int index) {
 }
 
 void Counter::eOpenLogo() {
-    const QString title = text(Texts::ProgramTitle);
+    const QString title = text(AppTexts::ProgramTitle);
     const auto lines = TextFile::readLines(path(QStringLiteral("VL Info.txt")));
     if (!lines) {
-        m_brand = text(Texts::MyBusiness);
+        m_brand = text(AppTexts::MyBusiness);
         m_windowCaption = title;
         m_brandTooltip.clear();
         m_themeColour = ThemePalette::kDefaultBase;
@@ -251,7 +253,7 @@ void Counter::eOpenLogo() {
     m_infoRemark = line(5);
     m_ticketLegend = line(6);
     m_brandTooltip = QStringLiteral(" ") + m_brand + QStringLiteral(" - \"") + m_infoAddress + u'"' +
-                     text(Texts::TooltipPhone) + m_infoPhone + QStringLiteral(" | ") + m_infoExtra + u' ';
+                     text(AppTexts::TooltipPhone) + m_infoPhone + QStringLiteral(" | ") + m_infoExtra + u' ';
     if (!m_infoRemark.trimmed().isEmpty()) m_windowCaption += QStringLiteral(" (") + m_infoRemark + u')';
     Q_EMIT shopChanged();
 }
@@ -283,7 +285,7 @@ void Counter::eSaveNote() {
     // Reported once per run of failures; the lines stay in memory and every later save tries again.
     if (!m_registerSaveFailing) {
         m_registerSaveFailing = true;
-        say(text(Texts::RegisterSaveFailed), Dialogs::Icon::Warning);
+        say(text(RegisterTexts::RegisterSaveFailed), Dialogs::Icon::Warning);
     }
 }
 
@@ -294,13 +296,13 @@ void Counter::tmrNight_Timer() {
     if (now.time().toString(QStringLiteral("HH:mm:ss")) == QLatin1String("23:55:00")) {
         if (m_midnightWarned != now.date()) {
             m_midnightWarned = now.date();
-            say(text(Texts::MidnightWarning), Dialogs::Icon::Information);
+            say(text(RegisterTexts::MidnightWarning), Dialogs::Icon::Information);
         }
         return;
     }
     if (now.date() != m_registerDate) {
         m_registerDate = now.date();
-        say(text(Texts::NewDay), Dialogs::Icon::Information);
+        say(text(RegisterTexts::NewDay), Dialogs::Icon::Information);
         eFinalDay();
     }
 }
@@ -320,7 +322,7 @@ void Counter::eFinalDay() {
 void Counter::eCheckSum() {
     const double total = RegisterLines::cashTotal(noteLines(0), m_symbol, m_language);
     const double limit = m_settings.cashLimit.value_or(0.0);
-    QString caption = text(Texts::RecordTab);
+    QString caption = text(NoteTexts::RecordTab);
     if (limit > 0 && total >= limit) caption += u'*';
     setTabCaption(0, caption);
 }
@@ -395,7 +397,7 @@ void Counter::fieldFocusOut(int k) {
 
 void Counter::ePreFactura() {
     if (m_editorVisible && !m_editingList) {
-        say(text(Texts::EditingRefusal), Dialogs::Icon::Information);
+        say(text(NoteTexts::EditingRefusal), Dialogs::Icon::Information);
         return;
     }
     const double price = Numbers::amount(field(Price));
@@ -403,7 +405,7 @@ void Counter::ePreFactura() {
     const double discount = std::floor(Numbers::leading(field(Discount)));
     const double amount = (1.0 - discount / 100.0) * price * Numbers::leading(field(Quantity));
     if (price < 0 || !std::isfinite(amount)) return;
-    if (price != 0 || ask(text(Texts::FreeItemQuestion))) ActFactura();
+    if (price != 0 || ask(text(NoteTexts::FreeItemQuestion))) ActFactura();
 }
 
 void Counter::ActFactura() {
@@ -413,14 +415,14 @@ void Counter::ActFactura() {
     placeholderTest.replace(u'Ó', u'O');
     if (placeholderTest == m_noneText.toUpper()) setField(Description, QString());
     QString description = field(Description);
-    if (description.trimmed().isEmpty()) description = text(Texts::DefaultItem);
+    if (description.trimmed().isEmpty()) description = text(NoteTexts::DefaultItem);
     x.used = true;
 
     const double price = Numbers::amount(field(Price));
     const QString quantity = field(Quantity);
     if (price > 0) {
         const Numbers::Picture picture = Numbers::pictureFor(price);
-        QString line = quantity + QStringLiteral(" x ") + description + text(Texts::Of) + m_symbol +
+        QString line = quantity + QStringLiteral(" x ") + description + text(NoteTexts::Of) + m_symbol +
                        Numbers::format(price, picture);
         setField(Discount, Numbers::floorText(Numbers::leading(field(Discount))));
         const double d = Numbers::leading(field(Discount));
@@ -437,7 +439,7 @@ void Counter::ActFactura() {
         x.total += amount;
         appendLine(n, line);
     } else {
-        appendLine(n, quantity + QStringLiteral(" x ") + description + u' ' + text(Texts::Free));
+        appendLine(n, quantity + QStringLiteral(" x ") + description + u' ' + text(NoteTexts::Free));
     }
 
     if (field(Description).isEmpty()) {
@@ -557,11 +559,11 @@ void Counter::eCambio() {
     setChangeText(Numbers::format(cash - x.total, Numbers::Picture::Plain));
     const double c = Numbers::leading(m_changeText);
     if (c < 0) {
-        setChangeText(text(Texts::NotEnough));
+        setChangeText(text(NoteTexts::NotEnough));
         setChangeMoney(QString());
         x.cashEnough = false;
     } else if (c == 0) {
-        setChangeText(text(Texts::NoChange));
+        setChangeText(text(NoteTexts::NoChange));
         setChangeMoney(QString());
         x.cashEnough = true;
         x.step = 5;
@@ -573,7 +575,7 @@ void Counter::eCambio() {
         x.step = 5;
         const double top = m_settings.topNote.value_or(0.0);
         if (top > 0 && c > top && c != m_lastChange) {
-            say(text(Texts::VeryHighCash), Dialogs::Icon::Information);
+            say(text(NoteTexts::VeryHighCash), Dialogs::Icon::Information);
             Q_EMIT focusRequested(Focus::Cash);
         }
         eSaveNote();
@@ -589,7 +591,7 @@ void Counter::clearWindow() {
     // The search is emptied and the whole list shown again; the entry fields keep their defaults.
     if (!m_finderText.isEmpty()) {
         m_finderText.clear();
-        m_items.filter(QString(), text(Texts::NoMatches), text(Texts::NoItems));
+        m_items.filter(QString(), text(ItemTexts::NoMatches), text(ItemTexts::NoItems));
         m_itemSelected = m_items.shownCount() > 0 ? 0 : -1;
         Q_EMIT itemsChanged();
     }
@@ -620,7 +622,7 @@ void Counter::eFinal() {
     Note& x = note(n);
     if (!x.used || !x.cashEnough) return;
     if (n > 0 && note(0).used) {
-        say(text(Texts::CompleteRecordFirst), Dialogs::Icon::Information);
+        say(text(NoteTexts::CompleteRecordFirst), Dialogs::Icon::Information);
         return;
     }
     m_cashTicketText = m_symbol + Numbers::amountText(Numbers::amount(m_cashText));
@@ -658,9 +660,9 @@ void Counter::eAddtoBuy() {
     m_ticketText.clear();
     if (!m_settings.printTickets) {
         if (m_ticketAsked) return;
-        if (!ask(text(Texts::PrintTicketQuestion))) return;
+        if (!ask(text(NoteTexts::PrintTicketQuestion))) return;
         m_settings.printTickets = true;
-        if (ask(text(Texts::CustomerCopyQuestion))) m_settings.doubleTicket = true;
+        if (ask(text(NoteTexts::CustomerCopyQuestion))) m_settings.doubleTicket = true;
         eSaveConfig();
     }
     const QStringList& record = noteLines(0);
@@ -724,14 +726,14 @@ bool Counter::askAmount(const Text& question, double& value) {
 
 void Counter::mnuBigCash_Click() {
     double value = 0;
-    if (!askAmount(Texts::HighestValuePrompt, value)) return;
+    if (!askAmount(NoteTexts::HighestValuePrompt, value)) return;
     m_settings.topNote = value;
     eSaveConfig();
 }
 
 void Counter::mnuHangCash_Click() {
     double value = 0;
-    if (askAmount(Texts::WarnWhenPrompt, value)) {
+    if (askAmount(NoteTexts::WarnWhenPrompt, value)) {
         m_settings.cashLimit = value;
         eSaveConfig();
     }
@@ -749,10 +751,10 @@ void Counter::eDesc(const QString& value) {
     const double v = Numbers::amount(QString(given).remove(u'%'));
     if (given.contains(u'%')) {
         x.total *= 1.0 - v / 100.0;
-        appendLine(n, QStringLiteral("     -") + Numbers::plain(v) + text(Texts::PercentDiscount));
+        appendLine(n, QStringLiteral("     -") + Numbers::plain(v) + text(NoteTexts::PercentDiscount));
     } else {
         x.total -= v;
-        appendLine(n, QStringLiteral("     -") + m_symbol + given + text(Texts::AmountDiscount));
+        appendLine(n, QStringLiteral("     -") + m_symbol + given + text(NoteTexts::AmountDiscount));
     }
     showTotal(n);
 }
@@ -770,7 +772,7 @@ bool acceptableAdjustment(const QString& answer) {
 
 void Counter::mnuDescx_Click() {
     for (;;) {
-        const QString answer = prompt(text(Texts::DiscountPrompt));
+        const QString answer = prompt(text(NoteTexts::DiscountPrompt));
         if (answer.trimmed().isEmpty()) return;
         if (acceptableAdjustment(answer)) {
             eDesc(answer);
@@ -782,7 +784,7 @@ void Counter::mnuDescx_Click() {
 void Counter::mnuIVA_Click() {
     QString answer;
     for (;;) {
-        answer = prompt(text(Texts::InterestPrompt));
+        answer = prompt(text(NoteTexts::InterestPrompt));
         if (answer.trimmed().isEmpty()) return;
         if (acceptableAdjustment(answer)) break;
     }
@@ -791,10 +793,11 @@ void Counter::mnuIVA_Click() {
     const double v = Numbers::amount(QString(answer).remove(u'%'));
     if (!answer.contains(u'%')) {
         x.total += v;
-        appendLine(n, QStringLiteral("     +") + m_symbol + Numbers::plain(v) + text(Texts::AmountInterest));
+        appendLine(n,
+                   QStringLiteral("     +") + m_symbol + Numbers::plain(v) + text(NoteTexts::AmountInterest));
     } else {
         x.total *= 1.0 + v / 100.0;
-        appendLine(n, QStringLiteral("     +") + Numbers::plain(v) + text(Texts::PercentInterest));
+        appendLine(n, QStringLiteral("     +") + Numbers::plain(v) + text(NoteTexts::PercentInterest));
     }
     showTotal(n);
 }
@@ -815,8 +818,8 @@ void Counter::eClickMenu() {
     if (offered) {
         const QString& line = x.lines[sel];
         const qsizetype eq = line.indexOf(QLatin1String(" = "));
-        caption =
-            text(Texts::CancelLine) + QStringLiteral(" [") + (eq < 0 ? line : line.left(eq)).trimmed() + u']';
+        caption = text(NoteTexts::CancelLine) + QStringLiteral(" [") +
+                  (eq < 0 ? line : line.left(eq)).trimmed() + u']';
     }
     if (offered != m_cancelEntryVisible || caption != m_cancelEntryCaption) {
         m_cancelEntryVisible = offered;
@@ -862,8 +865,8 @@ void Counter::mnuDel_Click() {
     Q_EMIT noteChanged(n);
     eCheckTabs();
 
-    const QString discountWord = text(Texts::AmountDiscount);
-    const QString interestWord = text(Texts::ReplayInterest);
+    const QString discountWord = text(NoteTexts::AmountDiscount);
+    const QString interestWord = text(NoteTexts::ReplayInterest);
     x.total = 0.0;
     for (int i = first; i < int(x.lines.size()); ++i) {
         const QString& line = x.lines[i];
@@ -878,7 +881,7 @@ void Counter::mnuDel_Click() {
         }
     }
     showTotal(n);
-    if (n > 0 && Numbers::amount(m_totalText) <= 0) setTabCaption(n, text(Texts::NewTab));
+    if (n > 0 && Numbers::amount(m_totalText) <= 0) setTabCaption(n, text(NoteTexts::NewTab));
     if ((n > 0 && x.lines.isEmpty()) || (n == 0 && int(x.lines.size()) - 1 == m_saleStart)) x.used = false;
     if (!x.lines.isEmpty()) selectLast(n);
     eClickMenu();
@@ -928,7 +931,7 @@ void Counter::eCheckTabs() {
             setTabCaption(t, kDash);
         } else {
             m_tabEnabled[std::size_t(t)] = true;
-            if (m_tabCaptions[std::size_t(t)] == kDash) setTabCaption(t, text(Texts::NewTab));
+            if (m_tabCaptions[std::size_t(t)] == kDash) setTabCaption(t, text(NoteTexts::NewTab));
         }
     }
     Q_EMIT tabsChanged();
@@ -951,11 +954,11 @@ void Counter::mnuEditNote_Click() {
 
 void Counter::eNoteToEdit() {
     if (front().used) {
-        say(text(Texts::CancelCurrentFirst), Dialogs::Icon::Information);
+        say(text(NoteTexts::CancelCurrentFirst), Dialogs::Icon::Information);
         return;
     }
     if (!m_editWarned) {
-        say(text(Texts::EditWarning), Dialogs::Icon::Information);
+        say(text(NoteTexts::EditWarning), Dialogs::Icon::Information);
         m_editWarned = true;
     }
     eEdit(0);
@@ -981,7 +984,8 @@ void Counter::lblFinder_Click() {
 void Counter::txtFinder_Change(const QString& query) {
     m_finderText = query;
     Q_EMIT finderChanged();
-    const ItemList::Filtered result = m_items.filter(query, text(Texts::NoMatches), text(Texts::NoItems));
+    const ItemList::Filtered result =
+        m_items.filter(query, text(ItemTexts::NoMatches), text(ItemTexts::NoItems));
     m_itemSelected = -1;
     Q_EMIT itemsChanged();
     if (result == ItemList::Filtered::EmptyList) return;
@@ -998,7 +1002,7 @@ void Counter::txtFinder_Change(const QString& query) {
 }
 
 void Counter::txtFinder_Enter() {
-    const QString noMatches = text(Texts::NoMatches);
+    const QString noMatches = text(ItemTexts::NoMatches);
     const bool hit = m_items.shownCount() >= 1 && m_items.shownLine(0) != noMatches;
     if (hit && !m_lookupMode) {
         ePreFactura();
@@ -1009,11 +1013,11 @@ void Counter::txtFinder_Enter() {
         if (hit) {
             const QString first = m_items.shownLine(0);
             const qsizetype bracket = first.indexOf(QLatin1String("] "));
-            say(text(Texts::LookupItem) + QStringLiteral("\r\n[") +
+            say(text(ItemTexts::LookupItem) + QStringLiteral("\r\n[") +
                     (bracket < 0 ? first : first.mid(bracket + 2)) + u']',
                 Dialogs::Icon::None);
         } else {
-            say(text(Texts::LookupNoMatches), Dialogs::Icon::None);
+            say(text(ItemTexts::LookupNoMatches), Dialogs::Icon::None);
         }
         Q_EMIT focusRequested(Focus::Finder);
     }
@@ -1036,7 +1040,7 @@ void Counter::eMoveProduct() {
     const int n = m_current;
     const QStringList& lines = noteLines(n);
     const QStringList sale = n == 0 ? lines.mid(m_saleStart + 1) : lines;
-    const ItemList::StockMove moved = m_items.moveStock(sale, m_symbol, text(Texts::Of));
+    const ItemList::StockMove moved = m_items.moveStock(sale, m_symbol, text(NoteTexts::Of));
     if (!moved.changed.empty()) Q_EMIT itemLinesChanged(moved.changed);
     if (!moved.ok()) {
         say(text(ItemTexts::StockMoveFailed), Dialogs::Icon::Error);
@@ -1102,21 +1106,21 @@ void Counter::showSyntaxMessage() {
 }
 
 void Counter::lblHelp_Click() {
-    const QString help = path(text(Texts::HelpFile));
+    const QString help = path(text(AppTexts::HelpFile));
     if (!TextFile::eFind(help)) {
-        say(text(Texts::HelpMissing), Dialogs::Icon::Information);
+        say(text(AppTexts::HelpMissing), Dialogs::Icon::Information);
         return;
     }
-    if (!m_shell.open(help)) say(text(Texts::HelpFailed), Dialogs::Icon::Warning);
+    if (!m_shell.open(help)) say(text(AppTexts::HelpFailed), Dialogs::Icon::Warning);
 }
 
 void Counter::eTip() {
     if (m_editorVisible) {
-        say(text(Texts::TipEditing), Dialogs::Icon::Information);
+        say(text(AppTexts::TipEditing), Dialogs::Icon::Information);
         return;
     }
-    static const std::array<Text, 5> kTips = {Texts::TipStep1, Texts::TipStep2, Texts::TipStep3,
-                                              Texts::TipStep4, Texts::TipStep5};
+    static const std::array<Text, 5> kTips = {AppTexts::TipStep1, AppTexts::TipStep2, AppTexts::TipStep3,
+                                              AppTexts::TipStep4, AppTexts::TipStep5};
     const int step = std::clamp(front().step, 1, 5);
     say(text(kTips[std::size_t(step - 1)]), Dialogs::Icon::Information);
     if (step == 4) Q_EMIT focusRequested(Focus::Cash);

@@ -1,7 +1,7 @@
 #include "DayRegister.h"
 
 #include "app/TextFile.h"
-#include "app/Texts.h"
+#include "register/RegisterTexts.h"
 
 #include <QDir>
 
@@ -14,7 +14,8 @@ QString dateText(const QDate& date) {
 }
 
 QString filePath(const QString& folder, const QDate& date, const Language& language) {
-    return QDir(folder).filePath(language(Texts::RegisterPrefix) + dateText(date) + QStringLiteral(".txt"));
+    return QDir(folder).filePath(language(RegisterTexts::RegisterPrefix) + dateText(date) +
+                                 QStringLiteral(".txt"));
 }
 
 QString oldStylePath(const QString& folder, const QDate& date) {
@@ -22,8 +23,8 @@ QString oldStylePath(const QString& folder, const QDate& date) {
 }
 
 QString splitPath(const QString& folder, const QDate& date, const Language& language, int n) {
-    return QDir(folder).filePath(language(Texts::RegisterPrefix) + dateText(date) + QStringLiteral(" (") +
-                                 QString::number(n) + QStringLiteral(").txt"));
+    return QDir(folder).filePath(language(RegisterTexts::RegisterPrefix) + dateText(date) +
+                                 QStringLiteral(" (") + QString::number(n) + QStringLiteral(").txt"));
 }
 
 std::optional<QStringList> load(const QString& folder, const QDate& date, const Language& language) {
