@@ -36,8 +36,12 @@ void EntryFields::show(const std::array<QString, 4>& fields) {
 }
 
 void EntryFields::clearItem() {
-    set(Description, m_noneText);
-    set(Price, QStringLiteral("0.00"));
+    restore(Description);
+    restore(Price);
+}
+
+void EntryFields::restore(int k) {
+    set(k, blank()[std::size_t(k)]);
 }
 
 void EntryFields::putItem(const QString& description, const QString& price) {
@@ -52,7 +56,7 @@ void EntryFields::focusIn(int k) {
         if (Numbers::amount(field(Quantity)) <= 1) set(Quantity, QString());
         break;
     case Description:
-        if (field(Description).isEmpty()) set(Description, m_noneText);
+        if (field(Description).isEmpty()) restore(Description);
         break;
     case Discount:
         if (Numbers::leading(field(Discount)) == 0) set(Discount, QString());
@@ -68,14 +72,17 @@ void EntryFields::focusIn(int k) {
 void EntryFields::focusOut(int k) {
     switch (k) {
     case Quantity:
-        if (Numbers::leading(field(Quantity)) <= 0) set(Quantity, QStringLiteral("1"));
+        if (Numbers::leading(field(Quantity)) <= 0) restore(Quantity);
         break;
     case Description:
-        if (field(Description).isEmpty()) set(Description, m_noneText);
+        if (field(Description).isEmpty()) restore(Description);
         break;
     case Discount: {
         const double d = Numbers::leading(field(Discount));
-        set(Discount, d <= 0 ? QStringLiteral("0") : Numbers::floorText(d));
+        if (d <= 0)
+            restore(Discount);
+        else
+            set(Discount, Numbers::floorText(d));
         break;
     }
     case Price: {
@@ -106,8 +113,8 @@ NoteLines::Added EntryFields::take(const QString& symbol) {
 
 void EntryFields::afterAdd() {
     if (field(Description).isEmpty()) clearItem();
-    set(Quantity, QStringLiteral("1"));
-    set(Discount, QStringLiteral("0"));
+    restore(Quantity);
+    restore(Discount);
 }
 
 void EntryFields::remindPrice() {

@@ -56,6 +56,8 @@ Q_SIGNALS:
 
 private:
     void readyTest();
+    // One field back at rest.
+    void restore(int k);
 
     Language m_language;
     Notes& m_notes;
