@@ -1,13 +1,12 @@
+#include "app/AppTexts.h"
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/DataFolderLock.h"
-#include "app/FolderTexts.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
 #include "app/QtShell.h"
 #include "app/StartWindow.h"
 #include "app/SystemClock.h"
-#include "app/Texts.h"
 #include "app/UnavailablePrinter.h"
 
 #include <QApplication>
@@ -63,7 +62,7 @@ int main(int argc, char* argv[]) {
         CommandLine::dataFolder(options, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty())
         return refuseStart(argc, argv, 2,
-                           language(Texts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") + why);
+                           language(AppTexts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") + why);
     QApplication app(argc, argv);
     // Amounts are read and written with "." as the decimal point, whatever the system's language.
     std::setlocale(LC_NUMERIC, "C");
@@ -74,7 +73,7 @@ int main(int argc, char* argv[]) {
     DataFolderLock folderLock(dataDir);
     if (!folderLock.tryLock())
         return refuseStart(argc, argv, 3,
-                           language(FolderTexts::InUse) + QStringLiteral(": ") + dataDir + u' ' +
+                           language(AppTexts::FolderInUse) + QStringLiteral(": ") + dataDir + u' ' +
                                folderLock.holder());
     DataFolder::removeStaleTemporaries(dataDir);
     CommandLine::provideHelpDocuments(dataDir, CommandLine::helpSources(QApplication::applicationDirPath()));

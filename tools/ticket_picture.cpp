@@ -4,7 +4,7 @@
 
 #include "app/Language.h"
 #include "app/TextFile.h"
-#include "app/Texts.h"
+#include "app/AppTexts.h"
 #include "printing/Documents.h"
 #include "printing/ReceiptRenderer.h"
 
@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
 
     Documents::TicketData data;
     data.shop = {
-        line(1).isEmpty() ? spanish(Texts::MyBusiness) : line(1),   line(2), line(3), line(4), line(6),
-        line(7).isEmpty() ? spanish(Texts::DefaultLegend) : line(7)};
+        line(1).isEmpty() ? spanish(AppTexts::MyBusiness) : line(1),   line(2), line(3), line(4), line(6),
+        line(7).isEmpty() ? spanish(AppTexts::DefaultLegend) : line(7)};
     data.dateText = QStringLiteral("05/12/2026");
     data.timeText = QStringLiteral("14:35");
     data.ticketNumber = 7;

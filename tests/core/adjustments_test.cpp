@@ -1,4 +1,5 @@
 #include "CounterRig.h"
+#include "app/KeyRouter.h"
 
 #include <QTest>
 
@@ -184,6 +185,40 @@ private Q_SLOTS:
         c.mnuDel_Click();
         QCOMPARE(c.noteLines(0).size(), 3);
         QVERIFY(!c.noteUsed(0));
+    }
+    // The Delete key, the menu entry and the pop-up follow one rule: any line of a side note, only a
+    // line of the open sale that is no cash or card entry in the record note.
+    void deleteKeyFollowsTheCancelRule_data() {
+        QTest::addColumn<int>("note");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("cancelled");
+        QTest::newRow("earlier sale") << 0 << 0 << false;
+        QTest::newRow("closing line") << 0 << 1 << false;
+        QTest::newRow("card line") << 0 << 2 << false;
+        QTest::newRow("open sale") << 0 << 3 << true;
+        QTest::newRow("side note") << 1 << 0 << true;
+        QTest::newRow("no line chosen") << 1 << -1 << false;
+    }
+    void deleteKeyFollowsTheCancelRule() {
+        QFETCH(int, note);
+        QFETCH(int, row);
+        QFETCH(bool, cancelled);
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"1 x OLD de $5.00 = $5.00",
+                                            "-----(09:00)------------------------------> [TOTAL $5.00]",
+                                            "*****(09:10)********* [TARJETA $3.00]"});
+        Counter& c = rig.start();
+        c.lblTask_Click(note);
+        rig.add("1", "NEW", "7");
+        c.lstNote_Click(row);
+        QCOMPARE(c.lineCancellable(), cancelled);
+        QCOMPARE(c.cancelEntryVisible(), cancelled);
+        const int before = int(c.noteLines(note).size());
+        KeyRouter router(c);
+        int key = KeyRouter::Delete;
+        router.eMyKeyDown(key, 0, KeyRouter::NoteList);
+        QCOMPARE(key, 0);
+        QCOMPARE(int(c.noteLines(note).size()), before - (cancelled ? 1 : 0));
     }
 };
 

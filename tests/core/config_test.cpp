@@ -1,7 +1,6 @@
 #include "CounterRig.h"
 #include "app/Config.h"
 #include "app/Cp1252.h"
-#include "app/Texts.h"
 
 #include <QDir>
 #include <QTest>

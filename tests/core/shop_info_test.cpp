@@ -1,4 +1,5 @@
 #include "CounterRig.h"
+#include "app/ShopInfo.h"
 
 #include <QTest>
 
@@ -46,6 +47,49 @@ private Q_SLOTS:
         CounterRig rig;
         rig.shop.write("VL Info.txt", {"Mi negocio", "Calle 5", "555 1234", "RFC X"});
         QCOMPARE(rig.start().brandTooltip(), QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
+    }
+    // The reader itself: what each line of the file gives.
+    void read_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("brand");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("legend");
+        QTest::addColumn<int>("red");
+        QTest::newRow("english, no file") << QStringList{} << "EN"
+                                          << "My business"
+                                          << "Vendel"
+                                          << "Thanks for your preference!" << 30;
+        QTest::newRow("empty file") << QStringList{""} << "ES"
+                                    << ""
+                                    << "Vendel - "
+                                    << "¡Gracias por su preferencia!" << 30;
+        QTest::newRow("colour rounded") << QStringList{"A", "", "", "", "7.6 0 0"} << "ES"
+                                        << "A"
+                                        << "Vendel - A"
+                                        << "¡Gracias por su preferencia!" << 8;
+        QTest::newRow("negative colour") << QStringList{"A", "", "", "", "-5 0 0"} << "ES"
+                                         << "A"
+                                         << "Vendel - A"
+                                         << "¡Gracias por su preferencia!" << 0;
+        QTest::newRow("legend") << QStringList{"A", "", "", "", "", "", "Hasta luego"} << "ES"
+                                << "A"
+                                << "Vendel - A"
+                                << "Hasta luego" << 30;
+    }
+    void read() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, language);
+        QFETCH(QString, brand);
+        QFETCH(QString, caption);
+        QFETCH(QString, legend);
+        QFETCH(int, red);
+        const ShopInfo info = ShopInfo::read(
+            lines.isEmpty() ? std::nullopt : std::optional<QStringList>(lines), Language(language));
+        QCOMPARE(info.brand, brand);
+        QCOMPARE(info.windowCaption, caption);
+        QCOMPARE(info.legend, legend);
+        QCOMPARE(info.theme.red, red);
     }
 };
 

@@ -1,10 +1,23 @@
 #pragma once
 
+#include "app/Boxes.h"
 #include "app/Config.h"
+#include "app/Currency.h"
+#include "app/HelpTips.h"
 #include "app/Language.h"
 #include "app/Ports.h"
+#include "app/SettingsStore.h"
+#include "app/ShopInfo.h"
 #include "app/ThemePalette.h"
+#include "items/ItemActions.h"
 #include "items/ItemList.h"
+#include "items/ItemSearch.h"
+#include "note/Adjustments.h"
+#include "note/Amounts.h"
+#include "note/EntryFields.h"
+#include "note/NoteTabs.h"
+#include "note/Notes.h"
+#include "register/RegisterBook.h"
 
 #include <QDate>
 #include <QObject>
@@ -15,26 +28,27 @@
 
 class QTimer;
 
-// The counter: the main window's whole state and its named procedures, without a widget. Five notes
-// (index 0 is the record note, which is also the day register in memory), the four entry fields, the
-// three amounts, the tabs, the settings, the item list. The window forwards what the cashier does to
-// the methods below and shows what the signals announce.
+// The counter: the main window's whole state and its named procedures, without a widget. It owns one
+// collaborator per area (entry fields, amounts, adjustments, tabs, item search, item list actions, the
+// day register, help) over the shared state (boxes, settings, currency, notes, the item list), keeps
+// every named procedure callable, and holds the sequences that cross areas. The window forwards what
+// the cashier does to the methods below and shows what the signals announce.
 class Counter : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int kNotes = 5;
-    enum Field { Quantity = 0, Description = 1, Discount = 2, Price = 3 };
+    static constexpr int kNotes = Notes::kNotes;
+    enum Field {
+        Quantity = EntryFields::Quantity,
+        Description = EntryFields::Description,
+        Discount = EntryFields::Discount,
+        Price = EntryFields::Price
+    };
     // Where a procedure puts the keyboard focus.
     enum class Focus { Quantity, Description, Discount, Price, Cash, Note, ItemList, Finder };
     Q_ENUM(Focus)
 
-    struct Ports {
-        Dialogs& dialogs;
-        Clock& clock;
-        Printer& printer;
-        Shell& shell;
-    };
+    using Ports = ::Ports;
 
     Counter(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
             QObject* parent = nullptr);
@@ -55,84 +69,89 @@ public:
     QString text(const Text& pair) const { return m_language(pair); }
     const QString& dataDir() const { return m_dataDir; }
     const QString& userKey() const { return m_userKey; }
-    const QString& symbol() const { return m_symbol; }
-    const QString& noneText() const { return m_noneText; }
-    const Settings& settings() const { return m_settings; }
+    const QString& symbol() const { return m_currency.symbol(); }
+    const QString& noneText() const { return m_fields.noneText(); }
+    const Settings& settings() const { return m_settings.settings(); }
     const ItemList& items() const { return m_items; }
 
-    int currentNote() const { return m_current; }
-    const QStringList& noteLines(int n) const { return m_notes[std::size_t(n)].lines; }
-    int selectedLine(int n) const { return m_notes[std::size_t(n)].selected; }
-    double noteTotal(int n) const { return m_notes[std::size_t(n)].total; }
-    bool noteUsed(int n) const { return m_notes[std::size_t(n)].used; }
-    int noteStep(int n) const { return m_notes[std::size_t(n)].step; }
-    bool cashEnough(int n) const { return m_notes[std::size_t(n)].cashEnough; }
-    double noteCash(int n) const { return m_notes[std::size_t(n)].cash; }
-    double noteChange(int n) const { return m_notes[std::size_t(n)].change; }
-    QString noteField(int n, int k) const { return m_notes[std::size_t(n)].fields[std::size_t(k)]; }
-    int saleStart() const { return m_saleStart; }
+    int currentNote() const { return m_notes.current(); }
+    const QStringList& noteLines(int n) const { return m_notes.at(n).lines; }
+    int selectedLine(int n) const { return m_notes.at(n).selected; }
+    double noteTotal(int n) const { return m_notes.at(n).total; }
+    bool noteUsed(int n) const { return m_notes.at(n).used; }
+    int noteStep(int n) const { return m_notes.at(n).step; }
+    bool cashEnough(int n) const { return m_notes.at(n).cashEnough; }
+    double noteCash(int n) const { return m_notes.at(n).cash; }
+    double noteChange(int n) const { return m_notes.at(n).change; }
+    QString noteField(int n, int k) const { return m_notes.at(n).fields[std::size_t(k)]; }
+    int saleStart() const { return m_notes.saleStart(); }
 
-    QString field(int k) const { return m_fields[std::size_t(k)]; }
-    QString totalText() const { return m_totalText; }                            // lblTotal1
-    QString cashText() const { return m_cashText; }                              // txtTotal2
-    QString changeText() const { return m_changeText; }                          // lblTotal3
-    QString moneyText(int i) const { return i == 3 ? m_changeMoney : m_symbol; } // lblMoney(i)
-    QString tabCaption(int i) const { return m_tabCaptions[std::size_t(i)]; }
-    bool tabEnabled(int i) const { return m_tabEnabled[std::size_t(i)]; }
-    QString priceTitle() const { return m_priceTitle; } // lblTitle(7), with the blinking marker
-    bool amountMenuVisible() const { return m_amountMenuVisible; }
-    bool cancelEntryVisible() const { return m_cancelEntryVisible; }
-    QString cancelEntryCaption() const { return m_cancelEntryCaption; }
-    bool cutMenuEnabled() const { return m_cutMenuEnabled; }
-    int itemSelected() const { return m_itemSelected; }
-    bool finderVisible() const { return m_finderVisible; }
-    QString finderText() const { return m_finderText; }
+    QString field(int k) const { return m_fields.field(k); }
+    QString totalText() const { return m_amounts.totalText(); }                            // lblTotal1
+    QString cashText() const { return m_amounts.cashText(); }                              // txtTotal2
+    QString changeText() const { return m_amounts.changeText(); }                          // lblTotal3
+    QString moneyText(int i) const { return i == 3 ? m_amounts.changeMoney() : symbol(); } // lblMoney(i)
+    QString tabCaption(int i) const { return m_tabs.caption(i); }
+    bool tabEnabled(int i) const { return m_tabs.enabled(i); }
+    QString priceTitle() const { return m_fields.priceTitle(); } // lblTitle(7), with the blinking marker
+    bool amountMenuVisible() const { return m_amounts.menuVisible(); }
+    bool cancelEntryVisible() const { return m_adjustments.cancelEntryVisible(); }
+    QString cancelEntryCaption() const { return m_adjustments.cancelEntryCaption(); }
+    // The chosen line of the note in front may be cancelled (the keyboard, the menu and the pop-up).
+    bool lineCancellable() const { return m_adjustments.mayCancel(); }
+    bool cutMenuEnabled() const { return m_book.cutMenuEnabled(); }
+    int itemSelected() const { return m_search.selected(); }
+    bool finderVisible() const { return m_search.finderVisible(); }
+    QString finderText() const { return m_search.finderText(); }
     bool editorVisible() const { return m_editorVisible; }
     bool editingList() const { return m_editingList; }
-    const QDate& registerDate() const { return m_registerDate; }
+    const QDate& registerDate() const { return m_book.registerDate(); }
     // The shop: its name (the brand label), the window caption, the brand's tooltip, the theme colour.
-    QString brand() const { return m_brand; }
-    QString windowCaption() const { return m_windowCaption; }
-    QString brandTooltip() const { return m_brandTooltip; }
-    Rgb themeColour() const { return m_themeColour; }
-    QString ticketLegend() const { return m_ticketLegend; }
-    qint64 ticketNumber() const { return m_settings.ticketNumber; }
+    QString brand() const { return m_shop.brand; }
+    QString windowCaption() const { return m_shop.windowCaption; }
+    QString brandTooltip() const { return m_shop.brandTooltip; }
+    Rgb themeColour() const { return m_shop.theme; }
+    QString ticketLegend() const { return m_shop.legend; }
+    qint64 ticketNumber() const { return settings().ticketNumber; }
 
     // ---- Entry fields ----
     // A field's text changed (typed, or written by a procedure).
-    void setField(int k, const QString& text);
-    void fieldFocusIn(int k);
-    void fieldFocusOut(int k);
+    void setField(int k, const QString& text) { m_fields.set(k, text); }
+    void fieldFocusIn(int k) { m_fields.focusIn(k); }
+    void fieldFocusOut(int k) { m_fields.focusOut(k); }
 
     // ---- Adding items ----
     void ePreFactura();
-    void ePutInfo();
+    void ePutInfo() { m_search.ePutInfo(); }
     // A line of the shown item list was chosen.
-    void selectItem(int row);
+    void selectItem(int row) { m_search.selectItem(row); }
+    // A line of the shown item list was double-clicked (or Enter pressed on it): an item is added, any
+    // other line shows how an item line is written.
+    void lstItem_DblClick(int row);
 
     // ---- Amounts, payment, closing ----
-    void setCashText(const QString& text); // txtTotal2 changed
-    void cashFocusIn();
-    void cashFocusOut();
-    void eCambio();
+    void setCashText(const QString& text) { m_amounts.setCashText(text); } // txtTotal2 changed
+    void cashFocusIn() { m_amounts.cashFocusIn(); }
+    void cashFocusOut() { m_amounts.cashFocusOut(); }
+    void eCambio() { m_amounts.eCambio(); }
     void eFinal();
     void eDelBox();
-    void mnuCashIn_Click();
+    void mnuCashIn_Click() { m_amounts.payInCash(); }
     void mnuCardIn_Click();
     void mnuBigCash_Click();
     void mnuHangCash_Click();
 
     // ---- Adjustments ----
-    void eDesc(const QString& value);
-    void mnuDescx_Click();
-    void mnuIVA_Click();
-    void mnuDel_Click();
-    void eClickMenu();
+    void eDesc(const QString& value) { m_adjustments.eDesc(value); }
+    void mnuDescx_Click() { m_adjustments.mnuDescx_Click(); }
+    void mnuIVA_Click() { m_adjustments.mnuIVA_Click(); }
+    void mnuDel_Click() { m_adjustments.mnuDel_Click(); }
+    void eClickMenu() { m_adjustments.eClickMenu(); }
 
     // ---- Tabs and notes ----
     void lblTask_Click(int index);
     void eBacktoIndex();
-    void eCheckTabs();
+    void eCheckTabs() { m_tabs.eCheckTabs(); }
     // A line of the note in front was clicked.
     void lstNote_Click(int row);
     void mnuEditNote_Click();
@@ -142,33 +161,33 @@ public:
 
     // ---- Settings and menus ----
     void mMoneda_Click(int index);
-    void mnuBack_Click();
-    void mnuTicket_Click();
-    void mnuDouble_Click();
+    void mnuBack_Click() { m_settings.toggleBackToRecord(); }
+    void mnuTicket_Click() { m_settings.toggleTickets(); }
+    void mnuDouble_Click() { m_settings.toggleDouble(); }
     void mnuSeeStock_Click();
 
     // ---- Item search ----
-    void lblFinder_Click();
+    void lblFinder_Click() { m_search.lblFinder_Click(); }
     // The search text changed: the shown list narrows to the lines holding every word.
-    void txtFinder_Change(const QString& query);
+    void txtFinder_Change(const QString& query) { m_search.txtFinder_Change(query); }
     // Enter in the search field: adds the first hit, or shows it in look-up mode.
-    void txtFinder_Enter();
-    void txtFinder_FocusOut();
-    bool lookupMode() const { return m_lookupMode; }
-    void setLookupMode(bool on);
+    void txtFinder_Enter() { m_search.txtFinder_Enter(); }
+    void txtFinder_FocusOut() { m_search.txtFinder_FocusOut(); }
+    bool lookupMode() const { return m_search.lookupMode(); }
+    void setLookupMode(bool on) { m_search.setLookupMode(on); }
 
     // ---- Item list menu ----
-    void mnuCountAll_Click();
-    void mnuPriceChg_Click(int index);
+    void mnuCountAll_Click() { m_itemActions.mnuCountAll_Click(); }
+    void mnuPriceChg_Click(int index) { m_itemActions.mnuPriceChg_Click(index); }
     // The box that explains how an item line is written (a line without the currency was chosen).
-    void showSyntaxMessage();
+    void showSyntaxMessage() { m_itemActions.showSyntaxMessage(); }
     bool itemListShown() const { return m_itemListShown; }
     void setItemListShown(bool shown) { m_itemListShown = shown; }
 
     // ---- Help ----
-    void lblHelp_Click();
+    void lblHelp_Click() { m_help.lblHelp_Click(); }
     void eTip();
-    void lblCalc_Click();
+    void lblCalc_Click() { Q_EMIT calculatorRequested(); }
 
     // ---- Keyboard ----
     // Moves the keyboard focus (the window carries it out).
@@ -178,11 +197,11 @@ public:
     void setLastFocus(int value) { m_lastFocus = value; }
 
     // ---- Timers ----
-    void tmrAtt_Timer();
+    void tmrAtt_Timer() { m_fields.remindPrice(); }
     void tmrNight_Timer();
 
     // ---- Register ----
-    void eSaveNote();
+    void eSaveNote() { m_book.eSaveNote(); }
     void eCheckCanCut();
     void eCheckSum();
 
@@ -207,118 +226,63 @@ Q_SIGNALS:
     void calculatorRequested();
 
 private:
-    struct Note {
-        QStringList lines;
-        int selected = -1;
-        double total = 0.0;
-        bool used = false;
-        int step = 1;
-        bool cashEnough = false;
-        double cash = 0.0;   // cash received as last typed
-        double change = 0.0; // change last shown
-        std::array<QString, 4> fields;
-    };
-
-    Note& note(int n) { return m_notes[std::size_t(n)]; }
-    Note& front() { return note(m_current); }
-    std::array<QString, 4> defaultFields() const;
-    QString path(const QString& fileName) const;
-    // The boxes of the counter; the timers wait while one is open.
-    void say(const QString& message, Dialogs::Icon icon);
-    bool ask(const QString& question);
-    QString prompt(const QString& question);
+    void wire();
     QString nowTime() const;
-
-    void resetNote(int n);
-    void clearWindow();
-    void selectLast(int n);
-    void appendLine(int n, const QString& line);
+    Note& front() { return m_notes.front(); }
     void showTotal(int n);
-    void setTotalText(const QString& text);
-    void setChangeText(const QString& text);
-    void setTabCaption(int i, const QString& text);
-    void setChangeMoney(const QString& text);
-    void readyTest();
     void ActFactura();
     void eClickOnTabs(int which);
-    void eAddtoBuy();
-    void focusAfterClosing();
-    bool askAmount(const Text& question, double& value); // a non-negative answer; false on cancel
-
-    // Readers of the load and the files they keep.
-    void eOpenConfig();
-    void eSaveConfig();
-    void eOpenReg();
-    void eOpenList(bool offerCreate = true);
-    void eCreate();
-    void eSaveList();
-    void eOpenLogo();
     void eWhatMoney();
+    void eOpenLogo();
     void eFinalDay();
-    // Stock of the items of the sale being closed.
-    void eMoveProduct();
+    void eAddtoBuy();
     // The ticket of the sale just closed (printing).
     void eOpenListTicket();
     // The editor panel on the register or the item list.
     void eEdit(int index);
+    // Every completed operation (a sale closed or cancelled) ends the same way: the window cleared,
+    // the note reset and the register saved; then the next sale starts after the record's last line.
+    void clearOperation(int n);
+    void settleOperation(int n);
+    // The note's lines go, its tab closes, and the record note comes back in front when so set.
+    void releaseNote(int n);
+    // A prompt for a non-negative amount in the currency; false on a blank answer.
+    bool askAmount(const Text& question, double& value);
 
     QString m_dataDir;
     Language m_language;
     QString m_userKey;
-    Dialogs& m_dialogs;
     Clock& m_clock;
     Printer& m_printer;
-    Shell& m_shell;
 
-    Settings m_settings;
+    // Shared state.
+    Boxes m_boxes;
+    SettingsStore m_settings;
+    Currency m_currency;
+    Notes m_notes;
     ItemList m_items;
-    std::array<Note, kNotes> m_notes;
-    int m_current = 0;
-    int m_saleStart = -1;
-    QDate m_registerDate;
-    QDate m_midnightWarned;
-    bool m_registerSaveFailing = false;
-    int m_inDialog = 0;
+    // One owner per area.
+    EntryFields m_fields;
+    Amounts m_amounts;
+    Adjustments m_adjustments;
+    NoteTabs m_tabs;
+    ItemSearch m_search;
+    ItemActions m_itemActions;
+    RegisterBook m_book;
+    HelpTips m_help;
 
-    QString m_symbol = QStringLiteral("$");
-    QString m_noneText;
-    std::array<QString, 4> m_fields;
-    QString m_totalText = QStringLiteral("0.00");
-    QString m_cashText = QStringLiteral("0.00");
-    QString m_changeText = QStringLiteral("0.00");
-    QString m_changeMoney = QStringLiteral("$");
-    std::array<QString, kNotes> m_tabCaptions;
-    std::array<bool, kNotes> m_tabEnabled{};
-    QString m_priceTitle;
-    bool m_amountMenuVisible = false;
-    bool m_cancelEntryVisible = false;
-    QString m_cancelEntryCaption;
-    bool m_cutMenuEnabled = false;
-    double m_lastChange = 0.0;
+    ShopInfo m_shop;
     bool m_ticketAsked = false;
     bool m_paidByCard = false;
     QString m_ticketText;
     QString m_cashTicketText;
     QString m_changeTicketText;
     QString m_timeText;
-    QString m_ticketLegend;
-    QString m_brand;
-    QString m_windowCaption;
-    QString m_brandTooltip;
-    Rgb m_themeColour = ThemePalette::kDefaultBase;
-    QString m_infoAddress;
-    QString m_infoPhone;
-    QString m_infoExtra;
-    QString m_infoRemark;
     bool m_editWarned = false;
     bool m_editorVisible = false;
     bool m_editingList = false;
     int m_lastFocus = 0;
     bool m_itemListShown = true;
-    bool m_lookupMode = false;
-    int m_itemSelected = -1;
-    bool m_finderVisible = false;
-    QString m_finderText;
 
     QTimer* m_attTimer = nullptr;
     QTimer* m_nightTimer = nullptr;

@@ -2,7 +2,6 @@
 
 #include "app/Counter.h"
 #include "app/Numbers.h"
-#include "register/RegisterLines.h"
 
 #include <QChar>
 
@@ -41,15 +40,7 @@ void KeyRouter::eMyKeyDown(int& keyCode, int shift, int index) {
         return;
     }
     if (keyCode == Delete && index == NoteList && shift == 0) {
-        const int n = c.currentNote();
-        const QStringList& lines = c.noteLines(n);
-        const int selected = c.selectedLine(n);
-        if (n > 0) {
-            if (!lines.isEmpty()) c.mnuDel_Click();
-        } else if (selected >= 0 && selected < lines.size() && selected > c.saleStart() &&
-                   !RegisterLines::isCashLine(lines[selected])) {
-            c.mnuDel_Click();
-        }
+        if (c.lineCancellable()) c.mnuDel_Click();
         keyCode = 0;
         return;
     }
@@ -61,11 +52,7 @@ void KeyRouter::itemListKeyDown(int& keyCode, int shift) {
     const bool ctrlOnly = shift == CtrlBit;
     if ((keyCode == Enter || keyCode == Equals) && shift == 0) {
         if (c.items().shownCount() < 1) return;
-        const int row = c.itemSelected();
-        if (row >= 0 && c.items().shownLine(row).contains(c.symbol()))
-            c.ePreFactura();
-        else
-            c.showSyntaxMessage();
+        c.lstItem_DblClick(c.itemSelected());
         keyCode = 0;
     } else if ((keyCode == Left || keyCode == Right) && shift == 0) {
         c.ePutInfo();

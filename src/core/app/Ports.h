@@ -47,3 +47,11 @@ public:
     virtual bool open(const QString& path) = 0;
     virtual void beep() = 0;
 };
+
+// The four ports the counter is given.
+struct Ports {
+    Dialogs& dialogs;
+    Clock& clock;
+    Printer& printer;
+    Shell& shell;
+};

@@ -1,7 +1,7 @@
 #include "ItemLine.h"
 
 #include "app/Numbers.h"
-#include "app/Texts.h"
+#include "items/ItemTexts.h"
 
 #include <QLocale>
 
@@ -146,7 +146,7 @@ std::optional<QString> withPrice(const PricePieces& pieces, QStringView symbol, 
 }
 
 QString defaultLine(const Language& language, QStringView symbol) {
-    QString line = language(Texts::DefaultListLine);
+    QString line = language(ItemTexts::DefaultListLine);
     line += symbol;
     line += QLatin1String("198.00");
     return line;

@@ -4,7 +4,7 @@
 #include "ItemLine.h"
 #include "app/Numbers.h"
 #include "app/TextFile.h"
-#include "app/Texts.h"
+#include "items/ItemTexts.h"
 
 #include <QDir>
 
@@ -122,7 +122,7 @@ ItemList::Filtered ItemList::filter(QStringView query, const QString& noMatchesT
 }
 
 ItemList::Filtered ItemList::filter(QStringView query, const Language& language) {
-    return filter(query, language(Texts::NoMatches), language(Texts::NoItems));
+    return filter(query, language(ItemTexts::NoMatches), language(ItemTexts::NoItems));
 }
 
 ItemList::StockMove ItemList::moveStock(const QStringList& saleLines, const QString& symbol,
@@ -214,7 +214,7 @@ std::vector<int> ItemList::changePrices(const PriceChange& change, bool raise, c
 }
 
 QString ItemList::filePath(const QString& folder, const Language& language) {
-    return QDir(folder).filePath(language(Texts::ItemListFile));
+    return QDir(folder).filePath(language(ItemTexts::ItemListFile));
 }
 
 bool ItemList::load(const QString& path) {

@@ -4,9 +4,24 @@
 
 #include <QString>
 
-// The item list's own messages and prompts, as Spanish/English pairs (the file name and the
-// placeholder lines are with the counter's texts).
+// The item list's own texts: its file name, placeholder lines, messages and prompts, as Spanish/English
+// pairs.
 namespace ItemTexts {
+
+// The list file and its placeholder lines
+inline constexpr Text ItemListFile{"VL Lista.txt", "VL List.txt"};
+inline constexpr Text NoItems{"No hay elementos.", "No items."};
+inline constexpr Text NoMatches{"No hay coincidencias.", "No matches."};
+inline constexpr Text NoListOffer{"No hay una lista de artículos, ¿desea crear uno?",
+                                  "No list of items, would you like to create one?"};
+inline constexpr Text FileCreateFailed{"No se pudo crear el archivo, intente más tarde.",
+                                       "The file could not be created, try again later."};
+inline constexpr Text DefaultListLine{"[10] ARTÍCULO ", "[10] ITEM "};
+
+// Look-up mode
+inline constexpr Text LookupItem{"Artículo:", "Item:"};
+inline constexpr Text LookupNoMatches{"No hay coincidencias, intente con otra búsqueda.",
+                                      "No matches, try another search."};
 
 // Stock movement
 inline constexpr Text StockMoveFailed{"Aquí hay un error, repórtelo al sitio web Orvane.",

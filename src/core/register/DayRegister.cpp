@@ -1,7 +1,7 @@
 #include "DayRegister.h"
 
 #include "app/TextFile.h"
-#include "app/Texts.h"
+#include "register/RegisterTexts.h"
 
 #include <QDir>
 
@@ -18,7 +18,8 @@ QString dateText(const QDate& date) {
 }
 
 QString filePath(const QString& folder, const QDate& date, const Language& language) {
-    return QDir(folder).filePath(language(Texts::RegisterPrefix) + dateText(date) + QStringLiteral(".txt"));
+    return QDir(folder).filePath(language(RegisterTexts::RegisterPrefix) + dateText(date) +
+                                 QStringLiteral(".txt"));
 }
 
 QString oldStylePath(const QString& folder, const QDate& date) {
@@ -26,8 +27,8 @@ QString oldStylePath(const QString& folder, const QDate& date) {
 }
 
 QString splitPath(const QString& folder, const QDate& date, const Language& language, int n) {
-    return QDir(folder).filePath(language(Texts::RegisterPrefix) + dateText(date) + QStringLiteral(" (") +
-                                 QString::number(n) + QStringLiteral(").txt"));
+    return QDir(folder).filePath(language(RegisterTexts::RegisterPrefix) + dateText(date) +
+                                 QStringLiteral(" (") + QString::number(n) + QStringLiteral(").txt"));
 }
 
 TextFile::ReadResult read(const QString& folder, const QDate& date, const Language& language) {

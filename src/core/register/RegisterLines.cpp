@@ -1,7 +1,7 @@
 #include "RegisterLines.h"
 
 #include "app/Numbers.h"
-#include "app/Texts.h"
+#include "register/RegisterTexts.h"
 
 namespace RegisterLines {
 
@@ -28,30 +28,30 @@ QString saleTotal(const QString& time, const QString& symbol, double amount) {
 }
 
 QString cancelled(const QString& time, const Language& language) {
-    return kCashOpen + time + kSaleBridge + language(Texts::Cancelled);
+    return kCashOpen + time + kSaleBridge + language(RegisterTexts::Cancelled);
 }
 
 QString cashEntry(const QString& time, const QString& symbol, double amount, const QString& reason,
                   const Language& language) {
-    return movement(time, language(Texts::EntryWord), symbol, amount, reason);
+    return movement(time, language(RegisterTexts::EntryWord), symbol, amount, reason);
 }
 
 QString cashWithdrawal(const QString& time, const QString& symbol, double amount, const QString& reason,
                        const Language& language) {
-    return movement(time, language(Texts::WithdrawalWord), symbol, amount, reason);
+    return movement(time, language(RegisterTexts::WithdrawalWord), symbol, amount, reason);
 }
 
 QString drawerOpened(const QString& time, const Language& language) {
-    return kCashOpen + time + kMoveBridge + language(Texts::OpenCash) + u']';
+    return kCashOpen + time + kMoveBridge + language(RegisterTexts::OpenCash) + u']';
 }
 
 QString cardSale(const QString& time, const QString& symbol, double amount, const Language& language) {
-    return kCardOpen + time + kCardSaleBridge + language(Texts::CardWord) + u' ' + symbol +
+    return kCardOpen + time + kCardSaleBridge + language(RegisterTexts::CardWord) + u' ' + symbol +
            Numbers::amountText(amount) + u']';
 }
 
 QString simpleCard(const QString& time, const QString& symbol, double amount, const Language& language) {
-    return kCardOpen + time + kSimpleCardBridge + language(Texts::CardWord) + u' ' + symbol +
+    return kCardOpen + time + kSimpleCardBridge + language(RegisterTexts::CardWord) + u' ' + symbol +
            Numbers::amountText(amount) + u']';
 }
 
@@ -76,8 +76,8 @@ double amountOf(const QString& line, const QString& symbol) {
 }
 
 double cashTotal(const QStringList& lines, const QString& symbol, const Language& language) {
-    const QString entry = language(Texts::EntryWord);
-    const QString withdrawal = language(Texts::WithdrawalWord);
+    const QString entry = language(RegisterTexts::EntryWord);
+    const QString withdrawal = language(RegisterTexts::WithdrawalWord);
     double total = 0.0;
     for (const QString& line : lines) {
         if (!isCashLine(line)) continue;
@@ -98,7 +98,7 @@ int saleCount(const QStringList& lines) {
 }
 
 double cardSum(const QStringList& lines, const QString& symbol, const Language& language) {
-    const QString card = language(Texts::CardWord);
+    const QString card = language(RegisterTexts::CardWord);
     double sum = 0.0;
     for (const QString& line : lines)
         if (isCardLine(line) && line.toUpper().contains(card)) sum += amountOf(line, symbol);
@@ -106,7 +106,7 @@ double cardSum(const QStringList& lines, const QString& symbol, const Language& 
 }
 
 int cardCount(const QStringList& lines, const Language& language) {
-    const QString card = language(Texts::CardWord);
+    const QString card = language(RegisterTexts::CardWord);
     int count = 0;
     for (const QString& line : lines)
         if (isCardLine(line) && line.toUpper().contains(card)) ++count;

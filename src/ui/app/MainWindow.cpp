@@ -3,12 +3,14 @@
 #include "KeyCodes.h"
 #include "Keypad.h"
 #include "LabelButton.h"
+#include "app/AppTexts.h"
 #include "app/KeyRouter.h"
 #include "app/Texts.h"
 #include "calc/CalcWindow.h"
 #include "items/ItemListModel.h"
 #include "note/CharacterValidator.h"
 #include "note/NoteListModel.h"
+#include "note/NoteTexts.h"
 
 #include "app/Cp1252.h"
 
@@ -55,7 +57,7 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     setObjectName(QStringLiteral("frmCash"));
     m_counter = new Counter(dataDir, language, userKey, ports, this);
     m_router = std::make_unique<KeyRouter>(*m_counter);
-    setWindowTitle(m_counter->text(Texts::ProgramTitle));
+    setWindowTitle(m_counter->text(AppTexts::ProgramTitle));
     buildPanel();
     buildMenus();
     buildShortcuts();
@@ -85,7 +87,7 @@ void MainWindow::buildPanel() {
 
     // Brand and side buttons above the panel.
     auto* header = new QHBoxLayout;
-    m_lblBrand = new QLabel(c.text(Texts::MyBusiness), central);
+    m_lblBrand = new QLabel(c.text(AppTexts::MyBusiness), central);
     m_lblBrand->setObjectName(QStringLiteral("lblBrand"));
     m_lblBrand->setToolTip(c.text(Texts::TipBrand));
     QFont brandFont = m_lblBrand->font();
@@ -122,7 +124,7 @@ void MainWindow::buildPanel() {
     boxes->setHorizontalSpacing(6);
     boxes->setVerticalSpacing(2);
     const std::array<Text, 4> titles = {Texts::TitleQuantity, Texts::TitleDescription, Texts::TitleDiscount,
-                                        Texts::PriceTitle};
+                                        NoteTexts::PriceTitle};
     const std::array<Text, 4> tips = {Texts::TipQuantity, Texts::TipDescription, Texts::TipDiscount,
                                       Texts::TipPrice};
     const std::array<int, 4> columns = {0, 1, 2, 4};

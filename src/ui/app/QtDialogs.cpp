@@ -1,6 +1,6 @@
 #include "QtDialogs.h"
 
-#include "app/Texts.h"
+#include "app/AppTexts.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -20,12 +20,12 @@ void QtDialogs::message(const QString& text, Icon icon) {
     case Icon::None:
         break;
     }
-    QMessageBox box(qtIcon, m_language(Texts::ProgramTitle), text, QMessageBox::Ok, m_owner);
+    QMessageBox box(qtIcon, m_language(AppTexts::ProgramTitle), text, QMessageBox::Ok, m_owner);
     box.exec();
 }
 
 bool QtDialogs::question(const QString& text) {
-    QMessageBox box(QMessageBox::Question, m_language(Texts::ProgramTitle), text,
+    QMessageBox box(QMessageBox::Question, m_language(AppTexts::ProgramTitle), text,
                     QMessageBox::Yes | QMessageBox::No, m_owner);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -33,7 +33,7 @@ bool QtDialogs::question(const QString& text) {
 
 QString QtDialogs::input(const QString& prompt) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(m_owner, m_language(Texts::ProgramTitle), prompt,
+    const QString answer = QInputDialog::getText(m_owner, m_language(AppTexts::ProgramTitle), prompt,
                                                  QLineEdit::Normal, QString(), &ok);
     return ok ? answer : QString();
 }

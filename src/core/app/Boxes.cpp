@@ -1,0 +1,27 @@
+#include "Boxes.h"
+
+#include <QScopedValueRollback>
+
+void Boxes::say(const QString& message, Dialogs::Icon icon) {
+    const QScopedValueRollback<int> open(m_open, m_open + 1);
+    m_dialogs.message(message, icon);
+}
+
+bool Boxes::ask(const QString& question) {
+    const QScopedValueRollback<int> open(m_open, m_open + 1);
+    return m_dialogs.question(question);
+}
+
+QString Boxes::prompt(const QString& question) {
+    const QScopedValueRollback<int> open(m_open, m_open + 1);
+    return m_dialogs.input(question);
+}
+
+std::optional<QString> Boxes::askUntil(const QString& question,
+                                       const std::function<bool(const QString&)>& accept) {
+    for (;;) {
+        const QString answer = prompt(question);
+        if (answer.trimmed().isEmpty()) return std::nullopt;
+        if (accept(answer)) return answer;
+    }
+}

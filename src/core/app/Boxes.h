@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/Ports.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// The counter's boxes over the Dialogs port. While one is open the busy count is above zero and the
+// timers skip their ticks.
+class Boxes {
+public:
+    explicit Boxes(Dialogs& dialogs) : m_dialogs(dialogs) {}
+
+    void say(const QString& message, Dialogs::Icon icon);
+    bool ask(const QString& question);
+    QString prompt(const QString& question);
+    // Asks until the answer is accepted; a blank answer cancels (no value).
+    std::optional<QString> askUntil(const QString& question,
+                                    const std::function<bool(const QString&)>& accept);
+
+    bool busy() const { return m_open > 0; }
+
+private:
+    Dialogs& m_dialogs;
+    int m_open = 0;
+};

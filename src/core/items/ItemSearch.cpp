@@ -1,0 +1,98 @@
+#include "ItemSearch.h"
+
+#include "app/Boxes.h"
+#include "app/Currency.h"
+#include "app/Numbers.h"
+#include "app/SettingsStore.h"
+#include "items/ItemLine.h"
+#include "items/ItemList.h"
+#include "items/ItemTexts.h"
+
+ItemSearch::ItemSearch(const Language& language, ItemList& items, Currency& currency, SettingsStore& settings,
+                       Boxes& boxes)
+    : m_language(language), m_items(items), m_currency(currency), m_settings(settings), m_boxes(boxes) {}
+
+void ItemSearch::setLookupMode(bool on) {
+    if (m_lookupMode == on) return;
+    m_lookupMode = on;
+    Q_EMIT lookupModeChanged(on);
+}
+
+bool ItemSearch::holdsItem(int row) const {
+    return row >= 0 && row < m_items.shownCount() && m_items.shownLine(row).contains(m_currency.symbol());
+}
+
+void ItemSearch::lblFinder_Click() {
+    m_finderVisible = true;
+    Q_EMIT finderChanged();
+    Q_EMIT finderFocusWanted();
+}
+
+void ItemSearch::txtFinder_Change(const QString& query) {
+    m_finderText = query;
+    Q_EMIT finderChanged();
+    const ItemList::Filtered result =
+        m_items.filter(query, m_language(ItemTexts::NoMatches), m_language(ItemTexts::NoItems));
+    m_selected = -1;
+    Q_EMIT itemsChanged();
+    if (result == ItemList::Filtered::EmptyList) return;
+    if (query.isEmpty()) Q_EMIT itemCleared();
+    if (result == ItemList::Filtered::Hits)
+        selectItem(0);
+    else
+        Q_EMIT itemCleared();
+}
+
+void ItemSearch::txtFinder_Enter() {
+    const bool hit = m_items.shownCount() >= 1 && m_items.shownLine(0) != m_language(ItemTexts::NoMatches);
+    if (hit && !m_lookupMode) {
+        Q_EMIT addWanted();
+        txtFinder_Change(QString());
+        return;
+    }
+    if (m_lookupMode) {
+        if (hit) {
+            const QString first = m_items.shownLine(0);
+            const qsizetype bracket = first.indexOf(QLatin1String("] "));
+            m_boxes.say(m_language(ItemTexts::LookupItem) + QStringLiteral("\r\n[") +
+                            (bracket < 0 ? first : first.mid(bracket + 2)) + u']',
+                        Dialogs::Icon::None);
+        } else {
+            m_boxes.say(m_language(ItemTexts::LookupNoMatches), Dialogs::Icon::None);
+        }
+        Q_EMIT finderFocusWanted();
+    }
+}
+
+void ItemSearch::txtFinder_FocusOut() {
+    if (m_finderText.isEmpty() && m_finderVisible) {
+        m_finderVisible = false;
+        Q_EMIT finderChanged();
+    }
+}
+
+void ItemSearch::selectItem(int row) {
+    m_selected = (row >= 0 && row < m_items.shownCount()) ? row : -1;
+    Q_EMIT selectionChanged();
+    ePutInfo();
+}
+
+void ItemSearch::ePutInfo() {
+    if (m_selected < 0) return;
+    const QString line = m_items.shownLine(m_selected);
+    const QString& symbol = m_currency.symbol();
+    const auto description = ItemLine::description(line, symbol, m_settings.settings().seeStock);
+    if (!description) return;
+    Q_EMIT itemPicked(*description, Numbers::amountText(ItemLine::price(line, symbol)));
+}
+
+void ItemSearch::clear() {
+    if (!m_finderText.isEmpty()) {
+        m_finderText.clear();
+        m_items.filter(QString(), m_language(ItemTexts::NoMatches), m_language(ItemTexts::NoItems));
+        m_selected = m_items.shownCount() > 0 ? 0 : -1;
+        Q_EMIT itemsChanged();
+    }
+    m_finderVisible = false;
+    Q_EMIT finderChanged();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/Language.h"
+
+#include <QObject>
+#include <QString>
+
+class Boxes;
+class Currency;
+class ItemList;
+class SettingsStore;
+
+// The search over the item list and the shown list's chosen line: the finder field, its narrowing of
+// the list, Enter in it (add the first hit, or show it in look-up mode) and an item put in the fields.
+class ItemSearch : public QObject {
+    Q_OBJECT
+
+public:
+    ItemSearch(const Language& language, ItemList& items, Currency& currency, SettingsStore& settings,
+               Boxes& boxes);
+
+    int selected() const { return m_selected; }
+    bool finderVisible() const { return m_finderVisible; }
+    const QString& finderText() const { return m_finderText; }
+    bool lookupMode() const { return m_lookupMode; }
+    void setLookupMode(bool on);
+    // The shown line holds an item (it carries the currency symbol).
+    bool holdsItem(int row) const;
+
+    void lblFinder_Click();
+    void txtFinder_Change(const QString& query);
+    void txtFinder_Enter();
+    void txtFinder_FocusOut();
+    void selectItem(int row);
+    void ePutInfo();
+    void unselect() { m_selected = -1; }
+    // The search emptied and the whole list shown again.
+    void clear();
+
+Q_SIGNALS:
+    void finderChanged();
+    void itemsChanged();
+    void selectionChanged();
+    void finderFocusWanted();
+    void lookupModeChanged(bool on);
+    void itemPicked(const QString& description, const QString& price);
+    void itemCleared();
+    void addWanted();
+
+private:
+    Language m_language;
+    ItemList& m_items;
+    Currency& m_currency;
+    SettingsStore& m_settings;
+    Boxes& m_boxes;
+    int m_selected = -1;
+    bool m_finderVisible = false;
+    QString m_finderText;
+    bool m_lookupMode = false;
+};
