@@ -1125,3 +1125,10 @@ void Counter::eTip() {
 void Counter::lblCalc_Click() {
     Q_EMIT calculatorRequested();
 }
+
+void Counter::lstItem_DblClick(int row) {
+    if (items().shownLine(row).contains(symbol()))
+        ePreFactura();
+    else
+        showSyntaxMessage();
+}

@@ -109,6 +109,9 @@ public:
     void ePutInfo();
     // A line of the shown item list was chosen.
     void selectItem(int row);
+    // A double click on a line of the shown item list: a line holding the currency symbol adds it,
+    // any other shows the syntax box.
+    void lstItem_DblClick(int row);
 
     // ---- Amounts, payment, closing ----
     void setCashText(const QString& text); // txtTotal2 changed
