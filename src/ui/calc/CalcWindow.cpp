@@ -1,6 +1,7 @@
 #include "CalcWindow.h"
 
 #include "app/LabelButton.h"
+#include "app/ThemeStyle.h"
 #include "calc/CalcTexts.h"
 #include "calc/Calculator.h"
 
@@ -53,9 +54,7 @@ constexpr Rgb kDisplayBack{250, 250, 250};
 constexpr Rgb kDisplayText{0, 0, 0};
 constexpr Rgb kExpressionText{90, 90, 90};
 
-QString css(Rgb c) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
-}
+constexpr auto css = &ThemeStyle::css;
 
 QFont sans(int points, bool bold = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
