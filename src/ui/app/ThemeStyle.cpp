@@ -114,3 +114,9 @@ QString ThemeStyle::menuBar() const {
                           "QMenuBar::item:selected { background:%2; }")
         .arg(css(m_palette[4]), css(m_palette[2]));
 }
+
+QString ThemeStyle::calcKey(int restColour) const {
+    return pressable(QStringLiteral("background:%1; color:%2; border-radius:4px;")
+                         .arg(css(m_palette[restColour]), css(m_palette.buttonText())),
+                     QStringLiteral("background:%1;").arg(css(m_palette[3])));
+}

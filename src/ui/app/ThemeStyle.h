@@ -38,6 +38,7 @@ public:
     QString keypad() const;                       // frmeNumbs
     QString keypadKey() const;                    // lblNumber(i)
     QString menuBar() const;
+    QString calcKey(int restColour) const; // the calculator's keys, at rest in the given colour
 
 private:
     ThemePalette m_palette;
