@@ -62,7 +62,8 @@ int main(int argc, char* argv[]) {
         CommandLine::dataFolder(options, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (const QString why = CommandLine::prepareDataFolder(dataDir); !why.isEmpty())
         return refuseStart(argc, argv, 2,
-                           language(AppTexts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") + why);
+                           language(AppTexts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") +
+                               why);
     QApplication app(argc, argv);
     // Amounts are read and written with "." as the decimal point, whatever the system's language.
     std::setlocale(LC_NUMERIC, "C");

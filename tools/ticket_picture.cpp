@@ -2,9 +2,9 @@
 // a picture for the README.
 // Usage: vendel_ticket_picture DEMO_DIR OUT.png   (run with QT_QPA_PLATFORM=offscreen)
 
+#include "app/AppTexts.h"
 #include "app/Language.h"
 #include "app/TextFile.h"
-#include "app/AppTexts.h"
 #include "printing/Documents.h"
 #include "printing/ReceiptRenderer.h"
 

@@ -2,14 +2,12 @@
 
 #include "KeyCodes.h"
 #include "LabelButton.h"
+#include "ThemeStyle.h"
 #include "app/KeyRouter.h"
 
 namespace {
 constexpr int px(int twips) {
     return twips / 15;
-}
-QString css(Rgb c) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
 }
 } // namespace
 
@@ -41,16 +39,12 @@ Keypad::Keypad(QWidget* parent) : QFrame(parent) {
         connect(key, &LabelButton::clicked, this, [this, index](Qt::MouseButton b) {
             if (b == Qt::LeftButton) lblNumber_Click(index);
         });
-        connect(key, &LabelButton::pressed, this, [this, key] {
-            key->setStyleSheet(QStringLiteral("background:%1; color:white;").arg(css(m_palette[3])));
-        });
-        connect(key, &LabelButton::released, this, [this, key] {
-            key->setStyleSheet(QStringLiteral("background:%1; color:white;").arg(css(m_palette[2])));
-        });
+        connect(key, &LabelButton::pressed, this, [key] { ThemeStyle::setPressed(key, true); });
+        connect(key, &LabelButton::released, this, [key] { ThemeStyle::setPressed(key, false); });
         m_keys[std::size_t(index)] = key;
     }
     hide();
-    applyTheme(m_palette);
+    applyTheme(ThemePalette());
 }
 
 void Keypad::setTexts(const QString& correctTip, const QString& closeTip) {
@@ -59,10 +53,10 @@ void Keypad::setTexts(const QString& correctTip, const QString& closeTip) {
 }
 
 void Keypad::applyTheme(const ThemePalette& palette) {
-    m_palette = palette;
-    setStyleSheet(QStringLiteral("#frmeNumbs { background:%1; border-radius:4px; }").arg(css(palette[4])));
+    const ThemeStyle style(palette);
+    setStyleSheet(style.keypad());
     for (LabelButton* key : m_keys)
-        key->setStyleSheet(QStringLiteral("background:%1; color:white;").arg(css(palette[2])));
+        key->setStyleSheet(style.keypadKey());
 }
 
 void Keypad::showAt(const QPoint& topLeft) {

@@ -26,5 +26,4 @@ private:
     void lblNumber_Click(int index);
 
     std::array<LabelButton*, 13> m_keys{};
-    ThemePalette m_palette;
 };

@@ -5,26 +5,24 @@
 
 #include <QMainWindow>
 
-#include <array>
-#include <memory>
-
-class QAction;
-class QKeyEvent;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QListView;
 class QMenu;
-class QStackedWidget;
-class LabelButton;
-class NoteListModel;
-class ItemListModel;
-class Keypad;
+class QFrame;
+class AmountMenu;
+class AmountsPanel;
 class CalcWindow;
-class KeyRouter;
+class DataMenu;
+class EntryFieldsPanel;
+class HeaderBar;
+class ItemsMenu;
+class ItemsPanel;
+class KeyboardGlue;
+class Keypad;
+class NotesMenu;
+class NotesPanel;
+class RegisterMenu;
 
-// The counter's window. It shows what the counter model says and forwards what the cashier does;
-// every rule lives in the model.
+// The counter's window: the panels and menus that show the counter, put together and wired. Every
+// rule lives in the counter; each panel shows its own part of it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -44,87 +42,41 @@ public:
     // The calculator window, once it has been opened.
     CalcWindow* calculator() const { return m_calculator; }
     void openCalculator();
-    QMenu* amountMenu() const { return m_mnuOpc; }
-    QMenu* notesMenu() const { return m_mnuGral; }
-    QMenu* itemsMenu() const { return m_mnuList; }
+    QMenu* amountMenu() const;
+    QMenu* notesMenu() const;
+    QMenu* itemsMenu() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildPanel();
+    void buildPanels();
     void buildMenus();
-    QAction* addAction(QMenu* menu, const char* objectName, const Text& caption);
-    void connectModel();
-
-    void renderFields();
-    void renderAmounts();
-    void renderTabs();
-    void renderNote(int n);
-    void renderNoteSelection(int n);
-    void renderCurrentNote(int n);
-    void renderMenus();
-    void renderItems();
-    void renderItemSelection();
-    void renderFinder();
-    void renderPriceTitle();
+    void buildShortcuts();
+    void routeKeys();
+    void connectCounter();
     void applyFocus(Counter::Focus target);
     void popUp(QMenu* menu);
-    QString tabStyle(Rgb back) const;
-    QString addButtonStyle(bool pressed) const;
-
-    int fieldIndex(QObject* watched) const;
-    // The control number the keyboard router knows a widget by (0 for others).
-    int keyControl(QObject* watched) const;
-    bool routeKey(QObject* watched, QKeyEvent* event);
-    void placeKeypad(QWidget* field);
-    void buildShortcuts();
-    void connectSideButtons();
 
     Counter* m_counter = nullptr;
-    std::unique_ptr<KeyRouter> m_router;
-    Keypad* m_keypad = nullptr;
-    CalcWindow* m_calculator = nullptr;
-    QWidget* m_pendingFocus = nullptr;
     ThemePalette m_theme;
+    QWidget* m_pendingFocus = nullptr;
+    CalcWindow* m_calculator = nullptr;
 
     QFrame* m_frmeCoord = nullptr;
-    QFrame* m_frmeBoxs = nullptr;
-    QFrame* m_frmeBottom = nullptr;
-    QLabel* m_lblBrand = nullptr;
-    LabelButton* m_lblCalc = nullptr;
-    LabelButton* m_lblMyTip = nullptr;
-    LabelButton* m_lblHelp = nullptr;
-    std::array<QLineEdit*, 4> m_txtDato{};
-    std::array<LabelButton*, 8> m_lblTitle{};
-    std::array<LabelButton*, 4> m_lblMoney{};
-    std::array<QLabel*, 3> m_lblRe{};
-    LabelButton* m_lblAdd = nullptr; // lblButton(0)
-    std::array<LabelButton*, Counter::kNotes> m_lblTask{};
-    QStackedWidget* m_notes = nullptr;
-    std::array<QListView*, Counter::kNotes> m_lstNote{};
-    std::array<NoteListModel*, Counter::kNotes> m_noteModels{};
-    LabelButton* m_lblFinder = nullptr;
-    QLineEdit* m_txtFinder = nullptr;
-    QListView* m_lstItem = nullptr;
-    ItemListModel* m_itemModel = nullptr;
-    LabelButton* m_lblTotal1 = nullptr;
-    QLineEdit* m_txtTotal2 = nullptr;
-    LabelButton* m_lblTotal3 = nullptr;
+    HeaderBar* m_header = nullptr;
+    EntryFieldsPanel* m_entry = nullptr;
+    NotesPanel* m_notes = nullptr;
+    ItemsPanel* m_items = nullptr;
+    AmountsPanel* m_amounts = nullptr;
+    Keypad* m_keypad = nullptr;
+    KeyboardGlue* m_keys = nullptr;
 
-    QMenu* m_mnuReg = nullptr;
-    QMenu* m_mnuGral = nullptr;
-    QMenu* m_mnuList = nullptr;
-    QMenu* m_mnuExtra = nullptr;
-    QMenu* m_mnuOpc = nullptr;
-    QAction* m_mnuDel = nullptr;
-    QAction* m_mnuBack = nullptr;
-    QAction* m_mnuTicket = nullptr;
-    QAction* m_mnuDouble = nullptr;
-    QAction* m_mnuSeeStock = nullptr;
-    QAction* m_mnuCutZ = nullptr;
+    RegisterMenu* m_mnuReg = nullptr;
+    NotesMenu* m_mnuGral = nullptr;
+    ItemsMenu* m_mnuList = nullptr;
+    DataMenu* m_mnuExtra = nullptr;
+    AmountMenu* m_mnuOpc = nullptr;
     bool m_unloaded = false;
-    bool m_rendering = false;
 };

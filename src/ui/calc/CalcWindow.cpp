@@ -1,6 +1,7 @@
 #include "CalcWindow.h"
 
 #include "app/LabelButton.h"
+#include "app/ThemeStyle.h"
 #include "calc/CalcTexts.h"
 #include "calc/Calculator.h"
 
@@ -53,9 +54,7 @@ constexpr Rgb kDisplayBack{250, 250, 250};
 constexpr Rgb kDisplayText{0, 0, 0};
 constexpr Rgb kExpressionText{90, 90, 90};
 
-QString css(Rgb c) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
-}
+constexpr auto css = &ThemeStyle::css;
 
 QFont sans(int points, bool bold = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -170,15 +169,9 @@ LabelButton* CalcWindow::addKey(QWidget* parent, const QString& caption, const Q
     key->setFont(sans(13, true));
     key->setFocusPolicy(Qt::NoFocus);
     m_looks.push_back({key, restColour});
-    // While the mouse button is held the key shows a lighter shade, and its colour again on release.
-    connect(key, &LabelButton::pressed, this, [this, key] {
-        key->setStyleSheet(QStringLiteral("background:%1; color:%2; border-radius:4px;")
-                               .arg(css(m_theme[3]), css(m_theme.buttonText())));
-    });
-    connect(key, &LabelButton::released, this, [this, key, restColour] {
-        key->setStyleSheet(QStringLiteral("background:%1; color:%2; border-radius:4px;")
-                               .arg(css(m_theme[restColour]), css(m_theme.buttonText())));
-    });
+    // While the mouse button is held the key shows a darker shade, and its colour again on release.
+    connect(key, &LabelButton::pressed, this, [key] { ThemeStyle::setPressed(key, true); });
+    connect(key, &LabelButton::released, this, [key] { ThemeStyle::setPressed(key, false); });
     return key;
 }
 
@@ -343,10 +336,9 @@ void CalcWindow::connectModel() {
 
 void CalcWindow::applyTheme(const ThemePalette& palette) {
     m_theme = palette;
-    const QString text = css(m_theme.buttonText());
+    const ThemeStyle style(m_theme);
     for (const KeyLook& look : m_looks)
-        look.key->setStyleSheet(QStringLiteral("background:%1; color:%2; border-radius:4px;")
-                                    .arg(css(m_theme[look.restColour]), text));
+        look.key->setStyleSheet(style.calcKey(look.restColour));
     centralWidget()->setStyleSheet(QStringLiteral("#shpBack { background:%1; }").arg(css(m_theme[5])));
     m_frmePant->setStyleSheet(
         QStringLiteral("#frmePant { background:%1; border:1px solid %2; border-radius:6px; }"

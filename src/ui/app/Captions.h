@@ -1,9 +1,10 @@
 #pragma once
 
-#include "Language.h"
+#include "app/Language.h"
 
-// The main window's captions, tooltips and menu entries, as Spanish/English pairs.
-namespace Texts {
+// Captions and tooltips of the main window's widgets and the captions of its menus, as Spanish/English
+// pairs. Pick one with the counter's language when the widget is built: counter.text(Captions::TipCalc).
+namespace Captions {
 
 // ---- Main window captions and tooltips ----
 inline constexpr Text TipCalc{" Abrir calculadora incluída (F3) ", " Open included calculator (F3) "};
@@ -92,4 +93,4 @@ inline constexpr Text MenuCashIn{"Efectivo", "Cash"};
 inline constexpr Text MenuCardIn{"Tarjeta", "Card"};
 inline constexpr Text MenuDel{"Cancelar artículo", "Cancel item"};
 
-} // namespace Texts
+} // namespace Captions

@@ -1,0 +1,79 @@
+#include "KeyboardGlue.h"
+
+#include "KeyCodes.h"
+#include "Keypad.h"
+#include "app/FocusMove.h"
+#include "app/KeyRouter.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+#include <algorithm>
+
+KeyboardGlue::KeyboardGlue(Counter& counter, Keypad& keypad, QWidget* area)
+    : QObject(area), m_router(std::make_unique<KeyRouter>(counter)), m_keypad(keypad), m_area(area) {}
+
+KeyboardGlue::~KeyboardGlue() = default;
+
+void KeyboardGlue::route(QWidget* widget, int control) {
+    m_controls.insert(widget, control);
+    widget->installEventFilter(this);
+}
+
+void KeyboardGlue::routeFinder(QWidget* finder) {
+    m_finder = finder;
+    finder->installEventFilter(this);
+}
+
+void KeyboardGlue::keypadFor(QWidget* field, int gapTwips, QWidget* above) {
+    m_keypadPlaces.insert(field, KeypadPlace{gapTwips, above});
+}
+
+bool KeyboardGlue::routeKey(QObject* watched, QKeyEvent* event) {
+    if (watched == m_finder) {
+        if (int code = KeyCodes::virtualKey(event); code != 0) {
+            m_router->finderKeyDown(code, KeyCodes::shiftState(event->modifiers()));
+            if (code == 0) return true;
+        }
+        int typed = KeyCodes::typedCharacter(event);
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+            event->modifiers().testFlag(Qt::ControlModifier))
+            typed = 10;
+        if (typed != 0) {
+            m_router->finderKeyPress(typed);
+            if (typed == 0) return true;
+        }
+        return false;
+    }
+    const int control = m_controls.value(watched, 0);
+    if (control == 0) return false;
+    if (int code = KeyCodes::virtualKey(event); code != 0) {
+        m_router->eMyKeyDown(code, KeyCodes::shiftState(event->modifiers()), control);
+        if (code == 0) return true;
+    }
+    if (int typed = KeyCodes::typedCharacter(event); typed != 0) {
+        m_router->eMyKeyPress(typed, control);
+        if (typed == 0) return true;
+    }
+    return false;
+}
+
+void KeyboardGlue::placeKeypad(QWidget* field, const KeypadPlace& place) {
+    const QRect r(field->mapTo(m_area, QPoint(0, 0)), field->size());
+    QPoint at(r.left(), r.bottom() + 1 + place.gapTwips / 15);
+    if (place.above)
+        at.setY(place.above->mapTo(m_area, QPoint(0, 0)).y() - m_keypad.height() - place.gapTwips / 15);
+    at.setX(std::clamp(at.x(), 0, std::max(0, m_area->width() - m_keypad.width())));
+    at.setY(std::clamp(at.y(), 0, std::max(0, m_area->height() - m_keypad.height())));
+    m_keypad.showAt(at);
+}
+
+bool KeyboardGlue::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && routeKey(watched, static_cast<QKeyEvent*>(event))) return true;
+    const auto place = m_keypadPlaces.constFind(watched);
+    if (place != m_keypadPlaces.constEnd()) {
+        if (event->type() == QEvent::MouseButtonDblClick) placeKeypad(static_cast<QWidget*>(watched), *place);
+        if (event->type() == QEvent::FocusOut && isFocusMove(event)) m_keypad.hide();
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,109 @@
+#include "ItemsPanel.h"
+
+#include "app/Captions.h"
+#include "app/Counter.h"
+#include "app/FocusMove.h"
+#include "app/LabelButton.h"
+#include "app/ThemeStyle.h"
+#include "items/ItemListModel.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+ItemsPanel::ItemsPanel(Counter& counter, QWidget* parent) : QWidget(parent), m_counter(counter) {
+    const Counter& c = m_counter;
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    auto* finderRow = new QHBoxLayout;
+    m_lblFinder = new LabelButton(c.text(Captions::FinderCaption), this);
+    m_lblFinder->setObjectName(QStringLiteral("lblFinder"));
+    m_lblFinder->setToolTip(c.text(Captions::TipFinderLabel));
+    m_lblFinder->setMinimumHeight(26);
+    finderRow->addWidget(m_lblFinder);
+    m_txtFinder = new QLineEdit(this);
+    m_txtFinder->setObjectName(QStringLiteral("txtFinder"));
+    m_txtFinder->setToolTip(c.text(Captions::TipFinder));
+    m_txtFinder->setVisible(false);
+    m_txtFinder->installEventFilter(this);
+    finderRow->addWidget(m_txtFinder, 1);
+    column->addLayout(finderRow);
+    m_lstItem = new QListView(this);
+    m_lstItem->setObjectName(QStringLiteral("lstItem1"));
+    m_lstItem->setToolTip(c.text(Captions::TipItemList));
+    m_lstItem->setUniformItemSizes(true);
+    QFont listFont(QStringLiteral("DejaVu Sans Mono"));
+    listFont.setStyleHint(QFont::TypeWriter);
+    listFont.setPointSize(9);
+    m_lstItem->setFont(listFont);
+    m_lstItem->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lstItem->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_itemModel = new ItemListModel(c.items(), this);
+    m_lstItem->setModel(m_itemModel);
+    column->addWidget(m_lstItem, 1);
+    connectCounter();
+}
+
+void ItemsPanel::connectCounter() {
+    Counter* c = &m_counter;
+    connect(c, &Counter::itemsChanged, this, &ItemsPanel::renderItems);
+    connect(c, &Counter::itemSelectionChanged, this, &ItemsPanel::renderItemSelection);
+    connect(c, &Counter::finderChanged, this, &ItemsPanel::renderFinder);
+    connect(m_txtFinder, &QLineEdit::textEdited, c, &Counter::txtFinder_Change);
+    connect(c, &Counter::itemLinesChanged, m_itemModel, &ItemListModel::linesChanged);
+    connect(m_lblFinder, &LabelButton::clicked, c, &Counter::lblFinder_Click);
+    connect(m_lstItem, &QListView::clicked, c, [c](const QModelIndex& index) { c->selectItem(index.row()); });
+    connect(m_lstItem->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (!m_rendering && index.isValid() && index.row() != m_counter.itemSelected())
+                    m_counter.selectItem(index.row());
+            });
+    connect(m_lstItem, &QListView::doubleClicked, c,
+            [c](const QModelIndex& index) { c->lstItem_DblClick(index.row()); });
+    connect(m_lstItem, &QListView::customContextMenuRequested, this, &ItemsPanel::menuRequested);
+}
+
+void ItemsPanel::render() {
+    renderItems();
+    renderFinder();
+}
+
+void ItemsPanel::renderItems() {
+    {
+        const QScopedValueRollback<bool> guard(m_rendering, true);
+        m_itemModel->refresh();
+    }
+    renderItemSelection();
+}
+
+void ItemsPanel::renderItemSelection() {
+    const QScopedValueRollback<bool> guard(m_rendering, true);
+    const int row = m_counter.itemSelected();
+    if (row >= 0) {
+        const QModelIndex index = m_itemModel->index(row);
+        m_lstItem->setCurrentIndex(index);
+        m_lstItem->scrollTo(index);
+    }
+}
+
+void ItemsPanel::renderFinder() {
+    m_txtFinder->setVisible(m_counter.finderVisible());
+    if (m_txtFinder->text() != m_counter.finderText()) m_txtFinder->setText(m_counter.finderText());
+}
+
+void ItemsPanel::applyTheme(const ThemeStyle& style) {
+    m_lblFinder->setStyleSheet(style.finderLabel());
+}
+
+bool ItemsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtFinder && isFocusMove(event)) {
+        if (event->type() == QEvent::FocusIn)
+            m_txtFinder->end(false);
+        else
+            m_counter.txtFinder_FocusOut();
+    }
+    return QWidget::eventFilter(watched, event);
+}
