@@ -7,7 +7,7 @@
 #include "app/QtShell.h"
 #include "app/StartWindow.h"
 #include "app/SystemClock.h"
-#include "app/UnavailablePrinter.h"
+#include "printing/PrinterFactory.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -81,13 +81,20 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs(language);
     SystemClock clock;
-    UnavailablePrinter printer;
+    PrinterOptions printerOptions;
+    printerOptions.printTo = options.printTo;
+    printerOptions.printer = options.printer;
+    printerOptions.paper = options.paper;
+    printerOptions.codepage = options.codepage;
+    printerOptions.cut = options.cut;
+    printerOptions.drawer = options.drawer;
+    const std::unique_ptr<Printer> printer = makePrinter(printerOptions, clock);
     QtShell shell;
     std::unique_ptr<MainWindow> mainWindow;
 
     auto* start = new StartWindow([&] {
         mainWindow = std::make_unique<MainWindow>(dataDir, language, options.userKey,
-                                                  Counter::Ports{dialogs, clock, printer, shell});
+                                                  Counter::Ports{dialogs, clock, *printer, shell});
         dialogs.setOwner(mainWindow.get());
         mainWindow->load();
         mainWindow->show();

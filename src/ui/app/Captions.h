@@ -67,6 +67,7 @@ inline constexpr Text MenuBack{"Regresar a la nota de registro", "Back to record
 inline constexpr Text MenuTicket{"Imprimir tickets", "Print tickets"};
 inline constexpr Text MenuDouble{"Imprimir doble ticket", "Print double ticket"};
 inline constexpr Text MenuWhereTicket{"Serie de ticket", "Number of ticket"};
+inline constexpr Text MenuReprint{"Reimprimir último ticket", "Reprint last ticket"};
 inline constexpr Text MenuList{"Inventario", "Inventory"};
 inline constexpr Text MenuSeeStock{"Inventario visible", "Visible stock"};
 inline constexpr Text MenuCountAll{"Valor de todo", "Value of all"};
@@ -78,6 +79,7 @@ inline constexpr Text MenuButton1{"Manual", "Manual"};
 inline constexpr Text MenuButton2{"Consejo", "Advice"};
 inline constexpr Text MenuButton3{"Calculadora", "Calculator"};
 inline constexpr Text MenuPrintInfo{"Imprimir datos del negocio", "Print business info"};
+inline constexpr Text MenuDrawer{"Abrir cajón", "Open drawer"};
 inline constexpr Text MenuHangCash{"Limite de efectivo", "Cash limit"};
 inline constexpr Text MenuBigCash{"Denominación más alta", "Highest value"};
 inline constexpr Text MenuCurrency{"Divisa", "Currency"};

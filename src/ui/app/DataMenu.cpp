@@ -16,7 +16,10 @@ DataMenu::DataMenu(Counter& counter, QWidget* parent) : QMenu(counter.text(Capti
     connect(addMenuEntry(this, "mnuButton3", c->text(Captions::MenuButton3)), &QAction::triggered, c,
             &Counter::lblCalc_Click);
     addSeparator();
-    addMenuEntry(this, "mnuPrintInfo", c->text(Captions::MenuPrintInfo));
+    connect(addMenuEntry(this, "mnuPrintInfo", c->text(Captions::MenuPrintInfo)), &QAction::triggered, c,
+            &Counter::mnuPrintInfo_Click);
+    connect(addMenuEntry(this, "mnuDrawer", c->text(Captions::MenuDrawer)), &QAction::triggered, c,
+            &Counter::mnuDrawer_Click);
     addSeparator();
     connect(addMenuEntry(this, "mnuHangCash", c->text(Captions::MenuHangCash)), &QAction::triggered, c,
             &Counter::mnuHangCash_Click);

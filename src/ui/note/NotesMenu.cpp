@@ -27,7 +27,10 @@ NotesMenu::NotesMenu(Counter& counter, QWidget* parent)
     m_mnuTicket = option("mnuTicket", Captions::MenuTicket, &Counter::mnuTicket_Click);
     m_mnuDouble = option("mnuDouble", Captions::MenuDouble, &Counter::mnuDouble_Click);
     addSeparator();
-    addMenuEntry(this, "mnuWhereTicket", c->text(Captions::MenuWhereTicket));
+    connect(addMenuEntry(this, "mnuWhereTicket", c->text(Captions::MenuWhereTicket)), &QAction::triggered, c,
+            &Counter::mnuWhereTicket_Click);
+    m_mnuReprint = addMenuEntry(this, "mnuReprint", c->text(Captions::MenuReprint));
+    connect(m_mnuReprint, &QAction::triggered, c, &Counter::mnuReprint_Click);
     connect(c, &Counter::menusChanged, this, &NotesMenu::render);
 }
 
@@ -36,6 +39,7 @@ void NotesMenu::render() {
     m_mnuBack->setChecked(s.backToRecord);
     m_mnuTicket->setChecked(s.printTickets);
     m_mnuDouble->setChecked(s.doubleTicket);
+    m_mnuReprint->setEnabled(m_counter.reprintAvailable());
     m_mnuDel->setVisible(m_counter.cancelEntryVisible());
     m_mnuDel->setText(m_counter.cancelEntryCaption());
 }

@@ -19,4 +19,5 @@ private:
     QAction* m_mnuBack = nullptr;
     QAction* m_mnuTicket = nullptr;
     QAction* m_mnuDouble = nullptr;
+    QAction* m_mnuReprint = nullptr;
 };

@@ -23,7 +23,8 @@ RegisterMenu::RegisterMenu(Counter& counter, QWidget* parent)
     QMenu* cutZ = addMenu(c.text(Captions::MenuCutZ));
     cutZ->setObjectName(QStringLiteral("mnuCutZ"));
     m_mnuCutZ = cutZ->menuAction();
-    addMenuEntry(cutZ, "mnuPrintSimple", c.text(Captions::MenuPrintSimple));
+    connect(addMenuEntry(cutZ, "mnuPrintSimple", c.text(Captions::MenuPrintSimple)), &QAction::triggered,
+            &m_counter, &Counter::mnuPrintSimple_Click);
     addMenuEntry(cutZ, "mnuPrintCut", c.text(Captions::MenuPrintCut));
     connect(&m_counter, &Counter::menusChanged, this, &RegisterMenu::render);
 }
