@@ -1,6 +1,10 @@
 // Printing a sale ticket of 30 lines: encoding it for an ESC/POS printer (target: 0.2 ms or less) and
 // writing it as PDF and text into a folder, each beside building the document alone in the same run.
+// Closing a sale with its ticket printed into the folder, from Enter to the counter ready for the
+// next sale (target: 60 ms or less), beside the same sale closed with printing off.
 
+#include "QuietPorts.h"
+#include "app/Counter.h"
 #include "app/Ports.h"
 #include "printing/Documents.h"
 #include "printing/EscPosEncoder.h"
@@ -64,6 +68,43 @@ void BM_PdfFolderPrinter(benchmark::State& state) {
             state.SkipWithError("the folder printer failed");
 }
 BENCHMARK(BM_PdfFolderPrinter)->Unit(benchmark::kMillisecond);
+
+// A sale of three items closed with the cash covering it; printing on or off.
+void closeSales(benchmark::State& state, bool printing) {
+    QTemporaryDir shop;
+    QTemporaryDir jobs;
+    SilentDialogs dialogs;
+    StillClock clock;
+    PdfFolderPrinter printer(jobs.path(), clock);
+    NoShell shell;
+    Counter counter(shop.path(), Language(), QString(), Counter::Ports{dialogs, clock, printer, shell});
+    counter.load();
+    counter.lblTask_Click(0);
+    if (printing) counter.mnuTicket_Click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int i = 0; i < 3; ++i) {
+            counter.setField(Counter::Quantity, QStringLiteral("2"));
+            counter.setField(Counter::Description, QString::fromUtf8("AZÚCAR ESTÁNDAR 1 KG"));
+            counter.setField(Counter::Price, QStringLiteral("34.50"));
+            counter.ePreFactura();
+        }
+        counter.setCashText(QStringLiteral("500"));
+        state.ResumeTiming();
+        counter.eFinal();
+    }
+    state.counters["tickets"] = double(counter.ticketNumber() - 1);
+}
+
+void BM_CloseSalePrintingOff(benchmark::State& state) {
+    closeSales(state, false);
+}
+BENCHMARK(BM_CloseSalePrintingOff)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_CloseSaleWithTicket(benchmark::State& state) {
+    closeSales(state, true);
+}
+BENCHMARK(BM_CloseSaleWithTicket)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace
 
