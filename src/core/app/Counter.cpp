@@ -1,6 +1,7 @@
 #include "Counter.h"
 
 #include "app/AppTexts.h"
+#include "app/GuardedRead.h"
 #include "app/Numbers.h"
 #include "app/TextFile.h"
 #include "note/NoteLines.h"
@@ -112,9 +113,11 @@ void Counter::load() {
 }
 
 void Counter::unload() {
+    eCheckDay();
     m_book.cancelOpenSale(nowTime());
     eSaveNote();
     m_itemActions.saveIfRead();
+    m_settings.saveIfUnsaved();
 }
 
 void Counter::startTimers() {
@@ -133,8 +136,9 @@ void Counter::startTimers() {
 }
 
 void Counter::eOpenLogo() {
-    m_shop = ShopInfo::read(TextFile::readLines(QDir(m_dataDir).filePath(QStringLiteral("VL Info.txt"))),
-                            m_language);
+    const auto file =
+        GuardedRead::read(QDir(m_dataDir).filePath(QStringLiteral("VL Info.txt")), m_language, m_boxes);
+    m_shop = ShopInfo::read(file.ok() ? std::optional(file.lines) : std::nullopt, m_language);
     Q_EMIT shopChanged();
 }
 
@@ -227,6 +231,7 @@ void Counter::showTotal(int n) {
 // Closing and cancelling a sale
 
 void Counter::eFinal() {
+    eCheckDay();
     const int n = currentNote();
     Note& x = m_notes[n];
     if (!x.used || !x.cashEnough) return;
@@ -236,13 +241,15 @@ void Counter::eFinal() {
     }
     m_cashTicketText = m_amounts.cashTicketText();
     m_changeTicketText = m_amounts.changeTicketText();
-    m_itemActions.eMoveProduct(m_notes.saleLines(n));
+    const QStringList sale = m_notes.saleLines(n);
     m_timeText = nowTime();
     m_notes.closeSale(n, RegisterLines::saleTotal(m_timeText, symbol(), x.total));
     if (n > 0) releaseNote(n);
     m_paidByCard = false;
-    // The sale is on disk with its closing line before any ticket stands for it.
+    // The sale is on disk with its closing line before the stock moves and before any ticket stands
+    // for it: a crash in between never leaves the stock lowered for a sale that no total counts.
     eSaveNote();
+    m_itemActions.eMoveProduct(sale);
     eAddtoBuy();
     m_ticketAsked = true;
     clearOperation(n);
@@ -267,6 +274,7 @@ void Counter::ePrintQuiz(const QString& iTicket) {
 }
 
 void Counter::eDelBox() {
+    eCheckDay();
     const int n = currentNote();
     m_timeText = nowTime();
     if (noteUsed(n)) {
@@ -371,11 +379,14 @@ void Counter::tmrNight_Timer() {
     if (m_book.nightTick()) eFinalDay();
 }
 
+void Counter::eCheckDay() {
+    if (m_book.changeOfDay()) eFinalDay();
+}
+
 void Counter::eFinalDay() {
-    m_book.dropClosedSales();
+    m_book.turnDay();
     m_notes.selectLast(currentNote());
     eCheckTabs();
-    m_notes.startSaleAfterLast();
     eCheckCanCut();
 }
 

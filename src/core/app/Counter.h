@@ -250,6 +250,8 @@ private:
     void eWhatMoney();
     void eOpenLogo();
     void eFinalDay();
+    // Every booking first follows a change of day, as the timer does.
+    void eCheckDay();
     void eAddtoBuy();
     // The ticket of the sale just closed (printing).
     void eOpenListTicket();

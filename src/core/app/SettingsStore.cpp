@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/Boxes.h"
+#include "app/GuardedRead.h"
 #include "app/TextFile.h"
 #include "note/NoteTexts.h"
 
@@ -13,15 +14,24 @@ SettingsStore::SettingsStore(const QString& dataDir, const QString& userKey, con
 
 void SettingsStore::read() {
     m_settings = Settings();
-    const auto lines = TextFile::readLines(QDir(m_dataDir).filePath(Config::kFileName));
-    Config::apply(lines.value_or(QStringList()), m_clock.now().date(), m_settings);
+    const auto result = GuardedRead::read(QDir(m_dataDir).filePath(Config::kFileName), m_language, m_boxes);
+    // An unreadable file keeps the shop's settings: this run works on the defaults and leaves it.
+    m_fileKept = result.unreadable();
+    Config::apply(result.lines, m_clock.now().date(), m_settings);
 }
 
 void SettingsStore::save() {
-    const QStringList lines = Config::lines(m_settings, m_clock.now().date(), m_userKey, m_language.code());
-    if (!TextFile::saveLines(QDir(m_dataDir).filePath(Config::kFileName), lines))
-        m_boxes.say(m_language(AppTexts::ConfigSaveFailed), Dialogs::Icon::Error);
+    if (!m_fileKept) {
+        const QStringList lines =
+            Config::lines(m_settings, m_clock.now().date(), m_userKey, m_language.code());
+        m_unsaved = !TextFile::saveLines(QDir(m_dataDir).filePath(Config::kFileName), lines);
+        if (m_unsaved) m_boxes.say(m_language(AppTexts::ConfigSaveFailed), Dialogs::Icon::Error);
+    }
     Q_EMIT changed();
+}
+
+void SettingsStore::saveIfUnsaved() {
+    if (m_unsaved) save();
 }
 
 void SettingsStore::toggleBackToRecord() {

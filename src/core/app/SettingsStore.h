@@ -24,6 +24,8 @@ public:
     void read();
     // Writes the file; a failure is reported and the settings stay in memory.
     void save();
+    // The close tries once more a save that failed (a disk that was full).
+    void saveIfUnsaved();
 
     void toggleBackToRecord();
     void toggleTickets();
@@ -43,4 +45,6 @@ private:
     Clock& m_clock;
     Boxes& m_boxes;
     Settings m_settings;
+    bool m_fileKept = false; // the file is there but could not be read
+    bool m_unsaved = false;  // the last save failed
 };

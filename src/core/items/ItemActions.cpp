@@ -2,6 +2,7 @@
 
 #include "app/Boxes.h"
 #include "app/Currency.h"
+#include "app/GuardedRead.h"
 #include "app/SettingsStore.h"
 #include "items/ItemList.h"
 #include "items/ItemTexts.h"
@@ -18,13 +19,17 @@ QString ItemActions::path() const {
 
 void ItemActions::eOpenList(bool offerCreate) {
     m_items.setSeeStock(m_settings.settings().seeStock);
-    const bool read = m_items.load(path());
+    const TextFile::ReadResult read = GuardedRead::read(path(), m_language, m_boxes);
+    // A list that is there but cannot be read stays as it is: never saved over, never offered anew.
+    m_fileKept = read.unreadable();
+    m_items.setLines(read.lines);
     if (m_items.isEmpty()) m_items.showPlaceholder(m_language(ItemTexts::NoItems));
     Q_EMIT listRead();
-    if (!read && offerCreate) eCreate();
+    if (read.missing() && offerCreate) eCreate();
 }
 
 void ItemActions::eCreate() {
+    if (m_fileKept) return;
     if (!m_boxes.ask(m_language(ItemTexts::NoListOffer))) return;
     if (!ItemList::create(path(), m_language, m_currency.symbol())) {
         m_boxes.say(m_language(ItemTexts::FileCreateFailed), Dialogs::Icon::Error);
@@ -34,6 +39,7 @@ void ItemActions::eCreate() {
 }
 
 void ItemActions::eSaveList() {
+    if (m_fileKept) return;
     if (!m_items.save(path())) m_boxes.say(m_language(ItemTexts::FileCreateFailed), Dialogs::Icon::Error);
 }
 

@@ -50,4 +50,5 @@ private:
     Currency& m_currency;
     SettingsStore& m_settings;
     Boxes& m_boxes;
+    bool m_fileKept = false; // the list file is there but could not be read
 };

@@ -31,7 +31,9 @@ SaleLine readSaleLine(const QString& line, const QString& symbol, const QString&
     const QStringView b = beforeFirst(a, ofWord + symbol);
     const qsizetype x = b.indexOf(times);
     if (x < 0) return SaleLine::Broken;
-    quantity = Numbers::amount(b.left(x).toString());
+    // The quantity is read as the sale's line was charged: up to the first character that is not
+    // part of a number.
+    quantity = Numbers::leading(b.left(x).toString());
     QStringView description = b.mid(x + times.size());
     const qsizetype nextX = description.indexOf(times);
     if (nextX >= 0) description = description.left(nextX);

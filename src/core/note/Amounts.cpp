@@ -86,7 +86,9 @@ void Amounts::eCambio() {
     Note& x = m_notes.front();
     if (!x.used) return;
     const double cash = Numbers::amount(m_cashText);
-    setChangeText(Numbers::format(cash - x.total, Numbers::Picture::Plain));
+    // The change follows the total as shown (in cents), so the two always add up to the cash.
+    const double shownTotal = Numbers::amount(Numbers::amountText(x.total));
+    setChangeText(Numbers::format(cash - shownTotal, Numbers::Picture::Plain));
     const double c = Numbers::leading(m_changeText);
     if (c < 0) {
         setChangeText(m_language(NoteTexts::NotEnough));

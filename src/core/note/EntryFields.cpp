@@ -19,8 +19,11 @@ std::array<QString, 4> EntryFields::blank() const {
 
 void EntryFields::set(int k, const QString& value) {
     if (k < 0 || k > 3) return;
-    m_fields[std::size_t(k)] = value;
-    m_notes.front().fields[std::size_t(k)] = value;
+    // A quantity is written with a point only: a comma would be read as a thousands separator by one
+    // reader and as the end of the number by another.
+    const QString text = k == Quantity ? QString(value).remove(u',') : value;
+    m_fields[std::size_t(k)] = text;
+    m_notes.front().fields[std::size_t(k)] = text;
     if (k == Description || k == Price) readyTest();
     Q_EMIT changed();
 }

@@ -23,6 +23,7 @@ public:
     // The last line of the record note; the next sale starts after it.
     int saleStart() const { return m_saleStart; }
     void startSaleAfterLast() { m_saleStart = int(m_notes[0].lines.size()) - 1; }
+    void startSaleAfter(int line) { m_saleStart = line; }
 
     void appendLine(int n, const QString& line);
     void selectLast(int n);

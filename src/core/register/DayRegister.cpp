@@ -26,6 +26,11 @@ QString oldStylePath(const QString& folder, const QDate& date) {
     return QDir(folder).filePath(QStringLiteral("Ventas de ") + dateText(date) + QStringLiteral(".txt"));
 }
 
+QString recoveredPath(const QString& folder, const QDate& date, const Language& language) {
+    return QDir(folder).filePath(language(RegisterTexts::RegisterPrefix) + dateText(date) +
+                                 language(RegisterTexts::RecoveredSuffix) + QStringLiteral(".txt"));
+}
+
 QString splitPath(const QString& folder, const QDate& date, const Language& language, int n) {
     return QDir(folder).filePath(language(RegisterTexts::RegisterPrefix) + dateText(date) +
                                  QStringLiteral(" (") + QString::number(n) + QStringLiteral(").txt"));
@@ -46,7 +51,10 @@ std::optional<QStringList> load(const QString& folder, const QDate& date, const 
 
 bool save(const QString& folder, const QDate& date, const Language& language, const QStringList& lines,
           QString* error) {
-    const QString path = filePath(folder, date, language);
+    return saveTo(filePath(folder, date, language), lines, error);
+}
+
+bool saveTo(const QString& path, const QStringList& lines, QString* error) {
     if (std::all_of(lines.begin(), lines.end(), isBlank)) {
         if (TextFile::removeIfExists(path)) return true;
         if (error) *error = QStringLiteral("the empty register's file could not be deleted");

@@ -20,6 +20,8 @@ QString dateText(const QDate& date);
 QString filePath(const QString& folder, const QDate& date, const Language& language);
 // "<folder>/Ventas de 05-12-2026.txt": the older name, only ever read.
 QString oldStylePath(const QString& folder, const QDate& date);
+// Where the day's sales go while its file cannot be read: "<folder>/VENTAS #05-12-2026 (recuperado).txt".
+QString recoveredPath(const QString& folder, const QDate& date, const Language& language);
 // The n-th split-off file of the day: "<folder>/VENTAS #05-12-2026 (n).txt".
 QString splitPath(const QString& folder, const QDate& date, const Language& language, int n);
 
@@ -37,5 +39,7 @@ std::optional<QStringList> load(const QString& folder, const QDate& date, const 
 // Writes the lines to the day's file; a register of blank lines only deletes the file.
 bool save(const QString& folder, const QDate& date, const Language& language, const QStringList& lines,
           QString* error = nullptr);
+// The same to the given file.
+bool saveTo(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 } // namespace DayRegister

@@ -2,12 +2,15 @@
 
 #include "app/Boxes.h"
 #include "app/Currency.h"
+#include "app/GuardedRead.h"
 #include "app/SettingsStore.h"
 #include "note/NoteTexts.h"
 #include "note/Notes.h"
 #include "register/DayRegister.h"
 #include "register/RegisterLines.h"
 #include "register/RegisterTexts.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -22,22 +25,39 @@ void RegisterBook::startDay() {
 
 bool RegisterBook::eOpenReg() {
     Note& record = m_notes[0];
-    record.lines.clear();
     record.selected = -1;
-    const auto lines = DayRegister::load(m_dataDir, m_clock.now().date(), m_language);
-    if (!lines) {
-        Q_EMIT m_notes.changed(0);
-        return false;
-    }
-    record.lines = *lines;
+    bool found = false;
+    record.lines = openDay(m_registerDate, found);
     Q_EMIT m_notes.changed(0);
-    m_notes.selectLast(0);
-    return true;
+    if (found) m_notes.selectLast(0);
+    return found;
+}
+
+QStringList RegisterBook::openDay(const QDate& date, bool& found) {
+    m_registerDate = date;
+    m_path = DayRegister::filePath(m_dataDir, date, m_language);
+    TextFile::ReadResult day = DayRegister::read(m_dataDir, date, m_language);
+    if (day.unreadable()) {
+        const QFileInfo main(m_path);
+        const bool mainKept = main.exists() || main.isSymLink();
+        m_boxes.say(GuardedRead::unreadableMessage(
+                        m_language, mainKept ? m_path : DayRegister::oldStylePath(m_dataDir, date)),
+                    Dialogs::Icon::Error);
+        // The day's own file is left as it is; the sales go to a file beside it.
+        if (mainKept) {
+            m_path = DayRegister::recoveredPath(m_dataDir, date, m_language);
+            day = GuardedRead::read(m_path, m_language, m_boxes);
+            day.lines.removeIf(DayRegister::isBlank);
+            if (day.unreadable()) m_path.clear(); // every save then fails and is reported
+        }
+    }
+    found = day.ok();
+    return day.lines;
 }
 
 void RegisterBook::eSaveNote() {
     QString error;
-    if (DayRegister::save(m_dataDir, m_clock.now().date(), m_language, m_notes.at(0).lines, &error)) {
+    if (!m_path.isEmpty() && DayRegister::saveTo(m_path, m_notes.at(0).lines, &error)) {
         m_saveFailing = false;
         return;
     }
@@ -66,16 +86,28 @@ bool RegisterBook::nightTick() {
         }
         return false;
     }
-    if (now.date() == m_registerDate) return false;
-    m_registerDate = now.date();
+    return changeOfDay();
+}
+
+bool RegisterBook::changeOfDay() {
+    if (m_clock.now().date() == m_registerDate) return false;
     m_boxes.say(m_language(RegisterTexts::NewDay), Dialogs::Icon::Information);
     return true;
 }
 
-void RegisterBook::dropClosedSales() {
+void RegisterBook::turnDay() {
+    // The day left behind is complete in its own file before its closed sales leave the note.
+    eSaveNote();
     QStringList& record = m_notes.record();
-    const int drop = std::min<int>(m_notes.saleStart() + 1, int(record.size()));
-    if (drop > 0) record.erase(record.begin(), record.begin() + drop);
+    const int drop = std::clamp<int>(m_notes.saleStart() + 1, 0, int(record.size()));
+    const QStringList open = record.mid(drop);
+    bool found = false;
+    // The clock may come to a day that already has sales (set back, or forward again): they stay
+    // first, and the sale being written follows them.
+    record = openDay(m_clock.now().date(), found);
+    m_notes.startSaleAfter(int(record.size()) - 1);
+    record.append(open);
+    m_saveFailing = false;
     m_notes[0].selected = -1;
     Q_EMIT m_notes.changed(0);
 }

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class Boxes;
 class Clock;
@@ -26,7 +27,8 @@ public:
 
     // The day starts at the load.
     void startDay();
-    // Reads today's file into the record note; true when there was one.
+    // Reads the day's file into the record note; true when there was one. A file that is there but
+    // cannot be read is left alone: the day's sales then go to its recovered file.
     bool eOpenReg();
     // Saves the record note; a failure is reported once per run of failures and the lines stay.
     void eSaveNote();
@@ -34,8 +36,12 @@ public:
     void cancelOpenSale(const QString& time);
     // A tick of the change-of-day timer; true when a new day began (after its message).
     bool nightTick();
-    // The change of day: yesterday's closed sales leave the record note.
-    void dropClosedSales();
+    // Whether the clock left the register's day (after the new day's message). Every booking asks
+    // first, as the timer does.
+    bool changeOfDay();
+    // The change of day: the closed sales of the day left leave the record note, the new day's file
+    // is read, and the sale being written carries over after its lines.
+    void turnDay();
     // The record tab's caption: marked "*" once the cash reaches the limit.
     QString recordCaption() const;
     // The cut is offered for a record with closed sales, in front, while no editor is open.
@@ -45,6 +51,8 @@ Q_SIGNALS:
     void menusChanged();
 
 private:
+    QStringList openDay(const QDate& date, bool& found);
+
     QString m_dataDir;
     Language m_language;
     Clock& m_clock;
@@ -53,6 +61,7 @@ private:
     SettingsStore& m_settings;
     Boxes& m_boxes;
     QDate m_registerDate;
+    QString m_path; // the file the record note is saved to
     QDate m_midnightWarned;
     bool m_saveFailing = false;
     bool m_cutEnabled = false;

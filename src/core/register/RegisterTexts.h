@@ -15,6 +15,8 @@ inline constexpr Text NewDay{
     "Hoy comienza otro día, los registros de ayer se guardarán y el resto se podrá seguir usando.",
     "Today begins another day, the registry of yesterday will be saved and the rest may still be used."};
 inline constexpr Text RegisterPrefix{"VENTAS #", "SALES #"};
+// The day's file beside one that could not be read: "VENTAS #05-12-2026 (recuperado).txt".
+inline constexpr Text RecoveredSuffix{" (recuperado)", " (recovered)"};
 
 // Register keywords
 inline constexpr Text Cancelled{"CANCELADO", "CANCELLED"};

@@ -7,6 +7,7 @@
 #include "note/NoteListModel.h"
 
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -75,6 +76,13 @@ void NotesPanel::connectCounter() {
         QListView* list = m_lstNote[std::size_t(i)];
         connect(list, &QListView::clicked, c,
                 [c](const QModelIndex& index) { c->lstNote_Click(index.row()); });
+        // Every move of the highlight (arrows, Page keys, Home/End, typing) reaches the counter, so
+        // Delete cancels the line the cashier sees chosen.
+        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, c,
+                [c, i](const QModelIndex& index) {
+                    if (c->currentNote() == i && index.isValid() && index.row() != c->selectedLine(i))
+                        c->lstNote_Click(index.row());
+                });
         connect(list, &QListView::customContextMenuRequested, this, &NotesPanel::menuRequested);
     }
 }

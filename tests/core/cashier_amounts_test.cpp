@@ -1,0 +1,89 @@
+#include "CounterRig.h"
+#include "items/ItemList.h"
+
+#include <QTest>
+
+// What the cashier types and what the counter charges, moves and gives back.
+class CashierAmountsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void changeAddsUpToCash_data() {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("cash");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("change");
+        QTest::newRow("half cent rounds up") << "167.675"
+                                             << "200"
+                                             << "167.68"
+                                             << "32.32";
+        QTest::newRow("half cent below") << "0.125"
+                                         << "1"
+                                         << "0.13"
+                                         << "0.87";
+        QTest::newRow("exact") << "2.50"
+                               << "5"
+                               << "2.50"
+                               << "2.50";
+    }
+    void changeAddsUpToCash() {
+        QFETCH(QString, price);
+        QFETCH(QString, cash);
+        QFETCH(QString, total);
+        QFETCH(QString, change);
+        CounterRig rig;
+        Counter& c = rig.start();
+        rig.add("1", "PAN", price);
+        c.setCashText(cash);
+        c.eCambio();
+        QCOMPARE(c.totalText(), total);
+        QCOMPARE(c.changeText(), change);
+    }
+
+    // The quantity field takes no comma; the charge and the stock read the same number.
+    void quantityChargedAsMoved_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("charged");
+        QTest::addColumn<QString>("stockLine");
+        QTest::newRow("point") << "1.5"
+                               << "1.5"
+                               << "$3.00"
+                               << "[18.5] PAN $2.00";
+        QTest::newRow("comma refused") << "1,5"
+                                       << "15"
+                                       << "$30.00"
+                                       << "[5] PAN $2.00";
+        QTest::newRow("thousands comma refused") << "1,000"
+                                                 << "1000"
+                                                 << "$2,000.00"
+                                                 << "[-980] PAN $2.00";
+    }
+    void quantityChargedAsMoved() {
+        QFETCH(QString, typed);
+        QFETCH(QString, field);
+        QFETCH(QString, charged);
+        QFETCH(QString, stockLine);
+        CounterRig rig;
+        rig.shop.write("VL Lista.txt", {"[20] PAN $2.00"});
+        Counter& c = rig.start();
+        c.setField(Counter::Quantity, typed);
+        QCOMPARE(c.field(Counter::Quantity), field);
+        rig.add(typed, "PAN", "2.00");
+        QVERIFY(c.noteLines(0).last().endsWith(" = " + charged));
+        c.setCashText("9999");
+        c.eFinal();
+        QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{stockLine});
+    }
+
+    // A sale line that holds a comma anyway (a hand-edited note) moves what it charged.
+    void commaLineMovesWhatItCharged() {
+        ItemList items;
+        items.setLines({"[20] PAN $2.00"});
+        items.moveStock({"1,5 x PAN de $2.00 = $2.00"}, "$", " de ");
+        QCOMPARE(items.lines(), QStringList{"[19] PAN $2.00"});
+    }
+};
+
+QTEST_GUILESS_MAIN(CashierAmountsTest)
+#include "cashier_amounts_test.moc"
