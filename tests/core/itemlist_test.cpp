@@ -153,9 +153,9 @@ private Q_SLOTS:
             {"[1] vaso $1.00", "[3] MI VASO $12.00", "[9] VASO $10.00"});
         row("below zero, fractional", {"[0] QUESO $80.00"}, {"0.5 x QUESO de $80.00 = $40.00"},
             {"[-0.5] QUESO $80.00"});
-        row("thousands comma, discount, sold twice", {"[2000] PAN $12.50"},
-            {"1,500 x PAN de $12.50 (-10%) = $16,875.00", "1 x PAN de $12.50 = $12.50"},
-            {"[499] PAN $12.50"});
+        // A comma in the quantity ends it, as it ended the quantity that was charged.
+        row("comma in the quantity, discount, sold twice", {"[2000] PAN $12.50"},
+            {"1,500 x PAN de $12.50 (-10%) = $11.25", "1 x PAN de $12.50 = $12.50"}, {"[1998] PAN $12.50"});
         row("free items, adjustments, totals and missing items move nothing", {"[1] A $2.00"},
             {"1 x A gratis", "     -10% de descuento", "     +$20 de interés", "1 x OTRO de $5.00 = $5.00",
              "-----(14:35)------------------------------> [TOTAL $25.00]"},

@@ -96,11 +96,16 @@ bool RegisterBook::changeOfDay() {
 }
 
 void RegisterBook::turnDay() {
-    // The day left behind is complete in its own file before its closed sales leave the note.
-    eSaveNote();
+    // The day left behind is complete in its own file, with its closed operations only, before they
+    // leave the note; the sale being written goes on into the new day and its file alone.
     QStringList& record = m_notes.record();
     const int drop = std::clamp<int>(m_notes.saleStart() + 1, 0, int(record.size()));
     const QStringList open = record.mid(drop);
+    QString error;
+    if (!m_path.isEmpty() && !DayRegister::saveTo(m_path, record.mid(0, drop), &error) && !m_saveFailing) {
+        m_saveFailing = true;
+        m_boxes.say(m_language(RegisterTexts::RegisterSaveFailed), Dialogs::Icon::Warning);
+    }
     bool found = false;
     // The clock may come to a day that already has sales (set back, or forward again): they stay
     // first, and the sale being written follows them.
