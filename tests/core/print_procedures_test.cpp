@@ -151,6 +151,9 @@ private Q_SLOTS:
         QCOMPARE(rig.printer.jobs.size(), 2);
         const QStringList first = rig.printer.jobs.at(0).lines();
         QCOMPARE(rig.printer.jobs.at(1).lines(), first + QStringList{mark});
+        // The cash sale's ticket opens the drawer; its copy, printed without money, does not.
+        QVERIFY(rig.printer.jobs.at(0).opensDrawer());
+        QVERIFY(!rig.printer.jobs.at(1).opensDrawer());
         QCOMPARE(c.ticketNumber(), qint64(2));
         rig.printer.failing = true;
         rig.dialogs.clear();

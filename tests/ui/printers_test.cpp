@@ -27,6 +27,7 @@ QString s(const char* utf8) {
 
 PrintDocument sampleTicket(PrintDocument::Kind kind = PrintDocument::Kind::Ticket) {
     PrintDocument document(kind);
+    document.setOpensDrawer(kind == PrintDocument::Kind::Ticket); // a cash sale
     document.font(s("Segoe UI")).size(7).bold(true).line(QString()).line(s("ABARROTES ÑANDÚ")).bold(false);
     document.line(s("Av. Juárez 128\r\n\r\nTEL 555\r\nFECHA 05/12/2026"));
     document.size(10).line(s("Importe: €396.00")).size(7).line(s("Efectivo: €500.00"));

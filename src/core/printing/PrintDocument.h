@@ -30,6 +30,13 @@ public:
     explicit PrintDocument(Kind kind = Kind::Ticket) : m_kind(kind) {}
 
     Kind kind() const { return m_kind; }
+    // A job of money changing hands in cash (a cash sale's ticket, a cash movement's notice): a
+    // printer with a cash drawer opens it as the job starts.
+    bool opensDrawer() const { return m_opensDrawer; }
+    PrintDocument& setOpensDrawer(bool on) {
+        m_opensDrawer = on;
+        return *this;
+    }
     // A short name of the kind for file names: "ticket", "copy", "report", "notice", "shop".
     static QString kindName(Kind kind);
 
@@ -47,5 +54,6 @@ public:
 
 private:
     Kind m_kind;
+    bool m_opensDrawer = false;
     std::vector<Step> m_steps;
 };

@@ -31,7 +31,8 @@ bool ReportPrinter::ePrintHistory() {
 }
 
 bool ReportPrinter::ePrintNotif(const QString& info) {
-    if (!m_boxes.printJob(m_printer, Documents::notice(m_shop.brand, m_shop.address, info))) {
+    if (!m_boxes.printJob(m_printer,
+                          Documents::notice(m_shop.brand, m_shop.address, info).setOpensDrawer(true))) {
         m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
         return false;
     }

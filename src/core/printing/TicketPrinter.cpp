@@ -32,7 +32,10 @@ void TicketPrinter::eOpenListTicket(const Sale& sale) {
     data.language = m_language;
     // Both copies carry the same body, and so the same number.
     const QString body = Documents::ticketBody(data);
-    if (!ePrintTicket(Documents::ticket(data, body, *amount, data.shop.legend, false))) return;
+    // A cash sale opens the drawer as its ticket starts; a card sale and the business copy do not.
+    if (!ePrintTicket(
+            Documents::ticket(data, body, *amount, data.shop.legend, false).setOpensDrawer(!sale.paidByCard)))
+        return;
     if (!m_settings.settings().doubleTicket) return;
     // The box says the customer copy printed, so it shows only when it did.
     m_boxes.say(m_language(PrintTexts::CustomerCopyPrinted), Dialogs::Icon::Information);
@@ -80,6 +83,7 @@ void TicketPrinter::mnuReprint_Click() {
     }
     PrintDocument copy = *m_lastTicket;
     copy.line(m_language(PrintTexts::CopyMark));
+    copy.setOpensDrawer(false);
     if (!m_boxes.printJob(m_printer, copy))
         m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
 }

@@ -1,9 +1,7 @@
 #include "printing/EscPosPrinter.h"
 
 bool EscPosPrinter::print(const PrintDocument& document) {
-    const bool moneyJob =
-        document.kind() == PrintDocument::Kind::Ticket || document.kind() == PrintDocument::Kind::Notice;
-    return send(m_encoder.encode(document, m_options.drawer && moneyJob));
+    return send(m_encoder.encode(document, m_options.drawer && document.opensDrawer()));
 }
 
 bool EscPosPrinter::openDrawer() {
