@@ -5,6 +5,7 @@
 #include "KeyboardGlue.h"
 #include "Keypad.h"
 #include "ThemeStyle.h"
+#include "ViewLayout.h"
 #include "app/AppTexts.h"
 #include "app/Captions.h"
 #include "app/KeyRouter.h"
@@ -37,6 +38,8 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     m_counter = new Counter(dataDir, language, userKey, ports, this);
     setWindowTitle(m_counter->text(AppTexts::ProgramTitle));
     buildPanels();
+    m_view = new ViewLayout(this, static_cast<QBoxLayout*>(centralWidget()->layout()), m_header, m_frmeCoord,
+                            ports.dialogs, m_counter->language());
     buildMenus();
     buildShortcuts();
     routeKeys();
@@ -75,7 +78,7 @@ void MainWindow::buildPanels() {
     m_frmeCoord->setObjectName(QStringLiteral("frmeCoord"));
     outer->addWidget(m_frmeCoord, 1);
     auto* panel = new QVBoxLayout(m_frmeCoord);
-    panel->setContentsMargins(8, 8, 8, 8);
+    panel->setContentsMargins(8, 14, 8, 8); // the drag handle sits in the top margin
     panel->setSpacing(8);
     m_entry = new EntryFieldsPanel(c, m_frmeCoord);
     panel->addWidget(m_entry);
@@ -179,6 +182,7 @@ void MainWindow::load() {
         const QRect area = screen->availableGeometry();
         resize(std::min(1040, area.width()), std::max(560, area.height() - 160));
     }
+    m_view->centreOnScreen();
     m_counter->load();
     m_entry->render();
     m_amounts->render();
@@ -262,6 +266,7 @@ void MainWindow::applyTheme(const ThemePalette& colours) {
     m_items->applyTheme(style);
     m_amounts->applyTheme(style);
     m_keypad->applyTheme(colours);
+    m_view->applyTheme(colours);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(10, 10, 10));
     setPalette(p);
