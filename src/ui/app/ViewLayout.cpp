@@ -119,8 +119,8 @@ void ViewLayout::eChangeView() {
     }
     const int headerHeight = m_header->sizeHint().height() + m_outer->spacing();
     const QSize least = m_panel->minimumSizeHint();
-    const int width = std::clamp(kPanelSize.width(), least.width(), std::max(least.width(), area.width()));
-    const int height = std::clamp(kPanelSize.height(), least.height(),
+    const int width = std::clamp(m_panelSize.width(), least.width(), std::max(least.width(), area.width()));
+    const int height = std::clamp(m_panelSize.height(), least.height(),
                                   std::max(least.height(), area.height() - headerHeight - kMargin));
     QPoint at = m_placed;
     if (at.x() < 0) at = QPoint((area.width() - width) / 2, (area.height() - height + headerHeight) / 2);

@@ -31,6 +31,7 @@ public:
                const Language& language);
 
     void applyTheme(const ThemePalette& palette);
+    void setPanelSize(const QSize& size) { m_panelSize = size; }
     // Places the window in the middle of its screen.
     void centreOnScreen();
     bool maximised() const;
@@ -62,6 +63,7 @@ private:
     ThemePalette m_palette;
     LabelButton* m_imgFirm = nullptr;
     QWidget* m_lblDrag = nullptr;
+    QSize m_panelSize = kPanelSize;
     bool m_dragging = false;
     // The panel's top-left in the maximised view once it has been dragged; unset while centred.
     QPoint m_placed{-1, -1};
