@@ -3,7 +3,7 @@
 #include "app/Ports.h"
 #include "app/ViewLayout.h"
 
-#include <QBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTest>
@@ -31,8 +31,10 @@ struct ViewRig {
         auto* back = new QWidget(&window);
         back->setObjectName(QStringLiteral("shpFond"));
         window.setCentralWidget(back);
-        auto* outer = new QVBoxLayout(back);
-        header = new QWidget(back);
+        auto* stage = new QWidget(back);
+        auto* outer = new QVBoxLayout(stage);
+        outer->setContentsMargins(0, 0, 0, 0);
+        header = new QWidget(stage);
         auto* row = new QHBoxLayout(header);
         row->addStretch(1);
         for (const char* name : {"lblCalc", "lblMyTip", "lblHelp"}) {
@@ -43,10 +45,10 @@ struct ViewRig {
             help = b;
         }
         outer->addWidget(header);
-        panel = new QFrame(back);
+        panel = new QFrame(stage);
         panel->setMinimumSize(100, 80);
         outer->addWidget(panel, 1);
-        view = new ViewLayout(&window, outer, header, panel, dialogs, Language(QStringLiteral("EN")));
+        view = new ViewLayout(&window, stage, header, panel, dialogs, Language(QStringLiteral("EN")));
         view->setPanelSize(QSize(400, 300));
         window.resize(700, 500);
         if (maximised)
@@ -69,14 +71,14 @@ class ViewsTest : public QObject {
 private Q_SLOTS:
     void ordinaryViewFillsTheWindow() {
         ViewRig rig(false);
-        QCOMPARE(rig.panel->x(), ViewLayout::kMargin);
+        QCOMPARE(rig.inBack(rig.panel).x(), ViewLayout::kMargin);
         QCOMPARE(rig.panel->width(), rig.back()->width() - 2 * ViewLayout::kMargin);
         QVERIFY(!rig.find("lblDrag")->isVisible());
         // The handle does nothing here.
         QTest::mousePress(rig.find("lblDrag"), Qt::LeftButton);
         rig.view->dragTo(QPoint(300, 300));
         QVERIFY(!rig.view->dragging());
-        QCOMPARE(rig.panel->x(), ViewLayout::kMargin);
+        QCOMPARE(rig.inBack(rig.panel).x(), ViewLayout::kMargin);
     }
 
     void maximisedViewCentresThePanel() {

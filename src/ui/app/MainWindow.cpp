@@ -38,8 +38,8 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     m_counter = new Counter(dataDir, language, userKey, ports, this);
     setWindowTitle(m_counter->text(AppTexts::ProgramTitle));
     buildPanels();
-    m_view = new ViewLayout(this, static_cast<QBoxLayout*>(centralWidget()->layout()), m_header, m_frmeCoord,
-                            ports.dialogs, m_counter->language());
+    m_view = new ViewLayout(this, m_header->parentWidget(), m_header, m_frmeCoord, ports.dialogs,
+                            m_counter->language());
     buildMenus();
     buildShortcuts();
     routeKeys();
@@ -68,13 +68,16 @@ void MainWindow::buildPanels() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("shpFond"));
     setCentralWidget(central);
-    auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(8, 4, 8, 8);
+    // The shop's name, the side buttons and the panel, placed on the background by the view.
+    auto* stage = new QWidget(central);
+    stage->setObjectName(QStringLiteral("stage"));
+    auto* outer = new QVBoxLayout(stage);
+    outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(4);
-    m_header = new HeaderBar(c, central);
+    m_header = new HeaderBar(c, stage);
     outer->addWidget(m_header);
 
-    m_frmeCoord = new QFrame(central);
+    m_frmeCoord = new QFrame(stage);
     m_frmeCoord->setObjectName(QStringLiteral("frmeCoord"));
     outer->addWidget(m_frmeCoord, 1);
     auto* panel = new QVBoxLayout(m_frmeCoord);

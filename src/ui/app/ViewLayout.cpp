@@ -6,9 +6,9 @@
 #include "app/ThemeStyle.h"
 
 #include <QApplication>
-#include <QBoxLayout>
 #include <QEvent>
 #include <QIcon>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,7 +39,8 @@ protected:
         if (e->button() == Qt::LeftButton) m_view.dragStart();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        m_view.dragTo(parentWidget()->parentWidget()->mapFromGlobal(e->globalPosition().toPoint()));
+        const QWidget* back = static_cast<QMainWindow*>(window())->centralWidget();
+        m_view.dragTo(back->mapFromGlobal(e->globalPosition().toPoint()));
     }
     void mouseReleaseEvent(QMouseEvent*) override { m_view.dragEnd(); }
     void mouseDoubleClickEvent(QMouseEvent*) override { m_view.centre(); }
@@ -54,9 +55,9 @@ QColor qcolour(Rgb c) {
 
 } // namespace
 
-ViewLayout::ViewLayout(QMainWindow* window, QBoxLayout* outer, QWidget* header, QWidget* panel,
-                       Dialogs& dialogs, const Language& language)
-    : QObject(window), m_window(window), m_back(window->centralWidget()), m_outer(outer), m_header(header),
+ViewLayout::ViewLayout(QMainWindow* window, QWidget* stage, QWidget* header, QWidget* panel, Dialogs& dialogs,
+                       const Language& language)
+    : QObject(window), m_window(window), m_back(window->centralWidget()), m_stage(stage), m_header(header),
       m_panel(panel), m_dialogs(dialogs), m_language(language) {
     // The header keeps its room while it is hidden during a drag, so the panel does not jump.
     QSizePolicy keep = m_header->sizePolicy();
@@ -110,14 +111,17 @@ bool ViewLayout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ViewLayout::eChangeView() {
-    // The panel's contents follow its height through the panel's own layout; here only the margins
-    // around it are set, which decide where it sits and how large it is.
+    // The panel's contents follow its height through the panel's own layout; here the stage (header
+    // and panel) is placed and sized on the background. The window never gets smaller than the
+    // stage's least size in the ordinary view.
     const QSize area = m_back->size();
+    const QSize leastStage = m_stage->minimumSizeHint();
+    m_back->setMinimumSize(leastStage + QSize(2 * kMargin, 4 + kMargin));
     if (!maximised()) {
-        m_outer->setContentsMargins(kMargin, 4, kMargin, kMargin);
+        m_stage->setGeometry(kMargin, 4, area.width() - 2 * kMargin, area.height() - 4 - kMargin);
         return;
     }
-    const int headerHeight = m_header->sizeHint().height() + m_outer->spacing();
+    const int headerHeight = m_header->sizeHint().height() + m_stage->layout()->spacing();
     const QSize least = m_panel->minimumSizeHint();
     const int width = std::clamp(m_panelSize.width(), least.width(), std::max(least.width(), area.width()));
     const int height = std::clamp(m_panelSize.height(), least.height(),
@@ -126,8 +130,7 @@ void ViewLayout::eChangeView() {
     if (at.x() < 0) at = QPoint((area.width() - width) / 2, (area.height() - height + headerHeight) / 2);
     const int left = std::clamp(at.x(), 0, std::max(0, area.width() - width));
     const int top = std::clamp(at.y(), headerHeight, std::max(headerHeight, area.height() - height));
-    m_outer->setContentsMargins(left, top - headerHeight, std::max(0, area.width() - width - left),
-                                std::max(0, area.height() - height - top));
+    m_stage->setGeometry(left, top - headerHeight, width, height + headerHeight);
 }
 
 void ViewLayout::Form_Resize() {
@@ -152,8 +155,8 @@ void ViewLayout::placeOverlays() {
         // In the ordinary view the logo sits in the header row, left of the side buttons.
         const QWidget* calc = m_header->findChild<QWidget*>(QStringLiteral("lblCalc"));
         const int right = calc ? m_header->mapTo(m_back, calc->pos()).x() : area.width() - kMargin;
-        m_imgFirm->move(right - m_imgFirm->width() - 12,
-                        m_header->y() + (m_header->height() - m_imgFirm->height()) / 2);
+        m_imgFirm->move(right - m_imgFirm->width() - 12, m_header->mapTo(m_back, QPoint(0, 0)).y() +
+                                                             (m_header->height() - m_imgFirm->height()) / 2);
     }
     m_imgFirm->raise();
 }

@@ -9,7 +9,6 @@
 
 class Dialogs;
 class LabelButton;
-class QBoxLayout;
 class QMainWindow;
 class QWidget;
 
@@ -26,8 +25,8 @@ public:
     // Margin around the panel in the ordinary view, and of the logo from the window's corner.
     static constexpr int kMargin = 8;
 
-    // outer: the layout of the window's background holding header and panel, in that order.
-    ViewLayout(QMainWindow* window, QBoxLayout* outer, QWidget* header, QWidget* panel, Dialogs& dialogs,
+    // stage: the widget on the window's background that holds the header above the panel.
+    ViewLayout(QMainWindow* window, QWidget* stage, QWidget* header, QWidget* panel, Dialogs& dialogs,
                const Language& language);
 
     void applyTheme(const ThemePalette& palette);
@@ -55,7 +54,7 @@ private:
 
     QMainWindow* m_window;
     QWidget* m_back;
-    QBoxLayout* m_outer;
+    QWidget* m_stage;
     QWidget* m_header;
     QWidget* m_panel;
     Dialogs& m_dialogs;
