@@ -67,7 +67,7 @@ ViewLayout::ViewLayout(QMainWindow* window, QWidget* stage, QWidget* header, QWi
     m_imgFirm = new LabelButton(QString(), m_back);
     m_imgFirm->setObjectName(QStringLiteral("imgFirm"));
     QIcon logo = QApplication::windowIcon();
-    if (logo.isNull()) logo = QIcon(QStringLiteral(":/icons/io.github.vendel.Vendel.png"));
+    if (logo.availableSizes().isEmpty()) logo = QIcon(QStringLiteral(":/icons/io.github.vendel.Vendel.png"));
     m_imgFirm->setPixmap(logo.pixmap(30, 30));
     m_imgFirm->setFixedSize(32, 32);
     m_imgFirm->setAlignment(Qt::AlignCenter);
@@ -80,6 +80,7 @@ ViewLayout::ViewLayout(QMainWindow* window, QWidget* stage, QWidget* header, QWi
     m_lblDrag = handle;
 
     m_back->installEventFilter(this);
+    m_header->installEventFilter(this); // the logo follows the side buttons once they are laid out
     m_window->installEventFilter(this);
     applyTheme(m_palette);
 }
@@ -107,6 +108,8 @@ bool ViewLayout::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == m_back && event->type() == QEvent::Resize) ||
         (watched == m_window && event->type() == QEvent::WindowStateChange))
         Form_Resize();
+    else if (watched == m_header && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        placeOverlays();
     return QObject::eventFilter(watched, event);
 }
 
