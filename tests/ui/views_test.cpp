@@ -1,12 +1,14 @@
 #include "WindowRig.h"
 #include "app/LabelButton.h"
 #include "app/Ports.h"
+#include "app/StartWindow.h"
 #include "app/ViewLayout.h"
 
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
+#include <QScreen>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -127,6 +129,28 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.shown.size(), 2);
         QCOMPARE(rig.dialogs.shown[0], QStringLiteral("About Vendel"));
         QVERIFY(rig.dialogs.shown[1].endsWith(QStringLiteral("Vendel " VENDEL_VERSION)));
+    }
+
+    // The start window and the main window open in the middle of the screen.
+    void windowsOpenCentred() {
+        const QRect area = QApplication::primaryScreen()->availableGeometry();
+        // Centred, or at the screen's top left when larger than the screen.
+        const auto expected = [area](const QRect& frame) {
+            return QPoint(std::max(area.left(), area.center().x() - frame.width() / 2),
+                          std::max(area.top(), area.center().y() - frame.height() / 2));
+        };
+        StartWindow start([] {});
+        start.show();
+        QVERIFY((start.frameGeometry().topLeft() - expected(start.frameGeometry())).manhattanLength() <= 2);
+        WindowRig rig;
+        MainWindow& window = rig.open();
+        const QRect frame = window.frameGeometry();
+        QVERIFY2((frame.topLeft() - expected(frame)).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(frame.width())
+                                .arg(frame.height())));
     }
 
     // At its least size the window still shows the largest amount whole, and a very long shop name

@@ -101,14 +101,18 @@ void ViewLayout::centreOnScreen() {
     const QRect area = screen->availableGeometry();
     QRect frame = m_window->frameGeometry();
     frame.moveCenter(area.center());
-    m_window->move(frame.topLeft());
+    // A window larger than the screen keeps its top left corner on it.
+    m_window->move(std::max(frame.left(), area.left()), std::max(frame.top(), area.top()));
 }
 
 bool ViewLayout::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == m_back && event->type() == QEvent::Resize) ||
         (watched == m_window && event->type() == QEvent::WindowStateChange))
         Form_Resize();
-    else if (watched == m_header && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    else if (watched == m_window && event->type() == QEvent::Show && !m_shown) {
+        m_shown = true; // opened in the middle of its screen, at the size it shows with
+        centreOnScreen();
+    } else if (watched == m_header && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         placeOverlays();
     return QObject::eventFilter(watched, event);
 }

@@ -64,6 +64,7 @@ private:
     QWidget* m_lblDrag = nullptr;
     QSize m_panelSize = kPanelSize;
     bool m_dragging = false;
+    bool m_shown = false;
     // The panel's top-left in the maximised view once it has been dragged; unset while centred.
     QPoint m_placed{-1, -1};
 };
