@@ -60,7 +60,8 @@ deb:
 	@ls -l build/vendel_*_amd64.deb
 	@if command -v lintian >/dev/null; then lintian build/vendel_*_amd64.deb; fi
 
-# Offscreen grabs of the start window and the main window on the demo shop, into docs/.
+# Offscreen grabs of the start window and the main window on the demo shop, into docs/: Spanish and
+# English, the default, a light and a dark theme, and the maximised view.
 screenshots: build-release
 	QT_QPA_PLATFORM=offscreen build/release/tools/vendel_screenshots demo docs
 

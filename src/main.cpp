@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
 #include "app/QtShell.h"
+#include "app/QtTranslation.h"
 #include "app/StartWindow.h"
 #include "app/SystemClock.h"
 #include "printing/PrinterFactory.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Amounts are read and written with "." as the decimal point, whatever the system's language.
     std::setlocale(LC_NUMERIC, "C");
+    QtTranslation::install(language); // the standard boxes say "Sí", "No", "Aceptar", "Cancelar"
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("io.github.vendel.Vendel"),
                          QIcon(QStringLiteral(":/icons/io.github.vendel.Vendel.png"))));

@@ -1,4 +1,5 @@
-// Saves pictures of the start window and of the main window on the demo shop, for the README.
+// Saves pictures of the start window and of the main window on the demo shop, for the README: the
+// window in Spanish and English, in the default, a light and a dark theme, and maximised.
 // Usage: vendel_screenshots DEMO_DIR OUT_DIR   (run with QT_QPA_PLATFORM=offscreen)
 
 #include "QuietPorts.h"
@@ -26,9 +27,67 @@ bool copyFolder(const QString& from, const QString& to) {
     return true;
 }
 
+// A fresh copy of the demo shop whose colour line (line 5 of the shop file) is the given one.
+bool prepareShop(const QString& demo, const QString& to, const QByteArray& colourLine) {
+    if (!copyFolder(demo, to)) return false;
+    if (colourLine.isEmpty()) return true;
+    QFile info(QDir(to).filePath(QStringLiteral("VL Info.txt")));
+    if (!info.open(QIODevice::ReadOnly)) return false;
+    QList<QByteArray> lines = info.readAll().split('\n');
+    info.close();
+    while (lines.size() < 5)
+        lines << QByteArray();
+    lines[4] = colourLine + '\r';
+    if (!info.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    info.write(lines.join('\n'));
+    return true;
+}
+
+// One picture of the main window with a small sale in progress.
+bool shoot(const QString& demo, const QString& file, const QString& language, const QByteArray& colourLine,
+           bool maximised) {
+    QTemporaryDir shop;
+    if (!prepareShop(demo, shop.path(), colourLine)) return false;
+    SilentDialogs dialogs;
+    FixedClock clock;
+    UnavailablePrinter printer;
+    NoShell shell;
+    MainWindow window(shop.path(), Language(language), QString(),
+                      Counter::Ports{dialogs, clock, printer, shell});
+    window.load();
+    if (maximised) {
+        window.showMaximized();
+    } else {
+        window.resize(1040, 640);
+        window.show();
+    }
+    Counter& c = window.counter();
+    c.selectItem(0);
+    c.setField(Counter::Quantity, QStringLiteral("2"));
+    c.ePreFactura();
+    c.selectItem(19);
+    c.ePreFactura();
+    c.setCashText(QStringLiteral("1300"));
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    return window.grab().save(file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A screen as large as a shop's monitor, so the maximised view shows the panel centred.
+    QTemporaryDir config;
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen") && config.isValid()) {
+        const QString path = config.filePath(QStringLiteral("screens.json"));
+        QFile json(path);
+        if (json.open(QIODevice::WriteOnly)) {
+            json.write(R"({"screens":[{"name":"shop","x":0,"y":0,"width":1600,"height":900,)"
+                       R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})");
+            json.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + path.toLocal8Bit());
+        }
+    }
     QApplication app(argc, argv);
     QTextStream err(stderr);
     if (argc != 3) {
@@ -38,11 +97,6 @@ int main(int argc, char* argv[]) {
     const QString demo = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
-    QTemporaryDir shop;
-    if (!copyFolder(demo, shop.path())) {
-        err << "cannot copy the demo shop\n";
-        return 1;
-    }
 
     StartWindow start([] {});
     for (int i = 0; i < StartWindow::kSteps / 2; ++i)
@@ -51,22 +105,24 @@ int main(int argc, char* argv[]) {
     start.grab().save(QDir(out).filePath(QStringLiteral("start-window.png")));
     start.hide();
 
-    SilentDialogs dialogs;
-    FixedClock clock;
-    UnavailablePrinter printer;
-    NoShell shell;
-    MainWindow window(shop.path(), Language(), QString(), Counter::Ports{dialogs, clock, printer, shell});
-    window.resize(1040, 720);
-    window.load();
-    window.show();
-    Counter& c = window.counter();
-    c.selectItem(0);
-    c.setField(Counter::Quantity, QStringLiteral("2"));
-    c.ePreFactura();
-    c.selectItem(19);
-    c.ePreFactura();
-    c.setCashText(QStringLiteral("1300"));
-    QApplication::processEvents();
-    window.grab().save(QDir(out).filePath(QStringLiteral("main-window.png")));
+    struct Shot {
+        const char* file;
+        const char* language;
+        const char* colour;
+        bool maximised;
+    };
+    const Shot shots[] = {
+        {"main-window.png", "", "", false},
+        {"main-window-en.png", "EN", "", false},
+        {"theme-light.png", "", "200 210 230", false},
+        {"theme-dark.png", "", "10 20 30", false},
+        {"maximised.png", "", "", true},
+    };
+    for (const Shot& s : shots)
+        if (!shoot(demo, QDir(out).filePath(QLatin1String(s.file)), QLatin1String(s.language),
+                   QByteArray(s.colour), s.maximised)) {
+            err << "cannot save " << s.file << "\n";
+            return 1;
+        }
     return 0;
 }

@@ -20,6 +20,8 @@ public:
     virtual bool question(const QString& text) = 0;
     // An input box with an empty field; Cancel gives an empty text.
     virtual QString input(const QString& prompt) = 0;
+    // The About box: the program's title and a few lines about it.
+    virtual void about(const QString& /*title*/, const QString& /*text*/) {}
 };
 
 // The time of day and the date; the timers read time only through it.

@@ -46,6 +46,9 @@ inline constexpr Text TipCorrect{" Corregir ", " Correct "};
 inline constexpr Text TipCloseKeypad{" Cerrar teclado ", " Close keypad "};
 inline constexpr Text TipDrag{" Arrastrar para mover todo ", " Drag to move everything "};
 inline constexpr Text TipBrand{" Mi negocio ", " My business "};
+inline constexpr Text AboutTitle{"Acerca de Vendel", "About Vendel"};
+inline constexpr Text AboutText{"Caja registradora para el pequeño comercio.",
+                                "Cash register for the small shop."};
 
 // ---- Main window menu ----
 inline constexpr Text MenuReg{"Registro", "Record"};

@@ -20,6 +20,10 @@ HeaderBar::HeaderBar(Counter& counter, QWidget* parent) : QWidget(parent), m_cou
     brandFont.setPointSize(16);
     brandFont.setBold(true);
     m_lblBrand->setFont(brandFont);
+    // A long name never widens the window: the label takes the room left and elides the rest.
+    m_lblBrand->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_lblBrand->setMinimumWidth(40);
+    m_brand = m_lblBrand->text();
     row->addWidget(m_lblBrand, 1);
     m_lblCalc = sideButton("lblCalc", QStringLiteral("CALCUL."), c.text(Captions::TipCalc));
     m_lblMyTip = sideButton("lblMyTip", c.text(Captions::MyTipCaption), c.text(Captions::TipMyTip));
@@ -45,9 +49,19 @@ LabelButton* HeaderBar::sideButton(const char* name, const QString& caption, con
 }
 
 void HeaderBar::renderShop() {
-    m_lblBrand->setText(m_counter.brand());
+    m_brand = m_counter.brand();
+    elideBrand();
     m_lblBrand->setToolTip(m_counter.brandTooltip().isEmpty() ? m_counter.text(Captions::TipBrand)
                                                               : m_counter.brandTooltip());
+}
+
+void HeaderBar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    elideBrand();
+}
+
+void HeaderBar::elideBrand() {
+    m_lblBrand->setText(m_lblBrand->fontMetrics().elidedText(m_brand, Qt::ElideRight, m_lblBrand->width()));
 }
 
 void HeaderBar::applyTheme(const ThemeStyle& style) {

@@ -17,12 +17,17 @@ public:
 
     void applyTheme(const ThemeStyle& style);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     LabelButton* sideButton(const char* name, const QString& caption, const QString& tip);
     void renderShop();
+    void elideBrand();
 
     Counter& m_counter;
     QLabel* m_lblBrand = nullptr;
+    QString m_brand; // the whole name; the label shows as much of it as fits
     LabelButton* m_lblCalc = nullptr;
     LabelButton* m_lblMyTip = nullptr;
     LabelButton* m_lblHelp = nullptr;

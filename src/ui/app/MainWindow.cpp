@@ -5,6 +5,7 @@
 #include "KeyboardGlue.h"
 #include "Keypad.h"
 #include "ThemeStyle.h"
+#include "ViewLayout.h"
 #include "app/AppTexts.h"
 #include "app/Captions.h"
 #include "app/KeyRouter.h"
@@ -37,6 +38,8 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     m_counter = new Counter(dataDir, language, userKey, ports, this);
     setWindowTitle(m_counter->text(AppTexts::ProgramTitle));
     buildPanels();
+    m_view = new ViewLayout(this, m_header->parentWidget(), m_header, m_frmeCoord, ports.dialogs,
+                            m_counter->language());
     buildMenus();
     buildShortcuts();
     routeKeys();
@@ -65,17 +68,20 @@ void MainWindow::buildPanels() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("shpFond"));
     setCentralWidget(central);
-    auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(8, 4, 8, 8);
+    // The shop's name, the side buttons and the panel, placed on the background by the view.
+    auto* stage = new QWidget(central);
+    stage->setObjectName(QStringLiteral("stage"));
+    auto* outer = new QVBoxLayout(stage);
+    outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(4);
-    m_header = new HeaderBar(c, central);
+    m_header = new HeaderBar(c, stage);
     outer->addWidget(m_header);
 
-    m_frmeCoord = new QFrame(central);
+    m_frmeCoord = new QFrame(stage);
     m_frmeCoord->setObjectName(QStringLiteral("frmeCoord"));
     outer->addWidget(m_frmeCoord, 1);
     auto* panel = new QVBoxLayout(m_frmeCoord);
-    panel->setContentsMargins(8, 8, 8, 8);
+    panel->setContentsMargins(8, 14, 8, 8); // the drag handle sits in the top margin
     panel->setSpacing(8);
     m_entry = new EntryFieldsPanel(c, m_frmeCoord);
     panel->addWidget(m_entry);
@@ -179,6 +185,7 @@ void MainWindow::load() {
         const QRect area = screen->availableGeometry();
         resize(std::min(1040, area.width()), std::max(560, area.height() - 160));
     }
+    m_view->centreOnScreen();
     m_counter->load();
     m_entry->render();
     m_amounts->render();
@@ -262,6 +269,7 @@ void MainWindow::applyTheme(const ThemePalette& colours) {
     m_items->applyTheme(style);
     m_amounts->applyTheme(style);
     m_keypad->applyTheme(colours);
+    m_view->applyTheme(colours);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(10, 10, 10));
     setPalette(p);

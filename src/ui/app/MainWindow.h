@@ -20,6 +20,7 @@ class Keypad;
 class NotesMenu;
 class NotesPanel;
 class RegisterMenu;
+class ViewLayout;
 
 // The counter's window: the panels and menus that show the counter, put together and wired. Every
 // rule lives in the counter; each panel shows its own part of it.
@@ -41,6 +42,7 @@ public:
     Keypad* keypad() const { return m_keypad; }
     // The calculator window, once it has been opened.
     CalcWindow* calculator() const { return m_calculator; }
+    ViewLayout* view() const { return m_view; }
     void openCalculator();
     QMenu* amountMenu() const;
     QMenu* notesMenu() const;
@@ -78,5 +80,6 @@ private:
     ItemsMenu* m_mnuList = nullptr;
     DataMenu* m_mnuExtra = nullptr;
     AmountMenu* m_mnuOpc = nullptr;
+    ViewLayout* m_view = nullptr;
     bool m_unloaded = false;
 };

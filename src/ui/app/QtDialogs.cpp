@@ -37,3 +37,7 @@ QString QtDialogs::input(const QString& prompt) {
                                                  QLineEdit::Normal, QString(), &ok);
     return ok ? answer : QString();
 }
+
+void QtDialogs::about(const QString& title, const QString& text) {
+    QMessageBox::about(m_owner, title, text);
+}

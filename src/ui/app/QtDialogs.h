@@ -14,6 +14,7 @@ public:
     void message(const QString& text, Icon icon) override;
     bool question(const QString& text) override;
     QString input(const QString& prompt) override;
+    void about(const QString& title, const QString& text) override;
 
 private:
     Language m_language;

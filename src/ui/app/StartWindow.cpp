@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -29,6 +30,9 @@ StartWindow::StartWindow(std::function<void()> openMain, QWidget* parent)
     setWindowTitle(QStringLiteral("Vendel"));
     setFixedSize(px(7815), px(4455));
     setBackground(this, QColor(30, 120, 60));
+    // In the middle of the screen, where the main window will open.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     auto* name = new QLabel(QStringLiteral("Vendel"), this);
     name->setObjectName(QStringLiteral("lblName"));

@@ -1,5 +1,7 @@
 #include "ThemeStyle.h"
 
+#include <algorithm>
+
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
@@ -36,8 +38,19 @@ void ThemeStyle::setFront(QWidget* widget, bool front) {
     setFlag(widget, kFront, front);
 }
 
+QString ThemeStyle::colours(ThemePalette::Role role) const {
+    const Ink ink = m_palette.ink(role);
+    return QStringLiteral("background:%1; color:%2;").arg(css(ink.back), css(ink.text));
+}
+
+QString ThemeStyle::tooltip() const {
+    const Ink ink = m_palette.ink(ThemePalette::Tooltip);
+    return QStringLiteral("QToolTip { background:%1; color:%2; border:1px solid %3; padding:2px; }")
+        .arg(css(ink.back), css(ink.text), css(m_palette[4]));
+}
+
 QString ThemeStyle::background() const {
-    return QStringLiteral("#shpFond { background:%1; }").arg(css(m_palette[5]));
+    return QStringLiteral("#shpFond { background:%1; } %2").arg(css(m_palette[5]), tooltip());
 }
 
 QString ThemeStyle::panel() const {
@@ -58,46 +71,48 @@ QString ThemeStyle::amountBox(const QString& name) const {
 }
 
 QString ThemeStyle::brand() const {
-    return QStringLiteral("color:%1;").arg(css(m_palette[0]));
+    return QStringLiteral("color:%1;").arg(css(m_palette.ink(ThemePalette::Brand).text));
 }
 
 QString ThemeStyle::sideButton() const {
-    return pressable(QStringLiteral("background:%1; color:%2; font-weight:bold; border:1px solid %3;")
-                         .arg(css(m_palette[2]), css(m_palette.buttonText()), css(m_palette[0])),
-                     QStringLiteral("background:%1;").arg(css(m_palette[3])));
+    return pressable(colours(ThemePalette::SideButton) +
+                         QStringLiteral(" font-weight:bold; border:1px solid %1;").arg(css(m_palette[0])),
+                     colours(ThemePalette::SideButtonHeld));
 }
 
 QString ThemeStyle::entryField() const {
-    return QStringLiteral("background:white; color:black;");
+    return colours(ThemePalette::EntryField);
 }
 
 QString ThemeStyle::title() const {
-    return pressable(QStringLiteral("background:%1; color:white; font-weight:bold; padding:1px 4px;")
-                         .arg(css(m_palette[4])),
-                     QStringLiteral("background:%1;").arg(css(m_palette[1])));
+    return pressable(colours(ThemePalette::Title) + QStringLiteral(" font-weight:bold; padding:1px 4px;"),
+                     colours(ThemePalette::TitleHeld));
 }
 
 QString ThemeStyle::amount() const {
-    return pressable(QStringLiteral("background:%1; color:black;").arg(css(m_palette[0])),
-                     QStringLiteral("background:%1;").arg(css(m_palette[1])));
+    return pressable(colours(ThemePalette::Amount), colours(ThemePalette::AmountHeld));
 }
 
 QString ThemeStyle::addButton() const {
-    return pressable(QStringLiteral("background:%1; color:%2; border-radius:4px;")
-                         .arg(css(m_palette[2]), css(m_palette.buttonText())),
-                     QStringLiteral("background:%1;").arg(css(m_palette[3])));
+    return pressable(colours(ThemePalette::AddButton) + QStringLiteral(" border-radius:4px;"),
+                     colours(ThemePalette::AddButtonHeld));
 }
 
 QString ThemeStyle::finderLabel() const {
-    return QStringLiteral("color:white; font-weight:bold;");
+    return QStringLiteral("color:%1; font-weight:bold;")
+        .arg(css(m_palette.ink(ThemePalette::FinderLabel).text));
 }
 
 QString ThemeStyle::tab() const {
-    // The front tab is near-white; a tab being pressed takes colour 1, also the front one.
-    return QStringLiteral("* { background:%1; color:black; border-top-left-radius:4px; "
-                          "border-top-right-radius:4px; } "
-                          "*[front=\"true\"] { background:%2; } *[pressed=\"true\"] { background:%3; }")
-        .arg(css(m_palette[0]), css(Rgb{250, 250, 250}), css(m_palette[1]));
+    // The front tab is near-white, bold and framed in colour 4, so it stands out also on a light theme;
+    // a tab being pressed takes colour 1, also the front one.
+    return QStringLiteral(
+               "* { %1 border-top-left-radius:4px; border-top-right-radius:4px; "
+               "border:1px solid transparent; border-bottom:none; } "
+               "*[front=\"true\"] { %2 font-weight:bold; border:2px solid %3; border-bottom:none; } "
+               "*[pressed=\"true\"] { %4 }")
+        .arg(colours(ThemePalette::Tab), colours(ThemePalette::TabFront), css(m_palette[4]),
+             colours(ThemePalette::TabHeld));
 }
 
 QString ThemeStyle::keypad() const {
@@ -105,18 +120,18 @@ QString ThemeStyle::keypad() const {
 }
 
 QString ThemeStyle::keypadKey() const {
-    return pressable(QStringLiteral("background:%1; color:white;").arg(css(m_palette[2])),
-                     QStringLiteral("background:%1;").arg(css(m_palette[3])));
+    return pressable(colours(ThemePalette::KeypadKey), colours(ThemePalette::KeypadKeyHeld));
 }
 
 QString ThemeStyle::menuBar() const {
-    return QStringLiteral("QMenuBar { background:%1; color:white; }"
-                          "QMenuBar::item:selected { background:%2; }")
-        .arg(css(m_palette[4]), css(m_palette[2]));
+    const Ink bar = m_palette.ink(ThemePalette::MenuBar);
+    const Ink selected = m_palette.ink(ThemePalette::MenuBarSelected);
+    return QStringLiteral("QMenuBar { background:%1; color:%2; }"
+                          "QMenuBar::item:selected { background:%3; color:%4; } %5")
+        .arg(css(bar.back), css(bar.text), css(selected.back), css(selected.text), tooltip());
 }
 
 QString ThemeStyle::calcKey(int restColour) const {
-    return pressable(QStringLiteral("background:%1; color:%2; border-radius:4px;")
-                         .arg(css(m_palette[restColour]), css(m_palette.buttonText())),
-                     QStringLiteral("background:%1;").arg(css(m_palette[3])));
+    const auto rest = ThemePalette::Role(ThemePalette::KeyOn0 + std::clamp(restColour, 0, 4));
+    return pressable(colours(rest) + QStringLiteral(" border-radius:4px;"), colours(ThemePalette::KeyOn3));
 }

@@ -22,6 +22,9 @@ public:
     // Marks the tab of the note in front.
     static void setFront(QWidget* widget, bool front);
 
+    // The background and text colours of one role, as sheet declarations.
+    QString colours(ThemePalette::Role role) const;
+    QString tooltip() const;                      // QToolTip, readable on every theme
     QString background() const;                   // shpFond, behind the panel
     QString panel() const;                        // frmeCoord
     QString entryFrame() const;                   // frmeBoxs

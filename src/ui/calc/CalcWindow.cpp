@@ -339,7 +339,8 @@ void CalcWindow::applyTheme(const ThemePalette& palette) {
     const ThemeStyle style(m_theme);
     for (const KeyLook& look : m_looks)
         look.key->setStyleSheet(style.calcKey(look.restColour));
-    centralWidget()->setStyleSheet(QStringLiteral("#shpBack { background:%1; }").arg(css(m_theme[5])));
+    centralWidget()->setStyleSheet(QStringLiteral("#shpBack { background:%1; } ").arg(css(m_theme[5])) +
+                                   style.tooltip());
     m_frmePant->setStyleSheet(
         QStringLiteral("#frmePant { background:%1; border:1px solid %2; border-radius:6px; }"
                        "#lblPant { color:%3; } #lblLong { color:%4; }")

@@ -7,6 +7,7 @@
 #include "app/ThemeStyle.h"
 #include "note/CharacterValidator.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -22,6 +23,8 @@ AmountsPanel::AmountsPanel(Counter& counter, QWidget* parent) : QFrame(parent), 
     QFont amountFont = font();
     amountFont.setPointSize(22);
     amountFont.setBold(true);
+    // Every amount up to 9,999,999.99 fits without clipping; the window keeps at least that room.
+    const int amountWidth = QFontMetrics(amountFont).horizontalAdvance(QStringLiteral("9,999,999.99")) + 8;
     const std::array<Text, 3> titles = {Captions::TitleAmount, Captions::TitleCash, Captions::TitleChange};
     for (int i = 0; i < 3; ++i) {
         auto* title = new LabelButton(c.text(titles[std::size_t(i)]), this);
@@ -45,6 +48,7 @@ AmountsPanel::AmountsPanel(Counter& counter, QWidget* parent) : QFrame(parent), 
             m_txtTotal2->setFont(amountFont);
             m_txtTotal2->setAlignment(Qt::AlignRight);
             m_txtTotal2->setFrame(false);
+            m_txtTotal2->setMinimumWidth(amountWidth + 8);
             m_txtTotal2->setValidator(new CharacterValidator(&CharacterValidator::amountCharacter, this));
             m_txtTotal2->installEventFilter(this);
             row->addWidget(m_txtTotal2, 1);
@@ -54,6 +58,7 @@ AmountsPanel::AmountsPanel(Counter& counter, QWidget* parent) : QFrame(parent), 
             amount->setToolTip(c.text(i == 0 ? Captions::TipTotal : Captions::TipChange));
             amount->setFont(amountFont);
             amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            amount->setMinimumWidth(amountWidth);
             row->addWidget(amount, 1);
             (i == 0 ? m_lblTotal1 : m_lblTotal3) = amount;
         }
