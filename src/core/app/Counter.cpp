@@ -75,12 +75,6 @@ void Counter::wire() {
 
     connect(&m_book, &RegisterBook::menusChanged, this, &Counter::menusChanged);
 
-    connect(&m_editor, &ListEditor::opened, this, &Counter::editorOpened);
-    connect(&m_editor, &ListEditor::moved, this, &Counter::editorMoved);
-    connect(&m_editor, &ListEditor::slideEnded, this, &Counter::editorSlideEnded);
-    connect(&m_editor, &ListEditor::closed, this, &Counter::editorClosed);
-    connect(&m_editor, &ListEditor::findChanged, this, &Counter::editorFindChanged);
-    connect(&m_editor, &ListEditor::editorFocusWanted, this, &Counter::editorFocusWanted);
 }
 
 QString Counter::nowTime() const {

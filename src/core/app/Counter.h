@@ -106,6 +106,7 @@ public:
     QString finderText() const { return m_search.finderText(); }
     bool editorVisible() const { return m_editor.visible(); }
     bool editingList() const { return m_editor.editingList(); }
+    // The editor panel follows its signals.
     const ListEditor& editor() const { return m_editor; }
     const QDate& registerDate() const { return m_book.registerDate(); }
     // The shop: its name (the brand label), the window caption, the brand's tooltip, the theme colour.
@@ -252,13 +253,6 @@ Q_SIGNALS:
     void lookupModeChanged(bool on);
     void popupRequested(Counter::Popup menu);
     void calculatorRequested();
-    // The editor panel: its text, place, find caption, and the keyboard focus in its text.
-    void editorOpened();
-    void editorMoved();
-    void editorSlideEnded();
-    void editorClosed();
-    void editorFindChanged();
-    void editorFocusWanted();
 
 private:
     void wire();

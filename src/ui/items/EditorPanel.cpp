@@ -96,8 +96,9 @@ EditorPanel::EditorPanel(Counter& counter, QWidget* parent, QWidget* band)
 
 void EditorPanel::connectCounter() {
     Counter* c = &m_counter;
+    const ListEditor* e = &m_counter.editor();
     connect(m_tmrAni, &QTimer::timeout, c, &Counter::tmrAni_Timer);
-    connect(c, &Counter::editorOpened, this, [this] {
+    connect(e, &ListEditor::opened, this, [this] {
         m_lblTitle->setText(m_counter.editor().title());
         m_txtEditar->setPlainText(m_counter.takeEditorText());
         place();
@@ -106,22 +107,22 @@ void EditorPanel::connectCounter() {
         m_txtEditar->setFocus(Qt::OtherFocusReason);
         m_tmrAni->start();
     });
-    connect(c, &Counter::editorMoved, this, &EditorPanel::place);
-    connect(c, &Counter::editorSlideEnded, this, [this] {
+    connect(e, &ListEditor::moved, this, &EditorPanel::place);
+    connect(e, &ListEditor::slideEnded, this, [this] {
         m_tmrAni->stop();
         if (m_counter.editor().opening()) m_txtEditar->moveCursor(QTextCursor::End);
     });
-    connect(c, &Counter::editorClosed, this, [this] {
+    connect(e, &ListEditor::closed, this, [this] {
         m_tmrAni->stop();
         hide();
         m_txtFindEdit->clear();
         m_txtEditar->clear(); // the text is dropped unsaved, as closing means
     });
-    connect(c, &Counter::editorFindChanged, this, [this] {
+    connect(e, &ListEditor::findChanged, this, [this] {
         m_lblButton[3]->setText(
             m_counter.text(m_counter.editor().findNext() ? Captions::FindNextButton : Captions::FindButton));
     });
-    connect(c, &Counter::editorFocusWanted, this, [this] { m_txtEditar->setFocus(Qt::OtherFocusReason); });
+    connect(e, &ListEditor::editorFocusWanted, this, [this] { m_txtEditar->setFocus(Qt::OtherFocusReason); });
     connect(m_lblButton[1], &LabelButton::clicked, this, &EditorPanel::save);
     connect(m_lblButton[2], &LabelButton::clicked, this, [this] {
         m_counter.closeEditor();
