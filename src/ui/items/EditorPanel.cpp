@@ -17,11 +17,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int kTwips = 15;        // twips per pixel
-constexpr int kWidthTwips = 9600; // the panel's width
-constexpr int kAniInterval = 10;  // ms per step of the slide
+constexpr int kTwips = 15;           // twips per pixel
+constexpr int kWidthTwips = 9600;    // the panel at its widest
+constexpr int kListRestTwips = 5040; // its left edge at rest over the item list
+constexpr int kAniInterval = 10;     // ms per step of the slide
 
 // A character of the document as the editor's rules see it: a line break is CR (its LF is the next).
 QChar charAt(const QTextDocument* doc, int pos) {
@@ -135,7 +138,10 @@ void EditorPanel::connectCounter() {
 void EditorPanel::place() {
     const int top = m_band ? m_band->y() : 0;
     const int height = m_band ? m_band->height() : parentWidget()->height();
-    setGeometry(m_counter.editor().left() / kTwips, top, kWidthTwips / kTwips, height);
+    // As wide as the room right of the item list's rest place allows, at most kWidthTwips.
+    const int room = parentWidget()->width() - kListRestTwips / kTwips - 8;
+    const int width = std::clamp(room, 300, kWidthTwips / kTwips);
+    setGeometry(m_counter.editor().left() / kTwips, top, width, height);
 }
 
 void EditorPanel::save() {
