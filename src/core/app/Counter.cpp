@@ -20,6 +20,7 @@ Counter::Counter(const QString& dataDir, const Language& language, const QString
       m_adjustments(language, m_notes, m_currency, m_boxes), m_tabs(language, m_notes),
       m_search(language, m_items, m_currency, m_settings, m_boxes),
       m_itemActions(dataDir, userKey, language, m_items, m_currency, m_settings, m_boxes),
+      m_editor(language, m_items, m_currency, m_boxes, ports.shell),
       m_book(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
       m_help(dataDir, language, ports.shell, m_boxes),
       m_tickets(language, ports.printer, ports.clock, m_shop, m_settings, m_boxes),
@@ -77,6 +78,7 @@ void Counter::wire() {
     connect(&m_itemActions, &ItemActions::linesChanged, this, &Counter::itemLinesChanged);
 
     connect(&m_book, &RegisterBook::menusChanged, this, &Counter::menusChanged);
+
 }
 
 QString Counter::nowTime() const {
@@ -193,7 +195,7 @@ void Counter::mnuHangCash_Click() {
 // Adding an item
 
 void Counter::ePreFactura() {
-    if (m_editorVisible && !m_editingList) {
+    if (editorVisible() && !editingList()) {
         m_boxes.say(text(NoteTexts::EditingRefusal), Dialogs::Icon::Information);
         return;
     }
@@ -295,12 +297,12 @@ void Counter::clearOperation(int n) {
     eSaveNote();
 }
 
-void Counter::settleOperation(int n) {
+void Counter::settleOperation(int n, bool refocus) {
     m_notes.selectLast(n);
     eCheckTabs();
     m_notes.startSaleAfterLast();
     eCheckCanCut();
-    Q_EMIT focusRequested(m_items.shownCount() > 0 ? Focus::ItemList : Focus::Description);
+    if (refocus) Q_EMIT focusRequested(m_items.shownCount() > 0 ? Focus::ItemList : Focus::Description);
 }
 
 void Counter::releaseNote(int n) {
@@ -349,7 +351,7 @@ void Counter::lstNote_Click(int row) {
 }
 
 void Counter::mnuEditNote_Click() {
-    if (!m_editorVisible || m_editingList) eNoteToEdit();
+    if (!editorVisible() || editingList()) eNoteToEdit();
 }
 
 void Counter::eNoteToEdit() {
@@ -365,11 +367,36 @@ void Counter::eNoteToEdit() {
 }
 
 void Counter::eItemToEdit() {
+    m_editor.remindFormat();
     eEdit(1);
 }
 
-void Counter::eEdit(int /*index*/) {
-    // The editor panel opens here on the register (0) or the item list (1).
+void Counter::eEdit(int index) {
+    m_editor.eEdit(index, index == 1 ? m_items.lines() : noteLines(0));
+    eCheckCanCut();
+    m_editor.startSlide(true);
+}
+
+void Counter::eCloseEdit() {
+    m_editor.eCloseEdit();
+    Q_EMIT focusRequested(Focus::ItemList);
+    eCheckCanCut();
+}
+
+void Counter::eSaveNotetoList(const QString& edited) {
+    const QStringList lines = ListEditor::splitLines(edited);
+    if (editingList()) {
+        m_editor.storeList(lines);
+        m_search.clear();
+        m_search.unselect();
+        Q_EMIT itemsChanged();
+        m_itemActions.eSaveList();
+        return;
+    }
+    m_notes.record() = lines;
+    Q_EMIT noteChanged(0);
+    settleOperation(0, false);
+    eSaveNote();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -396,12 +423,12 @@ void Counter::eCheckSum() {
 
 void Counter::eCheckCanCut() {
     eCheckSum();
-    m_book.checkCanCut(m_editorVisible);
+    m_book.checkCanCut(editorVisible());
 }
 
 // ---------------------------------------------------------------------------------------------------
 // Help
 
 void Counter::eTip() {
-    if (m_help.eTip(m_editorVisible, front().step)) Q_EMIT focusRequested(Focus::Cash);
+    if (m_help.eTip(editorVisible(), front().step)) Q_EMIT focusRequested(Focus::Cash);
 }

@@ -12,6 +12,7 @@
 #include "items/ItemActions.h"
 #include "items/ItemList.h"
 #include "items/ItemSearch.h"
+#include "items/ListEditor.h"
 #include "note/Adjustments.h"
 #include "note/Amounts.h"
 #include "note/EntryFields.h"
@@ -105,8 +106,10 @@ public:
     int itemSelected() const { return m_search.selected(); }
     bool finderVisible() const { return m_search.finderVisible(); }
     QString finderText() const { return m_search.finderText(); }
-    bool editorVisible() const { return m_editorVisible; }
-    bool editingList() const { return m_editingList; }
+    bool editorVisible() const { return m_editor.visible(); }
+    bool editingList() const { return m_editor.editingList(); }
+    // The editor panel follows its signals.
+    const ListEditor& editor() const { return m_editor; }
     const QDate& registerDate() const { return m_book.registerDate(); }
     // The shop: its name (the brand label), the window caption, the brand's tooltip, the theme colour.
     QString brand() const { return m_shop.brand; }
@@ -160,6 +163,32 @@ public:
     void eNoteToEdit();
     // Opens the editor on the item list (after the format reminder).
     void eItemToEdit();
+
+    // ---- The list and register editor ----
+    void mnuEditList_Click() {
+        if (!editorVisible() || !editingList()) eItemToEdit();
+    }
+    // The edited text replaces the list or the register, in memory and on disk.
+    void eSaveNotetoList(const QString& text);
+    // Ctrl+G: the save, then "Datos guardados.".
+    void saveByKey(const QString& text) {
+        eSaveNotetoList(text);
+        m_editor.saySaved();
+    }
+    void closeEditor() { m_editor.startSlide(false); } // lblButton(2)
+    void tmrAni_Timer() {
+        if (m_editor.tmrAni_Timer()) eCloseEdit();
+    }
+    void eCloseEdit();
+    // The position after the next hit of the editor's search, or -1.
+    qsizetype eFindText(QStringView text, qsizetype caret, QStringView query) {
+        return m_editor.eFindText(text, caret, query);
+    }
+    void txtFindEdit_Change() { m_editor.txtFindEdit_Change(); }
+    ListEditor::Typed txtEditar_KeyPress(QChar key, QStringView before, QChar after) {
+        return m_editor.txtEditar_KeyPress(key, before, after);
+    }
+    QString takeEditorText() { return m_editor.takeText(); }
 
     // ---- Settings and menus ----
     void mMoneda_Click(int index);
@@ -260,7 +289,7 @@ private:
     // Every completed operation (a sale closed or cancelled) ends the same way: the window cleared,
     // the note reset and the register saved; then the next sale starts after the record's last line.
     void clearOperation(int n);
-    void settleOperation(int n);
+    void settleOperation(int n, bool refocus = true);
     // The note's lines go, its tab closes, and the record note comes back in front when so set.
     void releaseNote(int n);
     // A prompt for a non-negative amount in the currency; false on a blank answer.
@@ -285,6 +314,7 @@ private:
     NoteTabs m_tabs;
     ItemSearch m_search;
     ItemActions m_itemActions;
+    ListEditor m_editor;
     RegisterBook m_book;
     HelpTips m_help;
 
@@ -298,8 +328,6 @@ private:
     QString m_changeTicketText;
     QString m_timeText;
     bool m_editWarned = false;
-    bool m_editorVisible = false;
-    bool m_editingList = false;
     int m_lastFocus = 0;
     bool m_itemListShown = true;
 

@@ -47,6 +47,22 @@ inline constexpr Text FormatPrice{"precio", "price"};
 inline constexpr Text FormatOr{" o ", "or"};
 inline constexpr Text FormatBarcode{"precio #código de barras", "price #barcode"};
 
+// The list and register editor
+inline constexpr Text EditingList{"EDITANDO LISTA DE ARTÍCULOS", "EDITING LIST OF ITEMS"};
+inline constexpr Text EditingRegister{"EDITANDO REGISTRO", "EDITING REGISTRY"};
+inline constexpr Text FormatReminder{"Para un buen funcionamiento del programa use el formato:",
+                                     "For proper operation of the program follows the format:"};
+inline constexpr Text DataSaved{"Datos guardados.", "Saved data."};
+
+// The editor's reminder: the two forms of an item line with every symbol, on three lines.
+inline QString formatReminder(const Language& language) {
+    const QString quote = QStringLiteral("\"");
+    const QString crlf = QStringLiteral("\r\n");
+    const QString item = language(FormatItem) + QStringLiteral("($, €, £)");
+    return language(FormatReminder) + crlf + quote + item + language(FormatPrice) + quote +
+           language(FormatOr) + crlf + quote + item + language(FormatBarcode) + quote;
+}
+
 // "Elemento no permitido, use el formato:" and the two forms of an item line with the symbol, on three
 // lines separated by CR LF.
 inline QString formatMessage(const Language& language, const QString& symbol) {

@@ -31,6 +31,7 @@ inline constexpr Text TipItemList{" Lista de artículos (L) ", " List items (L) 
 inline constexpr Text SaveButton{"&Guardar", "&Save"};
 inline constexpr Text CloseButton{"Ce&rrar", "Cl&ose"};
 inline constexpr Text FindButton{"&Buscar", "&Find"};
+inline constexpr Text FindNextButton{"Siguiente", "Next"};
 inline constexpr Text TipFindEdit{" Buscar (Ctrl+B) ", " To find (Ctrl+F) "};
 inline constexpr Text TipSave{" Guardar (Ctrl+G) ", " Save (Ctrl+S) "};
 inline constexpr Text TipClose{" Cerrar edición (Ctrl+R) ", " Close (Ctrl+O) "};

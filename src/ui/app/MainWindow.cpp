@@ -10,6 +10,7 @@
 #include "app/Captions.h"
 #include "app/KeyRouter.h"
 #include "calc/CalcWindow.h"
+#include "items/EditorPanel.h"
 #include "items/ItemsMenu.h"
 #include "items/ItemsPanel.h"
 #include "note/AmountMenu.h"
@@ -95,6 +96,8 @@ void MainWindow::buildPanels() {
     panel->addLayout(middle, 1);
     m_amounts = new AmountsPanel(c, m_frmeCoord);
     panel->addWidget(m_amounts);
+    // The editor slides in over the panel, as tall as the notes.
+    m_editor = new EditorPanel(c, m_frmeCoord, m_notes);
 
     m_keypad = new Keypad(central);
     m_keypad->setTexts(c.text(Captions::TipCorrect), c.text(Captions::TipCloseKeypad));
@@ -268,6 +271,7 @@ void MainWindow::applyTheme(const ThemePalette& colours) {
     m_notes->applyTheme(style);
     m_items->applyTheme(style);
     m_amounts->applyTheme(style);
+    m_editor->applyTheme(style);
     m_keypad->applyTheme(colours);
     m_view->applyTheme(colours);
     QPalette p = palette();

@@ -11,6 +11,7 @@ class AmountMenu;
 class AmountsPanel;
 class CalcWindow;
 class DataMenu;
+class EditorPanel;
 class EntryFieldsPanel;
 class HeaderBar;
 class ItemsMenu;
@@ -72,6 +73,7 @@ private:
     NotesPanel* m_notes = nullptr;
     ItemsPanel* m_items = nullptr;
     AmountsPanel* m_amounts = nullptr;
+    EditorPanel* m_editor = nullptr;
     Keypad* m_keypad = nullptr;
     KeyboardGlue* m_keys = nullptr;
 

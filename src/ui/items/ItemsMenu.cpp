@@ -15,7 +15,7 @@ ItemsMenu::ItemsMenu(Counter& counter, QWidget* parent)
             &Counter::mnuCountAll_Click);
     addSeparator();
     connect(addMenuEntry(this, "mnuEditList", c->text(Captions::MenuEditList)), &QAction::triggered, c,
-            &Counter::eItemToEdit);
+            &Counter::mnuEditList_Click);
     addSeparator();
     connect(addMenuEntry(this, "mnuPriceChg0", c->text(Captions::MenuRaise)), &QAction::triggered, c,
             [c] { c->mnuPriceChg_Click(0); });

@@ -1,0 +1,204 @@
+#include "ListEditor.h"
+
+#include "app/Boxes.h"
+#include "app/Currency.h"
+#include "items/ItemList.h"
+#include "items/ItemTexts.h"
+
+#include <algorithm>
+
+namespace {
+
+bool isBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+// The item search's folded form of a text (lower case, "á" as "a" and so on), one code unit for one
+// code unit, so that a position in it is the same position in the text.
+QString foldInPlace(QStringView text) {
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* to = out.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80) {
+            to[i] = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+        } else if (QChar::isSurrogate(u)) {
+            to[i] = QChar(u); // letters beyond the first plane are compared as written
+        } else {
+            const char16_t l = QChar(u).toLower().unicode();
+            switch (l) {
+            case u'á':
+                to[i] = u'a';
+                break;
+            case u'é':
+                to[i] = u'e';
+                break;
+            case u'í':
+                to[i] = u'i';
+                break;
+            case u'ó':
+                to[i] = u'o';
+                break;
+            case u'ú':
+                to[i] = u'u';
+                break;
+            default:
+                to[i] = QChar(l);
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+ListEditor::ListEditor(const Language& language, ItemList& items, Currency& currency, Boxes& boxes,
+                       Shell& shell)
+    : m_language(language), m_items(items), m_currency(currency), m_boxes(boxes), m_shell(shell) {}
+
+void ListEditor::remindFormat() {
+    if (m_formatShown) return;
+    m_boxes.say(ItemTexts::formatReminder(m_language), Dialogs::Icon::Information);
+    m_formatShown = true;
+}
+
+void ListEditor::eEdit(int index, const QStringList& lines) {
+    m_buffer.clear();
+    m_editingList = index == 1;
+    m_title = m_language(m_editingList ? ItemTexts::EditingList : ItemTexts::EditingRegister);
+    m_left = m_editingList ? kListStart : kRegisterStart;
+    // The text field separates lines with "\n"; the saved file gets CR LF again.
+    m_buffer = lines.join(u'\n');
+    // eOpenRegEdit: the panel shows its text with a fresh search.
+    m_visible = true;
+    m_findWrapped = false;
+    Q_EMIT moved();
+    Q_EMIT opened();
+}
+
+void ListEditor::startSlide(bool opening) {
+    m_opening = opening;
+    m_sliding = true;
+}
+
+bool ListEditor::tmrAni_Timer() {
+    // A tick waits while a box is open.
+    if (!m_sliding || m_boxes.busy()) return false;
+    int step = 0;
+    if (m_opening && !m_editingList)
+        step = m_left < -480 ? 480 : m_left < 120 ? 60 : 0;
+    else if (m_opening)
+        step = m_left > 5520 ? -480 : m_left > 5040 ? -60 : 0;
+    else if (m_editingList)
+        step = m_left < 14400 ? 480 : m_left < 14880 ? 60 : 0;
+    else
+        step = m_left > -9240 ? -480 : m_left > -9720 ? -60 : 0;
+    if (step != 0) {
+        m_left += step;
+        Q_EMIT moved();
+        return false;
+    }
+    m_sliding = false;
+    Q_EMIT slideEnded();
+    return !m_opening;
+}
+
+void ListEditor::eCloseEdit() {
+    m_visible = false;
+    m_sliding = false;
+    Q_EMIT closed();
+}
+
+QStringList ListEditor::splitLines(QStringView text) {
+    QStringList lines;
+    if (text.isEmpty()) return lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!isBreak(text[i])) continue;
+        lines.append(text.mid(start, i - start).toString());
+        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start).toString());
+    return lines;
+}
+
+void ListEditor::storeList(const QStringList& lines) {
+    m_items.setLines(lines);
+    if (m_items.isEmpty()) m_items.showPlaceholder(m_language(ItemTexts::NoItems));
+}
+
+void ListEditor::saySaved() {
+    m_boxes.say(m_language(ItemTexts::DataSaved), Dialogs::Icon::Information);
+    Q_EMIT editorFocusWanted();
+}
+
+qsizetype ListEditor::eFindText(QStringView text, qsizetype caret, QStringView query) {
+    if (text.size() < 2 || query.isEmpty()) return -1;
+    const QString folded = foldInPlace(text);
+    const QString word = foldInPlace(query);
+    const qsizetype from = m_findWrapped ? 0 : std::clamp<qsizetype>(caret, 0, folded.size());
+    qsizetype at = folded.indexOf(word, from);
+    if (at < 0) {
+        at = folded.indexOf(word);
+        if (at < 0) {
+            m_boxes.say(m_language(ItemTexts::NoMatches), Dialogs::Icon::None);
+            return -1;
+        }
+        m_findWrapped = true; // past the end: the search started again at the top
+    }
+    m_findNext = true;
+    m_findWrapped = false;
+    Q_EMIT findChanged();
+    Q_EMIT editorFocusWanted();
+    return at + word.size();
+}
+
+void ListEditor::txtFindEdit_Change() {
+    if (!m_findNext) return;
+    m_findNext = false;
+    Q_EMIT findChanged();
+}
+
+ListEditor::Typed ListEditor::aid(QChar key, QStringView before, QChar after, const QString& symbol) {
+    Typed t;
+    const QChar last = before.isEmpty() ? QChar() : before.back();
+    // The character n places left of the caret (1 is the one right before it).
+    const auto back = [&](qsizetype n) { return n <= before.size() ? before[before.size() - n] : QChar(); };
+    switch (key.unicode()) {
+    case u'\n': // Ctrl+Enter
+        t.handled = true;
+        break;
+    case u'{':
+        t = {true, QStringLiteral("["), false};
+        break;
+    case u'}':
+        t = {true, QStringLiteral("]"), false};
+        break;
+    case u' ':
+        if (last == u' ')
+            t = {true, symbol, true};
+        else if (last != u']' && (back(2) == u'[' || back(3) == u'[' || back(4) == u'['))
+            t = {true, QStringLiteral("] "), true};
+        break;
+    case u'\r': {
+        t.handled = true;
+        if (last == u'.') t.insert = QStringLiteral("00");
+        t.insert += QStringLiteral("\r\n");
+        if (after.isNull() || after == u'\r') t.insert += u'[';
+        break;
+    }
+    default:
+        break;
+    }
+    return t;
+}
+
+ListEditor::Typed ListEditor::txtEditar_KeyPress(QChar key, QStringView before, QChar after) {
+    if (!m_visible || !m_editingList) return {};
+    Typed t = aid(key, before, after, m_currency.symbol());
+    if (t.beep) m_shell.beep();
+    return t;
+}

@@ -1,0 +1,251 @@
+#include "CounterRig.h"
+
+#include <QTest>
+
+// The editor of the item list and the register: its slide, its search, and what a save or a close
+// leaves in memory and on disk.
+class ListEditorTest : public QObject {
+    Q_OBJECT
+
+    static const QString& listFile() {
+        static const QString name = QStringLiteral("VL Lista.txt");
+        return name;
+    }
+    // A counter on a shop with a list and a register of today.
+    static Counter& startShop(CounterRig& rig) {
+        rig.shop.write(listFile(), {"[10] PAN $12.50", "[3] LECHE $25.00"});
+        rig.shop.write(rig.registerName(), {"1 x PAN de $12.50 = $12.50",
+                                            "-----(10:00)------------------------------> [TOTAL $12.50]"});
+        return rig.start();
+    }
+    static void slideToRest(Counter& c) {
+        for (int i = 0; i < 100 && c.editor().sliding(); ++i)
+            c.tmrAni_Timer();
+    }
+
+private Q_SLOTS:
+    void splitLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("one") << "a" << QStringList{"a"};
+        QTest::newRow("crlf") << "a\r\nb" << QStringList{"a", "b"};
+        QTest::newRow("ending in a break") << "a\n" << QStringList{"a", ""};
+        QTest::newRow("empty middle line") << "a\n\nb" << QStringList{"a", "", "b"};
+        QTest::newRow("lone cr and lf") << "a\rb\nc\r\r\nd" << QStringList{"a", "b", "c", "", "d"};
+        QTest::newRow("text field separators")
+            << QString::fromUtf8("a\u2029b\u2028c") << QStringList{"a", "b", "c"};
+    }
+    void splitLines() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(ListEditor::splitLines(text), lines);
+    }
+
+    // 480 twips per tick while far, 60 on the last stretch, then one tick that ends the slide.
+    void slide_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("open");
+        QTest::newRow("item list from the right") << 1 << 14880 << 5040;
+        QTest::newRow("register from the left") << 0 << -9720 << 120;
+    }
+    void slide() {
+        QFETCH(int, index);
+        QFETCH(int, start);
+        QFETCH(int, open);
+        CounterRig rig;
+        Counter& c = startShop(rig);
+        rig.counter->lblTask_Click(0);
+        index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
+        QVERIFY(c.editorVisible());
+        QCOMPARE(c.editor().left(), start);
+        for (const bool opening : {true, false}) {
+            QList<int> steps;
+            int before = c.editor().left();
+            while (c.editor().sliding()) {
+                c.tmrAni_Timer();
+                if (c.editor().left() != before) steps << std::abs(c.editor().left() - before);
+                before = c.editor().left();
+            }
+            QCOMPARE(c.editor().left(), opening ? open : start);
+            QCOMPARE(steps.size(), 24);
+            QCOMPARE(steps.count(480), 20);
+            QCOMPARE(steps.mid(20), (QList<int>{60, 60, 60, 60}));
+            QCOMPARE(c.editorVisible(), opening);
+            if (opening) c.closeEditor();
+        }
+    }
+
+    // Two searches in a row from the caret: where the caret ends after each, and the boxes shown.
+    void find_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QList<qsizetype>>("carets");
+        QTest::addColumn<int>("boxes");
+        const QString list = QStringLiteral("[1] CAFÉ $2.00\n[2] PAN $1.00\n[3] CAFE $3.00");
+        QTest::newRow("once, caret after it: wraps to the same")
+            << "[1] PAN $1" << 10 << "pan" << QList<qsizetype>{7, 7} << 0;
+        QTest::newRow("folded, next then wrap") << list << 0 << "Café" << QList<qsizetype>{8, 37} << 0;
+        QTest::newRow("from the caret") << list << 9 << "cafe" << QList<qsizetype>{37, 8} << 0;
+        QTest::newRow("no match") << list << 0 << "leche" << QList<qsizetype>{-1, -1} << 2;
+        QTest::newRow("text too short") << "a" << 0 << "a" << QList<qsizetype>{-1, -1} << 0;
+        QTest::newRow("empty query") << list << 0 << "" << QList<qsizetype>{-1, -1} << 0;
+    }
+    void find() {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(QString, query);
+        QFETCH(QList<qsizetype>, carets);
+        QFETCH(int, boxes);
+        CounterRig rig;
+        Counter& c = startShop(rig);
+        c.eItemToEdit();
+        rig.dialogs.clear();
+        qsizetype at = caret;
+        for (const qsizetype expected : carets) {
+            const qsizetype found = c.eFindText(text, at, query);
+            QCOMPARE(found, expected);
+            if (found >= 0) at = found;
+            QCOMPARE(c.editor().findNext(), carets.front() >= 0);
+        }
+        QCOMPARE(rig.dialogs.messages().size(), boxes);
+        if (boxes) QCOMPARE(rig.dialogs.messages().front(), QStringLiteral("No hay coincidencias."));
+        c.txtFindEdit_Change();
+        QVERIFY(!c.editor().findNext());
+    }
+
+    // What a save of the item list leaves in both lists and in the file.
+    void saveList_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("fileLines");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("two lines") << "[1] A $1.00\n[2] B $2.00" << QStringList{"[1] A $1.00", "[2] B $2.00"}
+                                   << 2;
+        QTest::newRow("ending in an empty line") << "[1] A $1.00\n" << QStringList{"[1] A $1.00", ""} << 2;
+        QTest::newRow("empty text deletes the file") << "" << QStringList{} << 1;
+        QTest::newRow("syntax kept as typed") << "no symbol\n[x] Y" << QStringList{"no symbol", "[x] Y"} << 2;
+        // Characters the code page lacks become "?", tabs and NUL stay, a lone CR is a line break.
+        QTest::newRow("bad input") << QString::fromUtf8("[1] A\t\u0416 $1.00\r[2] B") + QChar(0) + "C"
+                                   << QStringList{"[1] A\t? $1.00", QStringLiteral("[2] B") + QChar(0) + "C"}
+                                   << 2;
+    }
+    void saveList() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, fileLines);
+        QFETCH(int, shown);
+        CounterRig rig;
+        Counter& c = startShop(rig);
+        const QStringList record = c.noteLines(0);
+        c.eItemToEdit();
+        c.eSaveNotetoList(text);
+        QCOMPARE(c.items().count(), int(fileLines.size()));
+        QCOMPARE(c.items().shownCount(), shown);
+        QCOMPARE(rig.shop.exists(listFile()), !fileLines.isEmpty());
+        if (!fileLines.isEmpty()) QCOMPARE(rig.shop.lines(listFile()), fileLines);
+        QVERIFY(c.editorVisible()); // the panel stays open
+        QCOMPARE(c.noteLines(0), record);
+    }
+
+    void saveRegister_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fileKept");
+        QTest::newRow("edited")
+            << "1 x PAN de $2.00 = $2.00\n-----(10:00)------------------------------> [TOTAL $2.00]" << true;
+        QTest::newRow("emptied removes the day's file") << "" << false;
+    }
+    void saveRegister() {
+        QFETCH(QString, text);
+        QFETCH(bool, fileKept);
+        CounterRig rig;
+        Counter& c = startShop(rig);
+        const QByteArray list = rig.shop.bytes(listFile());
+        c.lblTask_Click(0);
+        c.eNoteToEdit();
+        c.eSaveNotetoList(text);
+        const QStringList lines = ListEditor::splitLines(text);
+        QCOMPARE(c.noteLines(0), lines);
+        QCOMPARE(c.saleStart(), int(lines.size()) - 1);
+        QCOMPARE(c.selectedLine(0), int(lines.size()) - 1);
+        QCOMPARE(rig.shop.exists(rig.registerName()), fileKept);
+        if (fileKept) QCOMPARE(rig.shop.lines(rig.registerName()), lines);
+        QCOMPARE(rig.shop.bytes(listFile()), list);
+        QCOMPARE(c.tabCaption(0).isEmpty(), false);
+    }
+
+    void closingWithoutSavingChangesNothing() {
+        CounterRig rig;
+        Counter& c = startShop(rig);
+        const QByteArray list = rig.shop.bytes(listFile());
+        const QByteArray day = rig.shop.bytes(rig.registerName());
+        const QStringList items = c.items().lines();
+        const QStringList record = c.noteLines(0);
+        for (const int index : {1, 0}) {
+            index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
+            slideToRest(c);
+            c.closeEditor();
+            slideToRest(c);
+            QVERIFY(!c.editorVisible());
+        }
+        QCOMPARE(c.items().lines(), items);
+        QCOMPARE(c.noteLines(0), record);
+        QCOMPARE(rig.shop.bytes(listFile()), list);
+        QCOMPARE(rig.shop.bytes(rig.registerName()), day);
+    }
+
+    // Adding to the note is refused while the register is edited, allowed while the list is.
+    void notesWhileEditing_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("added");
+        QTest::newRow("register") << 0 << 0;
+        QTest::newRow("item list") << 1 << 1;
+    }
+    void notesWhileEditing() {
+        QFETCH(int, index);
+        QFETCH(int, added);
+        CounterRig rig;
+        Counter& c = startShop(rig);
+        index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
+        rig.dialogs.clear();
+        rig.add("1", "PAN", "12.50");
+        QCOMPARE(int(c.noteLines(1).size()), added);
+        QCOMPARE(rig.dialogs.messages().contains(
+                     QStringLiteral("No puede usar las notas mientras está editando alguno.")),
+                 added == 0);
+        QVERIFY(!c.cutMenuEnabled()); // no cut while the editor shows
+    }
+
+    void formatReminderOncePerRun_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("reminder");
+        QTest::newRow("es") << ""
+                            << QStringLiteral(
+                                   "Para un buen funcionamiento del programa use el formato:\r\n\"[cantidad] "
+                                   "ARTÍCULO ($, €, £)precio\" o "
+                                   "\r\n\"[cantidad] ARTÍCULO ($, €, £)precio #código de barras\"");
+        QTest::newRow("en") << "EN"
+                            << QStringLiteral("For proper operation of the program follows the "
+                                              "format:\r\n\"[Stock] ITEM ($, €, £)price\"or\r\n"
+                                              "\"[Stock] ITEM ($, €, £)price #barcode\"");
+    }
+    void formatReminderOncePerRun() {
+        QFETCH(QString, language);
+        QFETCH(QString, reminder);
+        CounterRig rig(language);
+        rig.dialogs.answer(false); // no list: the offer to create one
+        Counter& c = rig.start();
+        rig.dialogs.clear();
+        c.mnuEditList_Click();
+        c.mnuEditList_Click(); // already open on the list: nothing
+        c.eNoteToEdit();
+        c.mnuEditList_Click();
+        QCOMPARE(rig.dialogs.messages().count(reminder), 1);
+        QVERIFY(c.editingList());
+        QCOMPARE(c.editor().title(), language.isEmpty() ? QStringLiteral("EDITANDO LISTA DE ARTÍCULOS")
+                                                        : QStringLiteral("EDITING LIST OF ITEMS"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ListEditorTest)
+#include "list_editor_test.moc"

@@ -1,0 +1,153 @@
+#include "WindowRig.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+// The editor panel driven by the keyboard as a cashier uses it.
+class EditorPanelTest : public QObject {
+    Q_OBJECT
+
+    // Types keys into a widget: "\r" is Enter, "\n" Ctrl+Enter, anything else is typed as it is.
+    static void type(QWidget* w, const QString& keys) {
+        for (const QChar k : keys) {
+            if (k == u'\r')
+                QTest::keyClick(w, Qt::Key_Return);
+            else if (k == u'\n')
+                QTest::keyClick(w, Qt::Key_Return, Qt::ControlModifier);
+            else
+                QTest::keyClicks(w, QString(k));
+        }
+    }
+    static void waitForRest(WindowRig& rig) {
+        auto* timer = rig.window->findChild<QTimer*>(QStringLiteral("tmrAni"));
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 5000);
+    }
+    static QPlainTextEdit* openListEditor(WindowRig& rig) {
+        auto* list = rig.find<QListView>(QStringLiteral("lstItem1"));
+        WindowRig::focus(list);
+        QTest::keyClick(list, Qt::Key_E);
+        waitForRest(rig);
+        return rig.find<QPlainTextEdit>(QStringLiteral("txtEditar"));
+    }
+
+private Q_SLOTS:
+    // The typing aid, key by key in the real text field; "|" marks the caret in the text before.
+    void typingAid_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("stock closed") << "|"
+                                      << "[5 "
+                                      << "[5] " << 1;
+        QTest::newRow("three digits") << "|"
+                                      << "[100 "
+                                      << "[100] " << 1;
+        QTest::newRow("bracket right before: no close") << "|"
+                                                        << "[ "
+                                                        << "[ " << 0;
+        QTest::newRow("already closed") << "|"
+                                        << "[5] "
+                                        << "[5] " << 0;
+        QTest::newRow("two blanks give the symbol") << "[2] PAN|"
+                                                    << "  "
+                                                    << "[2] PAN $" << 1;
+        QTest::newRow("decimals and a new line") << "|"
+                                                 << "12.\r"
+                                                 << "12.00\n[" << 0;
+        QTest::newRow("enter before an empty line") << "A|\nB"
+                                                    << "\r"
+                                                    << "A\n[\nB" << 0;
+        QTest::newRow("enter inside a line") << "A|B"
+                                             << "\r"
+                                             << "A\nB" << 0;
+        QTest::newRow("braces as brackets") << "|"
+                                            << "{3}"
+                                            << "[3]" << 0;
+        QTest::newRow("ctrl+enter swallowed") << "AB|"
+                                              << "\n"
+                                              << "AB" << 0;
+        QTest::newRow("whole item") << "|"
+                                    << "[7 HUEVO  4.\r"
+                                    << "[7] HUEVO $4.00\n[" << 2;
+    }
+    void typingAid() {
+        QFETCH(QString, before);
+        QFETCH(QString, keys);
+        QFETCH(QString, after);
+        QFETCH(int, beeps);
+        WindowRig rig;
+        rig.shop.write(QStringLiteral("VL Lista.txt"), {"[10] PAN $12.50"});
+        rig.open();
+        QPlainTextEdit* edit = openListEditor(rig);
+        const qsizetype caret = before.indexOf(u'|');
+        edit->setPlainText(QString(before).remove(u'|'));
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(int(caret));
+        edit->setTextCursor(cursor);
+        type(edit, keys);
+        QCOMPARE(edit->toPlainText(), after);
+        QCOMPARE(rig.shell.beeps, beeps);
+    }
+
+    // While the register is edited the keys are typed as they are.
+    void noAidInTheRegister() {
+        WindowRig rig;
+        rig.open();
+        rig.counter().lblTask_Click(0);
+        auto* note = rig.find<QWidget>(QStringLiteral("lstNote0"));
+        WindowRig::focus(note);
+        QTest::keyClick(note, Qt::Key_E);
+        waitForRest(rig);
+        auto* edit = rig.find<QPlainTextEdit>(QStringLiteral("txtEditar"));
+        QVERIFY(edit->hasFocus());
+        type(edit, QStringLiteral("[5  x{"));
+        QCOMPARE(edit->toPlainText(), QStringLiteral("[5  x{"));
+        QCOMPARE(rig.shell.beeps, 0);
+        QVERIFY(rig.find<QWidget>(QStringLiteral("frmeEdit"))->x() == 120 / 15);
+    }
+
+    // E on the item list, two new items with the typing aid, Ctrl+G: they are in the file and found.
+    void twoItemsTypedAndSaved() {
+        WindowRig rig;
+        rig.shop.write(QStringLiteral("VL Lista.txt"), {"[10] PAN $12.50"});
+        rig.open();
+        QPlainTextEdit* edit = openListEditor(rig);
+        QVERIFY(rig.find<QWidget>(QStringLiteral("frmeEdit"))->isVisible());
+        QCOMPARE(rig.find<QWidget>(QStringLiteral("frmeEdit"))->x(), 5040 / 15);
+        QVERIFY(edit->hasFocus());
+        QCOMPARE(edit->textCursor().position(), int(edit->toPlainText().size())); // caret at the end
+        type(edit, QStringLiteral("\r3 LECHE  25.\r7 HUEVO  4.50"));
+        rig.dialogs.clear();
+        QTest::keyClick(edit, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Datos guardados."});
+        QCOMPARE(rig.shop.lines(QStringLiteral("VL Lista.txt")),
+                 (QStringList{"[10] PAN $12.50", "[3] LECHE $25.00", "[7] HUEVO $4.50"}));
+        QVERIFY(edit->hasFocus());
+
+        // The editor's own search finds the new item, wrapping from the end.
+        auto* find = rig.find<QLineEdit>(QStringLiteral("txtFindEdit"));
+        QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(find->hasFocus());
+        QTest::keyClicks(find, QStringLiteral("leche"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(edit->textCursor().position(), 25);
+        QCOMPARE(rig.find<QLabel>(QStringLiteral("lblButton3"))->text(), QStringLiteral("Siguiente"));
+
+        // Ctrl+R slides the panel out; the counter's search finds both items.
+        QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
+        waitForRest(rig);
+        QVERIFY(!rig.find<QWidget>(QStringLiteral("frmeEdit"))->isVisible());
+        rig.counter().lblFinder_Click();
+        auto* finder = rig.find<QLineEdit>(QStringLiteral("txtFinder"));
+        QTest::keyClicks(finder, QStringLiteral("huevo"));
+        QCOMPARE(rig.counter().items().shownCount(), 1);
+        QCOMPARE(rig.counter().items().shownLine(0), QStringLiteral("HUEVO $4.50"));
+    }
+};
+
+QTEST_MAIN(EditorPanelTest)
+#include "editor_panel_test.moc"
