@@ -5,6 +5,7 @@
 #include "app/TextFile.h"
 #include "note/NoteLines.h"
 #include "note/NoteTexts.h"
+#include "printing/Documents.h"
 #include "register/RegisterLines.h"
 
 #include <QDir>
@@ -20,6 +21,8 @@ Counter::Counter(const QString& dataDir, const Language& language, const QString
       m_search(language, m_items, m_currency, m_settings, m_boxes),
       m_itemActions(dataDir, userKey, language, m_items, m_currency, m_settings, m_boxes),
       m_book(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
+      m_movements(language, m_notes, m_currency, m_boxes), m_cards(language, m_notes, m_currency, m_boxes),
+      m_cut(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
       m_help(dataDir, language, ports.shell, m_boxes) {
     for (int n = 0; n < kNotes; ++n)
         m_notes[n].fields = m_fields.blank();
@@ -73,6 +76,7 @@ void Counter::wire() {
     connect(&m_itemActions, &ItemActions::linesChanged, this, &Counter::itemLinesChanged);
 
     connect(&m_book, &RegisterBook::menusChanged, this, &Counter::menusChanged);
+    connect(&m_cut, &RegisterCut::menusChanged, this, &Counter::menusChanged);
 }
 
 QString Counter::nowTime() const {
@@ -293,7 +297,22 @@ void Counter::releaseNote(int n) {
 }
 
 void Counter::mnuCardIn_Click() {
-    // Paying the note by card closes it like a cash sale, with a card line instead of the total.
+    if (amountMenuVisible()) eUsingCard();
+}
+
+// Paid by card, the note closes like a cash sale with a card line in place of its total.
+void Counter::eUsingCard() {
+    const int n = currentNote();
+    if (!m_cards.mayPay()) return;
+    m_itemActions.eMoveProduct(m_notes.saleLines(n));
+    m_timeText = nowTime();
+    m_cards.closeByCard(n, m_timeText);
+    if (n > 0) releaseNote(n);
+    m_paidByCard = true;
+    eSaveNote();
+    eAddtoBuy();
+    clearOperation(n);
+    settleOperation(n);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -371,12 +390,40 @@ void Counter::eFinalDay() {
 }
 
 void Counter::eCheckSum() {
-    m_tabs.setCaption(0, m_book.recordCaption());
+    m_tabs.setCaption(0, m_cut.recordCaption());
 }
 
 void Counter::eCheckCanCut() {
     eCheckSum();
-    m_book.checkCanCut(m_editorVisible);
+    m_cut.checkCanCut(m_editorVisible);
+}
+
+void Counter::bookMovement(CashMovements::Kind kind) {
+    if (!m_movements.mayBook(m_editorVisible && !m_editingList)) return;
+    if (const auto line = m_movements.book(kind, nowTime())) settleBooking(*line);
+}
+
+void Counter::eCreditCard() {
+    if (!m_movements.mayBook(m_editorVisible && !m_editingList)) return;
+    const auto entry = m_cards.eCreditCard(nowTime());
+    if (!entry) return;
+    if (entry->booked)
+        settleBooking(entry->line);
+    else
+        ePrintQuiz(Documents::movementNotice(m_shop.remark, int(ticketNumber()), entry->line, m_language));
+}
+
+void Counter::settleBooking(const QString& line) {
+    settleOperation(0);
+    eSaveNote();
+    ePrintQuiz(Documents::movementNotice(m_shop.remark, int(ticketNumber()), line, m_language));
+}
+
+void Counter::mnuPrintCut_Click() {
+    if (!m_cut.splitOff()) return;
+    ePrintHistory();
+    m_book.eOpenReg();
+    settleOperation(currentNote());
 }
 
 // ---------------------------------------------------------------------------------------------------

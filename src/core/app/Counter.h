@@ -17,7 +17,10 @@
 #include "note/EntryFields.h"
 #include "note/NoteTabs.h"
 #include "note/Notes.h"
+#include "register/CardPayments.h"
+#include "register/CashMovements.h"
 #include "register/RegisterBook.h"
+#include "register/RegisterCut.h"
 
 #include <QDate>
 #include <QObject>
@@ -99,7 +102,7 @@ public:
     QString cancelEntryCaption() const { return m_adjustments.cancelEntryCaption(); }
     // The chosen line of the note in front may be cancelled (the keyboard, the menu and the pop-up).
     bool lineCancellable() const { return m_adjustments.mayCancel(); }
-    bool cutMenuEnabled() const { return m_book.cutMenuEnabled(); }
+    bool cutMenuEnabled() const { return m_cut.cutMenuEnabled(); }
     int itemSelected() const { return m_search.selected(); }
     bool finderVisible() const { return m_search.finderVisible(); }
     QString finderText() const { return m_search.finderText(); }
@@ -205,6 +208,20 @@ public:
     void eCheckCanCut();
     void eCheckSum();
 
+    // ---- Cash movements, card payments, totals and the cut ----
+    void eInMoney() { bookMovement(CashMovements::Kind::Entry); }
+    void eOutMoney() { bookMovement(CashMovements::Kind::Withdrawal); }
+    // The note in front paid by card and closed.
+    void eUsingCard();
+    void eCreditCard();
+    void eSumCard() { m_cards.eSumCard(); }
+    void eNumbCard() { m_cards.eNumbCard(); }
+    void mnuCut_Click() { m_cut.mnuCut_Click(); }
+    void mnuCount_Click() { eCountSales(); }
+    void eCountSales() { m_cut.eCountSales(); }
+    // The day's lines so far move into a split-off file and are printed; the register starts afresh.
+    void mnuPrintCut_Click();
+
 Q_SIGNALS:
     void noteChanged(int n);          // the lines of note n
     void noteSelectionChanged(int n); // the chosen line of note n
@@ -246,6 +263,10 @@ private:
     void settleOperation(int n);
     // The note's lines go, its tab closes, and the record note comes back in front when so set.
     void releaseNote(int n);
+    void bookMovement(CashMovements::Kind kind);
+    // A booking outside a sale (a movement, a simple card entry) is settled and saved, then its notice
+    // printed.
+    void settleBooking(const QString& line);
     // A prompt for a non-negative amount in the currency; false on a blank answer.
     bool askAmount(const Text& question, double& value);
 
@@ -269,6 +290,9 @@ private:
     ItemSearch m_search;
     ItemActions m_itemActions;
     RegisterBook m_book;
+    CashMovements m_movements;
+    CardPayments m_cards;
+    RegisterCut m_cut;
     HelpTips m_help;
 
     ShopInfo m_shop;

@@ -12,8 +12,7 @@ class Currency;
 class Notes;
 class SettingsStore;
 
-// The day register: the record note read from and saved to the day's file, the change of day, and
-// the sums that the record tab and the cut menu follow.
+// The day register: the record note read from and saved to the day's file, and the change of day.
 class RegisterBook : public QObject {
     Q_OBJECT
 
@@ -22,7 +21,6 @@ public:
                  Currency& currency, SettingsStore& settings, Boxes& boxes);
 
     const QDate& registerDate() const { return m_registerDate; }
-    bool cutMenuEnabled() const { return m_cutEnabled; }
 
     // The day starts at the load.
     void startDay();
@@ -36,10 +34,6 @@ public:
     bool nightTick();
     // The change of day: yesterday's closed sales leave the record note.
     void dropClosedSales();
-    // The record tab's caption: marked "*" once the cash reaches the limit.
-    QString recordCaption() const;
-    // The cut is offered for a record with closed sales, in front, while no editor is open.
-    void checkCanCut(bool editorVisible);
 
 Q_SIGNALS:
     void menusChanged();
@@ -55,5 +49,4 @@ private:
     QDate m_registerDate;
     QDate m_midnightWarned;
     bool m_saveFailing = false;
-    bool m_cutEnabled = false;
 };
