@@ -405,17 +405,14 @@ void Counter::bookMovement(CashMovements::Kind kind) {
 
 void Counter::eCreditCard() {
     if (!m_movements.mayBook(m_editorVisible && !m_editingList)) return;
-    const auto entry = m_cards.eCreditCard(nowTime());
-    if (!entry) return;
-    if (entry->booked)
-        settleBooking(entry->line);
-    else
-        ePrintQuiz(Documents::movementNotice(m_shop.remark, int(ticketNumber()), entry->line, m_language));
+    if (const auto entry = m_cards.eCreditCard(nowTime())) settleBooking(entry->line, entry->booked);
 }
 
-void Counter::settleBooking(const QString& line) {
-    settleOperation(0);
-    eSaveNote();
+void Counter::settleBooking(const QString& line, bool booked) {
+    if (booked) {
+        settleOperation(0);
+        eSaveNote();
+    }
     ePrintQuiz(Documents::movementNotice(m_shop.remark, int(ticketNumber()), line, m_language));
 }
 
@@ -432,3 +429,4 @@ void Counter::mnuPrintCut_Click() {
 void Counter::eTip() {
     if (m_help.eTip(m_editorVisible, front().step)) Q_EMIT focusRequested(Focus::Cash);
 }
+

@@ -265,8 +265,8 @@ private:
     void releaseNote(int n);
     void bookMovement(CashMovements::Kind kind);
     // A booking outside a sale (a movement, a simple card entry) is settled and saved, then its notice
-    // printed.
-    void settleBooking(const QString& line);
+    // printed; a card entry of 0 only prints.
+    void settleBooking(const QString& line, bool booked = true);
     // A prompt for a non-negative amount in the currency; false on a blank answer.
     bool askAmount(const Text& question, double& value);
 
