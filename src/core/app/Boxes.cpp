@@ -25,3 +25,12 @@ std::optional<QString> Boxes::askUntil(const QString& question,
         if (accept(answer)) return answer;
     }
 }
+
+bool Boxes::printJob(Printer& printer, const PrintDocument& document) {
+    return printerJob([&printer, &document] { return printer.print(document); });
+}
+
+bool Boxes::printerJob(const std::function<bool()>& run) {
+    const QScopedValueRollback<int> open(m_open, m_open + 1);
+    return run();
+}

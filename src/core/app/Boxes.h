@@ -20,6 +20,10 @@ public:
     std::optional<QString> askUntil(const QString& question,
                                     const std::function<bool(const QString&)>& accept);
 
+    // One print job; while it runs it counts as an open box, so no timer tick runs inside it.
+    bool printJob(Printer& printer, const PrintDocument& document);
+    bool printerJob(const std::function<bool()>& run);
+
     bool busy() const { return m_open > 0; }
 
 private:

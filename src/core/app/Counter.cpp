@@ -23,7 +23,9 @@ Counter::Counter(const QString& dataDir, const Language& language, const QString
       m_book(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
       m_movements(language, m_notes, m_currency, m_boxes), m_cards(language, m_notes, m_currency, m_boxes),
       m_cut(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
-      m_help(dataDir, language, ports.shell, m_boxes) {
+      m_help(dataDir, language, ports.shell, m_boxes),
+      m_tickets(language, ports.printer, ports.clock, m_shop, m_settings, m_boxes),
+      m_reports(language, ports.printer, ports.clock, m_shop, m_notes, m_currency, m_settings, m_boxes) {
     for (int n = 0; n < kNotes; ++n)
         m_notes[n].fields = m_fields.blank();
     wire();
@@ -36,6 +38,7 @@ void Counter::wire() {
     connect(&m_notes, &Notes::changed, this, &Counter::noteChanged);
     connect(&m_notes, &Notes::selectionChanged, this, &Counter::noteSelectionChanged);
     connect(&m_settings, &SettingsStore::changed, this, &Counter::menusChanged);
+    connect(&m_tickets, &TicketPrinter::changed, this, &Counter::menusChanged);
 
     connect(&m_fields, &EntryFields::changed, this, &Counter::fieldsChanged);
     connect(&m_fields, &EntryFields::priceTitleChanged, this, &Counter::priceTitleChanged);
@@ -258,7 +261,13 @@ void Counter::eAddtoBuy() {
 }
 
 void Counter::eOpenListTicket() {
-    // The ticket printer takes m_ticketText with the cash, change and time texts.
+    const QStringList& record = noteLines(0);
+    m_tickets.eOpenListTicket({m_ticketText, record.isEmpty() ? QString() : record.last(), m_cashTicketText,
+                               m_changeTicketText, m_timeText, symbol(), m_paidByCard});
+}
+
+void Counter::ePrintQuiz(const QString& iTicket) {
+    if (m_tickets.noticeWanted(m_ticketAsked)) m_reports.ePrintNotif(iTicket);
 }
 
 void Counter::eDelBox() {

@@ -19,6 +19,8 @@
 #include "note/Notes.h"
 #include "register/CardPayments.h"
 #include "register/CashMovements.h"
+#include "printing/ReportPrinter.h"
+#include "printing/TicketPrinter.h"
 #include "register/RegisterBook.h"
 #include "register/RegisterCut.h"
 
@@ -169,6 +171,19 @@ public:
     void mnuDouble_Click() { m_settings.toggleDouble(); }
     void mnuSeeStock_Click();
 
+    // ---- Printing ----
+    void mnuWhereTicket_Click() { m_tickets.mnuWhereTicket_Click(); }
+    void mnuReprint_Click() { m_tickets.mnuReprint_Click(); }
+    bool reprintAvailable() const { return m_tickets.reprintAvailable(); }
+    void mnuDrawer_Click() { m_tickets.mnuDrawer_Click(); }
+    // The printed notice of a cash movement or a simple card entry, when the cashier wants it.
+    void ePrintQuiz(const QString& iTicket);
+    void ePrintHistory() { printHistory(); }
+    // The register report; false when it did not print.
+    bool printHistory() { return m_reports.ePrintHistory(); }
+    void mnuPrintSimple_Click() { ePrintHistory(); }
+    void mnuPrintInfo_Click() { m_reports.mnuPrintInfo_Click(m_userKey); }
+
     // ---- Item search ----
     void lblFinder_Click() { m_search.lblFinder_Click(); }
     // The search text changed: the shown list narrows to the lines holding every word.
@@ -296,6 +311,8 @@ private:
     HelpTips m_help;
 
     ShopInfo m_shop;
+    TicketPrinter m_tickets;
+    ReportPrinter m_reports;
     bool m_ticketAsked = false;
     bool m_paidByCard = false;
     QString m_ticketText;

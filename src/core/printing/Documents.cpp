@@ -32,6 +32,10 @@ void tail(PrintDocument& document) {
 
 } // namespace
 
+Shop shopOf(const ShopInfo& info) {
+    return Shop{info.brand, info.address, info.phone, info.extra, info.remark, info.legend};
+}
+
 QString eSerie(const QString& remark, int number) {
     const QString numberLine = QStringLiteral("Ticket No. ") + threeDigits(number) + kCrLf;
     return filled(remark) ? remark.toUpper() + kCrLf + numberLine : numberLine;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Language.h"
+#include "app/ShopInfo.h"
 #include "printing/PrintDocument.h"
 
 #include <QString>
@@ -22,6 +23,9 @@ struct Shop {
     QString remark;  // line 6, the series heading above the ticket number
     QString legend;  // line 7, the thank-you legend
 };
+
+// The shop's lines as the window read them at the load.
+Shop shopOf(const ShopInfo& info);
 
 // Everything a sale ticket prints.
 struct TicketData {

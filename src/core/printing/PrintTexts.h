@@ -18,6 +18,8 @@ inline constexpr Text Cash{"Efectivo:", "Cash:"};
 inline constexpr Text Change{"Cambio:", "Change:"};
 inline constexpr Text CardPurchase{"Compra con tarjeta", "Card purchase"};
 inline constexpr Text BusinessLegend{"N-E-G-O-C-I-O", "B-U-S-I-N-E-S-S"};
+// The last line of a ticket printed again
+inline constexpr Text CopyMark{"COPIA", "COPY"};
 
 // Register report
 inline constexpr Text Registry{"REGISTRO", "REGISTRY"};
@@ -37,6 +39,7 @@ inline constexpr Text SplitPrintFailed{"No se pudo imprimir el corte, intente nu
 inline constexpr Text TicketPrintFailed{"No se pudo imprimir el ticket, intente nuevamente o más tarde.",
                                         "Could not print the ticket, try again later."};
 inline constexpr Text NoTicketPrinted{"Ningún ticket se ha impreso.", "Not it has printed a ticket."};
+inline constexpr Text DrawerFailed{"No se pudo abrir el cajón.", "Could not open the drawer."};
 inline constexpr Text TicketHash{"Ticket #", "Ticket #"};
 inline constexpr Text ShopKeyPrompt{"Para acceder a esta acción, escriba la clave de usuario del programa:",
                                     "To access this action, enter the user's key:"};

@@ -1,0 +1,56 @@
+#include "printing/ReportPrinter.h"
+
+#include "app/Boxes.h"
+#include "app/Currency.h"
+#include "app/Ports.h"
+#include "app/SettingsStore.h"
+#include "app/ShopInfo.h"
+#include "items/ItemList.h"
+#include "items/ItemTexts.h"
+#include "note/Notes.h"
+#include "printing/Documents.h"
+#include "printing/PrintTexts.h"
+
+ReportPrinter::ReportPrinter(const Language& language, Printer& printer, Clock& clock, const ShopInfo& shop,
+                             const Notes& notes, const Currency& currency, SettingsStore& settings,
+                             Boxes& boxes)
+    : m_language(language), m_printer(printer), m_clock(clock), m_shop(shop), m_notes(notes),
+      m_currency(currency), m_settings(settings), m_boxes(boxes) {}
+
+QString ReportPrinter::dateText() const {
+    return m_clock.now().date().toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+bool ReportPrinter::ePrintHistory() {
+    const Documents::ReportData data{
+        m_shop.brand,        dateText(),          m_clock.now().time().toString(QStringLiteral("HH:mm")),
+        m_notes.at(0).lines, m_currency.symbol(), m_language};
+    if (m_boxes.printJob(m_printer, Documents::report(data))) return true;
+    m_boxes.say(m_language(PrintTexts::SplitPrintFailed), Dialogs::Icon::Warning);
+    return false;
+}
+
+bool ReportPrinter::ePrintNotif(const QString& info) {
+    if (!m_boxes.printJob(m_printer, Documents::notice(m_shop.brand, m_shop.address, info))) {
+        m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
+        return false;
+    }
+    ++m_settings.settings().ticketNumber;
+    m_settings.save();
+    return true;
+}
+
+void ReportPrinter::mnuPrintInfo_Click(const QString& userKey) {
+    const QString answer = m_boxes.prompt(m_language(PrintTexts::ShopKeyPrompt));
+    switch (ItemList::checkUserKey(answer, userKey)) {
+    case ItemList::KeyAnswer::Stop:
+        return;
+    case ItemList::KeyAnswer::Wrong:
+        m_boxes.say(m_language(ItemTexts::KeyIncorrect), Dialogs::Icon::Error);
+        return;
+    case ItemList::KeyAnswer::Granted:
+        break;
+    }
+    if (!m_boxes.printJob(m_printer, Documents::shopData(Documents::shopOf(m_shop), m_language)))
+        m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
+}

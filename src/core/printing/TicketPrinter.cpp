@@ -1,0 +1,90 @@
+#include "printing/TicketPrinter.h"
+
+#include "app/Boxes.h"
+#include "app/Ports.h"
+#include "app/SettingsStore.h"
+#include "app/ShopInfo.h"
+#include "note/NoteTexts.h"
+#include "printing/Documents.h"
+#include "printing/PrintTexts.h"
+
+TicketPrinter::TicketPrinter(const Language& language, Printer& printer, Clock& clock, const ShopInfo& shop,
+                             SettingsStore& settings, Boxes& boxes)
+    : m_language(language), m_printer(printer), m_clock(clock), m_shop(shop), m_settings(settings),
+      m_boxes(boxes) {}
+
+void TicketPrinter::eOpenListTicket(const Sale& sale) {
+    const std::optional<QString> amount = Documents::ticketAmount(sale.totalLine, sale.symbol);
+    if (!amount) {
+        m_boxes.say(m_language(PrintTexts::TicketDataError), Dialogs::Icon::Warning);
+        return;
+    }
+    Documents::TicketData data;
+    data.shop = Documents::shopOf(m_shop);
+    data.dateText = m_clock.now().date().toString(QStringLiteral("dd/MM/yyyy"));
+    data.timeText = sale.timeText;
+    data.ticketNumber = int(m_settings.settings().ticketNumber);
+    data.itemText = sale.itemText;
+    data.cashText = sale.cashText;
+    data.changeText = sale.changeText;
+    data.paidByCard = sale.paidByCard;
+    data.symbol = sale.symbol;
+    data.language = m_language;
+    // Both copies carry the same body, and so the same number.
+    const QString body = Documents::ticketBody(data);
+    if (!ePrintTicket(Documents::ticket(data, body, *amount, data.shop.legend, false))) return;
+    if (!m_settings.settings().doubleTicket) return;
+    // The box says the customer copy printed, so it shows only when it did.
+    m_boxes.say(m_language(PrintTexts::CustomerCopyPrinted), Dialogs::Icon::Information);
+    m_businessCopy = true;
+    ePrintTicket(Documents::ticket(data, body, *amount, m_language(PrintTexts::BusinessLegend), true));
+}
+
+bool TicketPrinter::ePrintTicket(const PrintDocument& document) {
+    const bool printed = m_boxes.printJob(m_printer, document);
+    if (printed && !m_businessCopy) {
+        ++m_settings.settings().ticketNumber;
+        m_settings.save();
+        m_lastTicket = document;
+        Q_EMIT changed();
+    }
+    m_businessCopy = false;
+    if (!printed) m_boxes.say(m_language(PrintTexts::TicketDataError), Dialogs::Icon::Warning);
+    return printed;
+}
+
+bool TicketPrinter::noticeWanted(bool ticketAsked) {
+    Settings& s = m_settings.settings();
+    if (s.printTickets) return true;
+    if (ticketAsked || m_noticeAsked) return false;
+    m_noticeAsked = true;
+    if (!m_boxes.ask(m_language(NoteTexts::PrintTicketQuestion))) return false;
+    s.printTickets = true;
+    m_settings.save();
+    return true;
+}
+
+void TicketPrinter::mnuWhereTicket_Click() {
+    const qint64 number = m_settings.settings().ticketNumber;
+    if (number < 2)
+        m_boxes.say(m_language(PrintTexts::NoTicketPrinted), Dialogs::Icon::Information);
+    else
+        m_boxes.say(m_language(PrintTexts::TicketHash) + QString::number(number - 1),
+                    Dialogs::Icon::Information);
+}
+
+void TicketPrinter::mnuReprint_Click() {
+    if (!m_lastTicket) {
+        m_boxes.say(m_language(PrintTexts::NoTicketPrinted), Dialogs::Icon::Information);
+        return;
+    }
+    PrintDocument copy = *m_lastTicket;
+    copy.line(m_language(PrintTexts::CopyMark));
+    if (!m_boxes.printJob(m_printer, copy))
+        m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
+}
+
+void TicketPrinter::mnuDrawer_Click() {
+    if (!m_boxes.printerJob([this] { return m_printer.openDrawer(); }))
+        m_boxes.say(m_language(PrintTexts::DrawerFailed), Dialogs::Icon::Warning);
+}

@@ -1,0 +1,222 @@
+#include "CounterRig.h"
+
+#include <QTest>
+
+namespace {
+const QString kDataError = QStringLiteral("Hubo un error al generar los datos del ticket.");
+const QString kTicketFailed =
+    QStringLiteral("No se pudo imprimir el ticket, intente nuevamente o más tarde.");
+const QString kCopyPrinted =
+    QStringLiteral("Se ha impreso la copia del cliente, ahora se imprimirá la copia del negocio.");
+
+// A counter with the record note in front and tickets as asked.
+Counter& startWith(CounterRig& rig, bool tickets, bool doubleTicket = false) {
+    Counter& c = rig.start();
+    c.lblTask_Click(0);
+    if (tickets) c.mnuTicket_Click();
+    if (doubleTicket) c.mnuDouble_Click();
+    rig.dialogs.clear();
+    rig.dialogs.unexpected = 0;
+    return c;
+}
+
+void sell(CounterRig& rig) {
+    rig.add("2", "PAN", "12.50");
+    rig.counter->setCashText("30");
+    rig.counter->eFinal();
+}
+
+QStringList kinds(const QList<PrintDocument>& jobs) {
+    QStringList names;
+    for (const PrintDocument& job : jobs)
+        names << PrintDocument::kindName(job.kind());
+    return names;
+}
+} // namespace
+
+class PrintProceduresTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void ticketNumberAdvancesForPrintedCustomerCopies_data() {
+        QTest::addColumn<bool>("doubleTicket");
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<qint64>("next");
+        QTest::newRow("single") << false << false << QStringList{"ticket"} << QStringList{} << qint64(2);
+        QTest::newRow("double") << true << false << QStringList{"ticket", "copy"} << QStringList{kCopyPrinted}
+                                << qint64(2);
+        QTest::newRow("single fails")
+            << false << true << QStringList{} << QStringList{kDataError} << qint64(1);
+        // A customer copy that failed is not announced as printed, and no business copy follows.
+        QTest::newRow("double fails")
+            << true << true << QStringList{} << QStringList{kDataError} << qint64(1);
+    }
+    void ticketNumberAdvancesForPrintedCustomerCopies() {
+        QFETCH(bool, doubleTicket);
+        QFETCH(bool, failing);
+        QFETCH(QStringList, printed);
+        QFETCH(QStringList, messages);
+        QFETCH(qint64, next);
+        CounterRig rig;
+        Counter& c = startWith(rig, true, doubleTicket);
+        rig.printer.failing = failing;
+        sell(rig);
+        QCOMPARE(kinds(rig.printer.jobs), printed);
+        QCOMPARE(rig.dialogs.messages(), messages);
+        if (!rig.dialogs.shown.isEmpty())
+            QCOMPARE(rig.dialogs.shown.first().icon,
+                     failing ? Dialogs::Icon::Warning : Dialogs::Icon::Information);
+        for (const PrintDocument& job : rig.printer.jobs)
+            QVERIFY(job.lines().contains("Ticket No. 001"));
+        // The sale stays recorded whatever the printer did.
+        QCOMPARE(rig.shop.lines(rig.registerName()).size(), 2);
+        QCOMPARE(c.ticketNumber(), next);
+        rig.dialogs.clear();
+        c.mnuWhereTicket_Click();
+        QCOMPARE(rig.dialogs.messages(),
+                 QStringList{next == 2 ? QStringLiteral("Ticket #1")
+                                       : QStringLiteral("Ningún ticket se ha impreso.")});
+        // The number was saved at once.
+        rig.start();
+        QCOMPARE(rig.counter->ticketNumber(), next);
+    }
+
+    void noticeQuestionOncePerRun_data() {
+        QTest::addColumn<bool>("tickets");
+        QTest::addColumn<bool>("saleFirst");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("notices");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("tickets on") << true << false << QList<bool>{} << false << 0 << 2 << QStringList{};
+        QTest::newRow("yes at the first")
+            << false << false << QList<bool>{true} << false << 1 << 2 << QStringList{};
+        QTest::newRow("no at the first")
+            << false << false << QList<bool>{false} << false << 1 << 0 << QStringList{};
+        QTest::newRow("after a sale") << false << true << QList<bool>{} << false << 0 << 0 << QStringList{};
+        QTest::newRow("printer fails")
+            << true << false << QList<bool>{} << true << 0 << 0 << QStringList{kTicketFailed, kTicketFailed};
+    }
+    void noticeQuestionOncePerRun() {
+        QFETCH(bool, tickets);
+        QFETCH(bool, saleFirst);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, failing);
+        QFETCH(int, questions);
+        QFETCH(int, notices);
+        QFETCH(QStringList, messages);
+        CounterRig rig;
+        Counter& c = startWith(rig, tickets);
+        if (saleFirst) {
+            rig.dialogs.answer(false);
+            sell(rig);
+            rig.dialogs.clear();
+        }
+        const qint64 before = c.ticketNumber();
+        for (const bool yes : answers)
+            rig.dialogs.answer(yes);
+        rig.printer.failing = failing;
+        c.ePrintQuiz("Ticket No. 001\r\n\r\nMovimiento:\r\n--- ENTRADA");
+        c.ePrintQuiz("Ticket No. 002\r\n\r\nMovimiento:\r\n--- ENTRADA");
+        QCOMPARE(rig.dialogs.questionTexts().size(), questions);
+        QCOMPARE(kinds(rig.printer.jobs), QStringList(notices, "notice"));
+        QCOMPARE(rig.dialogs.messages(), messages);
+        QCOMPARE(c.ticketNumber(), before + notices);
+        QCOMPARE(rig.dialogs.unexpected, 0);
+    }
+
+    void reprintMarksTheCopy_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("ES") << "ES"
+                            << "COPIA";
+        QTest::newRow("EN") << "EN"
+                            << "COPY";
+    }
+    void reprintMarksTheCopy() {
+        QFETCH(QString, language);
+        QFETCH(QString, mark);
+        CounterRig rig(language);
+        Counter& c = startWith(rig, true);
+        QVERIFY(!c.reprintAvailable());
+        c.mnuReprint_Click();
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QVERIFY(rig.printer.attempts.isEmpty());
+        sell(rig);
+        QVERIFY(c.reprintAvailable());
+        c.mnuReprint_Click();
+        QCOMPARE(rig.printer.jobs.size(), 2);
+        const QStringList first = rig.printer.jobs.at(0).lines();
+        QCOMPARE(rig.printer.jobs.at(1).lines(), first + QStringList{mark});
+        QCOMPARE(c.ticketNumber(), qint64(2));
+        rig.printer.failing = true;
+        rig.dialogs.clear();
+        c.mnuReprint_Click();
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QCOMPARE(rig.dialogs.shown.first().icon, Dialogs::Icon::Warning);
+    }
+
+    void shopDataBehindTheKey_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<int>("printed");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("cancel with a key") << "k1"
+                                           << "" << false << 0 << QStringList{};
+        QTest::newRow("wrong key") << "k1"
+                                   << "K1" << false << 0 << QStringList{"Clave incorrecta."};
+        QTest::newRow("typed without a key") << ""
+                                             << "abc" << false << 0 << QStringList{"Clave incorrecta."};
+        QTest::newRow("empty without a key") << ""
+                                             << "" << false << 1 << QStringList{};
+        QTest::newRow("right key") << "k1"
+                                   << "k1" << false << 1 << QStringList{};
+        QTest::newRow("printer fails") << "k1"
+                                       << "k1" << true << 0 << QStringList{kTicketFailed};
+    }
+    void shopDataBehindTheKey() {
+        QFETCH(QString, key);
+        QFETCH(QString, answer);
+        QFETCH(bool, failing);
+        QFETCH(int, printed);
+        QFETCH(QStringList, messages);
+        CounterRig rig(QString(), key);
+        Counter& c = startWith(rig, false);
+        rig.printer.failing = failing;
+        rig.dialogs.type(answer);
+        c.mnuPrintInfo_Click();
+        QCOMPARE(rig.dialogs.prompts(),
+                 QStringList{"Para acceder a esta acción, escriba la clave de usuario del programa:"});
+        QCOMPARE(kinds(rig.printer.jobs), QStringList(printed, "shop"));
+        QCOMPARE(rig.dialogs.messages(), messages);
+        if (!messages.isEmpty())
+            QCOMPARE(rig.dialogs.shown.last().icon, failing ? Dialogs::Icon::Warning : Dialogs::Icon::Error);
+    }
+
+    void reportAndDrawer_data() {
+        QTest::addColumn<bool>("failing");
+        QTest::newRow("prints") << false;
+        QTest::newRow("fails") << true;
+    }
+    void reportAndDrawer() {
+        QFETCH(bool, failing);
+        CounterRig rig;
+        Counter& c = startWith(rig, false);
+        rig.printer.failing = failing;
+        QCOMPARE(c.printHistory(), !failing);
+        QCOMPARE(kinds(rig.printer.jobs), failing ? QStringList{} : QStringList{"report"});
+        c.mnuDrawer_Click();
+        QCOMPARE(rig.printer.drawerOpenings, 1);
+        QCOMPARE(rig.dialogs.messages(),
+                 failing ? (QStringList{"No se pudo imprimir el corte, intente nuevamente o más tarde.",
+                                        "No se pudo abrir el cajón."})
+                         : QStringList{});
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintProceduresTest)
+#include "print_procedures_test.moc"
