@@ -438,4 +438,3 @@ void Counter::mnuPrintCut_Click() {
 void Counter::eTip() {
     if (m_help.eTip(m_editorVisible, front().step)) Q_EMIT focusRequested(Focus::Cash);
 }
-

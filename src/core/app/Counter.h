@@ -17,10 +17,10 @@
 #include "note/EntryFields.h"
 #include "note/NoteTabs.h"
 #include "note/Notes.h"
-#include "register/CardPayments.h"
-#include "register/CashMovements.h"
 #include "printing/ReportPrinter.h"
 #include "printing/TicketPrinter.h"
+#include "register/CardPayments.h"
+#include "register/CashMovements.h"
 #include "register/RegisterBook.h"
 #include "register/RegisterCut.h"
 
