@@ -32,7 +32,7 @@ RegisterMenu::RegisterMenu(Counter& counter, QWidget* parent)
     cutZ->setObjectName(QStringLiteral("mnuCutZ"));
     m_mnuCutZ = cutZ->menuAction();
     connect(addMenuEntry(cutZ, "mnuPrintSimple", c.text(Captions::MenuPrintSimple)), &QAction::triggered, x,
-            &Counter::ePrintHistory);
+            &Counter::mnuPrintSimple_Click);
     connect(addMenuEntry(cutZ, "mnuPrintCut", c.text(Captions::MenuPrintCut)), &QAction::triggered, x,
             &Counter::mnuPrintCut_Click);
     connect(&m_counter, &Counter::menusChanged, this, &RegisterMenu::render);
