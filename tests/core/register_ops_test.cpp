@@ -241,6 +241,9 @@ private Q_SLOTS:
         QCOMPARE(c.noteTotal(tab), 0.0);
         QCOMPARE(c.saleStart(), 2);
         QCOMPARE(rig.shop.lines(fileName(QString())), c.noteLines(0));
+        const QStringList ticket = printed(rig, PrintDocument::Kind::Ticket);
+        QVERIFY2(ticket.filter(QStringLiteral("Compra con tarjeta")).size() == 1,
+                 qPrintable(ticket.join(u'|')));
         rig.dialogs.clear();
         c.lblTask_Click(0);
         c.eCountSales(); // the card sale is no counted sale
