@@ -6,6 +6,7 @@
 #include "app/TextFile.h"
 #include "note/NoteLines.h"
 #include "note/NoteTexts.h"
+#include "printing/Documents.h"
 #include "register/RegisterLines.h"
 
 #include <QDir>
@@ -22,6 +23,8 @@ Counter::Counter(const QString& dataDir, const Language& language, const QString
       m_itemActions(dataDir, userKey, language, m_items, m_currency, m_settings, m_boxes),
       m_editor(language, m_items, m_currency, m_boxes, ports.shell),
       m_book(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
+      m_movements(language, m_notes, m_currency, m_boxes), m_cards(language, m_notes, m_currency, m_boxes),
+      m_cut(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
       m_help(dataDir, language, ports.shell, m_boxes),
       m_tickets(language, ports.printer, ports.clock, m_shop, m_settings, m_boxes),
       m_reports(language, ports.printer, ports.clock, m_shop, m_notes, m_currency, m_settings, m_boxes) {
@@ -78,7 +81,7 @@ void Counter::wire() {
     connect(&m_itemActions, &ItemActions::linesChanged, this, &Counter::itemLinesChanged);
 
     connect(&m_book, &RegisterBook::menusChanged, this, &Counter::menusChanged);
-
+    connect(&m_cut, &RegisterCut::menusChanged, this, &Counter::menusChanged);
 }
 
 QString Counter::nowTime() const {
@@ -162,10 +165,6 @@ void Counter::mnuSeeStock_Click() {
     m_items.setSeeStock(settings().seeStock);
     txtFinder_Change(finderText());
     m_settings.save();
-}
-
-void Counter::mMoneda_Click(int index) {
-    if (m_currency.choose(index, !noteLines(0).isEmpty(), front().used)) m_amounts.setChangeMoney(symbol());
 }
 
 bool Counter::askAmount(const Text& question, double& value) {
@@ -271,10 +270,6 @@ void Counter::eOpenListTicket() {
                                m_changeTicketText, m_timeText, symbol(), m_paidByCard});
 }
 
-void Counter::ePrintQuiz(const QString& iTicket) {
-    if (m_tickets.noticeWanted(m_ticketAsked)) m_reports.ePrintNotif(iTicket);
-}
-
 void Counter::eDelBox() {
     eCheckDay();
     const int n = currentNote();
@@ -311,8 +306,22 @@ void Counter::releaseNote(int n) {
     if (settings().backToRecord) eBacktoIndex();
 }
 
-void Counter::mnuCardIn_Click() {
-    // Paying the note by card closes it like a cash sale, with a card line instead of the total.
+// Paid by card, the note closes like a cash sale with a card line in place of its total.
+void Counter::eUsingCard() {
+    eCheckDay();
+    const int n = currentNote();
+    if (!m_cards.mayPay()) return;
+    const QStringList sale = m_notes.saleLines(n);
+    m_timeText = nowTime();
+    m_cards.closeByCard(n, m_timeText);
+    if (n > 0) releaseNote(n);
+    m_paidByCard = true;
+    // As a cash sale: on disk with its card line before the stock moves.
+    eSaveNote();
+    m_itemActions.eMoveProduct(sale);
+    eAddtoBuy();
+    clearOperation(n);
+    settleOperation(n);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -322,11 +331,6 @@ void Counter::lblTask_Click(int index) {
     if (index < 0 || index >= kNotes) return;
     m_notes.setCurrent(index);
     eClickOnTabs(index);
-}
-
-void Counter::eBacktoIndex() {
-    m_notes.setCurrent(0);
-    eClickOnTabs(0);
 }
 
 void Counter::eClickOnTabs(int which) {
@@ -345,15 +349,6 @@ void Counter::eClickOnTabs(int which) {
     eClickMenu();
 }
 
-void Counter::lstNote_Click(int row) {
-    m_notes.select(currentNote(), row);
-    eClickMenu();
-}
-
-void Counter::mnuEditNote_Click() {
-    if (!editorVisible() || editingList()) eNoteToEdit();
-}
-
 void Counter::eNoteToEdit() {
     if (front().used) {
         m_boxes.say(text(NoteTexts::CancelCurrentFirst), Dialogs::Icon::Information);
@@ -364,11 +359,6 @@ void Counter::eNoteToEdit() {
         m_editWarned = true;
     }
     eEdit(0);
-}
-
-void Counter::eItemToEdit() {
-    m_editor.remindFormat();
-    eEdit(1);
 }
 
 void Counter::eEdit(int index) {
@@ -402,14 +392,6 @@ void Counter::eSaveNotetoList(const QString& edited) {
 // ---------------------------------------------------------------------------------------------------
 // The day register
 
-void Counter::tmrNight_Timer() {
-    if (m_book.nightTick()) eFinalDay();
-}
-
-void Counter::eCheckDay() {
-    if (m_book.changeOfDay()) eFinalDay();
-}
-
 void Counter::eFinalDay() {
     m_book.turnDay();
     m_notes.selectLast(currentNote());
@@ -417,13 +399,31 @@ void Counter::eFinalDay() {
     eCheckCanCut();
 }
 
-void Counter::eCheckSum() {
-    m_tabs.setCaption(0, m_book.recordCaption());
+void Counter::bookMovement(CashMovements::Kind kind) {
+    eCheckDay();
+    if (!m_movements.mayBook(editorVisible() && !editingList())) return;
+    if (const auto line = m_movements.book(kind, nowTime())) settleBooking(*line);
 }
 
-void Counter::eCheckCanCut() {
-    eCheckSum();
-    m_book.checkCanCut(editorVisible());
+void Counter::eCreditCard() {
+    eCheckDay();
+    if (!m_movements.mayBook(editorVisible() && !editingList())) return;
+    if (const auto entry = m_cards.eCreditCard(nowTime())) settleBooking(entry->line, entry->booked);
+}
+
+void Counter::settleBooking(const QString& line, bool booked) {
+    if (booked) {
+        settleOperation(0);
+        eSaveNote();
+    }
+    ePrintQuiz(Documents::movementNotice(m_shop.remark, int(ticketNumber()), line, m_language));
+}
+
+void Counter::mnuPrintCut_Click() {
+    if (!m_cut.splitOff()) return;
+    ePrintHistory();
+    m_book.eOpenReg();
+    settleOperation(currentNote());
 }
 
 // ---------------------------------------------------------------------------------------------------

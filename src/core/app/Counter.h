@@ -20,7 +20,10 @@
 #include "note/Notes.h"
 #include "printing/ReportPrinter.h"
 #include "printing/TicketPrinter.h"
+#include "register/CardPayments.h"
+#include "register/CashMovements.h"
 #include "register/RegisterBook.h"
+#include "register/RegisterCut.h"
 
 #include <QDate>
 #include <QObject>
@@ -102,7 +105,7 @@ public:
     QString cancelEntryCaption() const { return m_adjustments.cancelEntryCaption(); }
     // The chosen line of the note in front may be cancelled (the keyboard, the menu and the pop-up).
     bool lineCancellable() const { return m_adjustments.mayCancel(); }
-    bool cutMenuEnabled() const { return m_book.cutMenuEnabled(); }
+    bool cutMenuEnabled() const { return m_cut.cutMenuEnabled(); }
     int itemSelected() const { return m_search.selected(); }
     bool finderVisible() const { return m_search.finderVisible(); }
     QString finderText() const { return m_search.finderText(); }
@@ -142,7 +145,9 @@ public:
     void eFinal();
     void eDelBox();
     void mnuCashIn_Click() { m_amounts.payInCash(); }
-    void mnuCardIn_Click();
+    void mnuCardIn_Click() {
+        if (amountMenuVisible()) eUsingCard();
+    }
     void mnuBigCash_Click();
     void mnuHangCash_Click();
 
@@ -155,14 +160,25 @@ public:
 
     // ---- Tabs and notes ----
     void lblTask_Click(int index);
-    void eBacktoIndex();
+    void eBacktoIndex() {
+        m_notes.setCurrent(0);
+        eClickOnTabs(0);
+    }
     void eCheckTabs() { m_tabs.eCheckTabs(); }
     // A line of the note in front was clicked.
-    void lstNote_Click(int row);
-    void mnuEditNote_Click();
+    void lstNote_Click(int row) {
+        m_notes.select(currentNote(), row);
+        eClickMenu();
+    }
+    void mnuEditNote_Click() {
+        if (!editorVisible() || editingList()) eNoteToEdit();
+    }
     void eNoteToEdit();
     // Opens the editor on the item list (after the format reminder).
-    void eItemToEdit();
+    void eItemToEdit() {
+        m_editor.remindFormat();
+        eEdit(1);
+    }
 
     // ---- The list and register editor ----
     void mnuEditList_Click() {
@@ -191,7 +207,10 @@ public:
     QString takeEditorText() { return m_editor.takeText(); }
 
     // ---- Settings and menus ----
-    void mMoneda_Click(int index);
+    void mMoneda_Click(int index) {
+        if (m_currency.choose(index, !noteLines(0).isEmpty(), front().used))
+            m_amounts.setChangeMoney(symbol());
+    }
     void mnuBack_Click() { m_settings.toggleBackToRecord(); }
     void mnuTicket_Click() { m_settings.toggleTickets(); }
     void mnuDouble_Click() { m_settings.toggleDouble(); }
@@ -203,7 +222,9 @@ public:
     bool reprintAvailable() const { return m_tickets.reprintAvailable(); }
     void mnuDrawer_Click() { m_tickets.mnuDrawer_Click(); }
     // The printed notice of a cash movement or a simple card entry, when the cashier wants it.
-    void ePrintQuiz(const QString& iTicket);
+    void ePrintQuiz(const QString& iTicket) {
+        if (m_tickets.noticeWanted(m_ticketAsked)) m_reports.ePrintNotif(iTicket);
+    }
     void ePrintHistory() { printHistory(); }
     // The register report; false when it did not print.
     bool printHistory() { return m_reports.ePrintHistory(); }
@@ -242,12 +263,31 @@ public:
 
     // ---- Timers ----
     void tmrAtt_Timer() { m_fields.remindPrice(); }
-    void tmrNight_Timer();
+    void tmrNight_Timer() {
+        if (m_book.nightTick()) eFinalDay();
+    }
 
     // ---- Register ----
     void eSaveNote() { m_book.eSaveNote(); }
-    void eCheckCanCut();
-    void eCheckSum();
+    void eCheckCanCut() {
+        eCheckSum();
+        m_cut.checkCanCut(editorVisible());
+    }
+    void eCheckSum() { m_tabs.setCaption(0, m_cut.recordCaption()); }
+
+    // ---- Cash movements, card payments, totals and the cut ----
+    void eInMoney() { bookMovement(CashMovements::Kind::Entry); }
+    void eOutMoney() { bookMovement(CashMovements::Kind::Withdrawal); }
+    // The note in front paid by card and closed.
+    void eUsingCard();
+    void eCreditCard();
+    void eSumCard() { m_cards.eSumCard(); }
+    void eNumbCard() { m_cards.eNumbCard(); }
+    void mnuCut_Click() { m_cut.mnuCut_Click(); }
+    void mnuCount_Click() { eCountSales(); }
+    void eCountSales() { m_cut.eCountSales(); }
+    // The day's lines so far move into a split-off file and are printed; the register starts afresh.
+    void mnuPrintCut_Click();
 
 Q_SIGNALS:
     void noteChanged(int n);          // the lines of note n
@@ -280,7 +320,9 @@ private:
     void eOpenLogo();
     void eFinalDay();
     // Every booking first follows a change of day, as the timer does.
-    void eCheckDay();
+    void eCheckDay() {
+        if (m_book.changeOfDay()) eFinalDay();
+    }
     void eAddtoBuy();
     // The ticket of the sale just closed (printing).
     void eOpenListTicket();
@@ -292,6 +334,10 @@ private:
     void settleOperation(int n, bool refocus = true);
     // The note's lines go, its tab closes, and the record note comes back in front when so set.
     void releaseNote(int n);
+    void bookMovement(CashMovements::Kind kind);
+    // A booking outside a sale (a movement, a simple card entry) is settled and saved, then its notice
+    // printed; a card entry of 0 only prints.
+    void settleBooking(const QString& line, bool booked = true);
     // A prompt for a non-negative amount in the currency; false on a blank answer.
     bool askAmount(const Text& question, double& value);
 
@@ -316,6 +362,9 @@ private:
     ItemActions m_itemActions;
     ListEditor m_editor;
     RegisterBook m_book;
+    CashMovements m_movements;
+    CardPayments m_cards;
+    RegisterCut m_cut;
     HelpTips m_help;
 
     ShopInfo m_shop;

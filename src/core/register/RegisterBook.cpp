@@ -116,17 +116,3 @@ void RegisterBook::turnDay() {
     m_notes[0].selected = -1;
     Q_EMIT m_notes.changed(0);
 }
-
-QString RegisterBook::recordCaption() const {
-    const double total = RegisterLines::cashTotal(m_notes.at(0).lines, m_currency.symbol(), m_language);
-    const double limit = m_settings.settings().cashLimit.value_or(0.0);
-    QString caption = m_language(NoteTexts::RecordTab);
-    if (limit > 0 && total >= limit) caption += u'*';
-    return caption;
-}
-
-void RegisterBook::checkCanCut(bool editorVisible) {
-    m_cutEnabled =
-        !m_notes.at(0).lines.isEmpty() && m_notes.saleStart() > 0 && !editorVisible && m_notes.current() == 0;
-    Q_EMIT menusChanged();
-}

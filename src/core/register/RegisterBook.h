@@ -13,8 +13,7 @@ class Currency;
 class Notes;
 class SettingsStore;
 
-// The day register: the record note read from and saved to the day's file, the change of day, and
-// the sums that the record tab and the cut menu follow.
+// The day register: the record note read from and saved to the day's file, and the change of day.
 class RegisterBook : public QObject {
     Q_OBJECT
 
@@ -23,7 +22,6 @@ public:
                  Currency& currency, SettingsStore& settings, Boxes& boxes);
 
     const QDate& registerDate() const { return m_registerDate; }
-    bool cutMenuEnabled() const { return m_cutEnabled; }
 
     // The day starts at the load.
     void startDay();
@@ -42,10 +40,6 @@ public:
     // The change of day: the closed sales of the day left leave the record note, the new day's file
     // is read, and the sale being written carries over after its lines.
     void turnDay();
-    // The record tab's caption: marked "*" once the cash reaches the limit.
-    QString recordCaption() const;
-    // The cut is offered for a record with closed sales, in front, while no editor is open.
-    void checkCanCut(bool editorVisible);
 
 Q_SIGNALS:
     void menusChanged();
@@ -64,5 +58,4 @@ private:
     QString m_path; // the file the record note is saved to
     QDate m_midnightWarned;
     bool m_saveFailing = false;
-    bool m_cutEnabled = false;
 };

@@ -25,4 +25,27 @@ inline constexpr Text WithdrawalWord{"RETIRO", "WITHDRAWAL"};
 inline constexpr Text CardWord{"TARJETA", "CARD"};
 inline constexpr Text OpenCash{"CAJA ABIERTA", "OPEN CASH"};
 
+// Cash movements
+inline constexpr Text EntryPrompt{"Ingreso de", "Entry"};
+inline constexpr Text WithdrawalPrompt{"Retiro de", "Withdrawal"};
+inline constexpr Text EntryReason{"Motivo del ingreso", "Entry reason?"};
+inline constexpr Text WithdrawalReason{"Motivo del retiro", "Withdrawal reason?"};
+
+// Card payments
+inline constexpr Text CardEntryPrompt{"Ingreso con tarjeta de", "Entry card"};
+inline constexpr Text NoCardSum{"NO HAY INGRESOS CON TARJETA.", "NO ENTRIES CARD."};
+inline constexpr Text NoCardCount{"NO HAY INGRESOS CON TARJETA.", "NO CARD ENTRIES."};
+inline constexpr Text CardSum{"INGRESOS CON TARJETA", "ENTRIES CARD"};
+inline constexpr Text CardCount{"NÚMERO DE INGRESOS CON TARJETA", "NUMBER OF CARD ENTRIES"};
+
+// Totals, count and cut
+inline constexpr Text TotalSum{"SUMA TOTAL", "TOTAL SUM"};
+inline constexpr Text NoSales{"NO HAY VENTAS.", "NO SALES."};
+inline constexpr Text SaleCount{"NÚMERO DE VENTAS", "NUMBER OF SALES"};
+inline constexpr Text CutQuestion{
+    "Este corte es para separar registros de hoy en diferentes archivos. ¿Desea continuar?",
+    "This split is to separate records in separate files of today. Do you want continue?"};
+inline constexpr Text CutFailed{"No se pudo hacer el corte, intente de nuevo o después.",
+                                "Could not make the split, try again later."};
+
 } // namespace RegisterTexts

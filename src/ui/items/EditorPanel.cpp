@@ -55,7 +55,8 @@ EditorPanel::EditorPanel(Counter& counter, QWidget* parent, QWidget* band)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(8, 6, 8, 8);
     column->setSpacing(6);
-    m_lblTitle = new QLabel(this);
+    // The same in both languages until an editing run names what it edits.
+    m_lblTitle = new QLabel(QStringLiteral("EDITANDO"), this);
     m_lblTitle->setObjectName(QStringLiteral("lblTitle3"));
     column->addWidget(m_lblTitle);
     m_txtEditar = new QPlainTextEdit(this);

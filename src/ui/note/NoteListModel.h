@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QStringList>
 
 class Counter;
 
-// The lines of one note, read straight from the counter.
+// The lines of one note as the list shows them. The record note is the whole day's register, so lines
+// added at its end are announced as inserted rows; only lines replaced or removed reset the model.
 class NoteListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -19,4 +21,7 @@ public:
 private:
     const Counter& m_counter;
     int m_note;
+    // The lines as last shown: a shared copy, so that telling an append from a replacement compares
+    // the lines' storage, never their text.
+    QStringList m_shown;
 };

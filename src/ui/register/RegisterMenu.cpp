@@ -7,25 +7,34 @@
 RegisterMenu::RegisterMenu(Counter& counter, QWidget* parent)
     : QMenu(counter.text(Captions::MenuReg), parent), m_counter(counter) {
     const Counter& c = m_counter;
+    Counter* x = &m_counter;
     setObjectName(QStringLiteral("mnuReg"));
-    addMenuEntry(this, "mnuAdd", c.text(Captions::MenuAdd));
-    addMenuEntry(this, "mnuQuit", c.text(Captions::MenuQuit));
+    connect(addMenuEntry(this, "mnuAdd", c.text(Captions::MenuAdd)), &QAction::triggered, x,
+            &Counter::eInMoney);
+    connect(addMenuEntry(this, "mnuQuit", c.text(Captions::MenuQuit)), &QAction::triggered, x,
+            &Counter::eOutMoney);
     addSeparator();
-    addMenuEntry(this, "mnuCut", c.text(Captions::MenuCut));
-    addMenuEntry(this, "mnuCount", c.text(Captions::MenuCount));
+    connect(addMenuEntry(this, "mnuCut", c.text(Captions::MenuCut)), &QAction::triggered, x,
+            &Counter::mnuCut_Click);
+    connect(addMenuEntry(this, "mnuCount", c.text(Captions::MenuCount)), &QAction::triggered, x,
+            &Counter::mnuCount_Click);
     QMenu* group2 = addMenu(c.text(Captions::MenuGroup2));
     group2->setObjectName(QStringLiteral("mnuGroup2"));
-    addMenuEntry(group2, "mnuSumCard", c.text(Captions::MenuSumCard));
-    addMenuEntry(group2, "mnuNumbCard", c.text(Captions::MenuNumbCard));
+    connect(addMenuEntry(group2, "mnuSumCard", c.text(Captions::MenuSumCard)), &QAction::triggered, x,
+            &Counter::eSumCard);
+    connect(addMenuEntry(group2, "mnuNumbCard", c.text(Captions::MenuNumbCard)), &QAction::triggered, x,
+            &Counter::eNumbCard);
     group2->addSeparator();
-    addMenuEntry(group2, "mnuCard", c.text(Captions::MenuCard));
+    connect(addMenuEntry(group2, "mnuCard", c.text(Captions::MenuCard)), &QAction::triggered, x,
+            &Counter::eCreditCard);
     addSeparator();
     QMenu* cutZ = addMenu(c.text(Captions::MenuCutZ));
     cutZ->setObjectName(QStringLiteral("mnuCutZ"));
     m_mnuCutZ = cutZ->menuAction();
-    connect(addMenuEntry(cutZ, "mnuPrintSimple", c.text(Captions::MenuPrintSimple)), &QAction::triggered,
-            &m_counter, &Counter::mnuPrintSimple_Click);
-    addMenuEntry(cutZ, "mnuPrintCut", c.text(Captions::MenuPrintCut));
+    connect(addMenuEntry(cutZ, "mnuPrintSimple", c.text(Captions::MenuPrintSimple)), &QAction::triggered, x,
+            &Counter::mnuPrintSimple_Click);
+    connect(addMenuEntry(cutZ, "mnuPrintCut", c.text(Captions::MenuPrintCut)), &QAction::triggered, x,
+            &Counter::mnuPrintCut_Click);
     connect(&m_counter, &Counter::menusChanged, this, &RegisterMenu::render);
 }
 

@@ -1,0 +1,120 @@
+// The record note is the whole day's register. A sale closed into a record note of 20,000 lines, up to
+// the record list repainted, and the check that follows every booking (the cash total for the record
+// tab's mark and the cut menu), each beside the same work on a record of 100 lines in the same run.
+
+#include "app/MainWindow.h"
+#include "register/DayRegister.h"
+#include "register/RegisterLines.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+const Language kSpanish;
+
+struct QuietDialogs : Dialogs {
+    void message(const QString&, Icon) override {}
+    bool question(const QString&) override { return false; }
+    QString input(const QString&) override { return {}; }
+};
+struct StillClock : Clock {
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(14, 35)); }
+};
+struct NullPrinter : Printer {
+    bool print(const PrintDocument&) override { return true; }
+    bool openDrawer() override { return true; }
+};
+struct NullShell : Shell {
+    bool open(const QString&) override { return true; }
+    void beep() override {}
+};
+
+// A busy day: sales of three items, each closed by its total, a withdrawal now and then and a card sale.
+QStringList busyDay(int count) {
+    const QString symbol = QStringLiteral("$");
+    QStringList lines;
+    lines.reserve(count);
+    for (int sale = 0; lines.size() < count; ++sale) {
+        for (int i = 0; i < 3; ++i)
+            lines << QStringLiteral("2 x CAFÉ SOLUBLE %1 G de $%2.50 = $%3.00")
+                         .arg(i * 100)
+                         .arg(i + 10)
+                         .arg(2 * i + 21);
+        const QString time = QStringLiteral("%1:%2")
+                                 .arg(8 + sale / 60 % 12, 2, 10, QLatin1Char('0'))
+                                 .arg(sale % 60, 2, 10, QLatin1Char('0'));
+        if (sale % 20 == 0)
+            lines << RegisterLines::cashWithdrawal(time, symbol, 500, QStringLiteral("banco"), kSpanish);
+        else if (sale % 7 == 0)
+            lines << RegisterLines::cardSale(time, symbol, 66, kSpanish);
+        else
+            lines << RegisterLines::saleTotal(time, symbol, 66);
+    }
+    lines.resize(count);
+    return lines;
+}
+
+struct Day {
+    QTemporaryDir dir;
+    QuietDialogs dialogs;
+    StillClock clock;
+    NullPrinter printer;
+    NullShell shell;
+    explicit Day(int lines) { DayRegister::save(dir.path(), clock.now().date(), kSpanish, busyDay(lines)); }
+    Counter::Ports ports() { return Counter::Ports{dialogs, clock, printer, shell}; }
+};
+
+void BM_SaleClosedUpToTheListRepainted(benchmark::State& state) {
+    Day day(int(state.range(0)));
+    MainWindow window(day.dir.path(), kSpanish, QString(), day.ports());
+    window.load();
+    window.resize(1024, 720);
+    window.show();
+    Counter& c = window.counter();
+    c.lblTask_Click(0);
+    auto* list = window.findChild<QListView*>(QStringLiteral("lstNote0"));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.setField(Counter::Quantity, QStringLiteral("1"));
+        c.setField(Counter::Description, QStringLiteral("PAN"));
+        c.setField(Counter::Price, QStringLiteral("12.50"));
+        c.ePreFactura();
+        c.setCashText(QStringLiteral("20"));
+        QApplication::processEvents();
+        state.ResumeTiming();
+        c.eFinal();
+        QApplication::processEvents(); // the list's delayed layout
+        list->viewport()->repaint();
+    }
+    state.counters["lines"] = double(c.noteLines(0).size());
+}
+BENCHMARK(BM_SaleClosedUpToTheListRepainted)->Arg(100)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+void BM_CheckCanCut(benchmark::State& state) {
+    Day day(int(state.range(0)));
+    Counter c(day.dir.path(), kSpanish, QString(), day.ports());
+    c.load();
+    c.lblTask_Click(0);
+    for (auto _ : state)
+        c.eCheckCanCut();
+    state.counters["lines"] = double(c.noteLines(0).size());
+}
+BENCHMARK(BM_CheckCanCut)->Arg(100)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

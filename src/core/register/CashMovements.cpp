@@ -1,0 +1,64 @@
+#include "CashMovements.h"
+
+#include "app/Boxes.h"
+#include "app/Cp1252.h"
+#include "app/Currency.h"
+#include "app/Numbers.h"
+#include "note/NoteTexts.h"
+#include "note/Notes.h"
+#include "register/RegisterLines.h"
+#include "register/RegisterTexts.h"
+
+CashMovements::CashMovements(const Language& language, Notes& notes, Currency& currency, Boxes& boxes)
+    : m_language(language), m_notes(notes), m_currency(currency), m_boxes(boxes) {}
+
+bool CashMovements::mayBook(bool editorOnRegister) {
+    if (!m_notes.at(0).used && !editorOnRegister) return true;
+    m_boxes.say(m_language(NoteTexts::CompleteRecordFirst), Dialogs::Icon::Information);
+    return false;
+}
+
+std::optional<QString> CashMovements::book(Kind kind, const QString& time) {
+    const bool entry = kind == Kind::Entry;
+    const QString& symbol = m_currency.symbol();
+    const QString question =
+        m_language(entry ? RegisterTexts::EntryPrompt : RegisterTexts::WithdrawalPrompt) + u' ' + symbol;
+    const auto answer =
+        m_boxes.askUntil(question, [](const QString& typed) { return Numbers::amount(typed) >= 0; });
+    if (!answer) return std::nullopt;
+    const double amount = Numbers::amount(*answer);
+    QString line;
+    if (amount > 0) {
+        const QString reason = storable(
+            m_boxes.prompt(m_language(entry ? RegisterTexts::EntryReason : RegisterTexts::WithdrawalReason) +
+                           QStringLiteral(": ")));
+        const QString booked = entry
+                                   ? RegisterLines::cashEntry(time, symbol, amount, reason, m_language)
+                                   : RegisterLines::cashWithdrawal(time, symbol, amount, reason, m_language);
+        m_notes.appendLine(0, booked);
+        // The notice carries the line up to its "]", without the reason.
+        line = booked.left(booked.size() - reason.size() - 1);
+    } else {
+        line = RegisterLines::drawerOpened(time, m_language);
+        m_notes.appendLine(0, line);
+    }
+    m_notes.selectLast(0);
+    return line;
+}
+
+QString CashMovements::storable(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            out += u' ';
+        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += u'?';
+            ++i;
+        } else {
+            out += Cp1252::canEncode(c) ? c : QChar(u'?');
+        }
+    }
+    return out;
+}

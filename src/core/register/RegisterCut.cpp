@@ -1,0 +1,69 @@
+#include "RegisterCut.h"
+
+#include "app/Boxes.h"
+#include "app/Currency.h"
+#include "app/Numbers.h"
+#include "app/SettingsStore.h"
+#include "note/NoteTexts.h"
+#include "note/Notes.h"
+#include "register/DayRegister.h"
+#include "register/RegisterLines.h"
+#include "register/RegisterTexts.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+RegisterCut::RegisterCut(const QString& dataDir, const Language& language, Clock& clock, Notes& notes,
+                         Currency& currency, SettingsStore& settings, Boxes& boxes)
+    : m_dataDir(dataDir), m_language(language), m_clock(clock), m_notes(notes), m_currency(currency),
+      m_settings(settings), m_boxes(boxes) {}
+
+QString RegisterCut::recordCaption() const {
+    const double total = RegisterLines::cashTotal(m_notes.at(0).lines, m_currency.symbol(), m_language);
+    const double limit = m_settings.settings().cashLimit.value_or(0.0);
+    QString caption = m_language(NoteTexts::RecordTab);
+    if (limit > 0 && total >= limit) caption += u'*';
+    return caption;
+}
+
+void RegisterCut::checkCanCut(bool editorVisible) {
+    const bool enabled =
+        !m_notes.at(0).lines.isEmpty() && m_notes.saleStart() > 0 && !editorVisible && m_notes.current() == 0;
+    if (enabled == m_cutEnabled) return;
+    m_cutEnabled = enabled;
+    Q_EMIT menusChanged();
+}
+
+void RegisterCut::mnuCut_Click() {
+    if (m_notes.at(0).used) return;
+    const double total = RegisterLines::cashTotal(m_notes.at(0).lines, m_currency.symbol(), m_language);
+    m_boxes.say(m_language(RegisterTexts::TotalSum) + QStringLiteral(" [") + m_currency.symbol() +
+                    Numbers::amountText(total) + u']',
+                Dialogs::Icon::Information);
+}
+
+void RegisterCut::eCountSales() {
+    const int count = RegisterLines::saleCount(m_notes.at(0).lines);
+    if (count == 0)
+        m_boxes.say(m_language(RegisterTexts::NoSales), Dialogs::Icon::Information);
+    else
+        m_boxes.say(m_language(RegisterTexts::SaleCount) + QStringLiteral(" [") + QString::number(count) +
+                        u']',
+                    Dialogs::Icon::Information);
+}
+
+bool RegisterCut::splitOff() {
+    if (!m_boxes.ask(m_language(RegisterTexts::CutQuestion))) return false;
+    const QDate today = m_clock.now().date();
+    const QString day = DayRegister::filePath(m_dataDir, today, m_language);
+    int n = 1;
+    // A name taken by a folder, or by anything else, is skipped like a taken file.
+    while (QFileInfo::exists(DayRegister::splitPath(m_dataDir, today, m_language, n)))
+        ++n;
+    // The file must hold every line in memory before it is moved aside: a register whose last save
+    // failed would otherwise lose its newest lines at the reload.
+    const bool saved = DayRegister::save(m_dataDir, today, m_language, m_notes.at(0).lines);
+    if (saved && QFile::rename(day, DayRegister::splitPath(m_dataDir, today, m_language, n))) return true;
+    m_boxes.say(m_language(RegisterTexts::CutFailed), Dialogs::Icon::Warning);
+    return false;
+}
