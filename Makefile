@@ -64,6 +64,7 @@ deb:
 # English, the default, a light and a dark theme, and the maximised view.
 screenshots: build-release
 	QT_QPA_PLATFORM=offscreen build/release/tools/vendel_screenshots demo docs
+	QT_QPA_PLATFORM=offscreen build/release/tools/vendel_ticket_picture demo docs/ticket.png
 
 bench:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
