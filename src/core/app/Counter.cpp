@@ -253,7 +253,7 @@ void Counter::eFinal() {
     m_itemActions.eMoveProduct(sale);
     eAddtoBuy();
     m_ticketAsked = true;
-    clearOperation(n);
+    clearOperation(n, true);
     settleOperation(n);
 }
 
@@ -283,13 +283,14 @@ void Counter::eDelBox() {
     settleOperation(n);
 }
 
-void Counter::clearOperation(int n) {
+void Counter::clearOperation(int n, bool registerSaved) {
     m_fields.show(m_fields.blank());
     // The search is emptied and the whole list shown again; the entry fields keep their defaults.
     m_search.clear();
     m_amounts.clear();
     m_notes.reset(n, m_fields.blank());
-    eSaveNote();
+    // A sale saved its register before its ticket; clearing the note changes no register line.
+    if (!registerSaved) eSaveNote();
 }
 
 void Counter::settleOperation(int n, bool refocus) {
@@ -320,7 +321,7 @@ void Counter::eUsingCard() {
     eSaveNote();
     m_itemActions.eMoveProduct(sale);
     eAddtoBuy();
-    clearOperation(n);
+    clearOperation(n, true);
     settleOperation(n);
 }
 

@@ -330,7 +330,7 @@ private:
     void eEdit(int index);
     // Every completed operation (a sale closed or cancelled) ends the same way: the window cleared,
     // the note reset and the register saved; then the next sale starts after the record's last line.
-    void clearOperation(int n);
+    void clearOperation(int n, bool registerSaved = false);
     void settleOperation(int n, bool refocus = true);
     // The note's lines go, its tab closes, and the record note comes back in front when so set.
     void releaseNote(int n);
