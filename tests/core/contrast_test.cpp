@@ -67,7 +67,8 @@ private Q_SLOTS:
         QTest::newRow("white on pale blue") << Rgb{240, 250, 255} << Rgb{250, 250, 250} << Rgb{0, 0, 0};
         QTest::newRow("black on dark grey") << Rgb{30, 40, 50} << Rgb{0, 0, 0} << Rgb{250, 250, 250};
         QTest::newRow("pure red takes black") << Rgb{255, 0, 0} << Rgb{250, 250, 250} << Rgb{0, 0, 0};
-        QTest::newRow("mid red keeps near-white") << Rgb{225, 0, 0} << Rgb{250, 250, 250} << Rgb{250, 250, 250};
+        QTest::newRow("mid red keeps near-white")
+            << Rgb{225, 0, 0} << Rgb{250, 250, 250} << Rgb{250, 250, 250};
     }
     void textOn() {
         QFETCH(Rgb, back);

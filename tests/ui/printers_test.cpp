@@ -216,7 +216,7 @@ private Q_SLOTS:
     }
 
     void targets_data() {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("valid");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("where");
@@ -234,12 +234,12 @@ private Q_SLOTS:
         QTest::newRow("nothing") << QString() << false << 0 << QString() << 0;
     }
     void targets() {
-        QFETCH(QString, spec);
+        QFETCH(QString, address);
         QFETCH(bool, valid);
         QFETCH(int, kind);
         QFETCH(QString, where);
         QFETCH(int, port);
-        const auto target = EscPosTransport::parse(spec);
+        const auto target = EscPosTransport::parse(address);
         QCOMPARE(target.has_value(), valid);
         if (!valid) return;
         QCOMPARE(int(target->kind), kind);

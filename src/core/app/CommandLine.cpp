@@ -54,7 +54,7 @@ StartOptions parse(const QStringList& arguments, const StartEnvironment& environ
         QStringLiteral("printer"),
         QStringLiteral("A system printer by name, or a receipt printer: escpos:/dev/usb/lp0, "
                        "escpos:tcp://HOST:9100 or escpos:cups:QUEUE."),
-        QStringLiteral("SPEC"));
+        QStringLiteral("PRINTER"));
     const QCommandLineOption paper(QStringLiteral("paper"),
                                    QStringLiteral("Receipt paper width in mm: 58 or 80 (default 80)."),
                                    QStringLiteral("58|80"));

@@ -13,10 +13,10 @@
 
 namespace EscPosTransport {
 
-std::optional<Target> parse(const QString& spec) {
+std::optional<Target> parse(const QString& address) {
     Target target;
-    if (spec.startsWith(QLatin1String("tcp://"))) {
-        const QUrl url(spec);
+    if (address.startsWith(QLatin1String("tcp://"))) {
+        const QUrl url(address);
         if (!url.isValid() || url.host().isEmpty()) return std::nullopt;
         const int port = url.port(9100);
         if (port < 1 || port > 65535) return std::nullopt;
@@ -25,15 +25,15 @@ std::optional<Target> parse(const QString& spec) {
         target.port = quint16(port);
         return target;
     }
-    if (spec.startsWith(QLatin1String("cups:"))) {
+    if (address.startsWith(QLatin1String("cups:"))) {
         target.kind = Target::Kind::CupsQueue;
-        target.path = spec.mid(5);
+        target.path = address.mid(5);
         if (target.path.isEmpty()) return std::nullopt;
         return target;
     }
-    if (spec.isEmpty()) return std::nullopt;
+    if (address.isEmpty()) return std::nullopt;
     target.kind = Target::Kind::Device;
-    target.path = spec;
+    target.path = address;
     return target;
 }
 

@@ -20,7 +20,7 @@ struct Target {
 
 // "/dev/usb/lp0", "tcp://HOST[:PORT]" or "cups:QUEUE" (what follows "escpos:" on the command line);
 // nothing for a text that names no target.
-std::optional<Target> parse(const QString& spec);
+std::optional<Target> parse(const QString& address);
 
 // A device file opened without blocking; a full buffer is waited on until the deadline.
 bool sendToDevice(const QString& path, const QByteArray& bytes, const QDeadlineTimer& deadline);
