@@ -97,6 +97,26 @@ void BM_SaleClosedUpToTheListRepainted(benchmark::State& state) {
 }
 BENCHMARK(BM_SaleClosedUpToTheListRepainted)->Arg(100)->Arg(20000)->Unit(benchmark::kMillisecond);
 
+// The same sale closed in the counter alone, without a window: what the model and the save cost.
+void BM_SaleClosedInTheCounter(benchmark::State& state) {
+    Day day(int(state.range(0)));
+    Counter c(day.dir.path(), kSpanish, QString(), day.ports());
+    c.load();
+    c.lblTask_Click(0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.setField(Counter::Quantity, QStringLiteral("1"));
+        c.setField(Counter::Description, QStringLiteral("PAN"));
+        c.setField(Counter::Price, QStringLiteral("12.50"));
+        c.ePreFactura();
+        c.setCashText(QStringLiteral("20"));
+        state.ResumeTiming();
+        c.eFinal();
+    }
+    state.counters["lines"] = double(c.noteLines(0).size());
+}
+BENCHMARK(BM_SaleClosedInTheCounter)->Arg(100)->Arg(20000)->Unit(benchmark::kMillisecond);
+
 void BM_CheckCanCut(benchmark::State& state) {
     Day day(int(state.range(0)));
     Counter c(day.dir.path(), kSpanish, QString(), day.ports());

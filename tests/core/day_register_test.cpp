@@ -64,6 +64,11 @@ private Q_SLOTS:
             << "EN" << QStringList{kSale, kEntry, kWithdrawal, kCard} << 100.0 << 1 << 0.0;
         QTest::newRow("withdrawal saying total adds")
             << "" << QStringList{"-----(09:06)-------> [RETIRO $30.00] total del día"} << 30.0 << 1 << 0.0;
+        QTest::newRow("keywords in any case, never cut short")
+            << ""
+            << QStringList{"-----(1)-------> [ingreso $10.00] Caja", "*****(1)*** [Tarjeta $4.00]",
+                           "-----(2)-> [TOTA $9]"}
+            << 10.0 << 0 << 4.0;
         QTest::newRow("grouped amounts")
             << "" << QStringList{"-----(09:00)------------------------------> [TOTAL $1,500.00]"} << 1500.0
             << 1 << 0.0;

@@ -254,6 +254,22 @@ private Q_SLOTS:
         QCOMPARE(c.tabCaption(0), QString("Registro"));
     }
 
+    void cashTypedIntoASaleRewritesTheRegisterOnlyWhenItsLinesChanged() {
+        CounterRig rig;
+        Counter& c = startOnRecord(rig);
+        rig.add("1", "X", "10");
+        c.setCashText("10");
+        const QStringList written = rig.shop.lines(rig.registerName());
+        QCOMPARE(written, c.noteLines(0));
+        rig.shop.write(rig.registerName(), {"marker"});
+        c.setCashText("100"); // the same lines: the file is not rewritten
+        QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{"marker"});
+        rig.dialogs.answer(false);
+        c.eFinal(); // a new line: the whole day is written again
+        QCOMPARE(rig.shop.lines(rig.registerName()), c.noteLines(0));
+        QCOMPARE(c.noteLines(0).mid(0, 1), written);
+    }
+
     void aRegisterThatCannotBeSavedIsReportedOnce() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
@@ -274,6 +290,7 @@ private Q_SLOTS:
         QDir(rig.shop.path()).mkdir("blocker");
         QFile::remove(rig.shop.file(rig.registerName()));
         QDir(rig.shop.path()).rename("blocker", rig.registerName());
+        rig.add("1", "Y", "5");
         c.eDelBox();
         QCOMPARE(rig.dialogs.messages(), (QStringList{warning, warning}));
     }

@@ -250,8 +250,21 @@ private Q_SLOTS:
         QVERIFY(!TextFile::readLines(QString()).has_value());
     }
 
+    void encodingRefusesWhatTheCodePageLacks_data() {
+        QTest::addColumn<int>("offset");
+        // ASCII is written four characters at a time: every other character at each place in a run.
+        for (int offset = 0; offset < 5; ++offset)
+            QTest::addRow("offset %d", offset) << offset;
+    }
     void encodingRefusesWhatTheCodePageLacks() {
-        QCOMPARE(Cp1252::encode(QString::fromUtf8("aĉ€😀b")), QByteArray("a?\x80?b"));
+        QFETCH(int, offset);
+        QByteArray all(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        const QByteArray lead(offset, 'a');
+        const QString text = QString::fromLatin1(lead) + Cp1252::decode(all) + QString::fromUtf8("ĉ€😀") +
+                             QString::fromLatin1(lead) + QStringLiteral("b");
+        QCOMPARE(Cp1252::encode(text), lead + all + QByteArray("?\x80?") + lead + "b");
         QVERIFY(Cp1252::canEncode(QString::fromUtf8("ÁÉÍÓÚñü€£")));
         QVERIFY(!Cp1252::canEncode(QString::fromUtf8("ĉ")));
     }

@@ -1,6 +1,9 @@
 #include "Cp1252.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace Cp1252 {
 
@@ -32,16 +35,28 @@ QString decode(const QByteArray& bytes) {
     return out;
 }
 
-QByteArray encode(const QString& text) {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* dst = out.data();
-    const QChar* src = text.constData();
+char* encodeTo(QStringView text, char* dst) {
+    const char16_t* src = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = src[i].unicode();
+    qsizetype i = 0;
+    while (i < n) {
+        // Runs of plain ASCII, four characters at a time: a register is almost all of them.
+        if constexpr (std::endian::native == std::endian::little) {
+            for (; i + 4 <= n; i += 4, dst += 4) {
+                std::uint64_t four = 0;
+                std::memcpy(&four, src + i, sizeof four);
+                if (four & 0xFF80FF80FF80FF80ULL) break;
+                dst[0] = char(four & 0x7F);
+                dst[1] = char((four >> 16) & 0x7F);
+                dst[2] = char((four >> 32) & 0x7F);
+                dst[3] = char((four >> 48) & 0x7F);
+            }
+            if (i == n) break;
+        }
+        const char16_t c = src[i++];
         if (c < 0x80) {
             *dst++ = char(c);
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && src[i + 1].isLowSurrogate()) {
+        } else if (QChar::isHighSurrogate(c) && i < n && QChar::isLowSurrogate(src[i])) {
             *dst++ = '?'; // one character beyond the code page, written once
             ++i;
         } else {
@@ -49,7 +64,12 @@ QByteArray encode(const QString& text) {
             *dst++ = b < 0 ? '?' : char(b);
         }
     }
-    out.truncate(dst - out.data());
+    return dst;
+}
+
+QByteArray encode(const QString& text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    out.truncate(encodeTo(text, out.data()) - out.data());
     return out;
 }
 

@@ -12,6 +12,8 @@ namespace Cp1252 {
 
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
+// The text encoded into dst, which has room for text.size() bytes; returns the end of what was written.
+char* encodeTo(QStringView text, char* dst);
 
 // True when every character of the text has a byte in the code page.
 bool canEncode(const QString& text);

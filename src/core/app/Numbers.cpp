@@ -8,9 +8,6 @@ namespace Numbers {
 
 namespace {
 
-bool isSkipped(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n';
-}
 bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -38,9 +35,11 @@ std::string group(const std::string& integerDigits) {
     return out;
 }
 
-} // namespace
-
-double leading(QStringView text) {
+// With commas, every "," is passed over as if it had been removed from the text.
+double readLeading(QStringView text, bool commas) {
+    const auto isSkipped = [commas](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\n' || (commas && c == u',');
+    };
     std::string clean;
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -97,8 +96,14 @@ double leading(QStringView text) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-double amount(QString text) {
-    return leading(text.remove(u','));
+} // namespace
+
+double leading(QStringView text) {
+    return readLeading(text, false);
+}
+
+double amount(QStringView text) {
+    return readLeading(text, true);
 }
 
 QString format(double value, Picture picture) {

@@ -13,7 +13,7 @@ namespace Numbers {
 double leading(QStringView text);
 
 // The leading number after every "," has been removed (how amount texts are read back).
-double amount(QString text);
+double amount(QStringView text);
 
 enum class Picture {
     Plain,   // "0.00"

@@ -139,15 +139,17 @@ std::optional<QStringList> readLines(const QString& path) {
 }
 
 QByteArray toBytes(const QStringList& lines) {
-    QByteArray out;
     qsizetype size = 0;
     for (const QString& line : lines)
         size += line.size() + 2;
-    out.reserve(size);
+    QByteArray out(size, Qt::Uninitialized);
+    char* dst = out.data();
     for (const QString& line : lines) {
-        out += Cp1252::encode(line);
-        out += "\r\n";
+        dst = Cp1252::encodeTo(line, dst);
+        *dst++ = '\r';
+        *dst++ = '\n';
     }
+    out.truncate(dst - out.data());
     return out;
 }
 

@@ -14,6 +14,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// Lines compared by their storage first: an unchanged line of the day is the very same string.
+bool sameLines(const QStringList& a, const QStringList& b) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i].constData() != b[i].constData() && a[i] != b[i]) return false;
+    return true;
+}
+
+} // namespace
+
 RegisterBook::RegisterBook(const QString& dataDir, const Language& language, Clock& clock, Notes& notes,
                            Currency& currency, SettingsStore& settings, Boxes& boxes)
     : m_dataDir(dataDir), m_language(language), m_clock(clock), m_notes(notes), m_currency(currency),
@@ -34,6 +46,7 @@ bool RegisterBook::eOpenReg() {
 }
 
 QStringList RegisterBook::openDay(const QDate& date, bool& found) {
+    m_saved.reset();
     m_registerDate = date;
     m_path = DayRegister::filePath(m_dataDir, date, m_language);
     TextFile::ReadResult day = DayRegister::read(m_dataDir, date, m_language);
@@ -56,9 +69,12 @@ QStringList RegisterBook::openDay(const QDate& date, bool& found) {
 }
 
 void RegisterBook::eSaveNote() {
+    const QStringList& lines = m_notes.at(0).lines;
+    if (m_saved && sameLines(*m_saved, lines)) return;
     QString error;
-    if (!m_path.isEmpty() && DayRegister::saveTo(m_path, m_notes.at(0).lines, &error)) {
+    if (!m_path.isEmpty() && DayRegister::saveTo(m_path, lines, &error)) {
         m_saveFailing = false;
+        m_saved = lines;
         return;
     }
     if (!m_saveFailing) {

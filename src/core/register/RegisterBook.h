@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class Boxes;
 class Clock;
 class Currency;
@@ -58,4 +60,7 @@ private:
     QString m_path; // the file the record note is saved to
     QDate m_midnightWarned;
     bool m_saveFailing = false;
+    // The lines last written to m_path: the cash typed into a sale asks for a save at every keystroke,
+    // and a day's register is too long to rewrite when nothing in it changed.
+    std::optional<QStringList> m_saved;
 };

@@ -13,6 +13,27 @@ const QString kCardSaleBridge = QStringLiteral(")**************************** ["
 const QString kSimpleCardBridge = QStringLiteral(")********* [");
 const QString kCashOpen = QStringLiteral("-----(");
 const QString kCardOpen = QStringLiteral("*****(");
+const QString kTotalWord = QStringLiteral("TOTAL");
+
+// The keywords are upper-case letters; a line holds one whatever the case it was typed in. No copy of the
+// line is made: the day's sums run over the whole register after every booking.
+char16_t upper(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80) return u >= u'a' && u <= u'z' ? char16_t(u - 0x20) : u;
+    return QChar::toUpper(u);
+}
+
+bool hasWord(QStringView line, QStringView word) {
+    const qsizetype n = line.size();
+    const qsizetype m = word.size();
+    for (qsizetype i = 0; i + m <= n; ++i) {
+        qsizetype j = 0;
+        while (j < m && upper(line[i + j]) == word[j].unicode())
+            ++j;
+        if (j == m) return true;
+    }
+    return false;
+}
 
 QString movement(const QString& time, const QString& keyword, const QString& symbol, double amount,
                  const QString& reason) {
@@ -56,20 +77,20 @@ QString simpleCard(const QString& time, const QString& symbol, double amount, co
 }
 
 bool isCashLine(const QString& line) {
-    return line.startsWith(QLatin1String("---"));
+    return line.size() >= 3 && line[0] == u'-' && line[1] == u'-' && line[2] == u'-';
 }
 bool isCardLine(const QString& line) {
-    return line.startsWith(QLatin1String("***"));
+    return line.size() >= 3 && line[0] == u'*' && line[1] == u'*' && line[2] == u'*';
 }
 
 bool closesOperation(const QString& line) {
     return line.startsWith(u'-') || line.startsWith(u'*') || line.startsWith(u'=');
 }
 
-double amountOf(const QString& line, const QString& symbol) {
+double amountOf(QStringView line, const QString& symbol) {
     const qsizetype at = symbol.isEmpty() ? -1 : line.indexOf(symbol);
     if (at < 0) return 0.0;
-    QString after = line.mid(at + symbol.size());
+    QStringView after = line.sliced(at + symbol.size());
     const qsizetype next = after.indexOf(symbol);
     if (next >= 0) after.truncate(next);
     return Numbers::amount(after);
@@ -81,10 +102,9 @@ double cashTotal(const QStringList& lines, const QString& symbol, const Language
     double total = 0.0;
     for (const QString& line : lines) {
         if (!isCashLine(line)) continue;
-        const QString upper = line.toUpper();
-        if (upper.contains(QLatin1String("TOTAL")) || upper.contains(entry))
+        if (hasWord(line, kTotalWord) || hasWord(line, entry))
             total += amountOf(line, symbol);
-        else if (upper.contains(withdrawal))
+        else if (hasWord(line, withdrawal))
             total -= amountOf(line, symbol);
     }
     return total;
@@ -93,7 +113,7 @@ double cashTotal(const QStringList& lines, const QString& symbol, const Language
 int saleCount(const QStringList& lines) {
     int count = 0;
     for (const QString& line : lines)
-        if (isCashLine(line) && line.toUpper().contains(QLatin1String("TOTAL"))) ++count;
+        if (isCashLine(line) && hasWord(line, kTotalWord)) ++count;
     return count;
 }
 
@@ -101,7 +121,7 @@ double cardSum(const QStringList& lines, const QString& symbol, const Language& 
     const QString card = language(RegisterTexts::CardWord);
     double sum = 0.0;
     for (const QString& line : lines)
-        if (isCardLine(line) && line.toUpper().contains(card)) sum += amountOf(line, symbol);
+        if (isCardLine(line) && hasWord(line, card)) sum += amountOf(line, symbol);
     return sum;
 }
 
@@ -109,7 +129,7 @@ int cardCount(const QStringList& lines, const Language& language) {
     const QString card = language(RegisterTexts::CardWord);
     int count = 0;
     for (const QString& line : lines)
-        if (isCardLine(line) && line.toUpper().contains(card)) ++count;
+        if (isCardLine(line) && hasWord(line, card)) ++count;
     return count;
 }
 

@@ -35,7 +35,7 @@ bool closesOperation(const QString& line);
 
 // The amount of a counted line: the text after the first currency symbol, commas removed, read as a
 // leading number (it stops at the "]"); 0 when the line has no symbol.
-double amountOf(const QString& line, const QString& symbol);
+double amountOf(QStringView line, const QString& symbol);
 
 // Cash lines: a "TOTAL" adds, otherwise an entry adds, otherwise a withdrawal subtracts; keywords in
 // the current language, searched in the upper-case line.
