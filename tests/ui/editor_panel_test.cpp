@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTimer>
 
 // The editor panel driven by the keyboard as a cashier uses it.
@@ -146,6 +147,50 @@ private Q_SLOTS:
         QTest::keyClicks(finder, QStringLiteral("huevo"));
         QCOMPARE(rig.counter().items().shownCount(), 1);
         QCOMPARE(rig.counter().items().shownLine(0), QStringLiteral("HUEVO $4.50"));
+    }
+
+    // A long list reaches the text field in pieces; whatever comes first works on the whole text,
+    // and a save keeps every byte (a no-break space stays one).
+    void aLongListIsWholeForWhatComesFirst_data() {
+        QTest::addColumn<QString>("first");
+        for (const char* first : {"save", "key", "find", "rest", "close"})
+            QTest::newRow(first) << QString::fromLatin1(first);
+    }
+    void aLongListIsWholeForWhatComesFirst() {
+        QFETCH(QString, first);
+        QStringList list;
+        for (int i = 0; i < 5000; ++i)
+            list << QStringLiteral("[%1] ARTICULO %2 $1.50").arg(i % 9 + 1).arg(i);
+        list.last() = QString::fromUtf8("[2] ÚLTIMO\u00A0PAN $3.00");
+        WindowRig rig;
+        rig.shop.write(QStringLiteral("VL Lista.txt"), list);
+        rig.open();
+        rig.counter().eItemToEdit();
+        auto* edit = rig.find<QPlainTextEdit>(QStringLiteral("txtEditar"));
+        QVERIFY(edit->blockCount() < list.size()); // the rest follows between events
+        if (first == "save") {
+            QTest::keyClick(edit, Qt::Key_G, Qt::ControlModifier);
+            QCOMPARE(rig.shop.lines(QStringLiteral("VL Lista.txt")), list);
+        } else if (first == "key") {
+            QTest::keyClick(edit, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClicks(edit, QStringLiteral("x"));
+            QCOMPARE(edit->document()->toRawText().split(QChar::ParagraphSeparator).size(), list.size());
+            QVERIFY(edit->document()->toRawText().startsWith(u'x'));
+        } else if (first == "find") {
+            rig.find<QLineEdit>(QStringLiteral("txtFindEdit"))->setText(QStringLiteral("ultimo"));
+            QTest::keyClick(rig.find<QLineEdit>(QStringLiteral("txtFindEdit")), Qt::Key_Return);
+            QCOMPARE(edit->textCursor().block().blockNumber(), list.size() - 1);
+        } else if (first == "rest") {
+            waitForRest(rig);
+            QCOMPARE(edit->blockCount(), list.size());
+            QCOMPARE(edit->textCursor().position(), edit->document()->characterCount() - 1);
+        } else {
+            QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
+            waitForRest(rig);
+            QVERIFY(edit->toPlainText().isEmpty());
+            QCOMPARE(rig.shop.lines(QStringLiteral("VL Lista.txt")), list);
+        }
+        QVERIFY(!edit->isReadOnly());
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include <algorithm>
+
 namespace Folding {
 
 namespace {
@@ -40,22 +42,23 @@ template <typename Emit> void forEachCodePoint(QStringView text, Emit emit) {
     }
 }
 
-void appendCodePoint(char32_t c, QByteArray& out) {
+char* writeCodePoint(char32_t c, char* p) {
     if (c < 0x80) {
-        out.append(char(c));
+        *p++ = char(c);
     } else if (c < 0x800) {
-        out.append(char(0xC0 | (c >> 6)));
-        out.append(char(0x80 | (c & 0x3F)));
+        *p++ = char(0xC0 | (c >> 6));
+        *p++ = char(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out.append(char(0xE0 | (c >> 12)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
+        *p++ = char(0xE0 | (c >> 12));
+        *p++ = char(0x80 | ((c >> 6) & 0x3F));
+        *p++ = char(0x80 | (c & 0x3F));
     } else {
-        out.append(char(0xF0 | (c >> 18)));
-        out.append(char(0x80 | ((c >> 12) & 0x3F)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
+        *p++ = char(0xF0 | (c >> 18));
+        *p++ = char(0x80 | ((c >> 12) & 0x3F));
+        *p++ = char(0x80 | ((c >> 6) & 0x3F));
+        *p++ = char(0x80 | (c & 0x3F));
     }
+    return p;
 }
 
 } // namespace
@@ -76,7 +79,44 @@ QString fold(QStringView text) {
 }
 
 void appendUtf8(QStringView text, QByteArray& out) {
-    forEachCodePoint(text, [&](char32_t c) { appendCodePoint(foldCodePoint(c), out); });
+    // A code unit takes at most three bytes, a surrogate pair four. The bytes are written in place:
+    // the item search folds every line of a long list this way.
+    const qsizetype start = out.size();
+    const qsizetype need = start + 3 * text.size();
+    if (out.capacity() < need) out.reserve(std::max(need, 2 * out.capacity()));
+    out.resize(need);
+    char* p = out.data() + start;
+    const char16_t* u = text.utf16();
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        if (u[i] < 0x80) {
+            *p++ = char(foldUnit(u[i]));
+        } else if (QChar::isHighSurrogate(u[i]) && i + 1 < n && QChar::isLowSurrogate(u[i + 1])) {
+            p = writeCodePoint(foldCodePoint(QChar::surrogateToUcs4(u[i], u[i + 1])), p);
+            ++i;
+        } else {
+            p = writeCodePoint(foldCodePoint(u[i]), p);
+        }
+    }
+    out.truncate(p - out.constData());
+}
+
+char16_t foldWide(char16_t u) {
+    return QChar::isSurrogate(u) ? u : char16_t(foldCodePoint(u));
+}
+
+qsizetype indexOfFolded(QStringView text, QStringView foldedWord, qsizetype from) {
+    const qsizetype m = foldedWord.size();
+    if (m == 0) return -1;
+    const char16_t first = foldedWord[0].unicode();
+    const char16_t* t = text.utf16();
+    for (qsizetype i = std::max<qsizetype>(from, 0), last = text.size() - m; i <= last; ++i) {
+        if (foldUnit(t[i]) != first) continue;
+        qsizetype j = 1;
+        while (j < m && foldUnit(t[i + j]) == foldedWord[j].unicode())
+            ++j;
+        if (j == m) return i;
+    }
+    return -1;
 }
 
 } // namespace Folding

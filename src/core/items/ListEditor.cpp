@@ -2,6 +2,7 @@
 
 #include "app/Boxes.h"
 #include "app/Currency.h"
+#include "items/Folding.h"
 #include "items/ItemList.h"
 #include "items/ItemTexts.h"
 
@@ -11,44 +12,6 @@ namespace {
 
 bool isBreak(QChar c) {
     return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
-// The item search's folded form of a text (lower case, "á" as "a" and so on), one code unit for one
-// code unit, so that a position in it is the same position in the text.
-QString foldInPlace(QStringView text) {
-    QString out(text.size(), Qt::Uninitialized);
-    QChar* to = out.data();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = text[i].unicode();
-        if (u < 0x80) {
-            to[i] = QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
-        } else if (QChar::isSurrogate(u)) {
-            to[i] = QChar(u); // letters beyond the first plane are compared as written
-        } else {
-            const char16_t l = QChar(u).toLower().unicode();
-            switch (l) {
-            case u'á':
-                to[i] = u'a';
-                break;
-            case u'é':
-                to[i] = u'e';
-                break;
-            case u'í':
-                to[i] = u'i';
-                break;
-            case u'ó':
-                to[i] = u'o';
-                break;
-            case u'ú':
-                to[i] = u'u';
-                break;
-            default:
-                to[i] = QChar(l);
-            }
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -137,12 +100,13 @@ void ListEditor::saySaved() {
 
 qsizetype ListEditor::eFindText(QStringView text, qsizetype caret, QStringView query) {
     if (text.size() < 2 || query.isEmpty()) return -1;
-    const QString folded = foldInPlace(text);
-    const QString word = foldInPlace(query);
-    const qsizetype from = m_findWrapped ? 0 : std::clamp<qsizetype>(caret, 0, folded.size());
-    qsizetype at = folded.indexOf(word, from);
+    QString word(query.size(), Qt::Uninitialized);
+    std::transform(query.begin(), query.end(), word.begin(),
+                   [](QChar c) { return QChar(Folding::foldUnit(c.unicode())); });
+    const qsizetype from = m_findWrapped ? 0 : std::clamp<qsizetype>(caret, 0, text.size());
+    qsizetype at = Folding::indexOfFolded(text, word, from);
     if (at < 0) {
-        at = folded.indexOf(word);
+        at = Folding::indexOfFolded(text, word, 0);
         if (at < 0) {
             m_boxes.say(m_language(ItemTexts::NoMatches), Dialogs::Icon::None);
             return -1;

@@ -5,6 +5,7 @@
 #include "app/FocusMove.h"
 #include "app/LabelButton.h"
 #include "app/ThemeStyle.h"
+#include "items/TextLoader.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -67,6 +68,7 @@ EditorPanel::EditorPanel(Counter& counter, QWidget* parent, QWidget* band)
     font.setPointSize(9);
     m_txtEditar->setFont(font);
     m_txtEditar->installEventFilter(this);
+    m_loader = new TextLoader(m_txtEditar);
     column->addWidget(m_txtEditar, 1);
 
     auto* row = new QHBoxLayout;
@@ -104,7 +106,7 @@ void EditorPanel::connectCounter() {
     connect(m_tmrAni, &QTimer::timeout, c, &Counter::tmrAni_Timer);
     connect(e, &ListEditor::opened, this, [this] {
         m_lblTitle->setText(m_counter.editor().title());
-        m_txtEditar->setPlainText(m_counter.takeEditorText());
+        m_loader->load(m_counter.takeEditorText());
         place();
         show();
         raise();
@@ -114,12 +116,15 @@ void EditorPanel::connectCounter() {
     connect(e, &ListEditor::moved, this, &EditorPanel::place);
     connect(e, &ListEditor::slideEnded, this, [this] {
         m_tmrAni->stop();
-        if (m_counter.editor().opening()) m_txtEditar->moveCursor(QTextCursor::End);
+        if (!m_counter.editor().opening()) return;
+        m_loader->finish();
+        m_txtEditar->moveCursor(QTextCursor::End);
     });
     connect(e, &ListEditor::closed, this, [this] {
         m_tmrAni->stop();
         hide();
         m_txtFindEdit->clear();
+        m_loader->cancel();
         m_txtEditar->clear(); // the text is dropped unsaved, as closing means
     });
     connect(e, &ListEditor::findChanged, this, [this] {
@@ -146,12 +151,14 @@ void EditorPanel::place() {
 }
 
 void EditorPanel::save() {
-    m_counter.eSaveNotetoList(m_txtEditar->toPlainText());
+    m_loader->finish();
+    m_counter.eSaveNotetoList(m_txtEditar->document()->toRawText());
 }
 
 void EditorPanel::find() {
-    const qsizetype at = m_counter.eFindText(m_txtEditar->toPlainText(), m_txtEditar->textCursor().position(),
-                                             m_txtFindEdit->text());
+    m_loader->finish();
+    const qsizetype at = m_counter.eFindText(m_txtEditar->document()->toRawText(),
+                                             m_txtEditar->textCursor().position(), m_txtFindEdit->text());
     if (at < 0) return;
     QTextCursor cursor = m_txtEditar->textCursor();
     cursor.setPosition(int(at));
@@ -164,7 +171,7 @@ bool EditorPanel::editorKeyDown(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_G:
     case Qt::Key_S:
-        m_counter.saveByKey(m_txtEditar->toPlainText());
+        m_counter.saveByKey(m_txtEditar->document()->toRawText());
         return true;
     case Qt::Key_E:
         m_txtEditar->selectAll();
@@ -211,6 +218,7 @@ bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_band && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         if (isVisible()) place();
     } else if (watched == m_txtEditar && event->type() == QEvent::KeyPress) {
+        m_loader->finish(); // a key works on the whole text
         auto* key = static_cast<QKeyEvent*>(event);
         if (editorKeyDown(key) || editorKeyPress(key)) return true;
     } else if (watched == m_txtFindEdit) {

@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QTimer;
+class TextLoader;
 class ThemeStyle;
 
 // The editor panel frmeEdit: the item list or the day register as plain text (txtEditar), its search
@@ -39,6 +40,7 @@ private:
     QWidget* m_band = nullptr;
     QLabel* m_lblTitle = nullptr;
     QPlainTextEdit* m_txtEditar = nullptr;
+    TextLoader* m_loader = nullptr;
     QLineEdit* m_txtFindEdit = nullptr;
     LabelButton* m_lblButton[4] = {};
     QTimer* m_tmrAni = nullptr;
