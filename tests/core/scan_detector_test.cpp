@@ -26,6 +26,10 @@ private Q_SLOTS:
             << QStringList{"3@0", "x@400"} + fast("987654", 900, 10) << "987654";
         QTest::newRow("slow Enter after a fast run")
             << QStringList{"1@0", "2@5", "3@10", "4@15", "5@20", "6@25", "Enter@500"} << "";
+        QTest::newRow("the clock going back breaks the run")
+            << QStringList{"1@100", "2@105", "3@110", "4@20", "5@25", "6@30", "Enter@35"} << "";
+        QTest::newRow("Enter from before the last key")
+            << QStringList{"1@100", "2@105", "3@110", "4@115", "5@120", "6@125", "Enter@50"} << "";
         QTest::newRow("a move breaks the run")
             << QStringList{"1@0", "2@5", "3@10", "Down@12", "4@15", "5@20", "6@25", "Enter@30"} << "";
     }

@@ -19,7 +19,7 @@ Counter::Counter(const QString& dataDir, const Language& language, const QString
       m_settings(dataDir, userKey, language, ports.clock, m_boxes), m_currency(language, m_boxes),
       m_fields(language, m_notes, m_boxes), m_amounts(language, m_notes, m_currency, m_settings, m_boxes),
       m_adjustments(language, m_notes, m_currency, m_boxes), m_tabs(language, m_notes),
-      m_search(language, m_items, m_currency, m_settings, m_boxes),
+      m_search(language, m_items, m_currency, m_settings, m_boxes, ports.shell),
       m_itemActions(dataDir, userKey, language, m_items, m_currency, m_settings, m_boxes),
       m_editor(language, m_items, m_currency, m_boxes, ports.shell),
       m_book(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),

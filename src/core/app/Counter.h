@@ -238,6 +238,14 @@ public:
     // Enter in the search field: adds the first hit, or shows it in look-up mode.
     void txtFinder_Enter() { m_search.txtFinder_Enter(); }
     void txtFinder_FocusOut() { m_search.txtFinder_FocusOut(); }
+    // A barcode read by a scanner, searched for exactly: its one item goes into the note with the
+    // quantity in force, as an item chosen from the list does (a quantity field left empty or at 0
+    // counts 1, as on leaving it); no such item beeps and changes nothing.
+    void scanBarcode(const QString& code) {
+        if (!m_search.scanBarcode(code)) return;
+        m_fields.focusOut(Quantity);
+        ePreFactura();
+    }
     bool lookupMode() const { return m_search.lookupMode(); }
     void setLookupMode(bool on) { m_search.setLookupMode(on); }
 

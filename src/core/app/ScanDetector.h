@@ -21,6 +21,10 @@ public:
     const QString& run() const { return m_run; }
 
 private:
+    // A key at this time follows the last one at machine speed. A time before the last one (a clock
+    // that wrapped or was set back) is never quick.
+    bool quick(qint64 ms) const { return ms >= m_last && ms - m_last <= kMaxGapMs; }
+
     QString m_run;
     qint64 m_last = 0;
 };

@@ -98,6 +98,14 @@ QString key(QStringView description, QStringView symbol) {
     return out;
 }
 
+std::optional<QStringView> barcode(QStringView line, QStringView symbol) {
+    if (!isItem(line, symbol)) return std::nullopt;
+    const QStringView after = line.mid(line.indexOf(symbol) + symbol.size());
+    const qsizetype hash = after.indexOf(u'#');
+    if (hash < 0) return std::nullopt;
+    return after.mid(hash + 1).trimmed();
+}
+
 bool matchesKey(QStringView line, QStringView key, QStringView symbol) {
     return line.contains(key) && line.contains(symbol);
 }

@@ -47,6 +47,10 @@ double stock(QStringView line);
 // The text after the first "] ", trimmed; nothing when the line has no "] " (and so no stock).
 std::optional<QString> rest(QStringView line);
 
+// The barcode of an item line: the text after the first "#" that follows its first symbol, without
+// blanks at either end. Nothing when the line is no item or has no "#" after the symbol.
+std::optional<QStringView> barcode(QStringView line, QStringView symbol);
+
 // The key under which a sold item is looked for: the trimmed description, one blank, the symbol.
 QString key(QStringView description, QStringView symbol);
 

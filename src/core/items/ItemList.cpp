@@ -55,6 +55,19 @@ void ItemList::replaceLine(int index, const QString& line) {
     m_folded.update(m_lines, {index});
 }
 
+int ItemList::findBarcode(QStringView code, const QString& symbol) const {
+    if (code.isEmpty()) return -1;
+    int found = -1;
+    for (int i = 0; i < count(); ++i) {
+        if (!m_lines[i].contains(code)) continue; // the cheap test first: most lines hold no such text
+        const auto barcode = ItemLine::barcode(m_lines[i], symbol);
+        if (!barcode || *barcode != code) continue;
+        if (found >= 0) return -1;
+        found = i;
+    }
+    return found;
+}
+
 int ItemList::findItem(const QString& key, const QString& symbol) const {
     // A line that holds the key also holds it folded, so the folded copies point out the only lines
     // worth comparing exactly.

@@ -29,6 +29,9 @@ public:
     void replaceLine(int index, const QString& line);
     // The first line, from the top, that holds the key and the symbol (ItemLine::key); -1 when none does.
     int findItem(const QString& key, const QString& symbol) const;
+    // The one item line whose barcode (ItemLine::barcode) is exactly the code; -1 when no line or more
+    // than one has it, so a scan never rings up a line it cannot tell apart.
+    int findBarcode(QStringView code, const QString& symbol) const;
 
     // ---- The shown list ----
     // Whether shown lines keep their stock ("[10] ") in front. Switching it keeps the same rows (the

@@ -3,14 +3,16 @@
 #include "app/Boxes.h"
 #include "app/Currency.h"
 #include "app/Numbers.h"
+#include "app/Ports.h"
 #include "app/SettingsStore.h"
 #include "items/ItemLine.h"
 #include "items/ItemList.h"
 #include "items/ItemTexts.h"
 
 ItemSearch::ItemSearch(const Language& language, ItemList& items, Currency& currency, SettingsStore& settings,
-                       Boxes& boxes)
-    : m_language(language), m_items(items), m_currency(currency), m_settings(settings), m_boxes(boxes) {}
+                       Boxes& boxes, Shell& shell)
+    : m_language(language), m_items(items), m_currency(currency), m_settings(settings), m_boxes(boxes),
+      m_shell(shell) {}
 
 void ItemSearch::setLookupMode(bool on) {
     if (m_lookupMode == on) return;
@@ -52,16 +54,37 @@ void ItemSearch::txtFinder_Enter() {
     }
     if (m_lookupMode) {
         if (hit) {
-            const QString first = m_items.shownLine(0);
-            const qsizetype bracket = first.indexOf(QLatin1String("] "));
-            m_boxes.say(m_language(ItemTexts::LookupItem) + QStringLiteral("\r\n[") +
-                            (bracket < 0 ? first : first.mid(bracket + 2)) + u']',
-                        Dialogs::Icon::None);
+            showLookup(m_items.shownLine(0));
         } else {
             m_boxes.say(m_language(ItemTexts::LookupNoMatches), Dialogs::Icon::None);
         }
         Q_EMIT finderFocusWanted();
     }
+}
+
+bool ItemSearch::scanBarcode(const QString& code) {
+    const QString& symbol = m_currency.symbol();
+    const int found = m_items.findBarcode(code, symbol);
+    const bool seeStock = m_settings.settings().seeStock;
+    const QString shown = found < 0 ? QString() : ItemList::shownForm(m_items.lines()[found], seeStock);
+    const auto description = ItemLine::description(shown, symbol, seeStock);
+    if (found < 0 || !description) {
+        m_shell.beep();
+        return false;
+    }
+    if (m_lookupMode) {
+        showLookup(shown);
+        return false;
+    }
+    Q_EMIT itemPicked(*description, Numbers::amountText(ItemLine::price(shown, symbol)));
+    return true;
+}
+
+void ItemSearch::showLookup(const QString& shownLine) {
+    const qsizetype bracket = shownLine.indexOf(QLatin1String("] "));
+    m_boxes.say(m_language(ItemTexts::LookupItem) + QStringLiteral("\r\n[") +
+                    (bracket < 0 ? shownLine : shownLine.mid(bracket + 2)) + u']',
+                Dialogs::Icon::None);
 }
 
 void ItemSearch::txtFinder_FocusOut() {

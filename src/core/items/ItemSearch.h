@@ -9,6 +9,7 @@ class Boxes;
 class Currency;
 class ItemList;
 class SettingsStore;
+class Shell;
 
 // The search over the item list and the shown list's chosen line: the finder field, its narrowing of
 // the list, Enter in it (add the first hit, or show it in look-up mode) and an item put in the fields.
@@ -17,7 +18,7 @@ class ItemSearch : public QObject {
 
 public:
     ItemSearch(const Language& language, ItemList& items, Currency& currency, SettingsStore& settings,
-               Boxes& boxes);
+               Boxes& boxes, Shell& shell);
 
     int selected() const { return m_selected; }
     bool finderVisible() const { return m_finderVisible; }
@@ -34,6 +35,11 @@ public:
     void selectItem(int row);
     void ePutInfo();
     void unselect() { m_selected = -1; }
+    // A barcode read by a scanner, searched for exactly (ItemList::findBarcode). Its one item goes into
+    // the entry fields and true is returned: the caller adds it to the note. In look-up mode the item
+    // is only shown, as Enter in the search field shows it. With no such item a beep, and nothing
+    // changes. The shown list and its chosen line stay as they are.
+    bool scanBarcode(const QString& code);
     // The search emptied and the whole list shown again.
     void clear();
 
@@ -48,11 +54,15 @@ Q_SIGNALS:
     void addWanted();
 
 private:
+    // The look-up box of a shown line: "Artículo:" and the line without its stock.
+    void showLookup(const QString& shownLine);
+
     Language m_language;
     ItemList& m_items;
     Currency& m_currency;
     SettingsStore& m_settings;
     Boxes& m_boxes;
+    Shell& m_shell;
     int m_selected = -1;
     bool m_finderVisible = false;
     QString m_finderText;

@@ -34,6 +34,8 @@ int virtualKey(const QKeyEvent* event) {
         return KeyRouter::Delete;
     case Qt::Key_Menu:
         return KeyRouter::ContextMenu;
+    case Qt::Key_F10: // Shift+F10 is the context-menu key of keyboards without one
+        return event->modifiers().testFlag(Qt::ShiftModifier) ? int(KeyRouter::ContextMenu) : 0;
     case Qt::Key_Period:
     case Qt::Key_Comma:
         return keypad ? KeyRouter::PadDecimal : (key == Qt::Key_Period ? int(KeyRouter::Period) : 0);

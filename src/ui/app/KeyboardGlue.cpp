@@ -2,16 +2,21 @@
 
 #include "KeyCodes.h"
 #include "Keypad.h"
+#include "ScanGlue.h"
 #include "app/FocusMove.h"
 #include "app/KeyRouter.h"
 
+#include <QAbstractItemView>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
 
 KeyboardGlue::KeyboardGlue(Counter& counter, Keypad& keypad, QWidget* area)
-    : QObject(area), m_router(std::make_unique<KeyRouter>(counter)), m_keypad(keypad), m_area(area) {}
+    : QObject(area), m_router(std::make_unique<KeyRouter>(counter)),
+      m_scan(std::make_unique<ScanGlue>(counter)), m_keypad(keypad), m_area(area) {}
 
 KeyboardGlue::~KeyboardGlue() = default;
 
@@ -58,6 +63,21 @@ bool KeyboardGlue::routeKey(QObject* watched, QKeyEvent* event) {
     return false;
 }
 
+QPoint KeyboardGlue::popupPlace(const QWidget* widget, const QSize& menu) {
+    const QWidget* anchor = widget;
+    QRect at = widget->rect();
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
+        anchor = view->viewport();
+        at = view->visualRect(view->currentIndex());
+        if (!at.isValid() || !anchor->rect().intersects(at)) at = QRect(0, 0, anchor->width(), 0);
+    }
+    const QPoint below = anchor->mapToGlobal(QPoint(at.left(), at.bottom() + 1));
+    const QScreen* screen = widget->screen();
+    if (screen && below.y() + menu.height() > screen->availableGeometry().bottom() + 1)
+        return anchor->mapToGlobal(at.topLeft()) - QPoint(0, menu.height()); // no room below: above it
+    return below;
+}
+
 void KeyboardGlue::placeKeypad(QWidget* field, const KeypadPlace& place) {
     const QRect r(field->mapTo(m_area, QPoint(0, 0)), field->size());
     QPoint at(r.left(), r.bottom() + 1 + place.gapTwips / 15);
@@ -69,7 +89,15 @@ void KeyboardGlue::placeKeypad(QWidget* field, const KeypadPlace& place) {
 }
 
 bool KeyboardGlue::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && routeKey(watched, static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool watchedControl = watched == m_finder || m_controls.contains(watched);
+        if (watchedControl && m_scan->keyPress(key)) return true;
+        if (routeKey(watched, key)) return true;
+    }
+    if (event->type() == QEvent::ContextMenu && m_controls.contains(watched) &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+        return true;
     const auto place = m_keypadPlaces.constFind(watched);
     if (place != m_keypadPlaces.constEnd()) {
         if (event->type() == QEvent::MouseButtonDblClick) placeKeypad(static_cast<QWidget*>(watched), *place);

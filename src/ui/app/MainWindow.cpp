@@ -159,7 +159,7 @@ void MainWindow::connectCounter() {
                       : which == Counter::Popup::Notes ? notesMenu()
                                                        : itemsMenu();
         QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        menu->popup(from->mapToGlobal(from->rect().center()));
+        menu->popup(KeyboardGlue::popupPlace(from, menu->sizeHint()));
     });
     connect(c, &Counter::calculatorRequested, this, &MainWindow::openCalculator);
     connect(c, &Counter::shopChanged, this, [this] {

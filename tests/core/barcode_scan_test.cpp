@@ -1,0 +1,96 @@
+#include "CounterRig.h"
+#include "items/ItemList.h"
+
+#include <QTest>
+
+// A scanned code is searched for as a barcode, exactly: the digits of a price, a stock or a longer
+// barcode never count, and a code that two lines share rings up neither.
+class BarcodeScanTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void findsOnlyTheExactBarcode_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("found");
+        const QStringList shop{"[10] PAN BLANCO $12.50 #7501000000017", "[5] LECHE $20.00 #7501055300013",
+                               "[2] QUESO $75.01 #750105530001", "[7501055300013] SAL $1.00"};
+        QTest::newRow("its barcode") << shop << "7501055300013" << 1;
+        QTest::newRow("a barcode that is the start of another") << shop << "750105530001" << 2;
+        QTest::newRow("the start of a barcode") << shop << "75010553" << -1;
+        QTest::newRow("digits of a price") << shop << "75.01" << -1;
+        QTest::newRow("digits of a stock only") << QStringList{shop[3]} << "7501055300013" << -1;
+        QTest::newRow("blanks after it")
+            << QStringList{"LECHE $20.00 #7501055300013  "} << "7501055300013" << 0;
+        QTest::newRow("two lines share it")
+            << QStringList{"A $1.00 #123456", "B $2.00 #123456", "C $3.00 #654321"} << "123456" << -1;
+        QTest::newRow("a # before the symbol is no barcode")
+            << QStringList{"CAJA #123456 $5.00", "CAJA $5.00 #123456"} << "123456" << 1;
+        QTest::newRow("no item line") << QStringList{"NOTA #123456"} << "123456" << -1;
+        QTest::newRow("letters count exactly") << QStringList{"A $1.00 #ABC-123"} << "abc-123" << -1;
+        QTest::newRow("empty code") << QStringList{"A $1.00 #"} << "" << -1;
+    }
+    void findsOnlyTheExactBarcode() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, code);
+        QFETCH(int, found);
+        ItemList list;
+        list.setLines(lines);
+        QCOMPARE(list.findBarcode(code, QStringLiteral("$")), found);
+    }
+
+    void scanRingsUpOrBeeps_data() {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<bool>("seeStock");
+        QTest::addColumn<bool>("lookup");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("quantity in force")
+            << "3" << false << false << "7501055300013" << QStringList{"3 x LECHE de $20.00 = $60.00"} << 0
+            << QStringList{};
+        QTest::newRow("an emptied quantity counts one")
+            << "" << false << false << "7501055300013" << QStringList{"1 x LECHE de $20.00 = $20.00"} << 0
+            << QStringList{};
+        QTest::newRow("stock shown") << "2" << true << false << "7501000000017"
+                                     << QStringList{"2 x PAN BLANCO de $1,250.00 = $2,500.00"} << 0
+                                     << QStringList{};
+        QTest::newRow("unknown code")
+            << "3" << false << false << "7501234567890" << QStringList{} << 1 << QStringList{};
+        QTest::newRow("code shared by two lines")
+            << "3" << false << false << "4000000000001" << QStringList{} << 1 << QStringList{};
+        QTest::newRow("look-up mode shows it") << "3" << true << true << "7501055300013" << QStringList{} << 0
+                                               << QStringList{"Artículo:\r\n[LECHE $20.00 #7501055300013]"};
+    }
+    void scanRingsUpOrBeeps() {
+        QFETCH(QString, quantity);
+        QFETCH(bool, seeStock);
+        QFETCH(bool, lookup);
+        QFETCH(QString, code);
+        QFETCH(QStringList, lines);
+        QFETCH(int, beeps);
+        QFETCH(QStringList, messages);
+        CounterRig rig;
+        rig.shop.write("VL Lista.txt",
+                       {"[10] PAN BLANCO $1,250.00 #7501000000017", "[5] LECHE $20.00 #7501055300013",
+                        "[1] UNO $1.00 #4000000000001", "[1] OTRO $2.00 #4000000000001"});
+        Counter& c = rig.start();
+        if (c.settings().seeStock != seeStock) c.mnuSeeStock_Click();
+        c.setLookupMode(lookup);
+        c.setField(Counter::Quantity, quantity);
+        const QStringList fieldsBefore{c.field(1), c.field(2), c.field(3)};
+        rig.dialogs.clear();
+        c.scanBarcode(code);
+        QCOMPARE(c.noteLines(c.currentNote()), lines);
+        QCOMPARE(rig.shell.beeps, beeps);
+        QCOMPARE(rig.dialogs.messages(), messages);
+        if (lines.isEmpty()) { // nothing changed
+            QCOMPARE(c.field(Counter::Quantity), quantity);
+            QCOMPARE((QStringList{c.field(1), c.field(2), c.field(3)}), fieldsBefore);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(BarcodeScanTest)
+#include "barcode_scan_test.moc"
