@@ -174,6 +174,48 @@ BENCHMARK(BM_OpenWindow)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
+// Once open over a list whose second line is 10 MB long, the cashier picks that line: its description
+// and price go into the entry fields, and the window is painted again. The reference picks an ordinary
+// line of the 100,000-line list.
+void BM_PickLongItem(benchmark::State& state) {
+    const bool reference = state.range(0) == 1;
+    std::unique_ptr<bench::GeneratedShop> ordinary;
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    if (reference) {
+        ordinary = std::make_unique<bench::GeneratedShop>(100000);
+        folder = ordinary->dir.path();
+    } else {
+        QFile out(dir.filePath(fileName(File::List)));
+        const QByteArray bytes = QByteArray("[10] PAN $12.50\r\n") + longLine(kFileBytes) + "\r\n";
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+            state.SkipWithError("cannot write the shop's file");
+            return;
+        }
+    }
+    SilentDialogs dialogs;
+    SystemClock clock;
+    UnavailablePrinter printer;
+    NoShell shell;
+    MainWindow window(folder, Language(), QString(), Counter::Ports{dialogs, clock, printer, shell});
+    window.load();
+    window.show();
+    waitForPaint(window.findChild<QListView*>(QStringLiteral("lstItem1"))->viewport());
+    resetPeak();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.counter().selectItem(0);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.counter().selectItem(1);
+        window.repaint();
+        QApplication::processEvents();
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+    state.SetLabel(reference ? "an ordinary line of 100,000" : "a 10 MB line");
+}
+BENCHMARK(BM_PickLongItem)->Arg(0)->Arg(1)->Iterations(6)->UseRealTime()->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QFontMetrics>
 
+#include <algorithm>
+
 namespace {
 // A caption up to this many characters keeps the room it needs; a longer text is elided within it.
 constexpr int kMinimumChars = 16;
