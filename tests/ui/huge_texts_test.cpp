@@ -99,6 +99,15 @@ private Q_SLOTS:
         writeShop(rig, file, line);
         show(rig);
         Counter& c = rig.counter();
+        if (file == "list") {
+            // The long item rung up and its note line chosen: the cancel entry names it.
+            c.lblTask_Click(1);
+            c.selectItem(1);
+            c.ePreFactura();
+            c.lstNote_Click(0);
+            QApplication::processEvents();
+            QVERIFY(c.noteLines(1).value(0).size() > length && c.cancelEntryVisible());
+        }
         if (!price.isEmpty()) {
             c.lblTask_Click(1);
             c.setField(Counter::Quantity, QStringLiteral("1"));
@@ -119,6 +128,8 @@ private Q_SLOTS:
             for (int row = 0; row < view->model()->rowCount(); ++row)
                 QVERIFY2(view->model()->index(row, 0).data().toString().size() <= ShownText::kChars + 1,
                          qPrintable(view->objectName()));
+        for (const QAction* action : rig.window->findChildren<QAction*>())
+            QVERIFY2(action->text().size() <= 100, qPrintable(action->objectName()));
 
         // What is shown is shortened; the lines are not.
         if (file == "list") QVERIFY(c.items().lines().contains(line));
