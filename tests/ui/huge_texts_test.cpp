@@ -128,6 +128,8 @@ private Q_SLOTS:
             for (int row = 0; row < view->model()->rowCount(); ++row)
                 QVERIFY2(view->model()->index(row, 0).data().toString().size() <= ShownText::kChars + 1,
                          qPrintable(view->objectName()));
+        for (const QWidget* widget : rig.window->findChildren<QWidget*>())
+            QVERIFY2(widget->toolTip().size() <= ShownText::kChars + 1, qPrintable(widget->objectName()));
         for (const QAction* action : rig.window->findChildren<QAction*>())
             QVERIFY2(action->text().size() <= 100, qPrintable(action->objectName()));
 
