@@ -27,13 +27,15 @@ void ElidedLabel::setText(const QString& text) {
 void ElidedLabel::elide() {
     const QString shown = ShownText::capped(m_full);
     const int room = contentsRect().width() - 2 * margin() - (indent() > 0 ? indent() : 0);
+    // With a buddy the label draws "&" as the underline of the next letter, and measures so.
+    const int flags = buddy() ? int(Qt::TextShowMnemonic) : 0;
     // Before the label is laid out its width means nothing; a text of several lines is shown as given.
     if (!isVisible() || wordWrap() || shown.contains(u'\n') ||
-        fontMetrics().horizontalAdvance(shown) <= room) {
+        fontMetrics().size(flags, shown).width() <= room) {
         if (QLabel::text() != shown) QLabel::setText(shown);
         return;
     }
-    const QString elided = fontMetrics().elidedText(shown, Qt::ElideRight, std::max(room, 0));
+    const QString elided = fontMetrics().elidedText(shown, Qt::ElideRight, std::max(room, 0), flags);
     if (QLabel::text() != elided) QLabel::setText(elided);
 }
 
