@@ -3,7 +3,9 @@
 #include "app/AppTexts.h"
 #include "app/Captions.h"
 #include "app/Counter.h"
+#include "app/ElidedLabel.h"
 #include "app/LabelButton.h"
+#include "app/ShownText.h"
 #include "app/ThemeStyle.h"
 
 #include <QHBoxLayout>
@@ -13,7 +15,7 @@ HeaderBar::HeaderBar(Counter& counter, QWidget* parent) : QWidget(parent), m_cou
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(4);
-    m_lblBrand = new QLabel(c.text(AppTexts::MyBusiness), this);
+    m_lblBrand = new ElidedLabel(c.text(AppTexts::MyBusiness), this);
     m_lblBrand->setObjectName(QStringLiteral("lblBrand"));
     m_lblBrand->setToolTip(c.text(Captions::TipBrand));
     QFont brandFont = m_lblBrand->font();
@@ -23,7 +25,6 @@ HeaderBar::HeaderBar(Counter& counter, QWidget* parent) : QWidget(parent), m_cou
     // A long name never widens the window: the label takes the room left and elides the rest.
     m_lblBrand->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_lblBrand->setMinimumWidth(40);
-    m_brand = m_lblBrand->text();
     row->addWidget(m_lblBrand, 1);
     m_lblCalc = sideButton("lblCalc", QStringLiteral("CALCUL."), c.text(Captions::TipCalc));
     m_lblMyTip = sideButton("lblMyTip", c.text(Captions::MyTipCaption), c.text(Captions::TipMyTip));
@@ -49,19 +50,9 @@ LabelButton* HeaderBar::sideButton(const char* name, const QString& caption, con
 }
 
 void HeaderBar::renderShop() {
-    m_brand = m_counter.brand();
-    elideBrand();
-    m_lblBrand->setToolTip(m_counter.brandTooltip().isEmpty() ? m_counter.text(Captions::TipBrand)
-                                                              : m_counter.brandTooltip());
-}
-
-void HeaderBar::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    elideBrand();
-}
-
-void HeaderBar::elideBrand() {
-    m_lblBrand->setText(m_lblBrand->fontMetrics().elidedText(m_brand, Qt::ElideRight, m_lblBrand->width()));
+    m_lblBrand->setText(m_counter.brand());
+    const QString tip = m_counter.brandTooltip();
+    m_lblBrand->setToolTip(tip.isEmpty() ? m_counter.text(Captions::TipBrand) : ShownText::capped(tip));
 }
 
 void HeaderBar::applyTheme(const ThemeStyle& style) {

@@ -3,8 +3,8 @@
 #include <QWidget>
 
 class Counter;
+class ElidedLabel;
 class LabelButton;
-class QLabel;
 class ThemeStyle;
 
 // What sits above the panel: the shop's name lblBrand and the side buttons lblCalc, lblMyTip and
@@ -17,17 +17,12 @@ public:
 
     void applyTheme(const ThemeStyle& style);
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     LabelButton* sideButton(const char* name, const QString& caption, const QString& tip);
     void renderShop();
-    void elideBrand();
 
     Counter& m_counter;
-    QLabel* m_lblBrand = nullptr;
-    QString m_brand; // the whole name; the label shows as much of it as fits
+    ElidedLabel* m_lblBrand = nullptr; // the whole name; it shows as much of it as fits
     LabelButton* m_lblCalc = nullptr;
     LabelButton* m_lblMyTip = nullptr;
     LabelButton* m_lblHelp = nullptr;

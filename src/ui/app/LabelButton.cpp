@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-LabelButton::LabelButton(const QString& text, QWidget* parent) : QLabel(text, parent) {
+LabelButton::LabelButton(const QString& text, QWidget* parent) : ElidedLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "ElidedLabel.h"
 
 // A label that acts as a button: it reports the press, the release and the click (a release over
-// the label after a press on it), with the mouse button used.
-class LabelButton : public QLabel {
+// the label after a press on it), with the mouse button used. Its caption is elided, never widening
+// the window.
+class LabelButton : public ElidedLabel {
     Q_OBJECT
 
 public:

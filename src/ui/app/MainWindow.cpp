@@ -9,6 +9,7 @@
 #include "app/AppTexts.h"
 #include "app/Captions.h"
 #include "app/KeyRouter.h"
+#include "app/ShownText.h"
 #include "calc/CalcWindow.h"
 #include "items/EditorPanel.h"
 #include "items/ItemsMenu.h"
@@ -163,7 +164,7 @@ void MainWindow::connectCounter() {
     });
     connect(c, &Counter::calculatorRequested, this, &MainWindow::openCalculator);
     connect(c, &Counter::shopChanged, this, [this] {
-        setWindowTitle(m_counter->windowCaption());
+        setWindowTitle(ShownText::capped(m_counter->windowCaption()));
         applyTheme(ThemePalette(m_counter->themeColour()));
     });
     connect(m_amounts, &AmountsPanel::menuRequested, this, [this] { popUp(m_mnuOpc); });

@@ -1,5 +1,6 @@
 #include "ItemListModel.h"
 
+#include "app/ShownText.h"
 #include "items/ItemList.h"
 
 ItemListModel::ItemListModel(const ItemList& items, QObject* parent)
@@ -11,7 +12,8 @@ int ItemListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant ItemListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
-    return m_items.shownLine(index.row());
+    // The view elides the row to its width; it is given no more than it can show.
+    return ShownText::capped(m_items.shownLine(index.row()));
 }
 
 void ItemListModel::refresh() {

@@ -1,6 +1,7 @@
 #include "NoteListModel.h"
 
 #include "app/Counter.h"
+#include "app/ShownText.h"
 
 NoteListModel::NoteListModel(const Counter& counter, int note, QObject* parent)
     : QAbstractListModel(parent), m_counter(counter), m_note(note), m_shown(counter.noteLines(note)) {}
@@ -11,7 +12,8 @@ int NoteListModel::rowCount(const QModelIndex& parent) const {
 
 QVariant NoteListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole || index.row() >= m_shown.size()) return {};
-    return m_shown[index.row()];
+    // The view elides the row to its width; it is given no more than it can show.
+    return ShownText::capped(m_shown[index.row()]);
 }
 
 namespace {

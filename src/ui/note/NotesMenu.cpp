@@ -3,6 +3,11 @@
 #include "app/Captions.h"
 #include "app/Counter.h"
 #include "app/MenuEntry.h"
+#include "app/ShownText.h"
+
+namespace {
+constexpr qsizetype kEntryChars = 80;
+}
 
 NotesMenu::NotesMenu(Counter& counter, QWidget* parent)
     : QMenu(counter.text(Captions::MenuGral), parent), m_counter(counter) {
@@ -41,5 +46,6 @@ void NotesMenu::render() {
     m_mnuDouble->setChecked(s.doubleTicket);
     m_mnuReprint->setEnabled(m_counter.reprintAvailable());
     m_mnuDel->setVisible(m_counter.cancelEntryVisible());
-    m_mnuDel->setText(m_counter.cancelEntryCaption());
+    // The entry names the chosen line: a long one is cut short, so the menu keeps a menu's width.
+    m_mnuDel->setText(ShownText::capped(m_counter.cancelEntryCaption(), kEntryChars));
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// What a label, a list row, a tooltip or a caption is given of a text that came from the shop's files:
+// at most kChars characters, ended by "…" when some were left off. The text itself stays whole in
+// memory and on disk; a line of any length then costs the same to measure and draw.
+namespace ShownText {
+
+inline constexpr qsizetype kChars = 256;
+
+inline QString capped(const QString& text, qsizetype count = kChars) {
+    if (text.size() <= count) return text;
+    return text.left(count) + QChar(0x2026);
+}
+
+} // namespace ShownText

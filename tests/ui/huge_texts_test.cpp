@@ -1,0 +1,181 @@
+#include "WindowRig.h"
+#include "app/LabelButton.h"
+#include "app/ShownText.h"
+
+#include <QLabel>
+#include <QListView>
+
+namespace {
+
+const QString kListLine = QStringLiteral("[10] PAN $12.50");
+const QString kSaleLine = QStringLiteral("1 x PAN de $12.50 = $12.50");
+const QString kClosing = QStringLiteral("-----(09:00)------------------------------> [TOTAL $12.50]");
+
+QString registerName(const WindowRig& rig) {
+    return QStringLiteral("VENTAS #") + rig.clock.at.date().toString(QStringLiteral("dd-MM-yyyy")) +
+           QStringLiteral(".txt");
+}
+
+// An item line of the length asked, words and all, as a shop's file could hold it.
+QString longLine(qsizetype length) {
+    QString line = QStringLiteral("[5] ");
+    while (line.size() < length - 7)
+        line += QStringLiteral("PAN DULCE DE CAJA CAFÉ ");
+    line.truncate(length - 7);
+    return line + QStringLiteral(" $12.50");
+}
+
+// The shop's files with short texts, one of them (if any) with a line of the length asked.
+void writeShop(const WindowRig& rig, const QString& file, const QString& line) {
+    QStringList list{kListLine};
+    QStringList day{kSaleLine, kClosing};
+    QStringList info{QStringLiteral("MI TIENDA"), QStringLiteral("Calle 1")};
+    if (file == "list") list.append(line);
+    if (file == "register") day.append(line);
+    if (file == "shop data") info[0] = line;
+    rig.shop.write(QStringLiteral("VL Lista.txt"), list);
+    rig.shop.write(registerName(rig), day);
+    rig.shop.write(QStringLiteral("VL Info.txt"), info);
+    if (file == "settings") rig.shop.write(QStringLiteral("VL Config.ini"), {line, line, line});
+}
+
+void show(WindowRig& rig) {
+    rig.open();
+    rig.counter().lblTask_Click(0); // the record note in front, the day's lines painted
+    QApplication::processEvents();
+    rig.window->repaint();
+}
+
+struct Sizes {
+    QSize size;  // as opened
+    QSize least; // as small as the cashier can make it
+};
+
+Sizes sizes(QMainWindow& window) {
+    const QSize opened = window.size();
+    window.resize(1, 1);
+    QApplication::processEvents();
+    window.resize(1, 1); // once more, now that the window has laid itself out at its least size
+    QApplication::processEvents();
+    return {opened, window.size()};
+}
+
+} // namespace
+
+// Texts from the shop's files never size the window, and what the window shows of them is short,
+// while the lines themselves stay whole in memory and on disk (the suite also runs under the
+// sanitizers, which once stopped a 10 MB shop name in the painting).
+class HugeTextsTest : public QObject {
+    Q_OBJECT
+
+    Sizes m_ordinary;
+
+private Q_SLOTS:
+    void initTestCase() {
+        WindowRig rig;
+        writeShop(rig, QString(), QString());
+        show(rig);
+        m_ordinary = sizes(*rig.window);
+    }
+
+    void longTextsNeitherGrowTheWindowNorReachIt_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qsizetype>("length");
+        QTest::addColumn<QString>("price"); // rung up in the first side note
+        const QString huge = QStringLiteral("1") + QString(300, u'0');
+        for (const char* file : {"list", "register", "shop data", "settings"}) {
+            QTest::addRow("%s, 100,000 characters", file)
+                << QString::fromLatin1(file) << qsizetype(100000) << QString();
+            QTest::addRow("%s, 10 MB", file) << QString::fromLatin1(file) << qsizetype(10 << 20) << QString();
+        }
+        QTest::newRow("an amount of 301 digits") << QString() << qsizetype(0) << huge;
+    }
+    void longTextsNeitherGrowTheWindowNorReachIt() {
+        QFETCH(QString, file);
+        QFETCH(qsizetype, length);
+        QFETCH(QString, price);
+        WindowRig rig;
+        const QString line = length > 0 ? longLine(length) : QString();
+        writeShop(rig, file, line);
+        show(rig);
+        Counter& c = rig.counter();
+        if (file == "list") {
+            // The long item rung up and its note line chosen: the cancel entry names it.
+            c.lblTask_Click(1);
+            c.selectItem(1);
+            c.ePreFactura();
+            c.lstNote_Click(0);
+            QApplication::processEvents();
+            QVERIFY(c.noteLines(1).value(0).size() > length && c.cancelEntryVisible());
+        }
+        if (!price.isEmpty()) {
+            c.lblTask_Click(1);
+            c.setField(Counter::Quantity, QStringLiteral("1"));
+            c.setField(Counter::Description, QStringLiteral("PAN"));
+            c.setField(Counter::Price, price);
+            c.ePreFactura();
+            QApplication::processEvents();
+            QVERIFY(c.tabCaption(1).size() > 300 && c.totalText().size() > 300);
+        }
+
+        const Sizes now = sizes(*rig.window);
+        QCOMPARE(now.size, m_ordinary.size);
+        QCOMPARE(now.least, m_ordinary.least);
+        QVERIFY(rig.window->windowTitle().size() <= ShownText::kChars + 1);
+        for (const QLabel* label : rig.window->findChildren<QLabel*>())
+            QVERIFY2(label->text().size() <= ShownText::kChars + 1, qPrintable(label->objectName()));
+        for (const QListView* view : rig.window->findChildren<QListView*>())
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                QVERIFY2(view->model()->index(row, 0).data().toString().size() <= ShownText::kChars + 1,
+                         qPrintable(view->objectName()));
+        for (const QWidget* widget : rig.window->findChildren<QWidget*>())
+            QVERIFY2(widget->toolTip().size() <= ShownText::kChars + 1, qPrintable(widget->objectName()));
+        for (const QAction* action : rig.window->findChildren<QAction*>())
+            QVERIFY2(action->text().size() <= 100, qPrintable(action->objectName()));
+
+        // What is shown is shortened; the lines are not.
+        if (file == "list") QVERIFY(c.items().lines().contains(line));
+        if (file == "register") QVERIFY(c.noteLines(0).contains(line));
+        if (file == "shop data") QCOMPARE(c.brand(), line);
+        rig.window->close();
+        QApplication::processEvents();
+        if (file == "list") QVERIFY(rig.shop.lines(QStringLiteral("VL Lista.txt")).contains(line));
+        if (file == "register") QVERIFY(rig.shop.lines(registerName(rig)).contains(line));
+    }
+
+    // A label shows as much of its text as its width holds, ending in "…", and all of a text that fits.
+    void labelsShowWhatFits_data() {
+        QTest::addColumn<qsizetype>("length");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("caption with room") << qsizetype(8) << 300 << true;
+        QTest::newRow("long text, narrow") << qsizetype(100000) << 200 << false;
+        QTest::newRow("long text, wide") << qsizetype(100000) << 3000 << false;
+        QTest::newRow("fits, nothing left off") << qsizetype(30) << 3000 << true;
+    }
+    void labelsShowWhatFits() {
+        QFETCH(qsizetype, length);
+        QFETCH(int, width);
+        QFETCH(bool, whole);
+        const QString text = longLine(length).right(length);
+        LabelButton label;
+        label.setText(text);
+        label.resize(width, 30);
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QCOMPARE(label.fullText(), text);
+        QVERIFY(label.fontMetrics().horizontalAdvance(label.text()) <= label.contentsRect().width());
+        if (whole) {
+            QCOMPARE(label.text(), text);
+        } else {
+            QVERIFY(label.text().endsWith(QChar(0x2026)));
+            QVERIFY(text.startsWith(label.text().chopped(1)));
+            QVERIFY(label.text().size() > 10);
+        }
+        QVERIFY(label.minimumSizeHint().width() <= 300);
+        QVERIFY(label.sizeHint().width() <= 1000);
+    }
+};
+
+QTEST_MAIN(HugeTextsTest)
+#include "huge_texts_test.moc"
