@@ -159,19 +159,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("back");
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<int>("front");
-        struct Row {
-            const char* name;
-            bool back, cancel;
-            int front;
-        };
-        const Row rows[] = {
-            {"finish, stay", false, false, 1},
-            {"finish, back", true, false, 0},
-            {"cancel, stay", false, true, 1},
-            {"cancel, back", true, true, 0},
-        };
-        for (const Row& r : rows)
-            QTest::newRow(r.name) << r.back << r.cancel << r.front;
+        QTest::newRow("finish, stay") << false << false << 1;
+        QTest::newRow("finish, back") << true << false << 0;
+        QTest::newRow("cancel, stay") << false << true << 1;
+        QTest::newRow("cancel, back") << true << true << 0;
     }
     void backToRecordAfterASideNote() {
         QFETCH(bool, back);

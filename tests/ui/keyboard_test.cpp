@@ -36,17 +36,8 @@ private Q_SLOTS:
     void focusIsReadyAtStart_data() {
         QTest::addColumn<bool>("back");
         QTest::addColumn<QString>("widget");
-        struct Row {
-            const char* name;
-            bool back;
-            const char* widget;
-        };
-        const Row rows[] = {
-            {"note #2 in front", false, "lstNote1"},
-            {"record note in front", true, "lstNote0"},
-        };
-        for (const Row& r : rows)
-            QTest::newRow(r.name) << r.back << r.widget;
+        QTest::newRow("note #2 in front") << false << "lstNote1";
+        QTest::newRow("record note in front") << true << "lstNote0";
     }
     void focusIsReadyAtStart() {
         QFETCH(bool, back);
@@ -237,19 +228,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("present");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<QString>("message");
-        struct Row {
-            const char* name;
-            bool present, opens;
-            const char* message;
-        };
-        const Row rows[] = {
-            {"missing", false, true,
-             "El archivo de ayuda no se encuentra, descargue otro desde el sitio web Orvane."},
-            {"opens", true, true, ""},
-            {"viewer fails", true, false, "Hay un error al intentar abrir el archivo de ayuda."},
-        };
-        for (const Row& r : rows)
-            QTest::newRow(r.name) << r.present << r.opens << r.message;
+        QTest::newRow("missing")
+            << false << true
+            << "El archivo de ayuda no se encuentra, descargue otro desde el sitio web Orvane.";
+        QTest::newRow("opens") << true << true << "";
+        QTest::newRow("viewer fails")
+            << true << false << "Hay un error al intentar abrir el archivo de ayuda.";
     }
     void helpDocument() {
         QFETCH(bool, present);
