@@ -123,19 +123,6 @@ private Q_SLOTS:
         QCOMPARE(c.totalText(), QString("0.00"));
     }
 
-    void sideNoteTabShowsItsTotal() {
-        CounterRig rig;
-        Counter& c = rig.start();
-        QCOMPARE(c.currentNote(), 1);
-        QCOMPARE(c.tabCaption(1), QString("(nuevo)"));
-        QCOMPARE(c.tabCaption(2), QString("-"));
-        rig.add("2", "PAN", "12.50");
-        QCOMPARE(c.tabCaption(1), QString("$25.00"));
-        QCOMPARE(c.tabCaption(2), QString("(nuevo)"));
-        QVERIFY(c.tabEnabled(2));
-        QCOMPARE(c.tabCaption(0), QString("Registro"));
-    }
-
     // A line without a currency symbol (or without its stock bracket while stock is shown) leaves
     // the fields as they were.
     void pickingAnItemFillsTheFields_data() {
