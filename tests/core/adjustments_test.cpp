@@ -36,30 +36,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("total");
-        QTest::newRow("amount discount") << "" << false << "20"
-                                         << "     -$20 de descuento"
-                                         << "80.00";
-        QTest::newRow("amount discount en") << "EN" << false << "20"
-                                            << "     -$20 discount"
-                                            << "80.00";
-        QTest::newRow("percent discount en") << "EN" << false << "7.5%"
-                                             << "     -7.5% discount"
-                                             << "92.50";
-        QTest::newRow("amount with comma") << "" << false << "1,000"
-                                           << "     -$1,000 de descuento"
-                                           << "-900.00";
-        QTest::newRow("amount interest") << "" << true << "20"
-                                         << "     +$20 de interés"
-                                         << "120.00";
-        QTest::newRow("amount interest en") << "EN" << true << "20.5"
-                                            << "     +$20.5 interest"
-                                            << "120.50";
-        QTest::newRow("percent interest") << "" << true << "16%"
-                                          << "     +16% de interés"
-                                          << "116.00";
-        QTest::newRow("150 as an amount") << "" << false << "150"
-                                          << "     -$150 de descuento"
-                                          << "-50.00";
+        struct Row {
+            const char *name, *language;
+            bool interest;
+            const char *answer, *line, *total;
+        };
+        const Row rows[] = {
+            {"amount discount", "", false, "20", "     -$20 de descuento", "80.00"},
+            {"amount discount en", "EN", false, "20", "     -$20 discount", "80.00"},
+            {"percent discount en", "EN", false, "7.5%", "     -7.5% discount", "92.50"},
+            {"amount with comma", "", false, "1,000", "     -$1,000 de descuento", "-900.00"},
+            {"amount interest", "", true, "20", "     +$20 de interés", "120.00"},
+            {"amount interest en", "EN", true, "20.5", "     +$20.5 interest", "120.50"},
+            {"percent interest", "", true, "16%", "     +16% de interés", "116.00"},
+            {"150 as an amount", "", false, "150", "     -$150 de descuento", "-50.00"},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.language << r.interest << r.answer << r.line << r.total;
     }
     void adjustmentLines() {
         QFETCH(QString, language);
@@ -80,6 +73,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("prompts");
         QTest::addColumn<int>("lines");
         QTest::newRow("150% then 15%") << QStringList{"150%", "15%"} << 2 << 2;
+        QTest::newRow("100% asked again") << QStringList{"100%", ""} << 2 << 1;
         QTest::newRow("negative then cancel") << QStringList{"-5", ""} << 2 << 1;
         QTest::newRow("blanks cancel") << QStringList{"   "} << 1 << 1;
         QTest::newRow("99% accepted") << QStringList{"99%"} << 1 << 2;

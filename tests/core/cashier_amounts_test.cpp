@@ -13,18 +13,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cash");
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("change");
-        QTest::newRow("half cent rounds up") << "167.675"
-                                             << "200"
-                                             << "167.68"
-                                             << "32.32";
-        QTest::newRow("half cent below") << "0.125"
-                                         << "1"
-                                         << "0.13"
-                                         << "0.87";
-        QTest::newRow("exact") << "2.50"
-                               << "5"
-                               << "2.50"
-                               << "2.50";
+        struct Row {
+            const char *name, *price, *cash, *total, *change;
+        };
+        const Row rows[] = {
+            {"half cent rounds up", "167.675", "200", "167.68", "32.32"},
+            {"half cent below", "0.125", "1", "0.13", "0.87"},
+            {"exact", "2.50", "5", "2.50", "2.50"},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.price << r.cash << r.total << r.change;
     }
     void changeAddsUpToCash() {
         QFETCH(QString, price);
@@ -46,18 +44,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("charged");
         QTest::addColumn<QString>("stockLine");
-        QTest::newRow("point") << "1.5"
-                               << "1.5"
-                               << "$3.00"
-                               << "[18.5] PAN $2.00";
-        QTest::newRow("comma refused") << "1,5"
-                                       << "15"
-                                       << "$30.00"
-                                       << "[5] PAN $2.00";
-        QTest::newRow("thousands comma refused") << "1,000"
-                                                 << "1000"
-                                                 << "$2000.00"
-                                                 << "[-980] PAN $2.00";
+        struct Row {
+            const char *name, *typed, *field, *charged, *stockLine;
+        };
+        const Row rows[] = {
+            {"point", "1.5", "1.5", "$3.00", "[18.5] PAN $2.00"},
+            {"comma refused", "1,5", "15", "$30.00", "[5] PAN $2.00"},
+            {"thousands comma refused", "1,000", "1000", "$2000.00", "[-980] PAN $2.00"},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.typed << r.field << r.charged << r.stockLine;
     }
     void quantityChargedAsMoved() {
         QFETCH(QString, typed);

@@ -10,45 +10,6 @@ class NoteLinesTest : public QObject {
     const Language en{QStringLiteral("EN")};
 
 private Q_SLOTS:
-    void itemLine_data() {
-        QTest::addColumn<QString>("quantity");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("discount");
-        QTest::addColumn<double>("price");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<double>("amount");
-        QTest::newRow("plain") << "2"
-                               << "LECHE"
-                               << "0" << 1.5 << "2 x LECHE de $1.50 = $3.00" << 3.0;
-        QTest::newRow("discount") << "2"
-                                  << "LECHE"
-                                  << "10" << 1.5 << "2 x LECHE de $1.50 (-10%) = $2.70" << 2.7;
-        QTest::newRow("negative discount is a surcharge")
-            << "1"
-            << "A"
-            << "-10" << 10.0 << "1 x A de $10.00 (+10%) = $11.00" << 11.0;
-        QTest::newRow("no description") << "1"
-                                        << "  "
-                                        << "0" << 4.0 << "1 x ARTÍCULO de $4.00 = $4.00" << 4.0;
-        QTest::newRow("free") << "3"
-                              << "BOLSA"
-                              << "0" << 0.0 << "3 x BOLSA gratis" << 0.0;
-        QTest::newRow("grouped") << "1"
-                                 << "TV"
-                                 << "0" << 1500.0 << "1 x TV de $1,500.00 = $1,500.00" << 1500.0;
-    }
-    void itemLine() {
-        QFETCH(QString, quantity);
-        QFETCH(QString, description);
-        QFETCH(QString, discount);
-        QFETCH(double, price);
-        QFETCH(QString, line);
-        QFETCH(double, amount);
-        const NoteLines::Added added = NoteLines::item(quantity, description, discount, price, "$", es);
-        QCOMPARE(added.line, line);
-        QCOMPARE(added.amount, amount);
-    }
-
     void placeholder_data() {
         QTest::addColumn<QString>("description");
         QTest::addColumn<bool>("placeholder");
@@ -60,46 +21,6 @@ private Q_SLOTS:
         QFETCH(QString, description);
         QFETCH(bool, placeholder);
         QCOMPARE(NoteLines::isPlaceholder(description, "(Ninguno)"), placeholder);
-    }
-
-    void adjustment_data() {
-        QTest::addColumn<bool>("interest");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<double>("total"); // applied to 200
-        QTest::newRow("discount amount") << false << " 20 "
-                                         << "     -$20 de descuento" << 180.0;
-        QTest::newRow("discount percent") << false << "5%"
-                                          << "     -5% de descuento" << 190.0;
-        QTest::newRow("interest amount") << true << "20"
-                                         << "     +$20 de interés" << 220.0;
-        QTest::newRow("interest percent") << true << "16%"
-                                          << "     +16% de interés" << 232.0;
-    }
-    void adjustment() {
-        QFETCH(bool, interest);
-        QFETCH(QString, answer);
-        QFETCH(QString, line);
-        QFETCH(double, total);
-        const NoteLines::Adjustment a =
-            interest ? NoteLines::interest(answer, "$", es) : NoteLines::discount(answer, "$", es);
-        QCOMPARE(a.line, line);
-        QCOMPARE(a.applied(200.0), total);
-    }
-
-    void acceptable_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("taken");
-        QTest::newRow("amount") << "20" << true;
-        QTest::newRow("99%") << "99%" << true;
-        QTest::newRow("100%") << "100%" << false;
-        QTest::newRow("negative") << "-5" << false;
-        QTest::newRow("large amount") << "500" << true;
-    }
-    void acceptable() {
-        QFETCH(QString, answer);
-        QFETCH(bool, taken);
-        QCOMPARE(NoteLines::acceptable(answer), taken);
     }
 
     // Replaying the lines that stay after one is cancelled: amounts add, adjustments apply the value

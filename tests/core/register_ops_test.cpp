@@ -343,6 +343,7 @@ private Q_SLOTS:
         Counter& c = startWith(rig, {kSale100});
         rig.dialogs.type(limit);
         c.mnuHangCash_Click();
+        QCOMPARE(rig.shop.lines("VL Config.ini").at(8), limit);
         QCOMPARE(c.tabCaption(0), QString("Registro"));
         typeAll(rig, {entry, ""});
         c.eInMoney(); // a booking recomputes the mark

@@ -243,12 +243,7 @@ private Q_SLOTS:
         QCOMPARE(shop.bytes("out.txt"), saved);
     }
 
-    void missingOrFolderReadsNothing() {
-        TempShop shop;
-        QVERIFY(!TextFile::readLines(shop.file(QStringLiteral("none.txt"))).has_value());
-        QVERIFY(!TextFile::readLines(shop.path()).has_value());
-        QVERIFY(!TextFile::readLines(QString()).has_value());
-    }
+    void noPathReadsNothing() { QVERIFY(!TextFile::readLines(QString()).has_value()); }
 
     void encodingRefusesWhatTheCodePageLacks_data() {
         QTest::addColumn<int>("offset");
@@ -267,13 +262,6 @@ private Q_SLOTS:
         QCOMPARE(Cp1252::encode(text), lead + all + QByteArray("?\x80?") + lead + "b");
         QVERIFY(Cp1252::canEncode(QString::fromUtf8("ÁÉÍÓÚñü€£")));
         QVERIFY(!Cp1252::canEncode(QString::fromUtf8("ĉ")));
-    }
-
-    void saveWritesCrLfAfterEveryLine() {
-        TempShop shop;
-        QVERIFY(TextFile::saveLines(shop.file(QStringLiteral("l.txt")),
-                                    {QStringLiteral("uno"), QString(), QStringLiteral("año")}));
-        QCOMPARE(shop.bytes(QStringLiteral("l.txt")), QByteArray("uno\r\n\r\na\xf1o\r\n"));
     }
 
     void failedSaveIsReportedAndKeepsNothingHalfWritten() {

@@ -32,6 +32,7 @@ const Caption kWindow[] = {
     {"txtDato2", true, " Descripción (D) ", " Description (D) "},
     {"txtDato3", true, " Descuento (%) ", " Discount (%) "},
     {"txtDato4", true, " Precio (P) ", " Price (P) "},
+    {"txtDato2", false, "(Ninguno)", "(None)"},
     {"lblMoney0", true, " Cambiar moneda ", " Change currency "},
     {"lblButton0", true, " Agregar a nota ", " Add to note "},
     {"lblTask0", false, "Registro", "Record"},

@@ -46,31 +46,17 @@ private Q_SLOTS:
         QCOMPARE(rig.find<QLineEdit>("txtDato2")->text(), QString("PAN BLANCO"));
     }
 
-    void searchFindsWordsAndBarcodes_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<int>("hits");
-        QTest::newRow("two words any order") << "1,250 lampara" << 1;
-        QTest::newRow("barcode digits") << "750" << 2; // the lamp's code and the bread's
-        QTest::newRow("case and accents") << "LeChE" << 1;
-        QTest::newRow("nothing") << "zzz" << 0;
-    }
-    void searchFindsWordsAndBarcodes() {
-        QFETCH(QString, query);
-        QFETCH(int, hits);
+    // What the search finds is the item list's own rule; here, what the window does when it finds nothing.
+    void aSearchWithoutHitsAddsNothing() {
         WindowRig rig;
         rig.shop.write("VL Lista.txt", kList);
         rig.open();
         rig.counter().lblFinder_Click();
-        QTest::keyClicks(rig.find<QLineEdit>("txtFinder"), query);
-        const QStringList lines = shown(rig.find<QListView>("lstItem1"));
-        if (hits == 0) {
-            QCOMPARE(lines, QStringList{"No hay coincidencias."});
-            QCOMPARE(rig.find<QLineEdit>("txtDato2")->text(), QString("(Ninguno)"));
-            QTest::keyClick(rig.find<QLineEdit>("txtFinder"), Qt::Key_Return); // nothing happens
-            QVERIFY(rig.counter().noteLines(1).isEmpty());
-        } else {
-            QCOMPARE(lines.size(), hits);
-        }
+        QTest::keyClicks(rig.find<QLineEdit>("txtFinder"), "zzz");
+        QCOMPARE(shown(rig.find<QListView>("lstItem1")), QStringList{"No hay coincidencias."});
+        QCOMPARE(rig.find<QLineEdit>("txtDato2")->text(), QString("(Ninguno)"));
+        QTest::keyClick(rig.find<QLineEdit>("txtFinder"), Qt::Key_Return); // nothing happens
+        QVERIFY(rig.counter().noteLines(1).isEmpty());
     }
 
     void lookupModeShowsInsteadOfAdding() {

@@ -83,42 +83,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("fromText"); // the text left in the starting field
-        QTest::newRow("c in price") << "txtDato4"
-                                    << "c"
-                                    << "txtDato1"
-                                    << "0.00";
-        QTest::newRow("Q in price") << "txtDato4"
-                                    << "Q"
-                                    << "txtDato1"
-                                    << "0.00";
-        QTest::newRow("c in description is typed") << "txtDato2"
-                                                   << "c"
-                                                   << "txtDato2"
-                                                   << "c";
-        QTest::newRow("% in quantity") << "txtDato1"
-                                       << "%"
-                                       << "txtDato3"
-                                       << "1";
-        QTest::newRow("p in cash") << "txtTotal2"
-                                   << "p"
-                                   << "txtDato4"
-                                   << "0.00";
-        QTest::newRow("n in quantity") << "txtDato1"
-                                       << "n"
-                                       << "lstNote1"
-                                       << "1";
-        QTest::newRow("l in quantity") << "txtDato1"
-                                       << "l"
-                                       << "lstItem1"
-                                       << "1";
-        QTest::newRow("b opens the search") << "txtDato1"
-                                            << "b"
-                                            << "txtFinder"
-                                            << "1";
-        QTest::newRow("d in the note") << "lstNote1"
-                                       << "d"
-                                       << "txtDato2"
-                                       << "";
+        struct Row {
+            const char *name, *from, *typed, *to, *fromText;
+        };
+        const Row rows[] = {
+            {"c in price", "txtDato4", "c", "txtDato1", "0.00"},
+            {"Q in price", "txtDato4", "Q", "txtDato1", "0.00"},
+            {"c in description is typed", "txtDato2", "c", "txtDato2", "c"},
+            {"% in quantity", "txtDato1", "%", "txtDato3", "1"},
+            {"p in cash", "txtTotal2", "p", "txtDato4", "0.00"},
+            {"n in quantity", "txtDato1", "n", "lstNote1", "1"},
+            {"l in quantity", "txtDato1", "l", "lstItem1", "1"},
+            {"b opens the search", "txtDato1", "b", "txtFinder", "1"},
+            {"d in the note", "lstNote1", "d", "txtDato2", ""},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.from << r.typed << r.to << r.fromText;
     }
     void lettersMoveTheFocus() {
         QFETCH(QString, from);

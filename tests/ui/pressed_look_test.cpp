@@ -44,26 +44,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("held");
         QTest::addColumn<int>("rest");
-        QTest::newRow("tab") << "lblTask0"
-                             << "lblTask0" << 1 << 0;
-        QTest::newRow("front tab") << "lblTask1"
-                                   << "lblTask1" << 1 << -1;
-        QTest::newRow("side button") << "lblCalc"
-                                     << "lblCalc" << 3 << 2;
-        QTest::newRow("total") << "lblTotal1"
-                               << "lblTotal1" << 1 << 0;
-        QTest::newRow("total's currency") << "lblTotal1"
-                                          << "lblMoney1" << 1 << 0;
-        QTest::newRow("total's box") << "lblTotal1"
-                                     << "lblRe0" << 1 << 0;
-        QTest::newRow("change") << "lblTotal3"
-                                << "lblRe2" << 1 << 0;
-        QTest::newRow("change title") << "lblTitle2"
-                                      << "lblTitle2" << 1 << 4;
-        QTest::newRow("add button") << "lblButton0"
-                                    << "lblButton0" << 3 << 2;
-        QTest::newRow("keypad key") << "lblNumber5"
-                                    << "lblNumber5" << 3 << 2;
+        struct Row {
+            const char *name, *pressed, *shown;
+            int held, rest;
+        };
+        const Row rows[] = {
+            {"tab", "lblTask0", "lblTask0", 1, 0},
+            {"front tab", "lblTask1", "lblTask1", 1, -1},
+            {"side button", "lblCalc", "lblCalc", 3, 2},
+            {"total", "lblTotal1", "lblTotal1", 1, 0},
+            {"total's currency", "lblTotal1", "lblMoney1", 1, 0},
+            {"total's box", "lblTotal1", "lblRe0", 1, 0},
+            {"change", "lblTotal3", "lblRe2", 1, 0},
+            {"change title", "lblTitle2", "lblTitle2", 1, 4},
+            {"add button", "lblButton0", "lblButton0", 3, 2},
+            {"keypad key", "lblNumber5", "lblNumber5", 3, 2},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.pressed << r.shown << r.held << r.rest;
     }
     void pressAndRelease() {
         QFETCH(QString, pressed);

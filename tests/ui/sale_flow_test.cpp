@@ -151,51 +151,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("onEnter");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("onLeave");
-        QTest::newRow("quantity 1 empties") << "txtDato1"
-                                            << "1"
-                                            << ""
-                                            << "3"
-                                            << "3";
-        QTest::newRow("quantity empty becomes 1") << "txtDato1"
-                                                  << "1"
-                                                  << ""
-                                                  << ""
-                                                  << "1";
-        QTest::newRow("quantity 0 becomes 1") << "txtDato1"
-                                              << "1"
-                                              << ""
-                                              << "0"
-                                              << "1";
-        QTest::newRow("price grouped") << "txtDato4"
-                                       << "0.00"
-                                       << ""
-                                       << "1500"
-                                       << "1,500.00";
-        QTest::newRow("price decimals") << "txtDato4"
-                                        << "0.00"
-                                        << ""
-                                        << "12.5"
-                                        << "12.50";
-        QTest::newRow("price letters refused") << "txtDato4"
-                                               << "0.00"
-                                               << ""
-                                               << "abc"
-                                               << "0.00";
-        QTest::newRow("discount whole part") << "txtDato3"
-                                             << "0"
-                                             << ""
-                                             << "7.9"
-                                             << "7";
-        QTest::newRow("discount negative") << "txtDato3"
-                                           << "0"
-                                           << ""
-                                           << "-5"
-                                           << "0";
-        QTest::newRow("description never empty") << "txtDato2"
-                                                 << "(Ninguno)"
-                                                 << "(Ninguno)"
-                                                 << "\b"
-                                                 << "(Ninguno)";
+        struct Row {
+            const char *name, *field, *start, *onEnter, *typed, *onLeave;
+        };
+        const Row rows[] = {
+            {"quantity 1 empties", "txtDato1", "1", "", "3", "3"},
+            {"quantity empty becomes 1", "txtDato1", "1", "", "", "1"},
+            {"quantity 0 becomes 1", "txtDato1", "1", "", "0", "1"},
+            {"price grouped", "txtDato4", "0.00", "", "1500", "1,500.00"},
+            {"price decimals", "txtDato4", "0.00", "", "12.5", "12.50"},
+            {"price letters refused", "txtDato4", "0.00", "", "abc", "0.00"},
+            {"discount whole part", "txtDato3", "0", "", "7.9", "7"},
+            {"discount negative", "txtDato3", "0", "", "-5", "0"},
+            {"description never empty", "txtDato2", "(Ninguno)", "(Ninguno)", "\b", "(Ninguno)"},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.field << r.start << r.onEnter << r.typed << r.onLeave;
     }
     void fieldsOnFocus() {
         QFETCH(QString, field);
@@ -222,21 +193,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("price") << "txtDato4"
-                               << "1x,2y.3-"
-                               << "1,2.3";
-        QTest::newRow("quantity") << "txtDato1"
-                                  << "2x5"
-                                  << "25";
-        QTest::newRow("discount") << "txtDato3"
-                                  << "-1,5.5%"
-                                  << "-15.5";
-        QTest::newRow("cash 20 digits") << "txtTotal2"
-                                        << "99999999999999999999"
-                                        << "99999999999999999999";
-        QTest::newRow("description outside the code page") << "txtDato2"
-                                                           << "A\u0109B\u20ac"
-                                                           << "AB\u20ac";
+        struct Row {
+            const char *name, *field, *typed, *kept;
+        };
+        const Row rows[] = {
+            {"price", "txtDato4", "1x,2y.3-", "1,2.3"},
+            {"quantity", "txtDato1", "2x5", "25"},
+            {"discount", "txtDato3", "-1,5.5%", "-15.5"},
+            {"cash 20 digits", "txtTotal2", "99999999999999999999", "99999999999999999999"},
+            {"description outside the code page", "txtDato2", "A\u0109B\u20ac", "AB\u20ac"},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.field << r.typed << r.kept;
     }
     void fieldsKeepOnlyWhatTheyAccept() {
         QFETCH(QString, field);
