@@ -312,6 +312,27 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.shown.first().icon, Dialogs::Icon::Information);
     }
 
+    // The total is kept between checks: every change of the day's lines shows in the next one.
+    void cashTotalFollowsEveryChangeOfTheDay() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {kSale100, kEntry50});
+        const auto total = [&] {
+            rig.dialogs.clear();
+            c.mnuCut_Click();
+            return rig.dialogs.messages().value(0);
+        };
+        QCOMPARE(total(), QString("SUMA TOTAL [$150.00]"));
+        rig.dialogs.type("30");
+        rig.dialogs.type("banco");
+        c.eOutMoney();
+        QCOMPARE(total(), QString("SUMA TOTAL [$120.00]"));
+        rig.dialogs.answer(true);
+        c.mnuEditNote_Click();
+        c.eSaveNotetoList(kEntry50 + "\n" + kEntry50); // the register rewritten in the editor
+        c.closeEditor();
+        QCOMPARE(total(), QString("SUMA TOTAL [$100.00]"));
+    }
+
     void cashTotalWaitsForAnOpenSale() {
         CounterRig rig;
         Counter& c = startWith(rig, {kSale100});

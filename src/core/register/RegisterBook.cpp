@@ -14,18 +14,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Lines compared by their storage first: an unchanged line of the day is the very same string.
-bool sameLines(const QStringList& a, const QStringList& b) {
-    if (a.size() != b.size()) return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (a[i].constData() != b[i].constData() && a[i] != b[i]) return false;
-    return true;
-}
-
-} // namespace
-
 RegisterBook::RegisterBook(const QString& dataDir, const Language& language, Clock& clock, Notes& notes,
                            Currency& currency, SettingsStore& settings, Boxes& boxes)
     : m_dataDir(dataDir), m_language(language), m_clock(clock), m_notes(notes), m_currency(currency),
@@ -70,7 +58,7 @@ QStringList RegisterBook::openDay(const QDate& date, bool& found) {
 
 void RegisterBook::eSaveNote() {
     const QStringList& lines = m_notes.at(0).lines;
-    if (m_saved && sameLines(*m_saved, lines)) return;
+    if (m_saved && m_saved->size() == lines.size() && RegisterLines::startsWithLines(lines, *m_saved)) return;
     QString error;
     if (!m_path.isEmpty() && DayRegister::saveTo(m_path, lines, &error)) {
         m_saveFailing = false;

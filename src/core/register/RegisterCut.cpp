@@ -19,7 +19,7 @@ RegisterCut::RegisterCut(const QString& dataDir, const Language& language, Clock
       m_settings(settings), m_boxes(boxes) {}
 
 QString RegisterCut::recordCaption() const {
-    const double total = RegisterLines::cashTotal(m_notes.at(0).lines, m_currency.symbol(), m_language);
+    const double total = cashTotal();
     const double limit = m_settings.settings().cashLimit.value_or(0.0);
     QString caption = m_language(NoteTexts::RecordTab);
     if (limit > 0 && total >= limit) caption += u'*';
@@ -36,7 +36,7 @@ void RegisterCut::checkCanCut(bool editorVisible) {
 
 void RegisterCut::mnuCut_Click() {
     if (m_notes.at(0).used) return;
-    const double total = RegisterLines::cashTotal(m_notes.at(0).lines, m_currency.symbol(), m_language);
+    const double total = cashTotal();
     m_boxes.say(m_language(RegisterTexts::TotalSum) + QStringLiteral(" [") + m_currency.symbol() +
                     Numbers::amountText(total) + u']',
                 Dialogs::Icon::Information);
@@ -66,4 +66,18 @@ bool RegisterCut::splitOff() {
     if (saved && QFile::rename(day, DayRegister::splitPath(m_dataDir, today, m_language, n))) return true;
     m_boxes.say(m_language(RegisterTexts::CutFailed), Dialogs::Icon::Warning);
     return false;
+}
+
+double RegisterCut::cashTotal() const {
+    const QStringList& lines = m_notes.at(0).lines;
+    const QString& symbol = m_currency.symbol();
+    if (symbol != m_summedSymbol || !RegisterLines::startsWithLines(lines, m_summed)) {
+        m_summed.clear();
+        m_summedTotal = 0.0;
+        m_summedSymbol = symbol;
+    }
+    // Added line by line in the order of the day, as a sum over the whole register adds them.
+    m_summedTotal = RegisterLines::cashTotal(lines.mid(m_summed.size()), symbol, m_language, m_summedTotal);
+    m_summed = lines;
+    return m_summedTotal;
 }

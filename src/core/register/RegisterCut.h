@@ -50,4 +50,10 @@ private:
     SettingsStore& m_settings;
     Boxes& m_boxes;
     bool m_cutEnabled = false;
+    // The cash total runs after every booking over the whole day: the lines already summed and their
+    // total, so that only the lines after them are read again.
+    double cashTotal() const;
+    mutable QStringList m_summed;
+    mutable double m_summedTotal = 0.0;
+    mutable QString m_summedSymbol;
 };

@@ -96,10 +96,10 @@ double amountOf(QStringView line, const QString& symbol) {
     return Numbers::amount(after);
 }
 
-double cashTotal(const QStringList& lines, const QString& symbol, const Language& language) {
+double cashTotal(const QStringList& lines, const QString& symbol, const Language& language, double from) {
     const QString entry = language(RegisterTexts::EntryWord);
     const QString withdrawal = language(RegisterTexts::WithdrawalWord);
-    double total = 0.0;
+    double total = from;
     for (const QString& line : lines) {
         if (!isCashLine(line)) continue;
         if (hasWord(line, kTotalWord) || hasWord(line, entry))
@@ -108,6 +108,13 @@ double cashTotal(const QStringList& lines, const QString& symbol, const Language
             total -= amountOf(line, symbol);
     }
     return total;
+}
+
+bool startsWithLines(const QStringList& lines, const QStringList& prefix) {
+    if (lines.size() < prefix.size()) return false;
+    for (qsizetype i = 0; i < prefix.size(); ++i)
+        if (lines[i].constData() != prefix[i].constData() && lines[i] != prefix[i]) return false;
+    return true;
 }
 
 int saleCount(const QStringList& lines) {

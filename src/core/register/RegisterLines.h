@@ -38,8 +38,15 @@ bool closesOperation(const QString& line);
 double amountOf(QStringView line, const QString& symbol);
 
 // Cash lines: a "TOTAL" adds, otherwise an entry adds, otherwise a withdrawal subtracts; keywords in
-// the current language, searched in the upper-case line.
-double cashTotal(const QStringList& lines, const QString& symbol, const Language& language);
+// the current language, found in the line whatever its case. The sum starts from `from`, the total of
+// the lines before these.
+double cashTotal(const QStringList& lines, const QString& symbol, const Language& language,
+                 double from = 0.0);
+
+// True when lines begins with every line of prefix. Lines are compared by their storage first: a line
+// of the day that did not change is the very same string.
+bool startsWithLines(const QStringList& lines, const QStringList& prefix);
+
 // Cash lines holding "TOTAL".
 int saleCount(const QStringList& lines);
 // Card lines holding the card keyword.
