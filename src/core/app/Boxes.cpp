@@ -17,6 +17,14 @@ QString Boxes::prompt(const QString& question) {
     return m_dialogs.input(question);
 }
 
+bool Boxes::grantedByKey(const QString& question, const QString& userKey, const QString& wrong) {
+    const QString answer = prompt(question);
+    if (answer == userKey) return true;
+    if (!userKey.isEmpty() && answer.isEmpty()) return false;
+    say(wrong, Dialogs::Icon::Error);
+    return false;
+}
+
 std::optional<QString> Boxes::askUntil(const QString& question,
                                        const std::function<bool(const QString&)>& accept) {
     for (;;) {

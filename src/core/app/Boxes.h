@@ -16,6 +16,9 @@ public:
     void say(const QString& message, Dialogs::Icon icon);
     bool ask(const QString& question);
     QString prompt(const QString& question);
+    // Asks for the user key: with a key set, an empty answer stops quietly; any other answer but the key
+    // shows `wrong` as an error. With no key set, only an empty answer is granted.
+    bool grantedByKey(const QString& question, const QString& userKey, const QString& wrong);
     // Asks until the answer is accepted; a blank answer cancels (no value).
     std::optional<QString> askUntil(const QString& question,
                                     const std::function<bool(const QString&)>& accept);

@@ -58,16 +58,9 @@ void ItemActions::eMoveProduct(const QStringList& sale) {
 }
 
 void ItemActions::mnuCountAll_Click() {
-    const QString answer = m_boxes.prompt(m_language(ItemTexts::UserKeyPrompt));
-    switch (ItemList::checkUserKey(answer, m_userKey)) {
-    case ItemList::KeyAnswer::Stop:
+    if (!m_boxes.grantedByKey(m_language(ItemTexts::UserKeyPrompt), m_userKey,
+                              m_language(ItemTexts::KeyIncorrect)))
         return;
-    case ItemList::KeyAnswer::Wrong:
-        m_boxes.say(m_language(ItemTexts::KeyIncorrect), Dialogs::Icon::Error);
-        return;
-    case ItemList::KeyAnswer::Granted:
-        break;
-    }
     const QString& symbol = m_currency.symbol();
     const auto value = m_items.inventoryValue(symbol);
     if (!value) return;

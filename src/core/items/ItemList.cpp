@@ -190,11 +190,6 @@ QString ItemList::inventoryValueText(double value) {
     return Numbers::format(value, Picture::Grouped);
 }
 
-ItemList::KeyAnswer ItemList::checkUserKey(const QString& answer, const QString& userKey) {
-    if (!userKey.isEmpty() && answer.isEmpty()) return KeyAnswer::Stop;
-    return answer == userKey ? KeyAnswer::Granted : KeyAnswer::Wrong;
-}
-
 ItemList::PriceChange ItemList::readPriceChange(const QString& answer) {
     PriceChange change;
     change.percent = answer.contains(u'%');

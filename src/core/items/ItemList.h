@@ -92,12 +92,6 @@ public:
     // "0,000.00" in between.
     static QString inventoryValueText(double value);
 
-    // The user key asked before the inventory value: Stop (a key is set and the answer is empty:
-    // nothing more happens), Wrong ("Clave incorrecta."), or Granted. With no key set, only an empty
-    // answer is granted.
-    enum class KeyAnswer { Stop, Wrong, Granted };
-    static KeyAnswer checkUserKey(const QString& answer, const QString& userKey);
-
     // ---- Price change ----
     struct PriceChange {
         enum class Kind {

@@ -100,4 +100,11 @@ QString ticketText(const QStringList& record, int saleStart) {
     return text;
 }
 
+bool startsWithLines(const QStringList& lines, const QStringList& prefix) {
+    if (lines.size() < prefix.size()) return false;
+    for (qsizetype i = 0; i < prefix.size(); ++i)
+        if (lines[i].constData() != prefix[i].constData() && lines[i] != prefix[i]) return false;
+    return true;
+}
+
 } // namespace NoteLines

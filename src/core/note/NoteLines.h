@@ -9,6 +9,10 @@
 // replay of a note's total after a line is cancelled, the cancel caption and the ticket's lines.
 namespace NoteLines {
 
+// True when lines begins with every line of prefix. Lines are compared by their storage first: a line
+// that did not change is the very same string, so a day of lines costs a pointer comparison each.
+bool startsWithLines(const QStringList& lines, const QStringList& prefix);
+
 // A line to add to a note and what it adds to the running total.
 struct Added {
     QString line;

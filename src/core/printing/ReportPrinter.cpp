@@ -5,7 +5,6 @@
 #include "app/Ports.h"
 #include "app/SettingsStore.h"
 #include "app/ShopInfo.h"
-#include "items/ItemList.h"
 #include "items/ItemTexts.h"
 #include "note/Notes.h"
 #include "printing/Documents.h"
@@ -42,16 +41,9 @@ bool ReportPrinter::ePrintNotif(const QString& info) {
 }
 
 void ReportPrinter::mnuPrintInfo_Click(const QString& userKey) {
-    const QString answer = m_boxes.prompt(m_language(PrintTexts::ShopKeyPrompt));
-    switch (ItemList::checkUserKey(answer, userKey)) {
-    case ItemList::KeyAnswer::Stop:
+    if (!m_boxes.grantedByKey(m_language(PrintTexts::ShopKeyPrompt), userKey,
+                              m_language(ItemTexts::KeyIncorrect)))
         return;
-    case ItemList::KeyAnswer::Wrong:
-        m_boxes.say(m_language(ItemTexts::KeyIncorrect), Dialogs::Icon::Error);
-        return;
-    case ItemList::KeyAnswer::Granted:
-        break;
-    }
     if (!m_boxes.printJob(m_printer, Documents::shopData(Documents::shopOf(m_shop), m_language)))
         m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
 }

@@ -4,6 +4,7 @@
 #include "app/Currency.h"
 #include "app/GuardedRead.h"
 #include "app/SettingsStore.h"
+#include "note/NoteLines.h"
 #include "note/NoteTexts.h"
 #include "note/Notes.h"
 #include "register/DayRegister.h"
@@ -58,7 +59,7 @@ QStringList RegisterBook::openDay(const QDate& date, bool& found) {
 
 void RegisterBook::eSaveNote() {
     const QStringList& lines = m_notes.at(0).lines;
-    if (m_saved && m_saved->size() == lines.size() && RegisterLines::startsWithLines(lines, *m_saved)) return;
+    if (m_saved && m_saved->size() == lines.size() && NoteLines::startsWithLines(lines, *m_saved)) return;
     QString error;
     if (!m_path.isEmpty() && DayRegister::saveTo(m_path, lines, &error)) {
         m_saveFailing = false;

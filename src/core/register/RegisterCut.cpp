@@ -4,6 +4,7 @@
 #include "app/Currency.h"
 #include "app/Numbers.h"
 #include "app/SettingsStore.h"
+#include "note/NoteLines.h"
 #include "note/NoteTexts.h"
 #include "note/Notes.h"
 #include "register/DayRegister.h"
@@ -71,7 +72,7 @@ bool RegisterCut::splitOff() {
 double RegisterCut::cashTotal() const {
     const QStringList& lines = m_notes.at(0).lines;
     const QString& symbol = m_currency.symbol();
-    if (symbol != m_summedSymbol || !RegisterLines::startsWithLines(lines, m_summed)) {
+    if (symbol != m_summedSymbol || !NoteLines::startsWithLines(lines, m_summed)) {
         m_summed.clear();
         m_summedTotal = 0.0;
         m_summedSymbol = symbol;

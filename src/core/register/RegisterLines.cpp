@@ -110,13 +110,6 @@ double cashTotal(const QStringList& lines, const QString& symbol, const Language
     return total;
 }
 
-bool startsWithLines(const QStringList& lines, const QStringList& prefix) {
-    if (lines.size() < prefix.size()) return false;
-    for (qsizetype i = 0; i < prefix.size(); ++i)
-        if (lines[i].constData() != prefix[i].constData() && lines[i] != prefix[i]) return false;
-    return true;
-}
-
 int saleCount(const QStringList& lines) {
     int count = 0;
     for (const QString& line : lines)

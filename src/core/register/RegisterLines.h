@@ -43,10 +43,6 @@ double amountOf(QStringView line, const QString& symbol);
 double cashTotal(const QStringList& lines, const QString& symbol, const Language& language,
                  double from = 0.0);
 
-// True when lines begins with every line of prefix. Lines are compared by their storage first: a line
-// of the day that did not change is the very same string.
-bool startsWithLines(const QStringList& lines, const QStringList& prefix);
-
 // Cash lines holding "TOTAL".
 int saleCount(const QStringList& lines);
 // Card lines holding the card keyword.
