@@ -5,6 +5,7 @@
 // Targets: every case within 2 s and 300 MB.
 
 #include "GeneratedList.h"
+#include "PaintSpy.h"
 #include "QuietPorts.h"
 #include "app/MainWindow.h"
 #include "app/SystemClock.h"
@@ -91,16 +92,7 @@ double peakMegabytes() {
     return kb / 1024.0;
 }
 
-// Counts the paints of a widget.
-class PaintSpy : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-
+// Runs the events until the widget has painted once (a minute at most).
 void waitForPaint(QWidget* widget) {
     PaintSpy spy;
     widget->installEventFilter(&spy);
@@ -111,16 +103,25 @@ void waitForPaint(QWidget* widget) {
     widget->removeEventFilter(&spy);
 }
 
-// The window over the shop's folder, loaded, shown and painted, then the record note in front.
-void openWindow(const QString& folder) {
+// The counter's window over a shop's folder, with nobody at it: loaded, shown and its item list painted.
+struct QuietWindow {
     SilentDialogs dialogs;
     SystemClock clock;
     UnavailablePrinter printer;
     NoShell shell;
-    MainWindow window(folder, Language(), QString(), Counter::Ports{dialogs, clock, printer, shell});
-    window.load();
-    window.show();
-    waitForPaint(window.findChild<QListView*>(QStringLiteral("lstItem1"))->viewport());
+    MainWindow window;
+    explicit QuietWindow(const QString& folder)
+        : window(folder, Language(), QString(), Counter::Ports{dialogs, clock, printer, shell}) {
+        window.load();
+        window.show();
+        waitForPaint(window.findChild<QListView*>(QStringLiteral("lstItem1"))->viewport());
+    }
+};
+
+// The window over the shop's folder, loaded, shown and painted, then the record note in front.
+void openWindow(const QString& folder) {
+    QuietWindow quiet(folder);
+    MainWindow& window = quiet.window;
     window.counter().lblTask_Click(0);
     auto* record = window.findChild<QListView*>(QStringLiteral("lstNote0"));
     if (record->isVisible()) waitForPaint(record->viewport());
@@ -193,14 +194,8 @@ void BM_PickLongItem(benchmark::State& state) {
             return;
         }
     }
-    SilentDialogs dialogs;
-    SystemClock clock;
-    UnavailablePrinter printer;
-    NoShell shell;
-    MainWindow window(folder, Language(), QString(), Counter::Ports{dialogs, clock, printer, shell});
-    window.load();
-    window.show();
-    waitForPaint(window.findChild<QListView*>(QStringLiteral("lstItem1"))->viewport());
+    QuietWindow quiet(folder);
+    MainWindow& window = quiet.window;
     resetPeak();
     for (auto _ : state) {
         state.PauseTiming();

@@ -2,12 +2,13 @@
 // the record list repainted, and the check that follows every booking (the cash total for the record
 // tab's mark and the cut menu), each beside the same work on a record of 100 lines in the same run.
 
+#include "PaintSpy.h"
+#include "QuietPorts.h"
 #include "app/MainWindow.h"
 #include "register/DayRegister.h"
 #include "register/RegisterLines.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QListView>
 #include <QTemporaryDir>
 
@@ -19,21 +20,12 @@ namespace {
 
 const Language kSpanish;
 
-struct QuietDialogs : Dialogs {
-    void message(const QString&, Icon) override {}
-    bool question(const QString&) override { return false; }
-    QString input(const QString&) override { return {}; }
-};
 struct StillClock : Clock {
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 5), QTime(14, 35)); }
 };
 struct NullPrinter : Printer {
     bool print(const PrintDocument&) override { return true; }
     bool openDrawer() override { return true; }
-};
-struct NullShell : Shell {
-    bool open(const QString&) override { return true; }
-    void beep() override {}
 };
 
 // A busy day: sales of three items, each closed by its total, a withdrawal now and then and a card sale.
@@ -61,24 +53,24 @@ QStringList busyDay(int count) {
     return lines;
 }
 
-// Counts the paints of a widget, to show that the list did repaint within the timed part.
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++paints;
-        return false;
-    }
-};
-
 struct Day {
     QTemporaryDir dir;
-    QuietDialogs dialogs;
+    SilentDialogs dialogs;
     StillClock clock;
     NullPrinter printer;
-    NullShell shell;
+    NoShell shell;
     explicit Day(int lines) { DayRegister::save(dir.path(), clock.now().date(), kSpanish, busyDay(lines)); }
     Counter::Ports ports() { return Counter::Ports{dialogs, clock, printer, shell}; }
 };
+
+// A sale of one item rung up and paid in cash, ready to be closed.
+void ringUpPaidSale(Counter& c) {
+    c.setField(Counter::Quantity, QStringLiteral("1"));
+    c.setField(Counter::Description, QStringLiteral("PAN"));
+    c.setField(Counter::Price, QStringLiteral("12.50"));
+    c.ePreFactura();
+    c.setCashText(QStringLiteral("20"));
+}
 
 void BM_SaleClosedUpToTheListRepainted(benchmark::State& state) {
     Day day(int(state.range(0)));
@@ -90,16 +82,12 @@ void BM_SaleClosedUpToTheListRepainted(benchmark::State& state) {
     c.lblTask_Click(0);
     auto* list = window.findChild<QListView*>(QStringLiteral("lstNote0"));
     QApplication::processEvents();
-    PaintCounter painted;
+    PaintSpy painted;
     list->viewport()->installEventFilter(&painted);
     int timedPaints = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        c.setField(Counter::Quantity, QStringLiteral("1"));
-        c.setField(Counter::Description, QStringLiteral("PAN"));
-        c.setField(Counter::Price, QStringLiteral("12.50"));
-        c.ePreFactura();
-        c.setCashText(QStringLiteral("20"));
+        ringUpPaidSale(c);
         QApplication::processEvents();
         const int before = painted.paints;
         state.ResumeTiming();
@@ -123,11 +111,7 @@ void BM_SaleClosedInTheCounter(benchmark::State& state) {
     c.lblTask_Click(0);
     for (auto _ : state) {
         state.PauseTiming();
-        c.setField(Counter::Quantity, QStringLiteral("1"));
-        c.setField(Counter::Description, QStringLiteral("PAN"));
-        c.setField(Counter::Price, QStringLiteral("12.50"));
-        c.ePreFactura();
-        c.setCashText(QStringLiteral("20"));
+        ringUpPaidSale(c);
         state.ResumeTiming();
         c.eFinal();
     }
