@@ -3,8 +3,8 @@
 // A realistic item list of any length for the benchmarks, written as the shop's file is written, and a
 // way to time the command-line tools the figures are compared with.
 
-#include "app/Numbers.h"
-#include "app/TextFile.h"
+#include "core/base/Numbers.h"
+#include "core/base/TextFile.h"
 
 #include <QDir>
 #include <QString>

@@ -4,9 +4,9 @@
 
 #include "GeneratedList.h"
 #include "QuietPorts.h"
-#include "app/MainWindow.h"
-#include "app/SystemClock.h"
-#include "app/UnavailablePrinter.h"
+#include "ui/ports/SystemClock.h"
+#include "ui/ports/UnavailablePrinter.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>

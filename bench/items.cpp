@@ -2,8 +2,8 @@
 // durable save, each beside the command-line tool that does the nearest thing to the same bytes.
 
 #include "GeneratedList.h"
-#include "items/ItemLine.h"
-#include "items/ItemList.h"
+#include "core/items/ItemLine.h"
+#include "core/items/ItemList.h"
 
 #include <benchmark/benchmark.h>
 

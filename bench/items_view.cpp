@@ -3,8 +3,8 @@
 // window has its own benchmark; this one measures the list view alone.)
 
 #include "GeneratedList.h"
-#include "items/ItemList.h"
-#include "items/ItemListModel.h"
+#include "core/items/ItemList.h"
+#include "ui/items/ItemListModel.h"
 
 #include <QApplication>
 #include <QListView>

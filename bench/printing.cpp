@@ -4,11 +4,11 @@
 // next sale (target: 60 ms or less), beside the same sale closed with printing off.
 
 #include "QuietPorts.h"
-#include "app/Counter.h"
-#include "app/Ports.h"
-#include "printing/Documents.h"
-#include "printing/EscPosEncoder.h"
-#include "printing/PdfFolderPrinter.h"
+#include "core/base/Ports.h"
+#include "core/counter/Counter.h"
+#include "core/printing/Documents.h"
+#include "core/printing/EscPosEncoder.h"
+#include "ui/printing/PdfFolderPrinter.h"
 
 #include <QDateTime>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // The day register of a very busy day: loading it at start and the durable save after every
 // operation, each beside its reference on the same bytes (cat; cp + sync).
 
-#include "app/Language.h"
-#include "app/TextFile.h"
-#include "register/DayRegister.h"
-#include "register/RegisterLines.h"
+#include "core/base/Language.h"
+#include "core/base/TextFile.h"
+#include "core/register/DayRegister.h"
+#include "core/register/RegisterLines.h"
 
 #include <QCoreApplication>
 #include <QDate>

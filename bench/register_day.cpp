@@ -4,9 +4,9 @@
 
 #include "PaintSpy.h"
 #include "QuietPorts.h"
-#include "app/MainWindow.h"
-#include "register/DayRegister.h"
-#include "register/RegisterLines.h"
+#include "core/register/DayRegister.h"
+#include "core/register/RegisterLines.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QApplication>
 #include <QListView>

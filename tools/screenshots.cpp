@@ -3,9 +3,9 @@
 // Usage: vendel_screenshots DEMO_DIR OUT_DIR   (run with QT_QPA_PLATFORM=offscreen)
 
 #include "QuietPorts.h"
-#include "app/MainWindow.h"
-#include "app/StartWindow.h"
-#include "app/UnavailablePrinter.h"
+#include "ui/ports/UnavailablePrinter.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/StartWindow.h"
 
 #include <QApplication>
 #include <QDir>

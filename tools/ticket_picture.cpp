@@ -2,11 +2,11 @@
 // a picture for the README.
 // Usage: vendel_ticket_picture DEMO_DIR OUT.png   (run with QT_QPA_PLATFORM=offscreen)
 
-#include "app/AppTexts.h"
-#include "app/Language.h"
-#include "app/TextFile.h"
-#include "printing/Documents.h"
-#include "printing/ReceiptRenderer.h"
+#include "core/base/Language.h"
+#include "core/base/TextFile.h"
+#include "core/printing/Documents.h"
+#include "core/shop/AppTexts.h"
+#include "ui/printing/ReceiptRenderer.h"
 
 #include <QDir>
 #include <QGuiApplication>

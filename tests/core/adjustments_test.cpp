@@ -1,5 +1,5 @@
 #include "CounterRig.h"
-#include "app/KeyRouter.h"
+#include "core/counter/KeyRouter.h"
 
 #include <QTest>
 

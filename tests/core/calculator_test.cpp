@@ -1,5 +1,5 @@
-#include "calc/CalcEvaluator.h"
-#include "calc/Calculator.h"
+#include "core/calc/CalcEvaluator.h"
+#include "core/calc/Calculator.h"
 
 #include <QHash>
 #include <QTest>

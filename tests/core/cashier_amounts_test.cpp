@@ -1,5 +1,5 @@
 #include "CounterRig.h"
-#include "items/ItemList.h"
+#include "core/items/ItemList.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "CounterRig.h"
-#include "app/Config.h"
-#include "app/Cp1252.h"
+#include "core/base/Cp1252.h"
+#include "core/shop/Config.h"
 
 #include <QDir>
 #include <QTest>

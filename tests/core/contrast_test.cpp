@@ -1,6 +1,6 @@
-#include "app/Contrast.h"
-#include "app/ShopInfo.h"
-#include "app/ThemePalette.h"
+#include "core/shop/Contrast.h"
+#include "core/shop/ShopInfo.h"
+#include "core/shop/ThemePalette.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "TempShop.h"
 #include "Versions.h"
-#include "app/DataFolder.h"
-#include "app/TextFile.h"
-#include "register/DayRegister.h"
+#include "core/base/DataFolder.h"
+#include "core/base/TextFile.h"
+#include "core/register/DayRegister.h"
 
 #include <QDir>
 #include <QFile>

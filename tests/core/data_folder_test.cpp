@@ -1,7 +1,7 @@
 #include "TempShop.h"
-#include "app/DataFolder.h"
-#include "app/DataFolderLock.h"
-#include "app/TextFile.h"
+#include "core/base/DataFolder.h"
+#include "core/base/DataFolderLock.h"
+#include "core/base/TextFile.h"
 
 #include <QDir>
 #include <QFile>

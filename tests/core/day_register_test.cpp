@@ -1,7 +1,7 @@
 #include "CounterRig.h"
-#include "app/Cp1252.h"
-#include "register/DayRegister.h"
-#include "register/RegisterLines.h"
+#include "core/base/Cp1252.h"
+#include "core/register/DayRegister.h"
+#include "core/register/RegisterLines.h"
 
 #include <QFileInfo>
 #include <QTest>

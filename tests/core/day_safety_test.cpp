@@ -1,5 +1,5 @@
 #include "CounterRig.h"
-#include "app/TextFile.h"
+#include "core/base/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "items/ItemLine.h"
+#include "core/items/ItemLine.h"
 
 #include <QTest>
 

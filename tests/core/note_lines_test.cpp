@@ -1,4 +1,4 @@
-#include "note/NoteLines.h"
+#include "core/note/NoteLines.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/Numbers.h"
+#include "core/base/Numbers.h"
 
 #include <QTest>
 

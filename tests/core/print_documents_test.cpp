@@ -1,4 +1,4 @@
-#include "printing/Documents.h"
+#include "core/printing/Documents.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "printing/EscPosEncoder.h"
+#include "core/printing/EscPosEncoder.h"
 
 #include <QTest>
 

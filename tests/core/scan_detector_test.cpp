@@ -1,4 +1,4 @@
-#include "app/ScanDetector.h"
+#include "core/counter/ScanDetector.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "CounterRig.h"
-#include "app/ShopInfo.h"
+#include "core/shop/ShopInfo.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 //   saver save DIR   saves the item list and today's register over and over, for ever
 //   saver lock DIR   holds the folder's lock until stdin closes
 #include "Versions.h"
-#include "app/DataFolderLock.h"
-#include "app/TextFile.h"
-#include "register/DayRegister.h"
+#include "core/base/DataFolderLock.h"
+#include "core/base/TextFile.h"
+#include "core/register/DayRegister.h"
 
 #include <QCoreApplication>
 #include <QDir>

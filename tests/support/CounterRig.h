@@ -2,7 +2,7 @@
 
 #include "ScriptedPorts.h"
 #include "TempShop.h"
-#include "app/Counter.h"
+#include "core/counter/Counter.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // Ports for the programs that drive the counter without a person at it (screenshots, benchmarks):
 // every box is answered No or Cancel at once, and nothing is opened.
 
-#include "app/Ports.h"
+#include "core/base/Ports.h"
 
 class SilentDialogs : public Dialogs {
 public:

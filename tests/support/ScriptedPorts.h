@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Ports.h"
-#include "printing/PrintDocument.h"
+#include "core/base/Ports.h"
+#include "core/printing/PrintDocument.h"
 
 #include <QDateTime>
 #include <QList>

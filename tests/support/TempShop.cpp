@@ -1,6 +1,6 @@
 #include "TempShop.h"
 
-#include "app/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <QDir>
 #include <QFile>

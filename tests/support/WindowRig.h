@@ -4,7 +4,7 @@
 
 #include "ScriptedPorts.h"
 #include "TempShop.h"
-#include "app/MainWindow.h"
+#include "ui/shell/MainWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

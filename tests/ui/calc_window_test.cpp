@@ -1,6 +1,6 @@
-#include "app/LabelButton.h"
-#include "calc/CalcWindow.h"
-#include "calc/Calculator.h"
+#include "core/calc/Calculator.h"
+#include "ui/calc/CalcWindow.h"
+#include "ui/widgets/LabelButton.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "WindowRig.h"
-#include "calc/CalcWindow.h"
+#include "ui/calc/CalcWindow.h"
 
 #include <QAction>
 #include <QLabel>

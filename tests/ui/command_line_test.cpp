@@ -1,5 +1,5 @@
 #include "TempShop.h"
-#include "app/CommandLine.h"
+#include "core/base/CommandLine.h"
 
 #include <QDir>
 #include <QProcess>

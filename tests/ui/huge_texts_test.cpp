@@ -1,6 +1,6 @@
 #include "WindowRig.h"
-#include "app/LabelButton.h"
-#include "app/ShownText.h"
+#include "ui/widgets/LabelButton.h"
+#include "ui/widgets/ShownText.h"
 
 #include <QLabel>
 #include <QListView>

@@ -1,6 +1,6 @@
 #include "WindowRig.h"
-#include "app/LabelButton.h"
-#include "calc/CalcWindow.h"
+#include "ui/calc/CalcWindow.h"
+#include "ui/widgets/LabelButton.h"
 
 #include <QAction>
 #include <QLineEdit>

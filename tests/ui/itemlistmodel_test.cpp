@@ -1,5 +1,5 @@
-#include "items/ItemList.h"
-#include "items/ItemListModel.h"
+#include "core/items/ItemList.h"
+#include "ui/items/ItemListModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "WindowRig.h"
-#include "app/Keypad.h"
-#include "app/LabelButton.h"
+#include "ui/keyboard/Keypad.h"
+#include "ui/widgets/LabelButton.h"
 
 #include <QLineEdit>
 #include <QListView>

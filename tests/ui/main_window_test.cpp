@@ -1,4 +1,4 @@
-#include "app/StartWindow.h"
+#include "ui/shell/StartWindow.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "WindowRig.h"
-#include "app/LabelButton.h"
+#include "ui/widgets/LabelButton.h"
 
 #include <QHash>
 #include <QImage>

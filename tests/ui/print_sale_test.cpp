@@ -1,8 +1,8 @@
 #include "ScriptedPorts.h"
 #include "TempShop.h"
-#include "app/LabelButton.h"
-#include "app/MainWindow.h"
-#include "printing/PdfFolderPrinter.h"
+#include "ui/printing/PdfFolderPrinter.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/widgets/LabelButton.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "ScriptedPorts.h"
-#include "printing/EscPosEncoder.h"
-#include "printing/EscPosPrinter.h"
-#include "printing/EscPosTransport.h"
-#include "printing/PdfFolderPrinter.h"
-#include "printing/PrinterFactory.h"
-#include "printing/SystemPrinter.h"
+#include "core/printing/EscPosEncoder.h"
+#include "ui/printing/EscPosPrinter.h"
+#include "ui/printing/EscPosTransport.h"
+#include "ui/printing/PdfFolderPrinter.h"
+#include "ui/printing/PrinterFactory.h"
+#include "ui/printing/SystemPrinter.h"
 
 #include <QDir>
 #include <QFile>

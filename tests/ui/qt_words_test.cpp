@@ -1,5 +1,5 @@
-#include "app/QtDialogs.h"
-#include "app/QtTranslation.h"
+#include "ui/ports/QtDialogs.h"
+#include "ui/ports/QtTranslation.h"
 
 #include <QAbstractButton>
 #include <QApplication>

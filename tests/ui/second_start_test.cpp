@@ -1,5 +1,5 @@
 #include "TempShop.h"
-#include "app/DataFolderLock.h"
+#include "core/base/DataFolderLock.h"
 
 #include <QDateTime>
 #include <QDir>

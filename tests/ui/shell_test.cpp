@@ -1,5 +1,5 @@
 #include "TempShop.h"
-#include "app/QtShell.h"
+#include "ui/ports/QtShell.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "WindowRig.h"
-#include "app/LabelButton.h"
-#include "app/Ports.h"
-#include "app/StartWindow.h"
-#include "app/ViewLayout.h"
+#include "core/base/Ports.h"
+#include "ui/shell/StartWindow.h"
+#include "ui/shell/ViewLayout.h"
+#include "ui/widgets/LabelButton.h"
 
 #include <QLabel>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "core/base/Language.h"
 
 // Every text of the calculator window, as its Spanish/English pair. Pick one with a Language at the
 // moment it is used: lang(CalcTexts::Copy).

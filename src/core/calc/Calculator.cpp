@@ -1,7 +1,7 @@
 #include "Calculator.h"
 
-#include "CalcEvaluator.h"
-#include "CalcTexts.h"
+#include "core/calc/CalcEvaluator.h"
+#include "core/calc/CalcTexts.h"
 
 #include <algorithm>
 #include <cmath>

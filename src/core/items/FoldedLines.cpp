@@ -1,6 +1,6 @@
 #include "FoldedLines.h"
 
-#include "Folding.h"
+#include "core/items/Folding.h"
 
 #include <algorithm>
 #include <cstring>

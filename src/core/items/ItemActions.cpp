@@ -1,12 +1,12 @@
 #include "ItemActions.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "app/GuardedRead.h"
-#include "app/SettingsStore.h"
-#include "items/ItemList.h"
-#include "items/ItemTexts.h"
-#include "note/NoteTexts.h"
+#include "core/base/Boxes.h"
+#include "core/base/GuardedRead.h"
+#include "core/items/ItemList.h"
+#include "core/items/ItemTexts.h"
+#include "core/note/NoteTexts.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
 
 ItemActions::ItemActions(const QString& dataDir, const QString& userKey, const Language& language,
                          ItemList& items, Currency& currency, SettingsStore& settings, Boxes& boxes)

@@ -1,7 +1,7 @@
 #include "ItemLine.h"
 
-#include "app/Numbers.h"
-#include "items/ItemTexts.h"
+#include "core/base/Numbers.h"
+#include "core/items/ItemTexts.h"
 
 #include <QLocale>
 
@@ -47,12 +47,6 @@ double tidyDifference(double a, double b) {
 }
 
 } // namespace
-
-QString symbolOf(QStringView firstLine) {
-    for (const QString& s : {QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("£")})
-        if (firstLine.contains(s)) return s;
-    return QStringLiteral("$");
-}
 
 bool isItem(QStringView line, QStringView symbol) {
     return !symbol.isEmpty() && line.contains(symbol);

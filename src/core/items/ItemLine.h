@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "core/base/Language.h"
 
 #include <QString>
 #include <QStringView>
@@ -20,9 +20,6 @@ namespace ItemLine {
 // as the same number): the line is then left as it stands.
 inline constexpr double kLargest = 1e15;
 
-// The symbol a whole list is read with, taken from its first line: "$" when it holds "$", otherwise
-// "€", otherwise "£"; "$" when it holds none of them.
-QString symbolOf(QStringView firstLine);
 
 // A line is an item when it holds the currency symbol of the list.
 bool isItem(QStringView line, QStringView symbol);

@@ -1,10 +1,10 @@
 #include "ItemList.h"
 
-#include "Folding.h"
-#include "ItemLine.h"
-#include "app/Numbers.h"
-#include "app/TextFile.h"
-#include "items/ItemTexts.h"
+#include "core/base/Numbers.h"
+#include "core/base/TextFile.h"
+#include "core/items/Folding.h"
+#include "core/items/ItemLine.h"
+#include "core/items/ItemTexts.h"
 
 #include <QDir>
 

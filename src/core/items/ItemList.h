@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FoldedLines.h"
-#include "app/Language.h"
+#include "core/base/Language.h"
+#include "core/items/FoldedLines.h"
 
 #include <QString>
 #include <QStringList>

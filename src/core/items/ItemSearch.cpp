@@ -1,13 +1,13 @@
 #include "ItemSearch.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "app/Numbers.h"
-#include "app/Ports.h"
-#include "app/SettingsStore.h"
-#include "items/ItemLine.h"
-#include "items/ItemList.h"
-#include "items/ItemTexts.h"
+#include "core/base/Boxes.h"
+#include "core/base/Numbers.h"
+#include "core/base/Ports.h"
+#include "core/items/ItemLine.h"
+#include "core/items/ItemList.h"
+#include "core/items/ItemTexts.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
 
 ItemSearch::ItemSearch(const Language& language, ItemList& items, Currency& currency, SettingsStore& settings,
                        Boxes& boxes, Shell& shell)

@@ -1,10 +1,10 @@
 #include "ListEditor.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "items/Folding.h"
-#include "items/ItemList.h"
-#include "items/ItemTexts.h"
+#include "core/base/Boxes.h"
+#include "core/items/Folding.h"
+#include "core/items/ItemList.h"
+#include "core/items/ItemTexts.h"
+#include "core/shop/Currency.h"
 
 #include <algorithm>
 

@@ -1,12 +1,11 @@
 #include "Adjustments.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "app/Numbers.h"
-#include "note/NoteLines.h"
-#include "note/NoteTexts.h"
-#include "note/Notes.h"
-#include "register/RegisterLines.h"
+#include "core/base/Boxes.h"
+#include "core/base/Numbers.h"
+#include "core/note/NoteLines.h"
+#include "core/note/NoteTexts.h"
+#include "core/note/Notes.h"
+#include "core/shop/Currency.h"
 
 Adjustments::Adjustments(const Language& language, Notes& notes, Currency& currency, Boxes& boxes)
     : m_language(language), m_notes(notes), m_currency(currency), m_boxes(boxes) {}
@@ -18,7 +17,7 @@ bool Adjustments::mayCancel() const {
     if (sel < 0 || sel >= int(x.lines.size())) return false;
     if (n > 0) return true;
     const QString& line = x.lines[sel];
-    return sel > m_notes.saleStart() && !RegisterLines::isCashLine(line) && !RegisterLines::isCardLine(line);
+    return sel > m_notes.saleStart() && !NoteLines::isBooking(line);
 }
 
 void Adjustments::eDesc(const QString& value) {

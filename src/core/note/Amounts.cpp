@@ -1,11 +1,11 @@
 #include "Amounts.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "app/Numbers.h"
-#include "app/SettingsStore.h"
-#include "note/NoteTexts.h"
-#include "note/Notes.h"
+#include "core/base/Boxes.h"
+#include "core/base/Numbers.h"
+#include "core/note/NoteTexts.h"
+#include "core/note/Notes.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
 
 Amounts::Amounts(const Language& language, Notes& notes, Currency& currency, SettingsStore& settings,
                  Boxes& boxes)

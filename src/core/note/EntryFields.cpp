@@ -1,9 +1,9 @@
 #include "EntryFields.h"
 
-#include "app/Boxes.h"
-#include "app/Numbers.h"
-#include "note/NoteTexts.h"
-#include "note/Notes.h"
+#include "core/base/Boxes.h"
+#include "core/base/Numbers.h"
+#include "core/note/NoteTexts.h"
+#include "core/note/Notes.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
-#include "note/NoteLines.h"
+#include "core/base/Language.h"
+#include "core/note/NoteLines.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "NoteLines.h"
 
-#include "app/Numbers.h"
-#include "note/NoteTexts.h"
+#include "core/base/Numbers.h"
+#include "core/note/NoteTexts.h"
 
 namespace NoteLines {
 
@@ -82,6 +82,10 @@ double replayTotal(const QStringList& lines, int first, const QString& symbol, c
         }
     }
     return total;
+}
+
+bool isBooking(QStringView line) {
+    return line.startsWith(u"---") || line.startsWith(u"***");
 }
 
 QString cancelCaption(const QString& line, const Language& language) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "core/base/Language.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,6 +43,10 @@ Adjustment interest(const QString& answer, const QString& symbol, const Language
 // The total of lines[first..] read back: item amounts added, adjustments applied with the value
 // written in their line.
 double replayTotal(const QStringList& lines, int first, const QString& symbol, const Language& language);
+
+// A booking's own line ("---" or "***" first: a total, a movement, a card payment), which no cancel
+// takes back.
+bool isBooking(QStringView line);
 
 // "Cancel [2 x MILK of $1.50]": the entry that cancels the line.
 QString cancelCaption(const QString& line, const Language& language);

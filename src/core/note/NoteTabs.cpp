@@ -1,6 +1,6 @@
 #include "NoteTabs.h"
 
-#include "note/NoteTexts.h"
+#include "core/note/NoteTexts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
-#include "note/Notes.h"
+#include "core/base/Language.h"
+#include "core/note/Notes.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "core/base/Language.h"
 
 // The texts of a note and of the sale written in it: the lines, the tabs, the entry fields, the
 // amounts, the adjustments and the closing.
@@ -29,17 +29,12 @@ inline constexpr Text EditingRefusal{"No puede usar las notas mientras está edi
                                      "You can't use the notes while you are editing any."};
 inline constexpr Text FreeItemQuestion{"Agregará un artículo como \"gratis\" a la nota, ¿desea continuar?",
                                        "It will add an article as \"free\" to the note, would you continue?"};
-inline constexpr Text CancelCurrentFirst{"Primero cancele la operación de la nota actual.",
-                                         "First cancel the operation of the actual note."};
 inline constexpr Text CompleteRecordFirst{"Primero complete la operación de la nota de registro.",
                                           "First complete the operation of the record note."};
 inline constexpr Text NotEnough{"Insuficiente", "Not enough"};
 inline constexpr Text NoChange{"Sin cambio", "Not change"};
 inline constexpr Text VeryHighCash{"Está escribiendo una cantidad muy alta de EFECTIVO.",
                                    "You are writing a very high amount of CASH."};
-inline constexpr Text PrintTicketQuestion{"¿Desea imprimir el ticket?", "Do you want to print the ticket?"};
-inline constexpr Text CustomerCopyQuestion{"¿Desea imprimir una copia para el cliente?",
-                                           "Do you want to print a copy for the customer?"};
 inline constexpr Text HighestValuePrompt{"La denominación más alta en su moneda",
                                          "The highest value in its currency"};
 inline constexpr Text WarnWhenPrompt{"Advertir cuando haya", "Warn when there is"};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "note/Note.h"
+#include "core/note/Note.h"
 
 #include <QObject>
 

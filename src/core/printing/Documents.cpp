@@ -1,8 +1,8 @@
-#include "printing/Documents.h"
+#include "Documents.h"
 
-#include "app/Numbers.h"
-#include "printing/PrintTexts.h"
-#include "register/RegisterLines.h"
+#include "core/base/Numbers.h"
+#include "core/printing/PrintTexts.h"
+#include "core/register/RegisterLines.h"
 
 namespace Documents {
 

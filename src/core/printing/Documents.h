@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Language.h"
-#include "app/ShopInfo.h"
-#include "printing/PrintDocument.h"
+#include "core/base/Language.h"
+#include "core/printing/PrintDocument.h"
+#include "core/shop/ShopInfo.h"
 
 #include <QString>
 #include <QStringList>

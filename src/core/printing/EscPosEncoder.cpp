@@ -1,6 +1,6 @@
-#include "printing/EscPosEncoder.h"
+#include "EscPosEncoder.h"
 
-#include "app/Cp1252.h"
+#include "core/base/Cp1252.h"
 
 #include <array>
 

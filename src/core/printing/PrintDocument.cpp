@@ -1,4 +1,4 @@
-#include "printing/PrintDocument.h"
+#include "PrintDocument.h"
 
 #include <QRegularExpression>
 

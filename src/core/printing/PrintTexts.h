@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "core/base/Language.h"
 
 // The words of the printed tickets, notices, register report and shop data, as Spanish/English pairs.
 namespace PrintTexts {

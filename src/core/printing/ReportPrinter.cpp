@@ -1,14 +1,14 @@
-#include "printing/ReportPrinter.h"
+#include "ReportPrinter.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "app/Ports.h"
-#include "app/SettingsStore.h"
-#include "app/ShopInfo.h"
-#include "items/ItemTexts.h"
-#include "note/Notes.h"
-#include "printing/Documents.h"
-#include "printing/PrintTexts.h"
+#include "core/base/Boxes.h"
+#include "core/base/Ports.h"
+#include "core/items/ItemTexts.h"
+#include "core/note/Notes.h"
+#include "core/printing/Documents.h"
+#include "core/printing/PrintTexts.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
+#include "core/shop/ShopInfo.h"
 
 ReportPrinter::ReportPrinter(const Language& language, Printer& printer, Clock& clock, const ShopInfo& shop,
                              const Notes& notes, const Currency& currency, SettingsStore& settings,

@@ -1,12 +1,12 @@
-#include "printing/TicketPrinter.h"
+#include "TicketPrinter.h"
 
-#include "app/Boxes.h"
-#include "app/Ports.h"
-#include "app/SettingsStore.h"
-#include "app/ShopInfo.h"
-#include "note/NoteTexts.h"
-#include "printing/Documents.h"
-#include "printing/PrintTexts.h"
+#include "core/shop/AppTexts.h"
+#include "core/base/Boxes.h"
+#include "core/base/Ports.h"
+#include "core/printing/Documents.h"
+#include "core/printing/PrintTexts.h"
+#include "core/shop/SettingsStore.h"
+#include "core/shop/ShopInfo.h"
 
 TicketPrinter::TicketPrinter(const Language& language, Printer& printer, Clock& clock, const ShopInfo& shop,
                              SettingsStore& settings, Boxes& boxes)
@@ -61,7 +61,7 @@ bool TicketPrinter::noticeWanted(bool ticketAsked) {
     if (s.printTickets) return true;
     if (ticketAsked || m_noticeAsked) return false;
     m_noticeAsked = true;
-    if (!m_boxes.ask(m_language(NoteTexts::PrintTicketQuestion))) return false;
+    if (!m_boxes.ask(m_language(AppTexts::PrintTicketQuestion))) return false;
     s.printTickets = true;
     m_settings.save();
     return true;

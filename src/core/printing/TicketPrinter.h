@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
-#include "printing/PrintDocument.h"
+#include "core/base/Language.h"
+#include "core/printing/PrintDocument.h"
 
 #include <QObject>
 #include <QString>

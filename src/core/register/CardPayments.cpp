@@ -1,12 +1,12 @@
 #include "CardPayments.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "app/Numbers.h"
-#include "note/NoteTexts.h"
-#include "note/Notes.h"
-#include "register/RegisterLines.h"
-#include "register/RegisterTexts.h"
+#include "core/base/Boxes.h"
+#include "core/base/Numbers.h"
+#include "core/note/NoteTexts.h"
+#include "core/note/Notes.h"
+#include "core/register/RegisterLines.h"
+#include "core/register/RegisterTexts.h"
+#include "core/shop/Currency.h"
 
 CardPayments::CardPayments(const Language& language, Notes& notes, Currency& currency, Boxes& boxes)
     : m_language(language), m_notes(notes), m_currency(currency), m_boxes(boxes) {}

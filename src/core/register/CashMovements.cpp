@@ -1,13 +1,13 @@
 #include "CashMovements.h"
 
-#include "app/Boxes.h"
-#include "app/Cp1252.h"
-#include "app/Currency.h"
-#include "app/Numbers.h"
-#include "note/NoteTexts.h"
-#include "note/Notes.h"
-#include "register/RegisterLines.h"
-#include "register/RegisterTexts.h"
+#include "core/base/Boxes.h"
+#include "core/base/Cp1252.h"
+#include "core/base/Numbers.h"
+#include "core/note/NoteTexts.h"
+#include "core/note/Notes.h"
+#include "core/register/RegisterLines.h"
+#include "core/register/RegisterTexts.h"
+#include "core/shop/Currency.h"
 
 CashMovements::CashMovements(const Language& language, Notes& notes, Currency& currency, Boxes& boxes)
     : m_language(language), m_notes(notes), m_currency(currency), m_boxes(boxes) {}

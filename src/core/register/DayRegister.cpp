@@ -1,7 +1,7 @@
 #include "DayRegister.h"
 
-#include "app/TextFile.h"
-#include "register/RegisterTexts.h"
+#include "core/base/TextFile.h"
+#include "core/register/RegisterTexts.h"
 
 #include <QDir>
 

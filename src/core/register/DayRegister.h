@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
-#include "app/TextFile.h"
+#include "core/base/Language.h"
+#include "core/base/TextFile.h"
 
 #include <QDate>
 #include <QString>

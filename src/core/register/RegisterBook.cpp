@@ -1,15 +1,15 @@
 #include "RegisterBook.h"
 
-#include "app/Boxes.h"
-#include "app/Currency.h"
-#include "app/GuardedRead.h"
-#include "app/SettingsStore.h"
-#include "note/NoteLines.h"
-#include "note/NoteTexts.h"
-#include "note/Notes.h"
-#include "register/DayRegister.h"
-#include "register/RegisterLines.h"
-#include "register/RegisterTexts.h"
+#include "core/base/Boxes.h"
+#include "core/base/GuardedRead.h"
+#include "core/note/NoteLines.h"
+#include "core/note/NoteTexts.h"
+#include "core/note/Notes.h"
+#include "core/register/DayRegister.h"
+#include "core/register/RegisterLines.h"
+#include "core/register/RegisterTexts.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
 
 #include <QFileInfo>
 

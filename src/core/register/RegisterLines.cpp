@@ -1,7 +1,7 @@
 #include "RegisterLines.h"
 
-#include "app/Numbers.h"
-#include "register/RegisterTexts.h"
+#include "core/base/Numbers.h"
+#include "core/register/RegisterTexts.h"
 
 namespace RegisterLines {
 

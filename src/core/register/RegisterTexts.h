@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Language.h"
+#include "core/base/Language.h"
 
 // The texts of the day register: its file, its keywords and the change of day.
 namespace RegisterTexts {

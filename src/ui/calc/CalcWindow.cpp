@@ -1,9 +1,9 @@
 #include "CalcWindow.h"
 
-#include "app/LabelButton.h"
-#include "app/ThemeStyle.h"
-#include "calc/CalcTexts.h"
-#include "calc/Calculator.h"
+#include "core/calc/CalcTexts.h"
+#include "core/calc/Calculator.h"
+#include "ui/widgets/LabelButton.h"
+#include "ui/widgets/ThemeStyle.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Language.h"
-#include "app/ThemePalette.h"
+#include "core/base/Language.h"
+#include "core/shop/ThemePalette.h"
 
 #include <QMainWindow>
 

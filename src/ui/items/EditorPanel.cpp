@@ -1,11 +1,11 @@
 #include "EditorPanel.h"
 
-#include "app/Captions.h"
-#include "app/Counter.h"
-#include "app/FocusMove.h"
-#include "app/LabelButton.h"
-#include "app/ThemeStyle.h"
-#include "items/TextLoader.h"
+#include "core/counter/Counter.h"
+#include "ui/items/TextLoader.h"
+#include "ui/keyboard/FocusMove.h"
+#include "ui/widgets/Captions.h"
+#include "ui/widgets/LabelButton.h"
+#include "ui/widgets/ThemeStyle.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

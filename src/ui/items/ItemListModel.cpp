@@ -1,7 +1,7 @@
 #include "ItemListModel.h"
 
-#include "app/ShownText.h"
-#include "items/ItemList.h"
+#include "core/items/ItemList.h"
+#include "ui/widgets/ShownText.h"
 
 ItemListModel::ItemListModel(const ItemList& items, QObject* parent)
     : QAbstractListModel(parent), m_items(items) {}

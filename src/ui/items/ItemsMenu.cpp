@@ -1,8 +1,8 @@
 #include "ItemsMenu.h"
 
-#include "app/Captions.h"
-#include "app/Counter.h"
-#include "app/MenuEntry.h"
+#include "core/counter/Counter.h"
+#include "ui/widgets/Captions.h"
+#include "ui/widgets/MenuEntry.h"
 
 ItemsMenu::ItemsMenu(Counter& counter, QWidget* parent)
     : QMenu(counter.text(Captions::MenuList), parent), m_counter(counter) {

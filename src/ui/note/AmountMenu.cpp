@@ -1,8 +1,8 @@
 #include "AmountMenu.h"
 
-#include "app/Captions.h"
-#include "app/Counter.h"
-#include "app/MenuEntry.h"
+#include "core/counter/Counter.h"
+#include "ui/widgets/Captions.h"
+#include "ui/widgets/MenuEntry.h"
 
 AmountMenu::AmountMenu(Counter& counter, QWidget* parent)
     : QMenu(counter.text(Captions::MenuOpc), parent), m_counter(counter) {

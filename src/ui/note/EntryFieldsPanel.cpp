@@ -1,13 +1,13 @@
 #include "EntryFieldsPanel.h"
 
-#include "app/Captions.h"
-#include "app/Counter.h"
-#include "app/Cp1252.h"
-#include "app/FocusMove.h"
-#include "app/LabelButton.h"
-#include "app/ThemeStyle.h"
-#include "note/CharacterValidator.h"
-#include "note/NoteTexts.h"
+#include "core/base/Cp1252.h"
+#include "core/counter/Counter.h"
+#include "core/note/NoteTexts.h"
+#include "ui/keyboard/FocusMove.h"
+#include "ui/widgets/Captions.h"
+#include "ui/widgets/CharacterValidator.h"
+#include "ui/widgets/LabelButton.h"
+#include "ui/widgets/ThemeStyle.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

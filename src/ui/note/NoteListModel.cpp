@@ -1,8 +1,8 @@
 #include "NoteListModel.h"
 
-#include "app/Counter.h"
-#include "app/ShownText.h"
-#include "note/NoteLines.h"
+#include "core/counter/Counter.h"
+#include "core/note/NoteLines.h"
+#include "ui/widgets/ShownText.h"
 
 NoteListModel::NoteListModel(const Counter& counter, int note, QObject* parent)
     : QAbstractListModel(parent), m_counter(counter), m_note(note), m_shown(counter.noteLines(note)) {}

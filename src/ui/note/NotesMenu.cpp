@@ -1,9 +1,9 @@
 #include "NotesMenu.h"
 
-#include "app/Captions.h"
-#include "app/Counter.h"
-#include "app/MenuEntry.h"
-#include "app/ShownText.h"
+#include "core/counter/Counter.h"
+#include "ui/widgets/Captions.h"
+#include "ui/widgets/MenuEntry.h"
+#include "ui/widgets/ShownText.h"
 
 namespace {
 constexpr qsizetype kEntryChars = 80;

@@ -1,10 +1,10 @@
 #include "NotesPanel.h"
 
-#include "app/Captions.h"
-#include "app/Counter.h"
-#include "app/LabelButton.h"
-#include "app/ThemeStyle.h"
-#include "note/NoteListModel.h"
+#include "core/counter/Counter.h"
+#include "ui/note/NoteListModel.h"
+#include "ui/widgets/Captions.h"
+#include "ui/widgets/LabelButton.h"
+#include "ui/widgets/ThemeStyle.h"
 
 #include <QHBoxLayout>
 #include <QItemSelectionModel>

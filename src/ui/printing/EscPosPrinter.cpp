@@ -1,4 +1,4 @@
-#include "printing/EscPosPrinter.h"
+#include "EscPosPrinter.h"
 
 bool EscPosPrinter::print(const PrintDocument& document) {
     return send(m_encoder.encode(document, m_options.drawer && document.opensDrawer()));

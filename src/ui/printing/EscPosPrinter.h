@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Ports.h"
-#include "printing/EscPosEncoder.h"
-#include "printing/EscPosTransport.h"
-#include "printing/JobDeadline.h"
+#include "core/base/Ports.h"
+#include "core/printing/EscPosEncoder.h"
+#include "ui/printing/EscPosTransport.h"
+#include "ui/printing/JobDeadline.h"
 
 // A receipt printer spoken to in ESC/POS: our own encoder, sent to a device file, a TCP port or a
 // CUPS raw queue. The drawer opens at the start of a ticket or a notice (the jobs of money changing

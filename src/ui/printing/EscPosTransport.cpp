@@ -1,6 +1,6 @@
-#include "printing/EscPosTransport.h"
+#include "EscPosTransport.h"
 
-#include "printing/JobDeadline.h"
+#include "ui/printing/JobDeadline.h"
 
 #include <QFile>
 #include <QProcess>

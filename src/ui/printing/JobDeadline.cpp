@@ -1,4 +1,4 @@
-#include "printing/JobDeadline.h"
+#include "JobDeadline.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,7 +1,7 @@
-#include "printing/PdfFolderPrinter.h"
+#include "PdfFolderPrinter.h"
 
-#include "printing/PrintDocument.h"
-#include "printing/ReceiptRenderer.h"
+#include "core/printing/PrintDocument.h"
+#include "ui/printing/ReceiptRenderer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "printing/PrinterFactory.h"
+#include "PrinterFactory.h"
 
-#include "app/UnavailablePrinter.h"
-#include "printing/EscPosPrinter.h"
-#include "printing/PdfFolderPrinter.h"
-#include "printing/SystemPrinter.h"
+#include "ui/ports/UnavailablePrinter.h"
+#include "ui/printing/EscPosPrinter.h"
+#include "ui/printing/PdfFolderPrinter.h"
+#include "ui/printing/SystemPrinter.h"
 
 std::unique_ptr<Printer> makePrinter(const PrinterOptions& options, const Clock& clock) {
     if (!options.printTo.isEmpty()) return std::make_unique<PdfFolderPrinter>(options.printTo, clock);

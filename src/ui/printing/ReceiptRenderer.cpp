@@ -1,4 +1,4 @@
-#include "printing/ReceiptRenderer.h"
+#include "ReceiptRenderer.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

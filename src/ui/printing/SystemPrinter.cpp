@@ -1,7 +1,7 @@
-#include "printing/SystemPrinter.h"
+#include "SystemPrinter.h"
 
-#include "printing/PrintDocument.h"
-#include "printing/ReceiptRenderer.h"
+#include "core/printing/PrintDocument.h"
+#include "ui/printing/ReceiptRenderer.h"
 
 #include <QPageSize>
 #include <QPainter>

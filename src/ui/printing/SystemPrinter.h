@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Ports.h"
-#include "printing/JobDeadline.h"
+#include "core/base/Ports.h"
+#include "ui/printing/JobDeadline.h"
 
 #include <QString>
 

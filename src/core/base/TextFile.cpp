@@ -1,0 +1,198 @@
+#include "TextFile.h"
+
+#include "core/base/Cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace TextFile {
+
+namespace {
+
+IoFaults* gFaults = nullptr;
+
+int injected(IoStep step, const QString& path) {
+    return gFaults ? gFaults->fault(step, path) : 0;
+}
+
+QString describe(int number) {
+    return QString::fromLocal8Bit(std::strerror(number));
+}
+
+bool fail(QString* error, const QString& why) {
+    if (error) *error = why;
+    return false;
+}
+
+bool syncFolder(const QString& folder) {
+    const QByteArray name = QFile::encodeName(folder);
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// The file a save really replaces: the end of a chain of symbolic links, as the temporary file is
+// renamed over it.
+QString savedFile(const QString& path) {
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.absoluteFilePath();
+}
+
+ReadResult unreadable(const QString& why) {
+    ReadResult result;
+    result.status = ReadResult::Status::Unreadable;
+    result.error = why;
+    return result;
+}
+
+// Reads a whole file that exists; empty error on success.
+QString readAll(const QString& path, QByteArray& bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return errno == ENOENT ? QStringLiteral("it is a link to something that is not there")
+                               : describe(errno);
+    if (S_ISDIR(st.st_mode)) return QStringLiteral("a folder stands where the file should be");
+    if (!S_ISREG(st.st_mode)) return QStringLiteral("it is not a plain file");
+    if (const int e = injected(IoStep::Read, path)) return describe(e);
+    // Non-blocking, so a pipe put there after the check cannot hang the program.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return describe(errno);
+    QString why;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = QStringLiteral("it is not a plain file");
+    } else {
+        bytes.reserve(qsizetype(st.st_size));
+        char buffer[65536];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0) {
+                bytes.append(buffer, qsizetype(n));
+            } else if (n == 0) {
+                break;
+            } else if (errno != EINTR) {
+                why = describe(errno);
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return why;
+}
+
+} // namespace
+
+void setIoFaults(IoFaults* faults) {
+    gFaults = faults;
+}
+
+QStringList linesOf(const QByteArray& bytes) {
+    QByteArrayView text(bytes);
+    const bool utf8 = Cp1252::isUtf8Text(text);
+    if (utf8 && text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        const bool lastWithoutEnd = end < 0;
+        if (lastWithoutEnd) end = text.size();
+        qsizetype stop = end;
+        if (!lastWithoutEnd && stop > start && text[stop - 1] == '\r') --stop;
+        const QByteArrayView line = text.sliced(start, stop - start);
+        lines.append(utf8 ? QString::fromUtf8(line) : Cp1252::decode(line.toByteArray()));
+        start = end + 1;
+    }
+    return lines;
+}
+
+ReadResult read(const QString& path) {
+    if (path.isEmpty()) return {};
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        // Nothing by that name, or a part of the path that is no folder: the file is not there.
+        if (errno == ENOENT || errno == ENOTDIR) return {};
+        return unreadable(describe(errno));
+    }
+    QByteArray bytes;
+    if (const QString why = readAll(path, bytes); !why.isEmpty()) return unreadable(why);
+    ReadResult result;
+    result.status = ReadResult::Status::Read;
+    result.lines = linesOf(bytes);
+    return result;
+}
+
+std::optional<QStringList> readLines(const QString& path) {
+    ReadResult result = read(path);
+    if (!result.ok()) return std::nullopt;
+    return std::move(result.lines);
+}
+
+QByteArray toBytes(const QStringList& lines) {
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
+    QByteArray out(size, Qt::Uninitialized);
+    char* dst = out.data();
+    for (const QString& line : lines) {
+        dst = Cp1252::encodeTo(line, dst);
+        *dst++ = '\r';
+        *dst++ = '\n';
+    }
+    out.truncate(dst - out.data());
+    return out;
+}
+
+bool save(const QString& path, const QByteArray& content, QString* error) {
+    if (path.isEmpty()) return fail(error, QStringLiteral("no file name"));
+    const QString target = savedFile(path);
+    if (QFileInfo(target).isDir())
+        return fail(error, QStringLiteral("a folder stands where the file should be"));
+    if (const int e = injected(IoStep::Open, target)) return fail(error, describe(e));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
+    const auto abandon = [&](const QString& why) {
+        file.cancelWriting();
+        return fail(error, why);
+    };
+    if (const int e = injected(IoStep::Write, target)) return abandon(describe(e));
+    if (file.write(content) != content.size() || !file.flush()) return abandon(file.errorString());
+    if (const int e = injected(IoStep::Sync, target)) return abandon(describe(e));
+    if (::fdatasync(file.handle()) != 0) return abandon(describe(errno));
+    if (const int e = injected(IoStep::Rename, target)) return abandon(describe(e));
+    if (!file.commit()) return fail(error, file.errorString());
+    const QString folder = QFileInfo(target).absolutePath();
+    if (const int e = injected(IoStep::FolderSync, folder)) return fail(error, describe(e));
+    if (!syncFolder(folder)) return fail(error, QStringLiteral("the folder could not be synced to disk"));
+    return true;
+}
+
+bool saveLines(const QString& path, const QStringList& lines, QString* error) {
+    return save(path, toBytes(lines), error);
+}
+
+bool removeIfExists(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return true;
+    // A link to a drive that is not connected is the way to the shop's file, not an empty place.
+    if (info.isDir() || !info.exists()) return false;
+    if (!QFile::remove(path)) return false;
+    syncFolder(info.absolutePath());
+    return true;
+}
+
+bool eFind(const QString& iFind) {
+    return !iFind.isEmpty() && QFileInfo::exists(iFind);
+}
+
+} // namespace TextFile

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "app/Ports.h"
-
-// The machine's local time.
-class SystemClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/counter/Counter.h"
+#include "core/shop/ThemePalette.h"
+
+#include <QMainWindow>
+
+class QMenu;
+class QFrame;
+class AmountMenu;
+class AmountsPanel;
+class CalcWindow;
+class DataMenu;
+class EditorPanel;
+class EntryFieldsPanel;
+class HeaderBar;
+class ItemsMenu;
+class ItemsPanel;
+class KeyboardGlue;
+class Keypad;
+class NotesMenu;
+class NotesPanel;
+class RegisterMenu;
+class ViewLayout;
+
+// The counter's window: the panels and menus that show the counter, put together and wired. Every
+// rule lives in the counter; each panel shows its own part of it.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(const QString& dataDir, const Language& language, const QString& userKey, Counter::Ports ports,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Counter& counter() { return *m_counter; }
+    // Lays the window out, then loads the counter (settings, register, item list, shop).
+    void load();
+    // Paints every part of the window from one base colour.
+    void applyTheme(const ThemePalette& palette);
+    const ThemePalette& theme() const { return m_theme; }
+
+    Keypad* keypad() const { return m_keypad; }
+    // The calculator window, once it has been opened.
+    CalcWindow* calculator() const { return m_calculator; }
+    ViewLayout* view() const { return m_view; }
+    void openCalculator();
+    QMenu* amountMenu() const;
+    QMenu* notesMenu() const;
+    QMenu* itemsMenu() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildPanels();
+    void buildMenus();
+    void buildShortcuts();
+    void routeKeys();
+    void connectCounter();
+    void applyFocus(Counter::Focus target);
+    void popUp(QMenu* menu);
+
+    Counter* m_counter = nullptr;
+    ThemePalette m_theme;
+    QWidget* m_pendingFocus = nullptr;
+    CalcWindow* m_calculator = nullptr;
+
+    QFrame* m_frmeCoord = nullptr;
+    HeaderBar* m_header = nullptr;
+    EntryFieldsPanel* m_entry = nullptr;
+    NotesPanel* m_notes = nullptr;
+    ItemsPanel* m_items = nullptr;
+    AmountsPanel* m_amounts = nullptr;
+    EditorPanel* m_editor = nullptr;
+    Keypad* m_keypad = nullptr;
+    KeyboardGlue* m_keys = nullptr;
+
+    RegisterMenu* m_mnuReg = nullptr;
+    NotesMenu* m_mnuGral = nullptr;
+    ItemsMenu* m_mnuList = nullptr;
+    DataMenu* m_mnuExtra = nullptr;
+    AmountMenu* m_mnuOpc = nullptr;
+    ViewLayout* m_view = nullptr;
+    bool m_unloaded = false;
+};

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/base/Language.h"
+
+// Captions and tooltips of the main window's widgets and the captions of its menus, as Spanish/English
+// pairs. Pick one with the counter's language when the widget is built: counter.text(Captions::TipCalc).
+namespace Captions {
+
+// ---- Main window captions and tooltips ----
+inline constexpr Text TipCalc{" Abrir calculadora incluída (F3) ", " Open included calculator (F3) "};
+inline constexpr Text MyTipCaption{"CONSEJO", "ADVICE"};
+inline constexpr Text TipMyTip{" Consejo sobre qué hacer (F2) ", " Advice on what to do (F2) "};
+inline constexpr Text TipHelp{" Ayuda con programa (F1) ", " Help program (F1) "};
+inline constexpr Text TitleQuantity{" &CANTIDAD", " &QUANTITY"};
+inline constexpr Text TitleDescription{" &DESCRIPCIÓN", " &DESCRIPTION"};
+inline constexpr Text TitleDiscount{" DESCUENTO", " DISCOUNT"};
+inline constexpr Text TipQuantity{" Cantidad (C) ", " Quantity (Q) "};
+inline constexpr Text TipDescription{" Descripción (D) ", " Description (D) "};
+inline constexpr Text TipDiscount{" Descuento (%) ", " Discount (%) "};
+inline constexpr Text TipPrice{" Precio (P) ", " Price (P) "};
+inline constexpr Text TipMoney{" Cambiar moneda ", " Change currency "};
+inline constexpr Text TipAdd{" Agregar a nota ", " Add to note "};
+inline constexpr Text TipRecordTab{" Pestaña de registro ", " Record tab "};
+inline constexpr Text TipTab{" Pestaña #", " Tab #"};
+inline constexpr Text TipRecordNote{" Nota de registro ", " Record note "};
+inline constexpr Text TipNote{" Nota #", " Note #"};
+inline constexpr Text FinderCaption{" Búsqueda ", " Search"};
+inline constexpr Text TipFinderLabel{" Buscador (B) ", " Search (H) "};
+inline constexpr Text TipFinder{" Buscador (B) ", " To find (F) "};
+inline constexpr Text TipItemList{" Lista de artículos (L) ", " List items (L) "};
+inline constexpr Text SaveButton{"&Guardar", "&Save"};
+inline constexpr Text CloseButton{"Ce&rrar", "Cl&ose"};
+inline constexpr Text FindButton{"&Buscar", "&Find"};
+inline constexpr Text FindNextButton{"Siguiente", "Next"};
+inline constexpr Text TipFindEdit{" Buscar (Ctrl+B) ", " To find (Ctrl+F) "};
+inline constexpr Text TipSave{" Guardar (Ctrl+G) ", " Save (Ctrl+S) "};
+inline constexpr Text TipClose{" Cerrar edición (Ctrl+R) ", " Close (Ctrl+O) "};
+inline constexpr Text TitleAmount{" IMPORTE", " AMOUNT"};
+inline constexpr Text TitleCash{" EFECTIVO", " CASH"};
+inline constexpr Text TitleChange{" CAMBIO", " CHANGE"};
+inline constexpr Text TipTotal{
+    " Checa el menú Importe para elegir pagar con tarjeta, abrir menú de descuentos y demás ",
+    " Check the menu Amount to choose to pay with credit card, open discounts menu and others "};
+inline constexpr Text TipCash{" Efectivo recibido (F12) ", " Cash received (F12) "};
+inline constexpr Text TipChange{" Clic para finalizar ", " Click to finish "};
+inline constexpr Text TipCorrect{" Corregir ", " Correct "};
+inline constexpr Text TipCloseKeypad{" Cerrar teclado ", " Close keypad "};
+inline constexpr Text TipDrag{" Arrastrar para mover todo ", " Drag to move everything "};
+inline constexpr Text TipBrand{" Mi negocio ", " My business "};
+inline constexpr Text AboutTitle{"Acerca de Vendel", "About Vendel"};
+inline constexpr Text AboutText{"Caja registradora para el pequeño comercio.",
+                                "Cash register for the small shop."};
+
+// ---- Main window menu ----
+inline constexpr Text MenuReg{"Registro", "Record"};
+inline constexpr Text MenuAdd{"Ingreso de dinero (+)", "Cash entry (+)"};
+inline constexpr Text MenuQuit{"Retiro de dinero (-)", "Cash withdawel (-)"};
+inline constexpr Text MenuCut{"Suma de entradas y salidas", "Sum of inflows and outflows"};
+inline constexpr Text MenuCount{"Contar ventas", "Count sales"};
+inline constexpr Text MenuGroup2{"Pagos con tarjeta", "Card payments"};
+inline constexpr Text MenuSumCard{"Suma de ingresos con tarjeta", "Sum of card entries"};
+inline constexpr Text MenuNumbCard{"Contar ingresos con tarjeta", "Count card entries"};
+inline constexpr Text MenuCard{"Ingreso simple con tarjeta", "Simple card entry"};
+inline constexpr Text MenuCutZ{"Imprimir registro y total", "Print registry and total"};
+inline constexpr Text MenuPrintSimple{"Simple", "Simple"};
+inline constexpr Text MenuPrintCut{"Cortar", "Split"};
+inline constexpr Text MenuGral{"Notas", "Notes"};
+inline constexpr Text MenuCancelAll{"Borrar operación", "Delete operation"};
+inline constexpr Text MenuEditNote{"Editar nota", "Edit note"};
+inline constexpr Text MenuBack{"Regresar a la nota de registro", "Back to record note"};
+inline constexpr Text MenuTicket{"Imprimir tickets", "Print tickets"};
+inline constexpr Text MenuDouble{"Imprimir doble ticket", "Print double ticket"};
+inline constexpr Text MenuWhereTicket{"Serie de ticket", "Number of ticket"};
+inline constexpr Text MenuReprint{"Reimprimir último ticket", "Reprint last ticket"};
+inline constexpr Text MenuList{"Inventario", "Inventory"};
+inline constexpr Text MenuSeeStock{"Inventario visible", "Visible stock"};
+inline constexpr Text MenuCountAll{"Valor de todo", "Value of all"};
+inline constexpr Text MenuEditList{"Editar inventario", "Edit inventory"};
+inline constexpr Text MenuRaise{"Subir precios (+)", "Raise price (+)"};
+inline constexpr Text MenuLower{"Bajar precios (-)", "Lower price (-)"};
+inline constexpr Text MenuExtra{"Datos", "Data"};
+inline constexpr Text MenuButton1{"Manual", "Manual"};
+inline constexpr Text MenuButton2{"Consejo", "Advice"};
+inline constexpr Text MenuButton3{"Calculadora", "Calculator"};
+inline constexpr Text MenuPrintInfo{"Imprimir datos del negocio", "Print business info"};
+inline constexpr Text MenuDrawer{"Abrir cajón", "Open drawer"};
+inline constexpr Text MenuHangCash{"Limite de efectivo", "Cash limit"};
+inline constexpr Text MenuBigCash{"Denominación más alta", "Highest value"};
+inline constexpr Text MenuCurrency{"Divisa", "Currency"};
+inline constexpr Text MenuOpc{"Importe", "Amount"};
+inline constexpr Text MenuGroup{"Hacer descuento", "Give discount"};
+inline constexpr Text MenuDesc5{"Hacer 5% de descuento ", "Make a 5% discount"};
+inline constexpr Text MenuDesc10{"Hacer 10% de descuento", "Make a 10% discount"};
+inline constexpr Text MenuDesc15{"Hacer 15% de descuento", "Make a 15% discount"};
+inline constexpr Text MenuDescx{"Hacer otro descuento", "Make a another discount"};
+inline constexpr Text MenuIVA{"Agregar interés o IVA", "Add interest or tax"};
+inline constexpr Text MenuMoneyIn{"Pago con...", "Pay with..."};
+inline constexpr Text MenuCashIn{"Efectivo", "Cash"};
+inline constexpr Text MenuCardIn{"Tarjeta", "Card"};
+inline constexpr Text MenuDel{"Cancelar artículo", "Cancel item"};
+
+} // namespace Captions
