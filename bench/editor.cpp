@@ -2,6 +2,7 @@
 // typing aid, saving the edited text (list replaced and file written), and a search that wraps. Each
 // runs on 1,000 lines (the reference) and 100,000 lines.
 
+#include "CounterAreas.h"
 #include "GeneratedList.h"
 #include "QuietPorts.h"
 #include "ui/ports/SystemClock.h"
@@ -24,7 +25,7 @@ namespace {
 struct Rig {
     explicit Rig(int lines) : shop(lines) {
         window = std::make_unique<MainWindow>(shop.dir.path(), Language(), QString(),
-                                              Counter::Ports{dialogs, clock, printer, shell});
+                                              Ports{dialogs, clock, printer, shell});
         window->resize(1040, 720);
         window->load();
         window->show();
@@ -41,7 +42,7 @@ struct Rig {
         QApplication::processEvents();
     }
     void close() {
-        window->counter().closeEditor();
+        window->counter().editor().startSlide(false);
         while (timer->isActive())
             window->counter().tmrAni_Timer();
     }

@@ -4,6 +4,7 @@
 // reference is the window opened over an ordinary list of 100,000 generated lines.
 // Targets: every case within 2 s and 300 MB.
 
+#include "CounterAreas.h"
 #include "GeneratedList.h"
 #include "PaintSpy.h"
 #include "QuietPorts.h"
@@ -111,7 +112,7 @@ struct QuietWindow {
     NoShell shell;
     MainWindow window;
     explicit QuietWindow(const QString& folder)
-        : window(folder, Language(), QString(), Counter::Ports{dialogs, clock, printer, shell}) {
+        : window(folder, Language(), QString(), Ports{dialogs, clock, printer, shell}) {
         window.load();
         window.show();
         waitForPaint(window.findChild<QListView*>(QStringLiteral("lstItem1"))->viewport());
@@ -199,10 +200,10 @@ void BM_PickLongItem(benchmark::State& state) {
     resetPeak();
     for (auto _ : state) {
         state.PauseTiming();
-        window.counter().selectItem(0);
+        window.counter().search().selectItem(0);
         QApplication::processEvents();
         state.ResumeTiming();
-        window.counter().selectItem(1);
+        window.counter().search().selectItem(1);
         window.repaint();
         QApplication::processEvents();
     }

@@ -1,6 +1,7 @@
 // The item list on 100,000 generated lines: loading, filtering and a sale's stock movement with the
 // durable save, each beside the command-line tool that does the nearest thing to the same bytes.
 
+#include "CounterAreas.h"
 #include "GeneratedList.h"
 #include "core/items/ItemLine.h"
 #include "core/items/ItemList.h"

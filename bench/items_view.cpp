@@ -2,6 +2,7 @@
 // filter, the model reset and a QListView laying out and painting its visible rows. (The counter's own
 // window has its own benchmark; this one measures the list view alone.)
 
+#include "CounterAreas.h"
 #include "GeneratedList.h"
 #include "core/items/ItemList.h"
 #include "ui/items/ItemListModel.h"

@@ -3,6 +3,7 @@
 // Closing a sale with its ticket printed into the folder, from Enter to the counter ready for the
 // next sale (target: 60 ms or less), beside the same sale closed with printing off.
 
+#include "CounterAreas.h"
 #include "QuietPorts.h"
 #include "core/base/Ports.h"
 #include "core/counter/Counter.h"
@@ -77,23 +78,23 @@ void closeSales(benchmark::State& state, bool printing) {
     StillClock clock;
     PdfFolderPrinter printer(jobs.path(), clock);
     NoShell shell;
-    Counter counter(shop.path(), Language(), QString(), Counter::Ports{dialogs, clock, printer, shell});
+    Counter counter(shop.path(), Language(), QString(), Ports{dialogs, clock, printer, shell});
     counter.load();
     counter.lblTask_Click(0);
-    if (printing) counter.mnuTicket_Click();
+    if (printing) counter.settings().toggleTickets();
     for (auto _ : state) {
         state.PauseTiming();
         for (int i = 0; i < 3; ++i) {
-            counter.setField(Counter::Quantity, QStringLiteral("2"));
-            counter.setField(Counter::Description, QString::fromUtf8("AZÚCAR ESTÁNDAR 1 KG"));
-            counter.setField(Counter::Price, QStringLiteral("34.50"));
+            counter.fields().set(EntryFields::Quantity, QStringLiteral("2"));
+            counter.fields().set(EntryFields::Description, QString::fromUtf8("AZÚCAR ESTÁNDAR 1 KG"));
+            counter.fields().set(EntryFields::Price, QStringLiteral("34.50"));
             counter.ePreFactura();
         }
-        counter.setCashText(QStringLiteral("500"));
+        counter.amounts().setCashText(QStringLiteral("500"));
         state.ResumeTiming();
         counter.eFinal();
     }
-    state.counters["tickets"] = double(counter.ticketNumber() - 1);
+    state.counters["tickets"] = double(counter.settings().values().ticketNumber - 1);
 }
 
 void BM_CloseSalePrintingOff(benchmark::State& state) {

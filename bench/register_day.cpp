@@ -2,6 +2,7 @@
 // the record list repainted, and the check that follows every booking (the cash total for the record
 // tab's mark and the cut menu), each beside the same work on a record of 100 lines in the same run.
 
+#include "CounterAreas.h"
 #include "PaintSpy.h"
 #include "QuietPorts.h"
 #include "core/register/DayRegister.h"
@@ -60,16 +61,16 @@ struct Day {
     NullPrinter printer;
     NoShell shell;
     explicit Day(int lines) { DayRegister::save(dir.path(), clock.now().date(), kSpanish, busyDay(lines)); }
-    Counter::Ports ports() { return Counter::Ports{dialogs, clock, printer, shell}; }
+    Ports ports() { return Ports{dialogs, clock, printer, shell}; }
 };
 
 // A sale of one item rung up and paid in cash, ready to be closed.
 void ringUpPaidSale(Counter& c) {
-    c.setField(Counter::Quantity, QStringLiteral("1"));
-    c.setField(Counter::Description, QStringLiteral("PAN"));
-    c.setField(Counter::Price, QStringLiteral("12.50"));
+    c.fields().set(EntryFields::Quantity, QStringLiteral("1"));
+    c.fields().set(EntryFields::Description, QStringLiteral("PAN"));
+    c.fields().set(EntryFields::Price, QStringLiteral("12.50"));
     c.ePreFactura();
-    c.setCashText(QStringLiteral("20"));
+    c.amounts().setCashText(QStringLiteral("20"));
 }
 
 void BM_SaleClosedUpToTheListRepainted(benchmark::State& state) {
@@ -99,7 +100,7 @@ void BM_SaleClosedUpToTheListRepainted(benchmark::State& state) {
     }
     state.counters["list_repainted"] =
         benchmark::Counter(double(timedPaints), benchmark::Counter::kAvgIterations);
-    state.counters["lines"] = double(c.noteLines(0).size());
+    state.counters["lines"] = double(c.notes().at(0).lines.size());
 }
 BENCHMARK(BM_SaleClosedUpToTheListRepainted)->Arg(100)->Arg(20000)->Unit(benchmark::kMillisecond);
 
@@ -115,7 +116,7 @@ void BM_SaleClosedInTheCounter(benchmark::State& state) {
         state.ResumeTiming();
         c.eFinal();
     }
-    state.counters["lines"] = double(c.noteLines(0).size());
+    state.counters["lines"] = double(c.notes().at(0).lines.size());
 }
 BENCHMARK(BM_SaleClosedInTheCounter)->Arg(100)->Arg(20000)->Unit(benchmark::kMillisecond);
 
@@ -126,7 +127,7 @@ void BM_CheckCanCut(benchmark::State& state) {
     c.lblTask_Click(0);
     for (auto _ : state)
         c.eCheckCanCut();
-    state.counters["lines"] = double(c.noteLines(0).size());
+    state.counters["lines"] = double(c.notes().at(0).lines.size());
 }
 BENCHMARK(BM_CheckCanCut)->Arg(100)->Arg(20000)->Unit(benchmark::kMicrosecond);
 

@@ -2,6 +2,7 @@
 // shown list repainted: the key event through the window's keyboard handling, the filter, the entry
 // fields filled from the first hit, the model reset and the list view's layout and paint.
 
+#include "CounterAreas.h"
 #include "GeneratedList.h"
 #include "QuietPorts.h"
 #include "ui/ports/SystemClock.h"
@@ -34,13 +35,12 @@ void BM_KeystrokeInTheCounter(benchmark::State& state) {
     SystemClock clock;
     UnavailablePrinter printer;
     NoShell shell;
-    MainWindow window(gShop->dir.path(), Language(), QString(),
-                      Counter::Ports{dialogs, clock, printer, shell});
+    MainWindow window(gShop->dir.path(), Language(), QString(), Ports{dialogs, clock, printer, shell});
     window.resize(1040, 720);
     window.load();
     window.show();
     QApplication::processEvents();
-    window.counter().lblFinder_Click();
+    window.counter().search().lblFinder_Click();
     auto* finder = window.findChild<QLineEdit*>(QStringLiteral("txtFinder"));
     auto* list = window.findChild<QListView*>(QStringLiteral("lstItem1"));
     static const char* const kQueries[] = {"c", "caf", "cuaderno"};
@@ -50,7 +50,7 @@ void BM_KeystrokeInTheCounter(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         finder->setText(before);
-        window.counter().txtFinder_Change(before);
+        window.counter().search().txtFinder_Change(before);
         QApplication::processEvents();
         state.ResumeTiming();
         sendKey(finder, last.at(0).toUpper().unicode(), last);

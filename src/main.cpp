@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
 
     auto* start = new StartWindow([&] {
         mainWindow = std::make_unique<MainWindow>(dataDir, language, options.userKey,
-                                                  Counter::Ports{dialogs, clock, *printer, shell});
+                                                  Ports{dialogs, clock, *printer, shell});
         dialogs.setOwner(mainWindow.get());
         mainWindow->load();
         mainWindow->show();

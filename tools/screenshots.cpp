@@ -2,6 +2,7 @@
 // window in Spanish and English, in the default, a light and a dark theme, and maximised.
 // Usage: vendel_screenshots DEMO_DIR OUT_DIR   (run with QT_QPA_PLATFORM=offscreen)
 
+#include "CounterAreas.h"
 #include "QuietPorts.h"
 #include "ui/ports/UnavailablePrinter.h"
 #include "ui/shell/MainWindow.h"
@@ -52,8 +53,7 @@ bool shoot(const QString& demo, const QString& file, const QString& language, co
     FixedClock clock;
     UnavailablePrinter printer;
     NoShell shell;
-    MainWindow window(shop.path(), Language(language), QString(),
-                      Counter::Ports{dialogs, clock, printer, shell});
+    MainWindow window(shop.path(), Language(language), QString(), Ports{dialogs, clock, printer, shell});
     window.load();
     if (maximised) {
         window.showMaximized();
@@ -62,12 +62,12 @@ bool shoot(const QString& demo, const QString& file, const QString& language, co
         window.show();
     }
     Counter& c = window.counter();
-    c.selectItem(0);
-    c.setField(Counter::Quantity, QStringLiteral("2"));
+    c.search().selectItem(0);
+    c.fields().set(EntryFields::Quantity, QStringLiteral("2"));
     c.ePreFactura();
-    c.selectItem(19);
+    c.search().selectItem(19);
     c.ePreFactura();
-    c.setCashText(QStringLiteral("1300"));
+    c.amounts().setCashText(QStringLiteral("1300"));
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     return window.grab().save(file);

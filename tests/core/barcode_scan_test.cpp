@@ -76,18 +76,19 @@ private Q_SLOTS:
                        {"[10] PAN BLANCO $1,250.00 #7501000000017", "[5] LECHE $20.00 #7501055300013",
                         "[1] UNO $1.00 #4000000000001", "[1] OTRO $2.00 #4000000000001"});
         Counter& c = rig.start();
-        if (c.settings().seeStock != seeStock) c.mnuSeeStock_Click();
-        c.setLookupMode(lookup);
-        c.setField(Counter::Quantity, quantity);
-        const QStringList fieldsBefore{c.field(1), c.field(2), c.field(3)};
+        if (c.settings().values().seeStock != seeStock) c.mnuSeeStock_Click();
+        c.search().setLookupMode(lookup);
+        c.fields().set(EntryFields::Quantity, quantity);
+        const QStringList fieldsBefore{c.fields().field(1), c.fields().field(2), c.fields().field(3)};
         rig.dialogs.clear();
         c.scanBarcode(code);
-        QCOMPARE(c.noteLines(c.currentNote()), lines);
+        QCOMPARE(c.notes().at(c.notes().current()).lines, lines);
         QCOMPARE(rig.shell.beeps, beeps);
         QCOMPARE(rig.dialogs.messages(), messages);
         if (lines.isEmpty()) { // nothing changed
-            QCOMPARE(c.field(Counter::Quantity), quantity);
-            QCOMPARE((QStringList{c.field(1), c.field(2), c.field(3)}), fieldsBefore);
+            QCOMPARE(c.fields().field(EntryFields::Quantity), quantity);
+            QCOMPARE((QStringList{c.fields().field(1), c.fields().field(2), c.fields().field(3)}),
+                     fieldsBefore);
         }
     }
 };

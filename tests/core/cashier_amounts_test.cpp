@@ -32,10 +32,10 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = rig.start();
         rig.add("1", "PAN", price);
-        c.setCashText(cash);
-        c.eCambio();
-        QCOMPARE(c.totalText(), total);
-        QCOMPARE(c.changeText(), change);
+        c.amounts().setCashText(cash);
+        c.amounts().eCambio();
+        QCOMPARE(c.amounts().totalText(), total);
+        QCOMPARE(c.amounts().changeText(), change);
     }
 
     // The quantity field takes no comma; the charge and the stock read the same number.
@@ -64,11 +64,12 @@ private Q_SLOTS:
         rig.shop.write("VL Lista.txt", {"[20] PAN $2.00"});
         Counter& c = rig.start();
         c.lblTask_Click(0);
-        c.setField(Counter::Quantity, typed);
-        QCOMPARE(c.field(Counter::Quantity), field);
+        c.fields().set(EntryFields::Quantity, typed);
+        QCOMPARE(c.fields().field(EntryFields::Quantity), field);
         rig.add(typed, "PAN", "2.00");
-        QVERIFY2(c.noteLines(0).last().endsWith(" = " + charged), qPrintable(c.noteLines(0).last()));
-        c.setCashText("9999");
+        QVERIFY2(c.notes().at(0).lines.last().endsWith(" = " + charged),
+                 qPrintable(c.notes().at(0).lines.last()));
+        c.amounts().setCashText("9999");
         c.eFinal();
         QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{stockLine});
     }

@@ -44,9 +44,9 @@ private Q_SLOTS:
     void missingFileStartsWithDefaultsAndWritesOne() {
         CounterRig rig(QStringLiteral("ES"), QStringLiteral("clave"));
         Counter& c = rig.start();
-        QCOMPARE(c.settings().backToRecord, false);
-        QCOMPARE(c.settings().printTickets, false);
-        QCOMPARE(c.ticketNumber(), 1);
+        QCOMPARE(c.settings().values().backToRecord, false);
+        QCOMPARE(c.settings().values().printTickets, false);
+        QCOMPARE(c.settings().values().ticketNumber, 1);
         QCOMPARE(rig.shop.lines(kConfig), (QStringList{"0", "0", "0", Config::scramble(QStringLiteral("1")),
                                                        today(rig), "clave", "ES", "0", "", ""}));
         QCOMPARE(rig.shop.bytes(kConfig).count("\r\n"), 10);
@@ -65,7 +65,7 @@ private Q_SLOTS:
         const QString date = rig.clock.at.date().addDays(-daysAgo).toString(QStringLiteral("dd/MM/yyyy"));
         rig.shop.write(kConfig,
                        {"0", "0", "0", Config::scramble(QStringLiteral("10")), date, "", "", "0", "", ""});
-        QCOMPARE(rig.start().ticketNumber(), expected);
+        QCOMPARE(rig.start().settings().values().ticketNumber, expected);
     }
 
     void optionsAreReadAsNumbers_data() {
@@ -83,7 +83,7 @@ private Q_SLOTS:
         QFETCH(bool, checked);
         CounterRig rig;
         rig.shop.write(kConfig, {line, line, "0", "", today(rig), "", "", line, "", ""});
-        const Settings& s = rig.start().settings();
+        const Settings& s = rig.start().settings().values();
         QCOMPARE(s.backToRecord, checked);
         QCOMPARE(s.printTickets, checked);
         QCOMPARE(s.seeStock, checked);
@@ -93,8 +93,8 @@ private Q_SLOTS:
         CounterRig rig;
         rig.shop.write(kConfig, {"0", "0", "0", "", today(rig), "", "", "0", "1,500", "500"});
         Counter& c = rig.start();
-        QCOMPARE(c.settings().cashLimit.value_or(-1), 1500.0);
-        QCOMPARE(c.settings().topNote.value_or(-1), 500.0);
+        QCOMPARE(c.settings().values().cashLimit.value_or(-1), 1500.0);
+        QCOMPARE(c.settings().values().topNote.value_or(-1), 500.0);
         QCOMPARE(rig.shop.lines(kConfig).mid(8), (QStringList{"1500", "500"}));
     }
 
@@ -110,10 +110,10 @@ private Q_SLOTS:
         rig.shop.write(kConfig, {"1", "1", "0", Config::scramble(QStringLiteral("5")), "not a date", "", "",
                                  "1", "9", "9"});
         Counter& c = rig.start();
-        QVERIFY(c.settings().backToRecord); // read before the date
-        QCOMPARE(c.ticketNumber(), 1);
-        QVERIFY(!c.settings().seeStock); // after it: defaults
-        QVERIFY(!c.settings().cashLimit.has_value());
+        QVERIFY(c.settings().values().backToRecord); // read before the date
+        QCOMPARE(c.settings().values().ticketNumber, 1);
+        QVERIFY(!c.settings().values().seeStock); // after it: defaults
+        QVERIFY(!c.settings().values().cashLimit.has_value());
     }
 
     void garbageNeverStopsTheStart_data() {
@@ -128,7 +128,7 @@ private Q_SLOTS:
         CounterRig rig;
         rig.shop.writeBytes(kConfig, content);
         Counter& c = rig.start();
-        QCOMPARE(c.ticketNumber(), 1);
+        QCOMPARE(c.settings().values().ticketNumber, 1);
         const QStringList lines = rig.shop.lines(kConfig);
         QCOMPARE(lines.size(), 10);
         QCOMPARE(lines[4], today(rig));
@@ -137,13 +137,13 @@ private Q_SLOTS:
     void togglesAreSaved() {
         CounterRig rig;
         Counter& c = rig.start();
-        c.mnuBack_Click();
+        c.settings().toggleBackToRecord();
         c.mnuSeeStock_Click();
         QCOMPARE(rig.shop.lines(kConfig).at(0), QStringLiteral("1"));
         QCOMPARE(rig.shop.lines(kConfig).at(7), QStringLiteral("1"));
-        c.mnuDouble_Click(); // also turns tickets on
+        c.settings().toggleDouble(); // also turns tickets on
         QCOMPARE(rig.shop.lines(kConfig).mid(1, 2), (QStringList{"1", "1"}));
-        c.mnuTicket_Click(); // off, and the double ticket with it
+        c.settings().toggleTickets(); // off, and the double ticket with it
         QCOMPARE(rig.shop.lines(kConfig).mid(1, 2), (QStringList{"0", "0"}));
     }
 
@@ -152,8 +152,8 @@ private Q_SLOTS:
         Counter& c = rig.start();
         QFile::remove(rig.shop.file(kConfig));
         QDir(rig.shop.path()).mkdir(kConfig);
-        c.mnuBack_Click();
-        QVERIFY(c.settings().backToRecord);
+        c.settings().toggleBackToRecord();
+        QVERIFY(c.settings().values().backToRecord);
         QCOMPARE(rig.dialogs.messages(),
                  QStringList{QStringLiteral("No se pudo guardar la configuración, intente más tarde.")});
         QCOMPARE(rig.dialogs.shown.last().icon, Dialogs::Icon::Error);

@@ -35,9 +35,8 @@ private Q_SLOTS:
         if (!list.isEmpty()) rig.shop.write("VL Lista.txt", list);
         rig.dialogs.answer(false); // no offer to create a list
         Counter& c = rig.start();
-        QCOMPARE(c.symbol(), symbol);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(c.moneyText(i), symbol);
+        QCOMPARE(c.currency().symbol(), symbol);
+        QCOMPARE(c.amounts().changeMoney(), symbol);
         QCOMPARE(c.items().shownLine(0), firstShown);
     }
 
@@ -45,12 +44,12 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = rig.start();
         c.mMoneda_Click(1);
-        QCOMPARE(c.symbol(), QString("€"));
+        QCOMPARE(c.currency().symbol(), QString("€"));
         rig.add("1", "PAN", "2");
-        QCOMPARE(c.noteLines(1).first(), QString("1 x PAN de €2.00 = €2.00"));
+        QCOMPARE(c.notes().at(1).lines.first(), QString("1 x PAN de €2.00 = €2.00"));
         c.mMoneda_Click(2);
         QCOMPARE(rig.dialogs.messages(), QStringList{"Primero cancele la operación de la nota actual."});
-        QCOMPARE(c.symbol(), QString("€"));
+        QCOMPARE(c.currency().symbol(), QString("€"));
     }
 
     void noChangeAfterTheFirstRecord() {
@@ -60,7 +59,7 @@ private Q_SLOTS:
         c.mMoneda_Click(2);
         QCOMPARE(rig.dialogs.messages(),
                  QStringList{"You can only change the currency before you start recording."});
-        QCOMPARE(c.symbol(), QString("$"));
+        QCOMPARE(c.currency().symbol(), QString("$"));
     }
 
     void missingListIsOffered_data() {

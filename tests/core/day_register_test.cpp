@@ -89,11 +89,11 @@ private Q_SLOTS:
                                    "\r\n\x01\x80\xff odd\r\n";
         rig.shop.writeBytes(rig.registerName(), content);
         Counter& c = rig.start();
-        QCOMPARE(c.noteLines(0),
+        QCOMPARE(c.notes().at(0).lines,
                  (QStringList{"  1 x A de $5.00 = $5.00", kSale, QString::fromUtf8("\x01€ÿ odd")}));
-        QCOMPARE(c.saleStart(), 2);
-        QCOMPARE(c.selectedLine(0), 2);
-        c.eSaveNote();
+        QCOMPARE(c.notes().saleStart(), 2);
+        QCOMPARE(c.notes().at(0).selected, 2);
+        c.book().eSaveNote();
         QCOMPARE(rig.shop.bytes(rig.registerName()),
                  QByteArray("  1 x A de $5.00 = $5.00\r\n") + kSale.toLatin1() + "\r\n\x01\x80\xff odd\r\n");
     }
@@ -134,8 +134,8 @@ private Q_SLOTS:
         CounterRig rig;
         rig.shop.write("Ventas de 05-12-2026.txt", {kSale});
         Counter& c = rig.start();
-        QCOMPARE(c.noteLines(0), QStringList{kSale});
-        c.eSaveNote();
+        QCOMPARE(c.notes().at(0).lines, QStringList{kSale});
+        c.book().eSaveNote();
         QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{kSale});
         QCOMPARE(rig.shop.lines("Ventas de 05-12-2026.txt"), QStringList{kSale});
     }
@@ -144,10 +144,10 @@ private Q_SLOTS:
         CounterRig rig("EN");
         rig.shop.write(rig.registerName(), {kSale});
         Counter& c = rig.start();
-        QVERIFY(c.noteLines(0).isEmpty());
+        QVERIFY(c.notes().at(0).lines.isEmpty());
         c.lblTask_Click(0);
         rig.add("1", "A", "2");
-        c.setCashText("2");
+        c.amounts().setCashText("2");
         QCOMPARE(rig.shop.lines("SALES #05-12-2026.txt"), QStringList{"1 x A of $2.00 = $2.00"});
         QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{kSale});
     }
@@ -156,8 +156,8 @@ private Q_SLOTS:
         CounterRig rig;
         rig.shop.write(rig.registerName(), {"   "});
         Counter& c = rig.start();
-        QVERIFY(c.noteLines(0).isEmpty());
-        c.eSaveNote();
+        QVERIFY(c.notes().at(0).lines.isEmpty());
+        c.book().eSaveNote();
         QVERIFY(!rig.shop.exists(rig.registerName()));
     }
 
@@ -212,20 +212,20 @@ private Q_SLOTS:
         Counter& c = rig.start();
         c.lblTask_Click(0);
         rig.add("1", "A", "5");
-        c.setCashText("5");
+        c.amounts().setCashText("5");
         bool changedDuringQuestion = true;
         rig.dialogs.onQuestion = [&](const QString&) {
             rig.clock.at = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1));
             c.tmrNight_Timer(); // a tick while the ticket question is open
-            changedDuringQuestion = c.registerDate() != QDate(2026, 12, 5);
+            changedDuringQuestion = c.book().registerDate() != QDate(2026, 12, 5);
         };
         rig.dialogs.answer(false);
         c.eFinal();
         QVERIFY(!changedDuringQuestion);
         QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt").size(), 2); // the sale closed on its own day
         c.tmrNight_Timer();
-        QCOMPARE(c.registerDate(), QDate(2026, 12, 6));
-        QVERIFY(c.noteLines(0).isEmpty());
+        QCOMPARE(c.book().registerDate(), QDate(2026, 12, 6));
+        QVERIFY(c.notes().at(0).lines.isEmpty());
     }
 
     void changeOfDayKeepsTheOpenSale() {
@@ -239,19 +239,19 @@ private Q_SLOTS:
         c.tmrNight_Timer();
         c.tmrNight_Timer();
         QCOMPARE(rig.dialogs.messages().size(), 1);
-        QCOMPARE(c.noteLines(0), QStringList{"1 x B de $7.00 = $7.00"});
-        QCOMPARE(c.saleStart(), -1); // the open sale stays open into the new day
+        QCOMPARE(c.notes().at(0).lines, QStringList{"1 x B de $7.00 = $7.00"});
+        QCOMPARE(c.notes().saleStart(), -1); // the open sale stays open into the new day
         QVERIFY(!rig.shop.exists("VENTAS #06-12-2026.txt"));
         QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt").size(), 2);
 
-        c.eSaveNote();
+        c.book().eSaveNote();
         QCOMPARE(rig.shop.lines("VENTAS #06-12-2026.txt"), QStringList{"1 x B de $7.00 = $7.00"});
         // Several midnights: one change for each new date.
         rig.clock.at = QDateTime(QDate(2026, 12, 8), QTime(8, 0, 0));
         c.tmrNight_Timer();
         c.tmrNight_Timer();
         QCOMPARE(rig.dialogs.messages().size(), 2);
-        QCOMPARE(c.registerDate(), QDate(2026, 12, 8));
+        QCOMPARE(c.book().registerDate(), QDate(2026, 12, 8));
     }
 };
 

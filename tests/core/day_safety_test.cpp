@@ -21,7 +21,7 @@ int filesHolding(const TempShop& shop, const QString& item) {
 
 void sell(CounterRig& rig, const QString& item) {
     rig.add(QStringLiteral("1"), item, QStringLiteral("2.00"));
-    rig.counter->setCashText(QStringLiteral("5"));
+    rig.counter->amounts().setCashText(QStringLiteral("5"));
     rig.counter->eFinal();
 }
 
@@ -72,7 +72,7 @@ private Q_SLOTS:
                 rig.clock.at = QDateTime(rig.clock.at.date(), QTime(23, 59, 59));
                 rig.add(QStringLiteral("1"), item, QStringLiteral("2.00"));
                 rig.clock.at = rig.clock.at.addMSecs(1300);
-                rig.counter->setCashText(QStringLiteral("5"));
+                rig.counter->amounts().setCashText(QStringLiteral("5"));
                 rig.counter->eFinal();
                 continue;
             }
@@ -112,7 +112,7 @@ private Q_SLOTS:
         rig.shop.write(QStringLiteral("VL Lista.txt"), {QStringLiteral("[5] PAN $2.00")});
         rig.start();
         rig.add(QStringLiteral("1"), QStringLiteral("PAN"), QStringLiteral("2.00"));
-        rig.counter->setCashText(QStringLiteral("5"));
+        rig.counter->amounts().setCashText(QStringLiteral("5"));
         Saves saves;
         NoFaults restore;
         TextFile::setIoFaults(&saves);
@@ -124,16 +124,16 @@ private Q_SLOTS:
     void settingSavedAtCloseAfterFullDisk() {
         CounterRig rig;
         rig.start();
-        const bool before = rig.counter->settings().backToRecord;
+        const bool before = rig.counter->settings().values().backToRecord;
         Saves saves;
         NoFaults restore;
         saves.failing = QStringLiteral("VL Config");
         TextFile::setIoFaults(&saves);
-        rig.counter->mnuBack_Click();
+        rig.counter->settings().toggleBackToRecord();
         saves.failing.clear();
         rig.counter->unload();
         rig.counter.reset();
-        QCOMPARE(rig.start().settings().backToRecord, !before);
+        QCOMPARE(rig.start().settings().values().backToRecord, !before);
     }
 };
 

@@ -88,7 +88,7 @@ private Q_SLOTS:
 
         Counter& c = rig.start();
         rig.add("1", "PAN", "12.50");
-        c.setCashText("20");
+        c.amounts().setCashText("20");
         c.eFinal();
         c.unload();
         rig.counter.reset();

@@ -37,7 +37,7 @@ private Q_SLOTS:
         Counter& c = startWith(rig, {"[2] A $10.00", "[3] B $1,000.00", "SIN STOCK $5"});
         for (const QString& a : answers)
             rig.dialogs.type(a);
-        c.mnuCountAll_Click();
+        c.itemActions().mnuCountAll_Click();
         QCOMPARE(rig.dialogs.prompts(),
                  QStringList{"Para acceder a este dato, escriba la clave de usuario del programa:"});
         QCOMPARE(rig.dialogs.messages(), messages);
@@ -47,29 +47,29 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.5 #750", "NOTA"});
         rig.dialogs.type("100%").type("-5").type("10%");
-        c.mnuPriceChg_Click(0);
+        c.itemActions().mnuPriceChg_Click(0);
         QCOMPARE(rig.dialogs.prompts().size(), 3);
         QCOMPARE(rig.dialogs.prompts().first(),
                  QString("Subir al precio de todos los artículos (ej. '20' ó '5%'):"));
         QCOMPARE(rig.shop.lines("VL Lista.txt"),
                  (QStringList{"[3] LIBRO $110.00", "[1] CAJA $6.05 #750", "NOTA"}));
         rig.dialogs.type("");
-        c.mnuPriceChg_Click(1); // cancelled: nothing changes
+        c.itemActions().mnuPriceChg_Click(1); // cancelled: nothing changes
         QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $110.00"));
         rig.dialogs.type("20");
-        c.mnuPriceChg_Click(1);
+        c.itemActions().mnuPriceChg_Click(1);
         QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $90.00"));
     }
 
     void saleMovesStockOfTheSideNote() {
         CounterRig rig;
         Counter& c = startWith(rig, {"[4] MI VASO $12.00", "[9] VASO $10.00", "[0] PLATO $3.00"});
-        c.txtFinder_Change("plato"); // the shown list holds other lines than the sold ones
+        c.search().txtFinder_Change("plato"); // the shown list holds other lines than the sold ones
         rig.add("1", "VASO", "10");
         rig.add("1.5", "PLATO", "3");
         rig.dialogs.answer(true);
         rig.add("1", "BOLSA", "0");
-        c.setCashText("20");
+        c.amounts().setCashText("20");
         rig.dialogs.answer(false);
         c.eFinal();
         // The key "VASO $" is found first in "MI VASO $12.00", the first line from the top.
@@ -84,7 +84,7 @@ private Q_SLOTS:
         Counter& c = startWith(rig, {"[9] VASO $10.00"});
         c.lblTask_Click(0);
         rig.add("2", "VASO", "10");
-        c.setCashText("20");
+        c.amounts().setCashText("20");
         rig.dialogs.answer(false);
         c.eFinal();
         QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{"[7] VASO $10.00"});
@@ -94,11 +94,11 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = startWith(rig, {"VASO $10.00"});
         rig.add("1", "VASO", "10");
-        c.setCashText("10");
+        c.amounts().setCashText("10");
         rig.dialogs.answer(false);
         c.eFinal();
         QCOMPARE(rig.dialogs.messages(), QStringList{"Aquí hay un error, repórtelo al sitio web Orvane."});
-        QCOMPARE(c.noteLines(0).size(), 2); // the sale is booked all the same
+        QCOMPARE(c.notes().at(0).lines.size(), 2); // the sale is booked all the same
     }
 
     void aListThatCannotBeSavedIsReported() {
@@ -107,7 +107,7 @@ private Q_SLOTS:
         QFile::remove(rig.shop.file("VL Lista.txt"));
         QDir(rig.shop.path()).mkdir("VL Lista.txt");
         rig.dialogs.type("1");
-        c.mnuPriceChg_Click(0);
+        c.itemActions().mnuPriceChg_Click(0);
         QCOMPARE(rig.dialogs.messages(), QStringList{"No se pudo crear el archivo, intente más tarde."});
         QCOMPARE(c.items().lines(), QStringList{"[9] VASO $11.00"}); // kept in memory
     }
@@ -115,7 +115,7 @@ private Q_SLOTS:
     void stockShownOrHiddenKeepsTheSearch() {
         CounterRig rig;
         Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.00"});
-        c.txtFinder_Change("caja");
+        c.search().txtFinder_Change("caja");
         c.mnuSeeStock_Click();
         QCOMPARE(c.items().shownCount(), 1);
         QCOMPARE(c.items().shownLine(0), QString("[1] CAJA $5.00"));

@@ -58,7 +58,7 @@ private Q_SLOTS:
         Counter& c = startShop(rig);
         rig.counter->lblTask_Click(0);
         index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
-        QVERIFY(c.editorVisible());
+        QVERIFY(c.editor().visible());
         QCOMPARE(c.editor().left(), start);
         for (const bool opening : {true, false}) {
             QList<int> steps;
@@ -72,8 +72,8 @@ private Q_SLOTS:
             QCOMPARE(steps.size(), 24);
             QCOMPARE(steps.count(480), 20);
             QCOMPARE(steps.mid(20), (QList<int>{60, 60, 60, 60}));
-            QCOMPARE(c.editorVisible(), opening);
-            if (opening) c.closeEditor();
+            QCOMPARE(c.editor().visible(), opening);
+            if (opening) c.editor().startSlide(false);
         }
     }
 
@@ -105,14 +105,14 @@ private Q_SLOTS:
         rig.dialogs.clear();
         qsizetype at = caret;
         for (const qsizetype expected : carets) {
-            const qsizetype found = c.eFindText(text, at, query);
+            const qsizetype found = c.editor().eFindText(text, at, query);
             QCOMPARE(found, expected);
             if (found >= 0) at = found;
             QCOMPARE(c.editor().findNext(), carets.front() >= 0);
         }
         QCOMPARE(rig.dialogs.messages().size(), boxes);
         if (boxes) QCOMPARE(rig.dialogs.messages().front(), QStringLiteral("No hay coincidencias."));
-        c.txtFindEdit_Change();
+        c.editor().txtFindEdit_Change();
         QVERIFY(!c.editor().findNext());
     }
 
@@ -137,15 +137,15 @@ private Q_SLOTS:
         QFETCH(int, shown);
         CounterRig rig;
         Counter& c = startShop(rig);
-        const QStringList record = c.noteLines(0);
+        const QStringList record = c.notes().at(0).lines;
         c.eItemToEdit();
         c.eSaveNotetoList(text);
         QCOMPARE(c.items().count(), int(fileLines.size()));
         QCOMPARE(c.items().shownCount(), shown);
         QCOMPARE(rig.shop.exists(listFile()), !fileLines.isEmpty());
         if (!fileLines.isEmpty()) QCOMPARE(rig.shop.lines(listFile()), fileLines);
-        QVERIFY(c.editorVisible()); // the panel stays open
-        QCOMPARE(c.noteLines(0), record);
+        QVERIFY(c.editor().visible()); // the panel stays open
+        QCOMPARE(c.notes().at(0).lines, record);
     }
 
     void saveRegister_data() {
@@ -165,13 +165,13 @@ private Q_SLOTS:
         c.eNoteToEdit();
         c.eSaveNotetoList(text);
         const QStringList lines = ListEditor::splitLines(text);
-        QCOMPARE(c.noteLines(0), lines);
-        QCOMPARE(c.saleStart(), int(lines.size()) - 1);
-        QCOMPARE(c.selectedLine(0), int(lines.size()) - 1);
+        QCOMPARE(c.notes().at(0).lines, lines);
+        QCOMPARE(c.notes().saleStart(), int(lines.size()) - 1);
+        QCOMPARE(c.notes().at(0).selected, int(lines.size()) - 1);
         QCOMPARE(rig.shop.exists(rig.registerName()), fileKept);
         if (fileKept) QCOMPARE(rig.shop.lines(rig.registerName()), lines);
         QCOMPARE(rig.shop.bytes(listFile()), list);
-        QCOMPARE(c.tabCaption(0).isEmpty(), false);
+        QCOMPARE(c.tabs().caption(0).isEmpty(), false);
     }
 
     void closingWithoutSavingChangesNothing() {
@@ -180,16 +180,16 @@ private Q_SLOTS:
         const QByteArray list = rig.shop.bytes(listFile());
         const QByteArray day = rig.shop.bytes(rig.registerName());
         const QStringList items = c.items().lines();
-        const QStringList record = c.noteLines(0);
+        const QStringList record = c.notes().at(0).lines;
         for (const int index : {1, 0}) {
             index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
             slideToRest(c);
-            c.closeEditor();
+            c.editor().startSlide(false);
             slideToRest(c);
-            QVERIFY(!c.editorVisible());
+            QVERIFY(!c.editor().visible());
         }
         QCOMPARE(c.items().lines(), items);
-        QCOMPARE(c.noteLines(0), record);
+        QCOMPARE(c.notes().at(0).lines, record);
         QCOMPARE(rig.shop.bytes(listFile()), list);
         QCOMPARE(rig.shop.bytes(rig.registerName()), day);
     }
@@ -209,11 +209,11 @@ private Q_SLOTS:
         index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
         rig.dialogs.clear();
         rig.add("1", "PAN", "12.50");
-        QCOMPARE(int(c.noteLines(1).size()), added);
+        QCOMPARE(int(c.notes().at(1).lines.size()), added);
         QCOMPARE(rig.dialogs.messages().contains(
                      QStringLiteral("No puede usar las notas mientras está editando alguno.")),
                  added == 0);
-        QVERIFY(!c.cutMenuEnabled()); // no cut while the editor shows
+        QVERIFY(!c.cut().cutMenuEnabled()); // no cut while the editor shows
     }
 
     void formatReminderOncePerRun_data() {
@@ -236,12 +236,12 @@ private Q_SLOTS:
         rig.dialogs.answer(false); // no list: the offer to create one
         Counter& c = rig.start();
         rig.dialogs.clear();
-        c.mnuEditList_Click();
-        c.mnuEditList_Click(); // already open on the list: nothing
+        c.eItemToEdit();
+        c.eItemToEdit(); // already open on the list: nothing
         c.eNoteToEdit();
-        c.mnuEditList_Click();
+        c.eItemToEdit();
         QCOMPARE(rig.dialogs.messages().count(reminder), 1);
-        QVERIFY(c.editingList());
+        QVERIFY(c.editor().editingList());
         QCOMPARE(c.editor().title(), language.isEmpty() ? QStringLiteral("EDITANDO LISTA DE ARTÍCULOS")
                                                         : QStringLiteral("EDITING LIST OF ITEMS"));
     }

@@ -36,30 +36,30 @@ private Q_SLOTS:
         CounterRig rig(language);
         Counter& c = startOnRecord(rig);
         rig.add("1", "X", "80");
-        c.setCashText(cash);
-        QCOMPARE(c.changeText(), change);
-        QCOMPARE(c.moneyText(3), money);
-        QCOMPARE(c.noteStep(0), 5);
-        QVERIFY(c.cashEnough(0));
+        c.amounts().setCashText(cash);
+        QCOMPARE(c.amounts().changeText(), change);
+        QCOMPARE(c.amounts().changeMoney(), money);
+        QCOMPARE(c.notes().at(0).step, SaleStep::CashCovers);
+        QVERIFY(c.notes().at(0).cashEnough);
     }
 
     void veryHighCashWarnsOncePerChange() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
         rig.dialogs.type("500");
-        c.mnuBigCash_Click();
+        c.settings().askTopNote(c.currency().symbol());
         rig.add("1", "X", "100");
         rig.dialogs.clear();
         for (const char* cash : {"1", "10", "100"})
-            c.setCashText(cash);
-        QCOMPARE(c.changeText(), QString("Sin cambio"));
-        c.setCashText("1000");
-        QCOMPARE(c.changeText(), QString("900.00"));
+            c.amounts().setCashText(cash);
+        QCOMPARE(c.amounts().changeText(), QString("Sin cambio"));
+        c.amounts().setCashText("1000");
+        QCOMPARE(c.amounts().changeText(), QString("900.00"));
         QCOMPARE(rig.dialogs.messages(), QStringList{"Está escribiendo una cantidad muy alta de EFECTIVO."});
-        c.setCashText("1000"); // the same change again: no second warning
+        c.amounts().setCashText("1000"); // the same change again: no second warning
         QCOMPARE(rig.dialogs.messages().size(), 1);
-        c.setCashText("100");
-        c.setCashText("1000");
+        c.amounts().setCashText("100");
+        c.amounts().setCashText("1000");
         QCOMPARE(rig.dialogs.messages().size(), 2);
     }
 
@@ -67,22 +67,22 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = startOnRecord(rig);
         rig.dialogs.type("-3").type("0"); // negative asked again, 0 switches the warning off
-        c.mnuBigCash_Click();
+        c.settings().askTopNote(c.currency().symbol());
         QCOMPARE(rig.dialogs.prompts().size(), 2);
         QCOMPARE(rig.dialogs.prompts().first(), QString("La denominación más alta en su moneda $"));
         rig.add("1", "X", "1");
-        c.setCashText("100000");
+        c.amounts().setCashText("100000");
         QCOMPARE(rig.dialogs.messages(), QStringList{});
         rig.dialogs.type("");
-        c.mnuBigCash_Click(); // cancel keeps the value
-        QCOMPARE(c.settings().topNote.value_or(-1), 0.0);
+        c.settings().askTopNote(c.currency().symbol()); // cancel keeps the value
+        QCOMPARE(c.settings().values().topNote.value_or(-1), 0.0);
     }
 
     void finishingTheRecordNote() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
         rig.add("2", "PAN", "12.50");
-        c.setCashText("30");
+        c.amounts().setCashText("30");
         QString fileWhenAsked;
         rig.dialogs.onQuestion = [&](const QString&) {
             fileWhenAsked = rig.shop.lines(rig.registerName()).join('|');
@@ -91,37 +91,37 @@ private Q_SLOTS:
         c.eFinal();
         const QStringList expected{"2 x PAN de $12.50 = $25.00",
                                    "-----(14:35)------------------------------> [TOTAL $25.00]"};
-        QCOMPARE(c.noteLines(0), expected);
+        QCOMPARE(c.notes().at(0).lines, expected);
         QCOMPARE(fileWhenAsked, expected.join('|')); // saved before the ticket step
         QCOMPARE(rig.shop.lines(rig.registerName()), expected);
-        QCOMPARE(c.saleStart(), 1);
-        QVERIFY(!c.noteUsed(0));
-        QCOMPARE(c.noteStep(0), 1);
-        QCOMPARE(c.totalText(), QString("0.00"));
-        QCOMPARE(c.cashText(), QString("0.00"));
-        QCOMPARE(c.changeText(), QString("0.00"));
-        QCOMPARE(c.field(Counter::Description), QString("(Ninguno)"));
-        QCOMPARE(c.field(Counter::Price), QString("0.00"));
+        QCOMPARE(c.notes().saleStart(), 1);
+        QVERIFY(!c.notes().at(0).used);
+        QCOMPARE(c.notes().at(0).step, SaleStep::Nothing);
+        QCOMPARE(c.amounts().totalText(), QString("0.00"));
+        QCOMPARE(c.amounts().cashText(), QString("0.00"));
+        QCOMPARE(c.amounts().changeText(), QString("0.00"));
+        QCOMPARE(c.fields().field(EntryFields::Description), QString("(Ninguno)"));
+        QCOMPARE(c.fields().field(EntryFields::Price), QString("0.00"));
 
         // The ticket question comes with the first sale of the run only.
         rig.add("1", "PAN", "12.50");
-        c.setCashText("20");
+        c.amounts().setCashText("20");
         c.eFinal();
         QCOMPARE(rig.dialogs.questionTexts(), QStringList{"¿Desea imprimir el ticket?"});
-        QCOMPARE(c.noteLines(0).size(), 4);
+        QCOMPARE(c.notes().at(0).lines.size(), 4);
     }
 
     void yesToTheTicketTurnsPrintingOn() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
         rig.add("1", "PAN", "12.50");
-        c.setCashText("20");
+        c.amounts().setCashText("20");
         rig.dialogs.answer(true).answer(true);
         c.eFinal();
         QCOMPARE(rig.dialogs.questionTexts(),
                  (QStringList{"¿Desea imprimir el ticket?", "¿Desea imprimir una copia para el cliente?"}));
-        QVERIFY(c.settings().printTickets);
-        QVERIFY(c.settings().doubleTicket);
+        QVERIFY(c.settings().values().printTickets);
+        QVERIFY(c.settings().values().doubleTicket);
         QCOMPARE(rig.shop.lines("VL Config.ini").mid(1, 2), (QStringList{"1", "1"}));
     }
 
@@ -131,28 +131,28 @@ private Q_SLOTS:
         rig.add("1", "A", "10");
         c.lblTask_Click(1);
         rig.add("3", "B", "5");
-        c.setCashText("20");
+        c.amounts().setCashText("20");
         c.eFinal();
         QCOMPARE(rig.dialogs.messages(),
                  QStringList{"Primero complete la operación de la nota de registro."});
-        QCOMPARE(c.noteLines(1).size(), 1);
+        QCOMPARE(c.notes().at(1).lines.size(), 1);
 
         c.lblTask_Click(0);
-        c.setCashText("10");
+        c.amounts().setCashText("10");
         rig.dialogs.answer(false);
         c.eFinal();
         c.lblTask_Click(1);
-        QCOMPARE(c.changeText(), QString("5.00")); // restored with its stored number
-        c.setCashText("20");
+        QCOMPARE(c.amounts().changeText(), QString("5.00")); // restored with its stored number
+        c.amounts().setCashText("20");
         c.eFinal();
-        QCOMPARE(c.noteLines(0).mid(2),
+        QCOMPARE(c.notes().at(0).lines.mid(2),
                  (QStringList{"3 x B de $5.00 = $15.00",
                               "-----(14:35)------------------------------> [TOTAL $15.00]"}));
-        QVERIFY(c.noteLines(1).isEmpty());
-        QCOMPARE(c.saleStart(), 3);
-        QCOMPARE(c.tabCaption(1), QString("(nuevo)"));
-        QCOMPARE(c.tabCaption(2), QString("-"));
-        QCOMPARE(c.currentNote(), 1);
+        QVERIFY(c.notes().at(1).lines.isEmpty());
+        QCOMPARE(c.notes().saleStart(), 3);
+        QCOMPARE(c.tabs().caption(1), QString("(nuevo)"));
+        QCOMPARE(c.tabs().caption(2), QString("-"));
+        QCOMPARE(c.notes().current(), 1);
     }
 
     void backToRecordAfterASideNote_data() {
@@ -171,78 +171,79 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = rig.start();
         if (back) {
-            c.mnuBack_Click();
+            c.settings().toggleBackToRecord();
             c.lblTask_Click(1);
         }
         rig.add("1", "B", "5");
         rig.dialogs.answer(false);
         if (cancel) {
             c.eDelBox();
-            QVERIFY(c.noteLines(0).isEmpty()); // a cancelled side note leaves no trace
+            QVERIFY(c.notes().at(0).lines.isEmpty()); // a cancelled side note leaves no trace
         } else {
-            c.setCashText("5");
+            c.amounts().setCashText("5");
             c.eFinal();
-            QCOMPARE(c.noteLines(0).size(), 2);
+            QCOMPARE(c.notes().at(0).lines.size(), 2);
         }
-        QCOMPARE(c.currentNote(), front);
-        QVERIFY(!c.noteUsed(1));
-        QCOMPARE(c.noteTotal(1), 0.0);
+        QCOMPARE(c.notes().current(), front);
+        QVERIFY(!c.notes().at(1).used);
+        QCOMPARE(c.notes().at(1).total, 0.0);
     }
 
     void cancellingTheRecordNote() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
         c.eDelBox(); // nothing open: no line, fields reset all the same
-        QVERIFY(c.noteLines(0).isEmpty());
+        QVERIFY(c.notes().at(0).lines.isEmpty());
         rig.add("2", "PAN", "12.50");
-        c.setCashText("5");
+        c.amounts().setCashText("5");
         c.eDelBox();
-        QCOMPARE(c.noteLines(0), (QStringList{"2 x PAN de $12.50 = $25.00",
-                                              "-----(14:35)------------------------------> CANCELADO"}));
-        QCOMPARE(c.saleStart(), 1);
-        QCOMPARE(c.cashText(), QString("0.00"));
-        QCOMPARE(rig.shop.lines(rig.registerName()), c.noteLines(0));
-        QVERIFY(!c.noteUsed(0));
+        QCOMPARE(c.notes().at(0).lines,
+                 (QStringList{"2 x PAN de $12.50 = $25.00",
+                              "-----(14:35)------------------------------> CANCELADO"}));
+        QCOMPARE(c.notes().saleStart(), 1);
+        QCOMPARE(c.amounts().cashText(), QString("0.00"));
+        QCOMPARE(rig.shop.lines(rig.registerName()), c.notes().at(0).lines);
+        QVERIFY(!c.notes().at(0).used);
     }
 
     void addingAfterCashRecomputesTheChange() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
         rig.add("1", "X", "10");
-        c.setCashText("12");
-        QCOMPARE(c.changeText(), QString("2.00"));
+        c.amounts().setCashText("12");
+        QCOMPARE(c.amounts().changeText(), QString("2.00"));
         rig.add("1", "Y", "5");
-        QCOMPARE(c.changeText(), QString("Insuficiente"));
-        QVERIFY(!c.cashEnough(0));
+        QCOMPARE(c.amounts().changeText(), QString("Insuficiente"));
+        QVERIFY(!c.notes().at(0).cashEnough);
     }
 
     void cashFieldFocus() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
-        c.cashFocusIn();
-        QCOMPARE(c.cashText(), QString());
-        c.setCashText("1500");
-        c.cashFocusOut();
-        QCOMPARE(c.cashText(), QString("1,500.00"));
-        c.setCashText("abc");
-        c.cashFocusOut();
-        QCOMPARE(c.cashText(), QString("0.00"));
+        c.amounts().cashFocusIn();
+        QCOMPARE(c.amounts().cashText(), QString());
+        c.amounts().setCashText("1500");
+        c.amounts().cashFocusOut();
+        QCOMPARE(c.amounts().cashText(), QString("1,500.00"));
+        c.amounts().setCashText("abc");
+        c.amounts().cashFocusOut();
+        QCOMPARE(c.amounts().cashText(), QString("0.00"));
     }
 
     void cashTypedIntoASaleRewritesTheRegisterOnlyWhenItsLinesChanged() {
         CounterRig rig;
         Counter& c = startOnRecord(rig);
         rig.add("1", "X", "10");
-        c.setCashText("10");
+        c.amounts().setCashText("10");
         const QStringList written = rig.shop.lines(rig.registerName());
-        QCOMPARE(written, c.noteLines(0));
+        QCOMPARE(written, c.notes().at(0).lines);
         rig.shop.write(rig.registerName(), {"marker"});
-        c.setCashText("100"); // the same lines: the file is not rewritten
+        c.amounts().setCashText("100"); // the same lines: the file is not rewritten
         QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{"marker"});
         rig.dialogs.answer(false);
         c.eFinal(); // a new line: the whole day is written again
-        QCOMPARE(rig.shop.lines(rig.registerName()), c.noteLines(0));
-        QCOMPARE(c.noteLines(0).mid(0, 1), written);
+        QCOMPARE(rig.shop.lines(rig.registerName()), c.notes().at(0).lines);
+        QCOMPARE(c.notes().at(0).lines.mid(0, 1), written);
     }
 
     void aRegisterThatCannotBeSavedIsReportedOnce() {
@@ -250,18 +251,18 @@ private Q_SLOTS:
         Counter& c = startOnRecord(rig);
         QDir(rig.shop.path()).mkdir(rig.registerName());
         rig.add("1", "X", "10");
-        c.setCashText("10"); // saves
-        c.setCashText("20"); // saves again
+        c.amounts().setCashText("10"); // saves
+        c.amounts().setCashText("20"); // saves again
         const QString warning = "No se pudo guardar el registro del día, intente más tarde.";
         QCOMPARE(rig.dialogs.messages(), QStringList{warning});
         rig.dialogs.answer(false);
         c.eFinal();
         QCOMPARE(rig.dialogs.messages(), QStringList{warning});
-        QCOMPARE(c.noteLines(0).size(), 2); // nothing lost in memory
+        QCOMPARE(c.notes().at(0).lines.size(), 2); // nothing lost in memory
 
         QDir(rig.shop.path()).rmdir(rig.registerName());
         c.eDelBox(); // saves fine
-        QCOMPARE(rig.shop.lines(rig.registerName()), c.noteLines(0));
+        QCOMPARE(rig.shop.lines(rig.registerName()), c.notes().at(0).lines);
         QDir(rig.shop.path()).mkdir("blocker");
         QFile::remove(rig.shop.file(rig.registerName()));
         QDir(rig.shop.path()).rename("blocker", rig.registerName());

@@ -13,8 +13,8 @@ const QString kCopyPrinted =
 Counter& startWith(CounterRig& rig, bool tickets, bool doubleTicket = false) {
     Counter& c = rig.start();
     c.lblTask_Click(0);
-    if (tickets) c.mnuTicket_Click();
-    if (doubleTicket) c.mnuDouble_Click();
+    if (tickets) c.settings().toggleTickets();
+    if (doubleTicket) c.settings().toggleDouble();
     rig.dialogs.clear();
     rig.dialogs.unexpected = 0;
     return c;
@@ -22,7 +22,7 @@ Counter& startWith(CounterRig& rig, bool tickets, bool doubleTicket = false) {
 
 void sell(CounterRig& rig) {
     rig.add("2", "PAN", "12.50");
-    rig.counter->setCashText("30");
+    rig.counter->amounts().setCashText("30");
     rig.counter->eFinal();
 }
 
@@ -72,15 +72,15 @@ private Q_SLOTS:
             QVERIFY(job.lines().contains("Ticket No. 001"));
         // The sale stays recorded whatever the printer did.
         QCOMPARE(rig.shop.lines(rig.registerName()).size(), 2);
-        QCOMPARE(c.ticketNumber(), next);
+        QCOMPARE(c.settings().values().ticketNumber, next);
         rig.dialogs.clear();
-        c.mnuWhereTicket_Click();
+        c.tickets().mnuWhereTicket_Click();
         QCOMPARE(rig.dialogs.messages(),
                  QStringList{next == 2 ? QStringLiteral("Ticket #1")
                                        : QStringLiteral("Ningún ticket se ha impreso.")});
         // The number was saved at once.
         rig.start();
-        QCOMPARE(rig.counter->ticketNumber(), next);
+        QCOMPARE(rig.counter->settings().values().ticketNumber, next);
     }
 
     void noticeQuestionOncePerRun_data() {
@@ -115,7 +115,7 @@ private Q_SLOTS:
             sell(rig);
             rig.dialogs.clear();
         }
-        const qint64 before = c.ticketNumber();
+        const qint64 before = c.settings().values().ticketNumber;
         for (const bool yes : answers)
             rig.dialogs.answer(yes);
         rig.printer.failing = failing;
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.questionTexts().size(), questions);
         QCOMPARE(kinds(rig.printer.jobs), QStringList(notices, "notice"));
         QCOMPARE(rig.dialogs.messages(), messages);
-        QCOMPARE(c.ticketNumber(), before + notices);
+        QCOMPARE(c.settings().values().ticketNumber, before + notices);
         QCOMPARE(rig.dialogs.unexpected, 0);
     }
 
@@ -141,23 +141,23 @@ private Q_SLOTS:
         QFETCH(QString, mark);
         CounterRig rig(language);
         Counter& c = startWith(rig, true);
-        QVERIFY(!c.reprintAvailable());
-        c.mnuReprint_Click();
+        QVERIFY(!c.tickets().reprintAvailable());
+        c.tickets().mnuReprint_Click();
         QCOMPARE(rig.dialogs.shown.size(), 1);
         QVERIFY(rig.printer.attempts.isEmpty());
         sell(rig);
-        QVERIFY(c.reprintAvailable());
-        c.mnuReprint_Click();
+        QVERIFY(c.tickets().reprintAvailable());
+        c.tickets().mnuReprint_Click();
         QCOMPARE(rig.printer.jobs.size(), 2);
         const QStringList first = rig.printer.jobs.at(0).lines();
         QCOMPARE(rig.printer.jobs.at(1).lines(), first + QStringList{mark});
         // The cash sale's ticket opens the drawer; its copy, printed without money, does not.
         QVERIFY(rig.printer.jobs.at(0).opensDrawer());
         QVERIFY(!rig.printer.jobs.at(1).opensDrawer());
-        QCOMPARE(c.ticketNumber(), qint64(2));
+        QCOMPARE(c.settings().values().ticketNumber, qint64(2));
         rig.printer.failing = true;
         rig.dialogs.clear();
-        c.mnuReprint_Click();
+        c.tickets().mnuReprint_Click();
         QCOMPARE(rig.dialogs.shown.size(), 1);
         QCOMPARE(rig.dialogs.shown.first().icon, Dialogs::Icon::Warning);
     }
@@ -191,7 +191,7 @@ private Q_SLOTS:
         Counter& c = startWith(rig, false);
         rig.printer.failing = failing;
         rig.dialogs.type(answer);
-        c.mnuPrintInfo_Click();
+        c.reports().mnuPrintInfo_Click();
         QCOMPARE(rig.dialogs.prompts(),
                  QStringList{"Para acceder a esta acción, escriba la clave de usuario del programa:"});
         QCOMPARE(kinds(rig.printer.jobs), QStringList(printed, "shop"));
@@ -210,9 +210,9 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = startWith(rig, false);
         rig.printer.failing = failing;
-        QCOMPARE(c.printHistory(), !failing);
+        QCOMPARE(c.reports().ePrintHistory(), !failing);
         QCOMPARE(kinds(rig.printer.jobs), failing ? QStringList{} : QStringList{"report"});
-        c.mnuDrawer_Click();
+        c.tickets().mnuDrawer_Click();
         QCOMPARE(rig.printer.drawerOpenings, 1);
         QCOMPARE(rig.dialogs.messages(),
                  failing ? (QStringList{"No se pudo imprimir el corte, intente nuevamente o más tarde.",

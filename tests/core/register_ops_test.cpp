@@ -23,7 +23,7 @@ Counter& startWith(CounterRig& rig, const QStringList& lines) {
     if (!lines.isEmpty()) rig.shop.write(fileName(rig.language), lines);
     Counter& c = rig.start();
     c.lblTask_Click(0);
-    c.mnuTicket_Click(); // tickets and notices print without a question
+    c.settings().toggleTickets(); // tickets and notices print without a question
     rig.dialogs.clear();
     rig.dialogs.unexpected = 0;
     return c;
@@ -103,15 +103,15 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.unexpected, 0);
         QVERIFY(rig.dialogs.messages().isEmpty());
         if (line.isEmpty()) {
-            QCOMPARE(c.noteLines(0), QStringList{kSale100});
+            QCOMPARE(c.notes().at(0).lines, QStringList{kSale100});
             QVERIFY(rig.printer.attempts.isEmpty());
             return;
         }
-        QCOMPARE(c.noteLines(0).size(), 2);
-        QCOMPARE(c.noteLines(0).last(), line);
-        QCOMPARE(c.selectedLine(0), 1);
-        QCOMPARE(c.saleStart(), 1);
-        QCOMPARE(rig.shop.lines(fileName(language)), c.noteLines(0));
+        QCOMPARE(c.notes().at(0).lines.size(), 2);
+        QCOMPARE(c.notes().at(0).lines.last(), line);
+        QCOMPARE(c.notes().at(0).selected, 1);
+        QCOMPARE(c.notes().saleStart(), 1);
+        QCOMPARE(rig.shop.lines(fileName(language)), c.notes().at(0).lines);
         const QStringList notes = printed(rig, PrintDocument::Kind::Notice);
         QVERIFY2(notes.contains(notice), qPrintable(notes.join(u'|')));
         QVERIFY(!notes.contains(line) || line == notice);
@@ -144,8 +144,8 @@ private Q_SLOTS:
         const QString reason(10000, u'x');
         typeAll(rig, {"1", reason});
         c.eInMoney();
-        QVERIFY(c.noteLines(0).last().endsWith(QStringLiteral("] ") + reason));
-        QCOMPARE(rig.shop.lines(fileName(QString())), c.noteLines(0));
+        QVERIFY(c.notes().at(0).lines.last().endsWith(QStringLiteral("] ") + reason));
+        QCOMPARE(rig.shop.lines(fileName(QString())), c.notes().at(0).lines);
     }
 
     // A sale open in the record note refuses movements and simple card entries; one open on another
@@ -171,20 +171,20 @@ private Q_SLOTS:
         c.lblTask_Click(0);
         rig.dialogs.clear();
         typeAll(rig, {"25", "r"});
-        const QStringList before = c.noteLines(0);
+        const QStringList before = c.notes().at(0).lines;
         if (operation == 0) c.eInMoney();
         if (operation == 1) c.eOutMoney();
         if (operation == 2) c.eCreditCard();
-        if (operation == 3) c.eSumCard();
+        if (operation == 3) c.cards().eSumCard();
         const QStringList refusal{"Primero complete la operación de la nota de registro."};
         QCOMPARE(rig.dialogs.messages() == refusal, refused);
         if (refused) {
-            QCOMPARE(c.noteLines(0), before);
+            QCOMPARE(c.notes().at(0).lines, before);
             QVERIFY(rig.printer.attempts.isEmpty());
         } else {
-            QCOMPARE(c.noteLines(0).size(), before.size() + 1);
-            QCOMPARE(c.noteLines(tab).size(), 1); // the other note is untouched
-            QVERIFY(c.noteUsed(tab));
+            QCOMPARE(c.notes().at(0).lines.size(), before.size() + 1);
+            QCOMPARE(c.notes().at(tab).lines.size(), 1); // the other note is untouched
+            QVERIFY(c.notes().at(tab).used);
         }
     }
 
@@ -213,7 +213,7 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.unexpected, 0);
         QCOMPARE(rig.dialogs.prompts().first(), QString("Ingreso con tarjeta de $"));
         const QStringList expected = line.isEmpty() ? QStringList{kSale100} : QStringList{kSale100, line};
-        QCOMPARE(c.noteLines(0), expected);
+        QCOMPARE(c.notes().at(0).lines, expected);
         QCOMPARE(rig.shop.lines(fileName(QString())), expected);
         const QStringList notes = printed(rig, PrintDocument::Kind::Notice);
         QCOMPARE(notes.contains(notice), !notice.isEmpty());
@@ -231,22 +231,22 @@ private Q_SLOTS:
         Counter& c = startWith(rig, {kSale100});
         c.lblTask_Click(tab);
         rig.add("1", "RADIO", "1250");
-        c.mnuCardIn_Click();
+        c.eUsingCard();
         const QString card = QStringLiteral("*****(14:35)**************************** [TARJETA $1,250.00]");
-        QCOMPARE(c.noteLines(0).size(), 3);
-        QCOMPARE(c.noteLines(0).last(), card);
-        QVERIFY(c.noteLines(0)[1].contains(QStringLiteral("RADIO")));
-        QVERIFY(c.noteLines(tab).isEmpty() == (tab > 0));
-        QVERIFY(!c.noteUsed(tab));
-        QCOMPARE(c.noteTotal(tab), 0.0);
-        QCOMPARE(c.saleStart(), 2);
-        QCOMPARE(rig.shop.lines(fileName(QString())), c.noteLines(0));
+        QCOMPARE(c.notes().at(0).lines.size(), 3);
+        QCOMPARE(c.notes().at(0).lines.last(), card);
+        QVERIFY(c.notes().at(0).lines[1].contains(QStringLiteral("RADIO")));
+        QVERIFY(c.notes().at(tab).lines.isEmpty() == (tab > 0));
+        QVERIFY(!c.notes().at(tab).used);
+        QCOMPARE(c.notes().at(tab).total, 0.0);
+        QCOMPARE(c.notes().saleStart(), 2);
+        QCOMPARE(rig.shop.lines(fileName(QString())), c.notes().at(0).lines);
         const QStringList ticket = printed(rig, PrintDocument::Kind::Ticket);
         QVERIFY2(ticket.filter(QStringLiteral("Compra con tarjeta")).size() == 1,
                  qPrintable(ticket.join(u'|')));
         rig.dialogs.clear();
         c.lblTask_Click(0);
-        c.eCountSales(); // the card sale is no counted sale
+        c.cut().eCountSales(); // the card sale is no counted sale
         QCOMPARE(rig.dialogs.messages(), QStringList{"NÚMERO DE VENTAS [1]"});
     }
 
@@ -260,9 +260,9 @@ private Q_SLOTS:
         c.eUsingCard();
         QCOMPARE(rig.dialogs.messages(),
                  QStringList{"Primero complete la operación de la nota de registro."});
-        QCOMPARE(c.noteLines(0).size(), 2);
-        QCOMPARE(c.noteLines(1).size(), 1);
-        QVERIFY(c.noteUsed(1));
+        QCOMPARE(c.notes().at(0).lines.size(), 2);
+        QCOMPARE(c.notes().at(1).lines.size(), 1);
+        QVERIFY(c.notes().at(1).used);
     }
 
     void messages_data() {
@@ -304,10 +304,10 @@ private Q_SLOTS:
         QFETCH(QString, message);
         CounterRig rig(language);
         Counter& c = startWith(rig, lines);
-        if (procedure == 0) c.mnuCut_Click();
-        if (procedure == 1) c.mnuCount_Click();
-        if (procedure == 2) c.eSumCard();
-        if (procedure == 3) c.eNumbCard();
+        if (procedure == 0) c.cut().mnuCut_Click();
+        if (procedure == 1) c.cut().eCountSales();
+        if (procedure == 2) c.cards().eSumCard();
+        if (procedure == 3) c.cards().eNumbCard();
         QCOMPARE(rig.dialogs.messages(), QStringList{message});
         QCOMPARE(rig.dialogs.shown.first().icon, Dialogs::Icon::Information);
     }
@@ -318,7 +318,7 @@ private Q_SLOTS:
         Counter& c = startWith(rig, {kSale100, kEntry50});
         const auto total = [&] {
             rig.dialogs.clear();
-            c.mnuCut_Click();
+            c.cut().mnuCut_Click();
             return rig.dialogs.messages().value(0);
         };
         QCOMPARE(total(), QString("SUMA TOTAL [$150.00]"));
@@ -327,9 +327,9 @@ private Q_SLOTS:
         c.eOutMoney();
         QCOMPARE(total(), QString("SUMA TOTAL [$120.00]"));
         rig.dialogs.answer(true);
-        c.mnuEditNote_Click();
+        c.eNoteToEdit();
         c.eSaveNotetoList(kEntry50 + "\n" + kEntry50); // the register rewritten in the editor
-        c.closeEditor();
+        c.editor().startSlide(false);
         QCOMPARE(total(), QString("SUMA TOTAL [$100.00]"));
     }
 
@@ -338,7 +338,7 @@ private Q_SLOTS:
         Counter& c = startWith(rig, {kSale100});
         rig.add("1", "PAN", "10");
         rig.dialogs.clear();
-        c.mnuCut_Click();
+        c.cut().mnuCut_Click();
         QVERIFY(rig.dialogs.shown.isEmpty());
     }
 
@@ -365,10 +365,10 @@ private Q_SLOTS:
         rig.dialogs.type(limit);
         c.mnuHangCash_Click();
         QCOMPARE(rig.shop.lines("VL Config.ini").at(8), limit);
-        QCOMPARE(c.tabCaption(0), QString("Registro"));
+        QCOMPARE(c.tabs().caption(0), QString("Registro"));
         typeAll(rig, {entry, ""});
         c.eInMoney(); // a booking recomputes the mark
-        QCOMPARE(c.tabCaption(0), caption);
+        QCOMPARE(c.tabs().caption(0), caption);
     }
 
     void cutMenu_data() {
@@ -387,7 +387,7 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = startWith(rig, lines);
         c.lblTask_Click(tab);
-        QCOMPARE(c.cutMenuEnabled(), enabled);
+        QCOMPARE(c.cut().cutMenuEnabled(), enabled);
     }
 
     // The cut moves the day's file to the first free split-off name, prints what was in the record
@@ -413,7 +413,7 @@ private Q_SLOTS:
         }
         const QStringList day{kSale100, kEntry50};
         Counter& c = startWith(rig, day);
-        QVERIFY(c.cutMenuEnabled());
+        QVERIFY(c.cut().cutMenuEnabled());
         rig.dialogs.answer(true);
         c.mnuPrintCut_Click();
         QCOMPARE(
@@ -422,14 +422,14 @@ private Q_SLOTS:
                 "Este corte es para separar registros de hoy en diferentes archivos. ¿Desea continuar?"});
         QCOMPARE(rig.shop.lines(expected), day);
         QVERIFY(!rig.shop.exists(fileName(QString())));
-        QVERIFY(c.noteLines(0).isEmpty());
-        QCOMPARE(c.saleStart(), -1);
-        QVERIFY(!c.cutMenuEnabled());
+        QVERIFY(c.notes().at(0).lines.isEmpty());
+        QCOMPARE(c.notes().saleStart(), -1);
+        QVERIFY(!c.cut().cutMenuEnabled());
         const QStringList report = printed(rig, PrintDocument::Kind::Report);
         QVERIFY(report.contains(kSale100) && report.contains(kEntry50));
         // The next sale goes to a fresh file of the day's name.
         rig.add("1", "PAN", "10");
-        c.setCashText("10");
+        c.amounts().setCashText("10");
         c.eFinal();
         QCOMPARE(rig.shop.lines(fileName(QString())).size(), 2);
     }
@@ -455,7 +455,7 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.messages(),
                  blocked ? QStringList{"No se pudo hacer el corte, intente de nuevo o después."}
                          : QStringList{});
-        QCOMPARE(c.noteLines(0), day);
+        QCOMPARE(c.notes().at(0).lines, day);
         QVERIFY(rig.printer.attempts.isEmpty());
         QVERIFY(!rig.shop.exists("VENTAS #05-12-2026 (1).txt"));
     }

@@ -59,25 +59,25 @@ private Q_SLOTS:
         Counter& c = rig.start();
         c.lblTask_Click(0);
         rig.add(quantity, description, price, discount);
-        QCOMPARE(c.noteLines(0), QStringList{line});
-        QCOMPARE(c.totalText(), total);
-        QCOMPARE(c.noteStep(0), 3);
-        QVERIFY(c.noteUsed(0));
-        QCOMPARE(c.selectedLine(0), 0);
+        QCOMPARE(c.notes().at(0).lines, QStringList{line});
+        QCOMPARE(c.amounts().totalText(), total);
+        QCOMPARE(c.notes().at(0).step, SaleStep::LinesInNote);
+        QVERIFY(c.notes().at(0).used);
+        QCOMPARE(c.notes().at(0).selected, 0);
     }
 
     void fieldsAfterAdding() {
         CounterRig rig;
         Counter& c = rig.start();
         rig.add("3", "LECHE", "28.90", "10");
-        QCOMPARE(c.field(Counter::Quantity), QString("1"));
-        QCOMPARE(c.field(Counter::Discount), QString("0"));
-        QCOMPARE(c.field(Counter::Description), QString("LECHE"));
-        QCOMPARE(c.field(Counter::Price), QString("28.90"));
+        QCOMPARE(c.fields().field(EntryFields::Quantity), QString("1"));
+        QCOMPARE(c.fields().field(EntryFields::Discount), QString("0"));
+        QCOMPARE(c.fields().field(EntryFields::Description), QString("LECHE"));
+        QCOMPARE(c.fields().field(EntryFields::Price), QString("28.90"));
 
         rig.add("1", "(Ninguno)", "5");
-        QCOMPARE(c.field(Counter::Description), QString("(Ninguno)"));
-        QCOMPARE(c.field(Counter::Price), QString("0.00"));
+        QCOMPARE(c.fields().field(EntryFields::Description), QString("(Ninguno)"));
+        QCOMPARE(c.fields().field(EntryFields::Price), QString("0.00"));
     }
 
     void freeItemAsksFirst_data() {
@@ -102,8 +102,8 @@ private Q_SLOTS:
         if (language.isEmpty())
             QCOMPARE(rig.dialogs.questionTexts().first(),
                      QString("Agregará un artículo como \"gratis\" a la nota, ¿desea continuar?"));
-        QCOMPARE(c.noteLines(1).mid(1), lines);
-        QCOMPARE(c.noteTotal(1), 20.0);
+        QCOMPARE(c.notes().at(1).lines.mid(1), lines);
+        QCOMPARE(c.notes().at(1).total, 20.0);
     }
 
     void unusablePricesChangeNothing_data() {
@@ -118,9 +118,9 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = rig.start();
         rig.add(quantity, "X", price);
-        QVERIFY(c.noteLines(1).isEmpty());
-        QVERIFY(!c.noteUsed(1));
-        QCOMPARE(c.totalText(), QString("0.00"));
+        QVERIFY(c.notes().at(1).lines.isEmpty());
+        QVERIFY(!c.notes().at(1).used);
+        QCOMPARE(c.amounts().totalText(), QString("0.00"));
     }
 
     // A line without a currency symbol (or without its stock bracket while stock is shown) leaves
@@ -130,30 +130,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("price");
-        QTest::addColumn<int>("step");
-        QTest::newRow("stock shown") << true << "[10] PAN $12.50 #7501" << QString("PAN") << "12.50" << 2;
-        QTest::newRow("stock hidden")
-            << false << "[2] LÁMPARA $1,250.00 #750" << QString("LÁMPARA") << "1,250.00" << 2;
-        QTest::newRow("no stock, hidden") << false << "VASO $10" << QString("VASO") << "10.00" << 2;
-        QTest::newRow("two symbols") << false << "[1] A $5 $7" << QString("A") << "5.00" << 2;
-        QTest::newRow("no symbol") << false << "[3] NOTA SIN PRECIO" << QString("(Ninguno)") << "0.00" << 1;
+        QTest::addColumn<SaleStep>("step");
+        QTest::newRow("stock shown") << true << "[10] PAN $12.50 #7501" << QString("PAN") << "12.50"
+                                     << SaleStep::ItemReady;
+        QTest::newRow("stock hidden") << false << "[2] LÁMPARA $1,250.00 #750" << QString("LÁMPARA")
+                                      << "1,250.00" << SaleStep::ItemReady;
+        QTest::newRow("no stock, hidden")
+            << false << "VASO $10" << QString("VASO") << "10.00" << SaleStep::ItemReady;
+        QTest::newRow("two symbols") << false << "[1] A $5 $7" << QString("A") << "5.00"
+                                     << SaleStep::ItemReady;
+        QTest::newRow("no symbol") << false << "[3] NOTA SIN PRECIO" << QString("(Ninguno)") << "0.00"
+                                   << SaleStep::Nothing;
         QTest::newRow("stock shown but no bracket")
-            << true << "PAN $3" << QString("(Ninguno)") << "0.00" << 1;
+            << true << "PAN $3" << QString("(Ninguno)") << "0.00" << SaleStep::Nothing;
     }
     void pickingAnItemFillsTheFields() {
         QFETCH(bool, seeStock);
         QFETCH(QString, line);
         QFETCH(QString, description);
         QFETCH(QString, price);
-        QFETCH(int, step);
+        QFETCH(SaleStep, step);
         CounterRig rig;
         rig.shop.write(kList, {line});
         Counter& c = rig.start();
         if (seeStock) c.mnuSeeStock_Click();
-        c.selectItem(0);
-        QCOMPARE(c.field(Counter::Description), description);
-        QCOMPARE(c.field(Counter::Price), price);
-        QCOMPARE(c.noteStep(c.currentNote()), step);
+        c.search().selectItem(0);
+        QCOMPARE(c.fields().field(EntryFields::Description), description);
+        QCOMPARE(c.fields().field(EntryFields::Price), price);
+        QCOMPARE(c.notes().at(c.notes().current()).step, step);
     }
 
     void priceReminderBlinks_data() {
@@ -173,16 +177,16 @@ private Q_SLOTS:
         QFETCH(bool, blinks);
         CounterRig rig;
         Counter& c = rig.start();
-        c.setField(Counter::Description, description);
-        c.setField(Counter::Price, price);
-        c.tmrAtt_Timer();
-        QCOMPARE(c.priceTitle(), blinks ? QString("* &PRECIO") : QString(" &PRECIO"));
-        c.tmrAtt_Timer();
-        QCOMPARE(c.priceTitle(), QString(" &PRECIO"));
-        c.tmrAtt_Timer();
-        c.setField(Counter::Price, "3");
-        c.tmrAtt_Timer();
-        QCOMPARE(c.priceTitle(), QString(" &PRECIO"));
+        c.fields().set(EntryFields::Description, description);
+        c.fields().set(EntryFields::Price, price);
+        c.fields().remindPrice();
+        QCOMPARE(c.fields().priceTitle(), blinks ? QString("* &PRECIO") : QString(" &PRECIO"));
+        c.fields().remindPrice();
+        QCOMPARE(c.fields().priceTitle(), QString(" &PRECIO"));
+        c.fields().remindPrice();
+        c.fields().set(EntryFields::Price, "3");
+        c.fields().remindPrice();
+        QCOMPARE(c.fields().priceTitle(), QString(" &PRECIO"));
     }
 };
 

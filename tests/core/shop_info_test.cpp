@@ -37,16 +37,17 @@ private Q_SLOTS:
         CounterRig rig;
         if (!lines.isEmpty()) rig.shop.write("VL Info.txt", lines);
         Counter& c = rig.start();
-        QCOMPARE(c.brand(), brand);
-        QCOMPARE(c.windowCaption(), caption);
-        QCOMPARE(c.themeColour().blue, blue);
-        QCOMPARE(c.ticketLegend(), legend);
+        QCOMPARE(c.shop().brand, brand);
+        QCOMPARE(c.shop().windowCaption, caption);
+        QCOMPARE(c.shop().theme.blue, blue);
+        QCOMPARE(c.shop().legend, legend);
     }
 
     void tooltipNamesTheShop() {
         CounterRig rig;
         rig.shop.write("VL Info.txt", {"Mi negocio", "Calle 5", "555 1234", "RFC X"});
-        QCOMPARE(rig.start().brandTooltip(), QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
+        QCOMPARE(rig.start().shop().brandTooltip,
+                 QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
     }
     // The reader itself: what each line of the file gives.
     void read_data() {

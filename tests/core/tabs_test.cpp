@@ -7,8 +7,8 @@ class TabsTest : public QObject {
 
     static QStringList captions(const Counter& c) {
         QStringList out;
-        for (int i = 0; i < Counter::kNotes; ++i)
-            out << c.tabCaption(i);
+        for (int i = 0; i < Notes::kNotes; ++i)
+            out << c.tabs().caption(i);
         return out;
     }
 
@@ -17,10 +17,10 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = rig.start();
         QCOMPARE(captions(c), (QStringList{"Registro", "(nuevo)", "-", "-", "-"}));
-        QCOMPARE(c.currentNote(), 1);
+        QCOMPARE(c.notes().current(), 1);
         rig.add("1", "A", "2");
         QCOMPARE(captions(c), (QStringList{"Registro", "$2.00", "(nuevo)", "-", "-"}));
-        QVERIFY(c.tabEnabled(2));
+        QVERIFY(c.tabs().enabled(2));
     }
 
     void anEmptiedTabStepsBack() {
@@ -28,9 +28,9 @@ private Q_SLOTS:
         Counter& c = rig.start();
         rig.add("1", "A", "2");
         c.lblTask_Click(2);
-        QCOMPARE(c.currentNote(), 2);
+        QCOMPARE(c.notes().current(), 2);
         c.lblTask_Click(1);
-        c.setCashText("2");
+        c.amounts().setCashText("2");
         rig.dialogs.answer(false);
         c.eFinal();
         QCOMPARE(captions(c), (QStringList{"Registro", "(nuevo)", "-", "-", "-"}));
@@ -40,7 +40,7 @@ private Q_SLOTS:
         c.lblTask_Click(2);
         rig.add("1", "B", "3");
         c.lblTask_Click(3);
-        QCOMPARE(c.currentNote(), 3);
+        QCOMPARE(c.notes().current(), 3);
         c.lblTask_Click(2);
         c.eDelBox();
         QCOMPARE(captions(c), (QStringList{"Registro", "$2.00", "(nuevo)", "-", "-"}));
@@ -50,31 +50,31 @@ private Q_SLOTS:
         CounterRig rig;
         Counter& c = rig.start();
         rig.add("2", "PAN", "12.50");
-        c.setField(Counter::Quantity, "3");
-        c.setCashText("30");
-        QCOMPARE(c.changeText(), QString("5.00"));
+        c.fields().set(EntryFields::Quantity, "3");
+        c.amounts().setCashText("30");
+        QCOMPARE(c.amounts().changeText(), QString("5.00"));
         c.lblTask_Click(2);
-        QCOMPARE(c.totalText(), QString("0.00"));
-        QCOMPARE(c.field(Counter::Quantity), QString("1"));
+        QCOMPARE(c.amounts().totalText(), QString("0.00"));
+        QCOMPARE(c.fields().field(EntryFields::Quantity), QString("1"));
         c.lblTask_Click(1);
-        QCOMPARE(c.field(Counter::Quantity), QString("3"));
-        QCOMPARE(c.field(Counter::Description), QString("PAN"));
-        QCOMPARE(c.totalText(), QString("25.00"));
-        QCOMPARE(c.cashText(), QString("30.00"));
-        QCOMPARE(c.changeText(), QString("5.00"));
-        QCOMPARE(c.noteStep(1), 5);
+        QCOMPARE(c.fields().field(EntryFields::Quantity), QString("3"));
+        QCOMPARE(c.fields().field(EntryFields::Description), QString("PAN"));
+        QCOMPARE(c.amounts().totalText(), QString("25.00"));
+        QCOMPARE(c.amounts().cashText(), QString("30.00"));
+        QCOMPARE(c.amounts().changeText(), QString("5.00"));
+        QCOMPARE(c.notes().at(1).step, SaleStep::CashCovers);
     }
 
     void switchingShowsTheStoredChangeAsANumber() {
         CounterRig rig;
         Counter& c = rig.start();
         rig.add("1", "A", "1500");
-        c.setCashText("1500");
-        QCOMPARE(c.changeText(), QString("Sin cambio"));
+        c.amounts().setCashText("1500");
+        QCOMPARE(c.amounts().changeText(), QString("Sin cambio"));
         c.lblTask_Click(2);
         c.lblTask_Click(1);
-        QCOMPARE(c.totalText(), QString("1500.00"));
-        QCOMPARE(c.changeText(), QString("0.00"));
+        QCOMPARE(c.amounts().totalText(), QString("1500.00"));
+        QCOMPARE(c.amounts().changeText(), QString("0.00"));
     }
 
     void editingTheRegister() {
@@ -82,11 +82,11 @@ private Q_SLOTS:
         Counter& c = rig.start();
         rig.dialogs.clear();
         rig.add("1", "A", "2");
-        c.mnuEditNote_Click();
+        c.eNoteToEdit();
         QCOMPARE(rig.dialogs.messages(), QStringList{"Primero cancele la operación de la nota actual."});
         c.lblTask_Click(0);
-        c.mnuEditNote_Click();
-        c.mnuEditNote_Click();
+        c.eNoteToEdit();
+        c.eNoteToEdit();
         QCOMPARE(
             rig.dialogs.messages(),
             (QStringList{"Primero cancele la operación de la nota actual.",

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "CounterAreas.h"
 #include "ScriptedPorts.h"
 #include "TempShop.h"
-#include "core/counter/Counter.h"
 
 #include <memory>
 
@@ -14,7 +14,7 @@ struct CounterRig {
     // Creates the counter and runs its load.
     Counter& start() {
         counter = std::make_unique<Counter>(shop.path(), Language(language), userKey,
-                                            Counter::Ports{dialogs, clock, printer, shell});
+                                            Ports{dialogs, clock, printer, shell});
         counter->load();
         return *counter;
     }
@@ -22,10 +22,10 @@ struct CounterRig {
     // Types an item into the entry fields and adds it.
     void add(const QString& quantity, const QString& description, const QString& price,
              const QString& discount = QStringLiteral("0")) {
-        counter->setField(Counter::Quantity, quantity);
-        counter->setField(Counter::Description, description);
-        counter->setField(Counter::Discount, discount);
-        counter->setField(Counter::Price, price);
+        counter->fields().set(EntryFields::Quantity, quantity);
+        counter->fields().set(EntryFields::Description, description);
+        counter->fields().set(EntryFields::Discount, discount);
+        counter->fields().set(EntryFields::Price, price);
         counter->ePreFactura();
     }
 

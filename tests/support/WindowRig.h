@@ -2,6 +2,7 @@
 
 // The real main window on a temporary shop with scripted ports (user-interface tests only).
 
+#include "CounterAreas.h"
 #include "ScriptedPorts.h"
 #include "TempShop.h"
 #include "ui/shell/MainWindow.h"
@@ -22,7 +23,7 @@ struct WindowRig {
 
     MainWindow& open(const QString& language = QString()) {
         window = std::make_unique<MainWindow>(shop.path(), Language(language), QString(),
-                                              Counter::Ports{dialogs, clock, printer, shell});
+                                              Ports{dialogs, clock, printer, shell});
         window->load();
         window->show();
         window->activateWindow();

@@ -36,9 +36,9 @@ void typeTimed(const QString& text, int gapMs) {
     timedKey(Qt::Key_Return, QStringLiteral("\r"), ms += quint64(gapMs));
 }
 void add(Counter& c, const QString& quantity, const QString& description, const QString& price) {
-    c.setField(Counter::Quantity, quantity);
-    c.setField(Counter::Description, description);
-    c.setField(Counter::Price, price);
+    c.fields().set(EntryFields::Quantity, quantity);
+    c.fields().set(EntryFields::Description, description);
+    c.fields().set(EntryFields::Price, price);
     c.ePreFactura();
 }
 QMenu* shownMenu() {
@@ -81,8 +81,8 @@ private Q_SLOTS:
         add(c, "1", "PAN", "10");
         add(c, "7", "LECHE", "2");
         add(c, "1", "QUESO", "5");
-        const int n = c.currentNote();
-        QStringList lines = c.noteLines(n);
+        const int n = c.notes().current();
+        QStringList lines = c.notes().at(n).lines;
         QCOMPARE(lines.size(), 3);
         auto* list = rig.find<QListView>(QStringLiteral("lstNote%1").arg(n));
         WindowRig::focus(list);
@@ -98,7 +98,7 @@ private Q_SLOTS:
         QCOMPARE(list->currentIndex().row(), cancelled);
         QTest::keyClick(list, Qt::Key_Delete);
         lines.removeAt(cancelled);
-        QCOMPARE(c.noteLines(n), lines);
+        QCOMPARE(c.notes().at(n).lines, lines);
     }
 
     // The menu key and Shift+F10 open the control's pop-up menu where the control is, not where the
@@ -180,8 +180,8 @@ private Q_SLOTS:
         for (int i = 0; i < downs; ++i)
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
-        QTRY_COMPARE(c.noteLines(c.currentNote()).last(), line);
-        QCOMPARE(c.totalText(), total);
+        QTRY_COMPARE(c.notes().at(c.notes().current()).lines.last(), line);
+        QCOMPARE(c.amounts().totalText(), total);
     }
 
     // The menu key in the entry fields does nothing, also not Qt's own edit menu that the platform
@@ -211,7 +211,7 @@ private Q_SLOTS:
         QApplication::sendEvent(edit, &event);
         QApplication::processEvents();
         QCOMPARE(shownMenu() != nullptr, menu);
-        QCOMPARE(rig.counter().noteLines(rig.counter().currentNote()), QStringList{});
+        QCOMPARE(rig.counter().notes().at(rig.counter().notes().current()).lines, QStringList{});
     }
 
     // A scanner in the item list, the quantity field or the search field: a known barcode rings up its
@@ -278,27 +278,30 @@ private Q_SLOTS:
             WindowRig::focus(rig.find<QLineEdit>("txtDato1"));
             QTest::keyClick(focused(), '2');
         } else {
-            c.lblFinder_Click();
+            c.search().lblFinder_Click();
             QApplication::processEvents();
         }
         QTRY_VERIFY(focused());
-        const QStringList fields{c.field(0), c.field(1), c.field(2), c.field(3)};
-        const int item = c.itemSelected();
-        const bool finderShown = c.finderVisible();
-        const int n = c.currentNote();
+        const QStringList fields{c.fields().field(0), c.fields().field(1), c.fields().field(2),
+                                 c.fields().field(3)};
+        const int item = c.search().selected();
+        const bool finderShown = c.search().finderVisible();
+        const int n = c.notes().current();
 
         typeTimed(code, gapMs);
-        QCOMPARE(c.noteLines(n), lines);
+        QCOMPARE(c.notes().at(n).lines, lines);
         QCOMPARE(rig.shell.beeps, beeps);
-        QCOMPARE(c.field(Counter::Quantity), quantity);
+        QCOMPARE(c.fields().field(EntryFields::Quantity), quantity);
         QCOMPARE(focusedName(), focus);
         if (gapMs <= 30) { // the scan's characters are undone
-            QCOMPARE(c.finderText(), QString());
-            QCOMPARE(c.finderVisible(), finderShown);
-            QCOMPARE(c.itemSelected(), item);
+            QCOMPARE(c.search().finderText(), QString());
+            QCOMPARE(c.search().finderVisible(), finderShown);
+            QCOMPARE(c.search().selected(), item);
             QCOMPARE(rig.find<QLineEdit>("txtFinder")->text(), QString());
             if (lines.isEmpty())
-                QCOMPARE((QStringList{c.field(0), c.field(1), c.field(2), c.field(3)}), fields);
+                QCOMPARE((QStringList{c.fields().field(0), c.fields().field(1), c.fields().field(2),
+                                      c.fields().field(3)}),
+                         fields);
         }
     }
 };

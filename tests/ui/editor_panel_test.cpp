@@ -142,7 +142,7 @@ private Q_SLOTS:
         QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
         waitForRest(rig);
         QVERIFY(!rig.find<QWidget>(QStringLiteral("frmeEdit"))->isVisible());
-        rig.counter().lblFinder_Click();
+        rig.counter().search().lblFinder_Click();
         auto* finder = rig.find<QLineEdit>(QStringLiteral("txtFinder"));
         QTest::keyClicks(finder, QStringLiteral("huevo"));
         QCOMPARE(rig.counter().items().shownCount(), 1);

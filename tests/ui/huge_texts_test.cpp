@@ -102,20 +102,20 @@ private Q_SLOTS:
         if (file == "list") {
             // The long item rung up and its note line chosen: the cancel entry names it.
             c.lblTask_Click(1);
-            c.selectItem(1);
+            c.search().selectItem(1);
             c.ePreFactura();
             c.lstNote_Click(0);
             QApplication::processEvents();
-            QVERIFY(c.noteLines(1).value(0).size() > length && c.cancelEntryVisible());
+            QVERIFY(c.notes().at(1).lines.value(0).size() > length && c.adjustments().cancelEntryVisible());
         }
         if (!price.isEmpty()) {
             c.lblTask_Click(1);
-            c.setField(Counter::Quantity, QStringLiteral("1"));
-            c.setField(Counter::Description, QStringLiteral("PAN"));
-            c.setField(Counter::Price, price);
+            c.fields().set(EntryFields::Quantity, QStringLiteral("1"));
+            c.fields().set(EntryFields::Description, QStringLiteral("PAN"));
+            c.fields().set(EntryFields::Price, price);
             c.ePreFactura();
             QApplication::processEvents();
-            QVERIFY(c.tabCaption(1).size() > 300 && c.totalText().size() > 300);
+            QVERIFY(c.tabs().caption(1).size() > 300 && c.amounts().totalText().size() > 300);
         }
 
         const Sizes now = sizes(*rig.window);
@@ -135,8 +135,8 @@ private Q_SLOTS:
 
         // What is shown is shortened; the lines are not.
         if (file == "list") QVERIFY(c.items().lines().contains(line));
-        if (file == "register") QVERIFY(c.noteLines(0).contains(line));
-        if (file == "shop data") QCOMPARE(c.brand(), line);
+        if (file == "register") QVERIFY(c.notes().at(0).lines.contains(line));
+        if (file == "shop data") QCOMPARE(c.shop().brand, line);
         rig.window->close();
         QApplication::processEvents();
         if (file == "list") QVERIFY(rig.shop.lines(QStringLiteral("VL Lista.txt")).contains(line));

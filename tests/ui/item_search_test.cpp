@@ -38,7 +38,7 @@ private Q_SLOTS:
         QCOMPARE(rig.find<QLineEdit>("txtDato2")->text(), QString("LÁMPARA DE ESCRITORIO"));
         QCOMPARE(rig.find<QLineEdit>("txtDato4")->text(), QString("1,250.00"));
         QTest::keyClick(finder, Qt::Key_Return);
-        QCOMPARE(rig.counter().noteLines(1),
+        QCOMPARE(rig.counter().notes().at(1).lines,
                  QStringList{"1 x LÁMPARA DE ESCRITORIO de $1,250.00 = $1,250.00"});
         QCOMPARE(finder->text(), QString());
         QCOMPARE(shown(items).size(), 4);
@@ -51,12 +51,12 @@ private Q_SLOTS:
         WindowRig rig;
         rig.shop.write("VL Lista.txt", kList);
         rig.open();
-        rig.counter().lblFinder_Click();
+        rig.counter().search().lblFinder_Click();
         QTest::keyClicks(rig.find<QLineEdit>("txtFinder"), "zzz");
         QCOMPARE(shown(rig.find<QListView>("lstItem1")), QStringList{"No hay coincidencias."});
         QCOMPARE(rig.find<QLineEdit>("txtDato2")->text(), QString("(Ninguno)"));
         QTest::keyClick(rig.find<QLineEdit>("txtFinder"), Qt::Key_Return); // nothing happens
-        QVERIFY(rig.counter().noteLines(1).isEmpty());
+        QVERIFY(rig.counter().notes().at(1).lines.isEmpty());
     }
 
     void lookupModeShowsInsteadOfAdding() {
@@ -65,8 +65,8 @@ private Q_SLOTS:
         rig.open();
         rig.counter().mnuSeeStock_Click();
         QTest::mouseClick(rig.find<LabelButton>("lblButton0"), Qt::RightButton);
-        QVERIFY(rig.counter().lookupMode());
-        rig.counter().lblFinder_Click();
+        QVERIFY(rig.counter().search().lookupMode());
+        rig.counter().search().lblFinder_Click();
         auto* finder = rig.find<QLineEdit>("txtFinder");
         QTest::keyClicks(finder, "vaso");
         QTest::keyClick(finder, Qt::Key_Return);
@@ -74,9 +74,9 @@ private Q_SLOTS:
         QTest::keyClick(finder, Qt::Key_Return);
         QCOMPARE(rig.dialogs.messages(), (QStringList{"Artículo:\r\n[VASO $10.00]",
                                                       "No hay coincidencias, intente con otra búsqueda."}));
-        QVERIFY(rig.counter().noteLines(1).isEmpty());
+        QVERIFY(rig.counter().notes().at(1).lines.isEmpty());
         QTest::keyClick(finder, Qt::Key_Equal, Qt::ControlModifier);
-        QVERIFY(!rig.counter().lookupMode());
+        QVERIFY(!rig.counter().search().lookupMode());
     }
 
     void aCashSaleLowersTheStockInTheFile() {
@@ -90,7 +90,7 @@ private Q_SLOTS:
         QTest::keyClick(items, '3');
         QCOMPARE(rig.find<QLineEdit>("txtDato1")->text(), QString("3"));
         QTest::keyClick(items, Qt::Key_Return);
-        QCOMPARE(c.noteLines(1), QStringList{"3 x VASO de $10.00 = $30.00"});
+        QCOMPARE(c.notes().at(1).lines, QStringList{"3 x VASO de $10.00 = $30.00"});
         QTest::keyClick(items, Qt::Key_F12);
         QTest::keyClicks(focused(), "30");
         rig.dialogs.answer(false);

@@ -65,7 +65,7 @@ private Q_SLOTS:
         QCOMPARE(focusedName(), QString("txtDato4"));
         type("12.50");
         key(Qt::Key_Return);
-        QCOMPARE(rig.counter().noteLines(0), QStringList{"2 x PAN de $12.50 = $25.00"});
+        QCOMPARE(rig.counter().notes().at(0).lines, QStringList{"2 x PAN de $12.50 = $25.00"});
         key(Qt::Key_F12);
         QCOMPARE(focusedName(), QString("txtTotal2"));
         type("100");
@@ -73,7 +73,7 @@ private Q_SLOTS:
         key(Qt::Key_Return);
         const QStringList expected{"2 x PAN de $12.50 = $25.00",
                                    "-----(14:35)------------------------------> [TOTAL $25.00]"};
-        QCOMPARE(rig.counter().noteLines(0), expected);
+        QCOMPARE(rig.counter().notes().at(0).lines, expected);
         QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt"), expected);
         QVERIFY(focused() != nullptr);
     }
@@ -137,9 +137,9 @@ private Q_SLOTS:
         Counter& c = rig.counter();
         QTRY_COMPARE(focusedName(), QString("lstNote0"));
         key(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(c.currentNote(), 1);
+        QCOMPARE(c.notes().current(), 1);
         key(Qt::Key_Tab, Qt::ControlModifier); // note #3 is unavailable while note #2 is empty
-        QCOMPARE(c.currentNote(), 0);
+        QCOMPARE(c.notes().current(), 0);
         key(Qt::Key_Tab, Qt::ControlModifier);
         type("c");
         type("1");
@@ -149,11 +149,11 @@ private Q_SLOTS:
         type("p");
         type("5");
         key(Qt::Key_Return);
-        QCOMPARE(c.noteLines(1).size(), 1);
+        QCOMPARE(c.notes().at(1).lines.size(), 1);
         key(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(c.currentNote(), 2);
+        QCOMPARE(c.notes().current(), 2);
         key(Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(c.currentNote(), 0);
+        QCOMPARE(c.notes().current(), 0);
     }
 
     void deleteCancelsOnlyLinesOfTheOpenSale() {
@@ -164,20 +164,20 @@ private Q_SLOTS:
             {"1 x OLD de $5.00 = $5.00", "-----(09:00)------------------------------> [TOTAL $5.00]"});
         rig.open();
         Counter& c = rig.counter();
-        c.setField(Counter::Description, "NEW");
-        c.setField(Counter::Price, "7");
+        c.fields().set(EntryFields::Description, "NEW");
+        c.fields().set(EntryFields::Price, "7");
         c.ePreFactura();
         auto* note = rig.find<QListView>("lstNote0");
         WindowRig::focus(note);
         for (int row : {0, 1}) {
             WindowRig::clickRow(note, row);
             key(Qt::Key_Delete);
-            QCOMPARE(c.noteLines(0).size(), 3);
+            QCOMPARE(c.notes().at(0).lines.size(), 3);
         }
         WindowRig::clickRow(note, 2);
         key(Qt::Key_Delete);
-        QCOMPARE(c.noteLines(0).size(), 2);
-        QVERIFY(!c.noteUsed(0));
+        QCOMPARE(c.notes().at(0).lines.size(), 2);
+        QVERIFY(!c.notes().at(0).used);
     }
 
     void keypadTypesIntoTheFocusedField() {
@@ -208,8 +208,8 @@ private Q_SLOTS:
         prepare(rig, false);
         rig.open();
         key(Qt::Key_F2);
-        rig.counter().setField(Counter::Description, "PAN");
-        rig.counter().setField(Counter::Price, "3");
+        rig.counter().fields().set(EntryFields::Description, "PAN");
+        rig.counter().fields().set(EntryFields::Price, "3");
         rig.counter().ePreFactura();
         key(Qt::Key_F2);
         QCOMPARE(rig.dialogs.messages(),
@@ -218,7 +218,7 @@ private Q_SLOTS:
                      "descuento, precio).",
                      "Después de haber agregado artículos a la nota introduce el EFECTIVO recibido, puede "
                      "presionar F12 para empezar hacerlo."}));
-        rig.counter().mnuCashIn_Click();
+        rig.counter().amounts().payInCash();
         WindowRig::focus(rig.find<QWidget>("txtDato1"));
         rig.counter().eTip(); // step 4: the cash field gets the focus after the box
         QCOMPARE(focusedName(), QString("txtTotal2"));

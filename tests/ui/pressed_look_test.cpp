@@ -70,7 +70,7 @@ private Q_SLOTS:
         QFETCH(int, rest);
         WindowRig rig;
         MainWindow& w = rig.open();
-        QCOMPARE(w.counter().currentNote(), 1);
+        QCOMPARE(w.counter().notes().current(), 1);
         auto* button = rig.find<LabelButton>(pressed);
         auto* look = rig.find<QWidget>(shown);
         QCOMPARE(background(look), colour(w.theme(), rest));
@@ -87,7 +87,7 @@ private Q_SLOTS:
         MainWindow& w = rig.open();
         auto* add = rig.find<LabelButton>("lblButton0");
         QTest::mouseClick(add, Qt::RightButton);
-        QVERIFY(w.counter().lookupMode());
+        QVERIFY(w.counter().search().lookupMode());
         QCOMPARE(background(add), w.theme()[3]);
         for (const char* other : {"lblTask0", "lblTotal1", "lblCalc", "lblTitle2"}) {
             auto* label = rig.find<LabelButton>(other);
@@ -97,7 +97,7 @@ private Q_SLOTS:
         }
         QTest::mousePress(add, Qt::LeftButton);
         QTest::mouseRelease(add, Qt::LeftButton, {}, QPoint(-5, -5));
-        QVERIFY(!w.counter().lookupMode());
+        QVERIFY(!w.counter().search().lookupMode());
         QCOMPARE(background(add), w.theme()[2]);
     }
 };

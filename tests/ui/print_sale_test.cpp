@@ -1,3 +1,4 @@
+#include "CounterAreas.h"
 #include "ScriptedPorts.h"
 #include "TempShop.h"
 #include "ui/printing/PdfFolderPrinter.h"
@@ -33,7 +34,7 @@ private Q_SLOTS:
         FakeClock clock;
         PdfFolderPrinter printer(jobs.path(), clock);
         FakeShell shell;
-        MainWindow window(shop.path(), Language(), QString(), Counter::Ports{dialogs, clock, printer, shell});
+        MainWindow window(shop.path(), Language(), QString(), Ports{dialogs, clock, printer, shell});
         window.load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -76,7 +77,7 @@ private Q_SLOTS:
                                     "¡Gracias por su preferencia!\n"
                                     "\n\n\n.\n\n";
         QCOMPARE(readFile(jobs.filePath(texts.first())), expected);
-        QCOMPARE(window.counter().ticketNumber(), qint64(2));
+        QCOMPARE(window.counter().settings().values().ticketNumber, qint64(2));
 
         // The same ticket again, marked as a copy, the number unchanged.
         QVERIFY(reprint->isEnabled());
@@ -85,7 +86,7 @@ private Q_SLOTS:
         const QStringList again = QDir(jobs.path()).entryList({"* ticket.txt"}, QDir::Files, QDir::Name);
         QCOMPARE(again.size(), 2);
         QCOMPARE(readFile(jobs.filePath(again.last())), expected + "COPIA\n");
-        QCOMPARE(window.counter().ticketNumber(), qint64(2));
+        QCOMPARE(window.counter().settings().values().ticketNumber, qint64(2));
         QCOMPARE(dialogs.messages(), QStringList{});
     }
 };

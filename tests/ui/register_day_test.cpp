@@ -71,12 +71,12 @@ private Q_SLOTS:
         const QStringList day{
             "-----(14:35)-------> [INGRESO $500.00] fondo",
             "-----(14:35)-------> [RETIRO $120.00] banco",
-            c.noteLines(0)[2],
+            c.notes().at(0).lines[2],
             "*****(14:35)**************************** [TARJETA $86.00]",
             "*****(14:35)********* [TARJETA $10.00]",
         };
         QVERIFY(day[2].contains(QStringLiteral("RADIO")));
-        QCOMPARE(c.noteLines(0), day);
+        QCOMPARE(c.notes().at(0).lines, day);
         QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt"), day);
         // The notices of the float, the withdrawal and the card entry.
         const auto notices =

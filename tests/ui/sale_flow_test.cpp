@@ -41,7 +41,7 @@ private Q_SLOTS:
         rig.shop.write("VL Lista.txt", {"[10] PAN $12.50"});
         rig.open();
         Counter& c = rig.counter();
-        QCOMPARE(c.currentNote(), 1);
+        QCOMPARE(c.notes().current(), 1);
 
         typeItem(rig, "2", "PAN", "12.50");
         typeItem(rig, "1", "AZÚCAR", "34.50");
@@ -107,9 +107,9 @@ private Q_SLOTS:
         rig.window->close();
         rig.window.reset();
         rig.open();
-        QCOMPARE(rig.counter().noteLines(0).size(), 4);
+        QCOMPARE(rig.counter().notes().at(0).lines.size(), 4);
         QCOMPARE(noteLine(rig, 0, 3), QString("-----(14:35)------------------------------> [TOTAL $53.55]"));
-        QCOMPARE(rig.counter().saleStart(), 3);
+        QCOMPARE(rig.counter().notes().saleStart(), 3);
     }
 
     void sideNoteWaitsForTheOpenRecordNote() {
@@ -119,7 +119,7 @@ private Q_SLOTS:
         QTest::mouseClick(rig.find<LabelButton>("lblTask0"), Qt::LeftButton);
         typeItem(rig, "1", "A", "5");
         QTest::mouseClick(rig.find<LabelButton>("lblTask1"), Qt::LeftButton);
-        QCOMPARE(rig.counter().currentNote(), 1);
+        QCOMPARE(rig.counter().notes().current(), 1);
         typeItem(rig, "1", "B", "5");
         auto* cash = rig.find<QLineEdit>("txtTotal2");
         WindowRig::focus(cash);

@@ -14,6 +14,10 @@ double leading(QStringView text);
 
 // The leading number after every "," has been removed (how amount texts are read back).
 double amount(QStringView text);
+// An answer to an amount prompt is taken when it reads as an amount that is not negative.
+inline bool acceptableAmount(const QString& answer) {
+    return amount(answer) >= 0;
+}
 
 enum class Picture {
     Plain,   // "0.00"

@@ -1,87 +1,95 @@
 #include "Counter.h"
 
+#include "core/base/Boxes.h"
 #include "core/base/GuardedRead.h"
 #include "core/base/Numbers.h"
-#include "core/base/TextFile.h"
+#include "core/help/HelpTips.h"
+#include "core/items/ItemActions.h"
+#include "core/items/ItemList.h"
+#include "core/items/ItemSearch.h"
+#include "core/items/ListEditor.h"
+#include "core/note/Adjustments.h"
+#include "core/note/Amounts.h"
+#include "core/note/EntryFields.h"
 #include "core/note/NoteLines.h"
+#include "core/note/NoteTabs.h"
 #include "core/note/NoteTexts.h"
+#include "core/note/Notes.h"
 #include "core/printing/Documents.h"
+#include "core/printing/ReportPrinter.h"
+#include "core/printing/TicketPrinter.h"
+#include "core/register/CardPayments.h"
+#include "core/register/CashMovements.h"
+#include "core/register/RegisterBook.h"
+#include "core/register/RegisterCut.h"
 #include "core/register/RegisterLines.h"
 #include "core/shop/AppTexts.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
+#include "core/shop/ShopInfo.h"
 
 #include <QDir>
 #include <QTimer>
 
 Counter::Counter(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
                  QObject* parent)
-    : QObject(parent), m_dataDir(dataDir), m_language(language), m_userKey(userKey), m_clock(ports.clock),
-      m_printer(ports.printer), m_boxes(ports.dialogs),
-      m_settings(dataDir, userKey, language, ports.clock, m_boxes), m_currency(language, m_boxes),
-      m_fields(language, m_notes, m_boxes), m_amounts(language, m_notes, m_currency, m_settings, m_boxes),
-      m_adjustments(language, m_notes, m_currency, m_boxes), m_tabs(language, m_notes),
-      m_search(language, m_items, m_currency, m_settings, m_boxes, ports.shell),
-      m_itemActions(dataDir, userKey, language, m_items, m_currency, m_settings, m_boxes),
-      m_editor(language, m_items, m_currency, m_boxes, ports.shell),
-      m_book(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
-      m_movements(language, m_notes, m_currency, m_boxes), m_cards(language, m_notes, m_currency, m_boxes),
-      m_cut(dataDir, language, ports.clock, m_notes, m_currency, m_settings, m_boxes),
-      m_help(dataDir, language, ports.shell, m_boxes),
-      m_tickets(language, ports.printer, ports.clock, m_shop, m_settings, m_boxes),
-      m_reports(language, ports.printer, ports.clock, m_shop, m_notes, m_currency, m_settings, m_boxes) {
-    for (int n = 0; n < kNotes; ++n)
-        m_notes[n].fields = m_fields.blank();
+    : QObject(parent), m_dataDir(dataDir), m_language(language), m_clock(ports.clock) {
+    m_boxes = std::make_unique<Boxes>(ports.dialogs);
+    Boxes& boxes = *m_boxes;
+    m_settings = std::make_unique<SettingsStore>(dataDir, userKey, language, ports.clock, boxes);
+    m_currency = std::make_unique<Currency>(language, boxes);
+    m_notes = std::make_unique<Notes>();
+    m_items = std::make_unique<ItemList>();
+    m_shop = std::make_unique<ShopInfo>();
+    Notes& notes = *m_notes;
+    m_fields = std::make_unique<EntryFields>(language, notes, boxes);
+    m_amounts = std::make_unique<Amounts>(language, notes, *m_currency, *m_settings, boxes);
+    m_adjustments = std::make_unique<Adjustments>(language, notes, *m_currency, boxes);
+    m_tabs = std::make_unique<NoteTabs>(language, notes);
+    m_search = std::make_unique<ItemSearch>(language, *m_items, *m_currency, *m_settings, boxes, ports.shell);
+    m_itemActions =
+        std::make_unique<ItemActions>(dataDir, userKey, language, *m_items, *m_currency, *m_settings, boxes);
+    m_editor = std::make_unique<ListEditor>(language, *m_items, *m_currency, boxes, ports.shell);
+    m_book = std::make_unique<RegisterBook>(dataDir, language, ports.clock, notes, *m_currency, *m_settings,
+                                            boxes);
+    m_movements = std::make_unique<CashMovements>(language, notes, *m_currency, boxes);
+    m_cards = std::make_unique<CardPayments>(language, notes, *m_currency, boxes);
+    m_cut =
+        std::make_unique<RegisterCut>(dataDir, language, ports.clock, notes, *m_currency, *m_settings, boxes);
+    m_help = std::make_unique<HelpTips>(dataDir, language, ports.shell, boxes);
+    m_tickets =
+        std::make_unique<TicketPrinter>(language, ports.printer, ports.clock, *m_shop, *m_settings, boxes);
+    m_reports = std::make_unique<ReportPrinter>(language, userKey, ports.printer, ports.clock, *m_shop, notes,
+                                                *m_currency, *m_settings, boxes);
+    for (int n = 0; n < Notes::kNotes; ++n)
+        notes[n].fields = m_fields->blank();
     wire();
 }
 
 Counter::~Counter() = default;
 
-// What one area announces or needs from another goes through here.
+// What one area needs from another. Panels follow each area's own signals.
 void Counter::wire() {
-    connect(&m_notes, &Notes::changed, this, &Counter::noteChanged);
-    connect(&m_notes, &Notes::selectionChanged, this, &Counter::noteSelectionChanged);
-    connect(&m_settings, &SettingsStore::changed, this, &Counter::menusChanged);
-    connect(&m_tickets, &TicketPrinter::changed, this, &Counter::menusChanged);
+    connect(m_amounts.get(), &Amounts::cashFocusWanted, this, [this] { requestFocus(Focus::Cash); });
+    connect(m_amounts.get(), &Amounts::saveWanted, this, &Counter::eSaveNote);
 
-    connect(&m_fields, &EntryFields::changed, this, &Counter::fieldsChanged);
-    connect(&m_fields, &EntryFields::priceTitleChanged, this, &Counter::priceTitleChanged);
+    connect(m_adjustments.get(), &Adjustments::totalChanged, this, &Counter::showTotal);
+    connect(m_adjustments.get(), &Adjustments::linesRemoved, this, &Counter::eCheckTabs);
+    connect(m_adjustments.get(), &Adjustments::tabCaptionWanted, m_tabs.get(), &NoteTabs::setCaption);
 
-    connect(&m_amounts, &Amounts::changed, this, &Counter::amountsChanged);
-    connect(&m_amounts, &Amounts::menusChanged, this, &Counter::menusChanged);
-    connect(&m_amounts, &Amounts::cashFocusWanted, this, [this] { Q_EMIT focusRequested(Focus::Cash); });
-    connect(&m_amounts, &Amounts::saveWanted, this, &Counter::eSaveNote);
+    connect(m_tabs.get(), &NoteTabs::captionChanged, m_adjustments.get(), &Adjustments::eClickMenu);
+    connect(m_tabs.get(), &NoteTabs::frontWanted, this, &Counter::eClickOnTabs);
 
-    connect(&m_adjustments, &Adjustments::totalChanged, this, &Counter::showTotal);
-    connect(&m_adjustments, &Adjustments::linesRemoved, this, &Counter::eCheckTabs);
-    connect(&m_adjustments, &Adjustments::tabCaptionWanted, &m_tabs, &NoteTabs::setCaption);
-    connect(&m_adjustments, &Adjustments::menusChanged, this, &Counter::menusChanged);
+    connect(m_search.get(), &ItemSearch::finderFocusWanted, this, [this] { requestFocus(Focus::Finder); });
+    connect(m_search.get(), &ItemSearch::itemPicked, m_fields.get(), &EntryFields::putItem);
+    connect(m_search.get(), &ItemSearch::itemCleared, m_fields.get(), &EntryFields::clearItem);
+    connect(m_search.get(), &ItemSearch::addWanted, this, &Counter::ePreFactura);
 
-    connect(&m_tabs, &NoteTabs::changed, this, &Counter::tabsChanged);
-    connect(&m_tabs, &NoteTabs::captionChanged, this, &Counter::eClickMenu);
-    connect(&m_tabs, &NoteTabs::frontWanted, this, &Counter::eClickOnTabs);
-
-    connect(&m_search, &ItemSearch::finderChanged, this, &Counter::finderChanged);
-    connect(&m_search, &ItemSearch::itemsChanged, this, &Counter::itemsChanged);
-    connect(&m_search, &ItemSearch::selectionChanged, this, &Counter::itemSelectionChanged);
-    connect(&m_search, &ItemSearch::finderFocusWanted, this,
-            [this] { Q_EMIT focusRequested(Focus::Finder); });
-    connect(&m_search, &ItemSearch::lookupModeChanged, this, &Counter::lookupModeChanged);
-    connect(&m_search, &ItemSearch::itemPicked, &m_fields, &EntryFields::putItem);
-    connect(&m_search, &ItemSearch::itemCleared, &m_fields, &EntryFields::clearItem);
-    connect(&m_search, &ItemSearch::addWanted, this, &Counter::ePreFactura);
-
-    connect(&m_itemActions, &ItemActions::listRead, this, [this] {
-        m_search.unselect();
+    connect(m_itemActions.get(), &ItemActions::listRead, this, [this] {
+        m_search->listChanged();
         eWhatMoney();
-        Q_EMIT itemsChanged();
     });
-    connect(&m_itemActions, &ItemActions::listReplaced, this, [this] {
-        m_search.unselect();
-        Q_EMIT itemsChanged();
-    });
-    connect(&m_itemActions, &ItemActions::linesChanged, this, &Counter::itemLinesChanged);
-
-    connect(&m_book, &RegisterBook::menusChanged, this, &Counter::menusChanged);
-    connect(&m_cut, &RegisterCut::menusChanged, this, &Counter::menusChanged);
+    connect(m_itemActions.get(), &ItemActions::listReplaced, m_search.get(), &ItemSearch::listChanged);
 }
 
 QString Counter::nowTime() const {
@@ -92,44 +100,44 @@ QString Counter::nowTime() const {
 // Lifecycle
 
 void Counter::load() {
-    m_currency.reset();
-    for (int n = 0; n < kNotes; ++n) {
-        Note& x = m_notes[n];
+    m_currency->reset();
+    for (int n = 0; n < Notes::kNotes; ++n) {
+        Note& x = (*m_notes)[n];
         x.total = 0.0;
         x.cash = x.change = 0.0;
         x.used = false;
-        x.step = 1;
+        x.step = SaleStep::Nothing;
     }
-    m_notes.setCurrent(0);
-    m_fields.setNoneText(text(NoteTexts::NoneText));
-    m_book.startDay();
+    m_notes->setCurrent(0);
+    m_fields->setNoneText(text(NoteTexts::NoneText));
+    m_book->startDay();
 
-    m_settings.read();
-    m_items.setSeeStock(settings().seeStock);
-    m_settings.save();
-    if (m_book.eOpenReg()) eCheckTabs();
-    m_itemActions.eOpenList();
+    m_settings->read();
+    m_items->setSeeStock(m_settings->values().seeStock);
+    m_settings->save();
+    if (m_book->eOpenReg()) eCheckTabs();
+    m_itemActions->eOpenList();
     eOpenLogo();
 
-    m_notes.startSaleAfterLast();
-    if (!settings().backToRecord) lblTask_Click(1);
+    m_notes->startSaleAfterLast();
+    if (!m_settings->values().backToRecord) lblTask_Click(1);
     eCheckCanCut();
-    Q_EMIT menusChanged();
+    Q_EMIT loaded();
 }
 
 void Counter::unload() {
     eCheckDay();
-    m_book.cancelOpenSale(nowTime());
+    m_book->cancelOpenSale(nowTime());
     eSaveNote();
-    m_itemActions.saveIfRead();
-    m_settings.saveIfUnsaved();
+    m_itemActions->saveIfRead();
+    m_settings->saveIfUnsaved();
 }
 
 void Counter::startTimers() {
     if (!m_attTimer) {
         m_attTimer = new QTimer(this);
         m_attTimer->setInterval(500);
-        connect(m_attTimer, &QTimer::timeout, this, &Counter::tmrAtt_Timer);
+        connect(m_attTimer, &QTimer::timeout, m_fields.get(), &EntryFields::remindPrice);
     }
     if (!m_nightTimer) {
         m_nightTimer = new QTimer(this);
@@ -142,90 +150,87 @@ void Counter::startTimers() {
 
 void Counter::eOpenLogo() {
     const auto file =
-        GuardedRead::read(QDir(m_dataDir).filePath(QStringLiteral("VL Info.txt")), m_language, m_boxes);
-    m_shop = ShopInfo::read(file.ok() ? std::optional(file.lines) : std::nullopt, m_language);
+        GuardedRead::read(QDir(m_dataDir).filePath(QStringLiteral("VL Info.txt")), m_language, *m_boxes);
+    *m_shop = ShopInfo::read(file.ok() ? std::optional(file.lines) : std::nullopt, m_language);
     Q_EMIT shopChanged();
 }
 
 // The list was read: the currency follows the register or the list, every note's fields go back to
 // their defaults.
 void Counter::eWhatMoney() {
-    m_currency.pick(noteLines(0), m_items.lines());
-    m_amounts.setChangeMoney(symbol());
-    for (int n = 0; n < kNotes; ++n)
-        m_notes[n].fields = m_fields.blank();
-    m_fields.show(front().fields);
+    m_currency->pick(m_notes->record(), m_items->lines());
+    m_amounts->setChangeMoney(m_currency->symbol());
+    for (int n = 0; n < Notes::kNotes; ++n)
+        (*m_notes)[n].fields = m_fields->blank();
+    m_fields->show(m_notes->front().fields);
 }
 
 // ---------------------------------------------------------------------------------------------------
 // Settings and the currency
 
+void Counter::mMoneda_Click(int index) {
+    if (m_currency->choose(index, !m_notes->record().isEmpty(), m_notes->front().used))
+        m_amounts->setChangeMoney(m_currency->symbol());
+}
+
 void Counter::mnuSeeStock_Click() {
-    m_settings.toggleSeeStock();
-    m_items.setSeeStock(settings().seeStock);
-    txtFinder_Change(finderText());
-    m_settings.save();
-}
-
-bool Counter::askAmount(const Text& question, double& value) {
-    const auto answer = m_boxes.askUntil(text(question) + u' ' + symbol(), Amounts::acceptableAmount);
-    if (!answer) return false;
-    value = Numbers::amount(*answer);
-    return true;
-}
-
-void Counter::mnuBigCash_Click() {
-    double value = 0;
-    if (!askAmount(NoteTexts::HighestValuePrompt, value)) return;
-    m_settings.settings().topNote = value;
-    m_settings.save();
+    m_settings->toggleSeeStock();
+    m_items->setSeeStock(m_settings->values().seeStock);
+    m_search->txtFinder_Change(m_search->finderText());
+    m_settings->save();
 }
 
 void Counter::mnuHangCash_Click() {
-    double value = 0;
-    if (askAmount(NoteTexts::WarnWhenPrompt, value)) {
-        m_settings.settings().cashLimit = value;
-        m_settings.save();
-    }
+    m_settings->askCashLimit(m_currency->symbol());
     eCheckSum();
 }
 
 // ---------------------------------------------------------------------------------------------------
 // Adding an item
 
+bool Counter::editingRegister() const {
+    return m_editor->visible() && !m_editor->editingList();
+}
+
 void Counter::ePreFactura() {
-    if (editorVisible() && !editingList()) {
-        m_boxes.say(text(NoteTexts::EditingRefusal), Dialogs::Icon::Information);
+    if (editingRegister()) {
+        m_boxes->say(text(NoteTexts::EditingRefusal), Dialogs::Icon::Information);
         return;
     }
-    if (m_fields.confirmAdd()) ActFactura();
+    if (m_fields->confirmAdd()) ActFactura();
 }
 
 void Counter::ActFactura() {
-    const int n = currentNote();
-    Note& x = m_notes[n];
+    const int n = m_notes->current();
+    Note& x = (*m_notes)[n];
     x.used = true;
-    const NoteLines::Added added = m_fields.take(symbol());
+    const NoteLines::Added added = m_fields->take(m_currency->symbol());
     x.total += added.amount;
-    m_notes.appendLine(n, added.line);
-    m_fields.afterAdd();
-    m_notes.selectLast(n);
+    m_notes->appendLine(n, added.line);
+    m_fields->afterAdd();
+    m_notes->selectLast(n);
     eCheckTabs();
     showTotal(n);
-    x.step = 3;
+    x.step = SaleStep::LinesInNote;
 }
 
 void Counter::lstItem_DblClick(int row) {
-    if (m_search.holdsItem(row))
+    if (m_search->holdsItem(row))
         ePreFactura();
     else
-        showSyntaxMessage();
+        m_itemActions->showSyntaxMessage();
+}
+
+void Counter::scanBarcode(const QString& code) {
+    if (!m_search->scanBarcode(code)) return;
+    m_fields->focusOut(EntryFields::Quantity); // an empty quantity or 0 counts 1, as on leaving the field
+    ePreFactura();
 }
 
 void Counter::showTotal(int n) {
-    m_notes.selectLast(n);
+    m_notes->selectLast(n);
     eCheckTabs();
-    m_tabs.showTotal(n, symbol(), m_amounts.showTotal(m_notes.at(n)));
+    m_tabs->showTotal(n, m_currency->symbol(), m_amounts->showTotal(m_notes->at(n)));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -233,50 +238,65 @@ void Counter::showTotal(int n) {
 
 void Counter::eFinal() {
     eCheckDay();
-    const int n = currentNote();
-    Note& x = m_notes[n];
+    const int n = m_notes->current();
+    const Note& x = m_notes->at(n);
     if (!x.used || !x.cashEnough) return;
-    if (n > 0 && noteUsed(0)) {
-        m_boxes.say(text(NoteTexts::CompleteRecordFirst), Dialogs::Icon::Information);
+    if (n > 0 && m_notes->at(0).used) {
+        m_boxes->say(text(NoteTexts::CompleteRecordFirst), Dialogs::Icon::Information);
         return;
     }
-    m_cashTicketText = m_amounts.cashTicketText();
-    m_changeTicketText = m_amounts.changeTicketText();
-    const QStringList sale = m_notes.saleLines(n);
+    m_cashTicketText = m_amounts->cashTicketText();
+    m_changeTicketText = m_amounts->changeTicketText();
+    closeSale(n, false);
+}
+
+// Paid by card, the note closes like a cash sale with a card line in place of its total.
+void Counter::eUsingCard() {
+    eCheckDay();
+    if (!m_amounts->menuVisible() || !m_cards->mayPay()) return;
+    closeSale(m_notes->current(), true);
+}
+
+void Counter::closeSale(int n, bool byCard) {
+    const QStringList sale = m_notes->saleLines(n);
     m_timeText = nowTime();
-    m_notes.closeSale(n, RegisterLines::saleTotal(m_timeText, symbol(), x.total));
+    if (byCard)
+        m_cards->closeByCard(n, m_timeText);
+    else
+        m_notes->closeSale(n,
+                           RegisterLines::saleTotal(m_timeText, m_currency->symbol(), m_notes->at(n).total));
     if (n > 0) releaseNote(n);
-    m_paidByCard = false;
+    m_paidByCard = byCard;
     // The sale is on disk with its closing line before the stock moves and before any ticket stands
     // for it: a crash in between never leaves the stock lowered for a sale that no total counts.
     eSaveNote();
-    m_itemActions.eMoveProduct(sale);
+    m_itemActions->eMoveProduct(sale);
     eAddtoBuy();
-    m_ticketAsked = true;
+    if (!byCard) m_ticketAsked = true;
     clearOperation(n, true);
     settleOperation(n);
 }
 
 void Counter::eAddtoBuy() {
     m_ticketText.clear();
-    if (!m_settings.ticketWanted(m_ticketAsked)) return;
-    m_ticketText = NoteLines::ticketText(noteLines(0), saleStart());
+    if (!m_settings->ticketWanted(m_ticketAsked)) return;
+    m_ticketText = NoteLines::ticketText(m_notes->record(), m_notes->saleStart());
     eOpenListTicket();
 }
 
 void Counter::eOpenListTicket() {
-    const QStringList& record = noteLines(0);
-    m_tickets.eOpenListTicket({m_ticketText, record.isEmpty() ? QString() : record.last(), m_cashTicketText,
-                               m_changeTicketText, m_timeText, symbol(), m_paidByCard});
+    const QStringList& record = m_notes->record();
+    m_tickets->eOpenListTicket({m_ticketText, record.isEmpty() ? QString() : record.last(), m_cashTicketText,
+                                m_changeTicketText, m_timeText, m_currency->symbol(), m_paidByCard});
 }
 
 void Counter::eDelBox() {
     eCheckDay();
-    const int n = currentNote();
+    const int n = m_notes->current();
     m_timeText = nowTime();
-    if (noteUsed(n)) {
-        m_notes.appendLine(n, RegisterLines::cancelled(m_timeText, m_language));
-        m_notes.selectLast(n);
+    if (m_notes->at(n).used) {
+        m_notes->appendLine(n, RegisterLines::cancelled(m_timeText, m_language));
+        m_notes->selectLast(n);
     }
     clearOperation(n);
     if (n > 0) releaseNote(n);
@@ -284,132 +304,175 @@ void Counter::eDelBox() {
 }
 
 void Counter::clearOperation(int n, bool registerSaved) {
-    m_fields.show(m_fields.blank());
+    m_fields->show(m_fields->blank());
     // The search is emptied and the whole list shown again; the entry fields keep their defaults.
-    m_search.clear();
-    m_amounts.clear();
-    m_notes.reset(n, m_fields.blank());
+    m_search->clear();
+    m_amounts->clear();
+    m_notes->reset(n, m_fields->blank());
     // A sale saved its register before its ticket; clearing the note changes no register line.
     if (!registerSaved) eSaveNote();
 }
 
 void Counter::settleOperation(int n, bool refocus) {
-    m_notes.selectLast(n);
+    m_notes->selectLast(n);
     eCheckTabs();
-    m_notes.startSaleAfterLast();
+    m_notes->startSaleAfterLast();
     eCheckCanCut();
-    if (refocus) Q_EMIT focusRequested(m_items.shownCount() > 0 ? Focus::ItemList : Focus::Description);
+    if (refocus) requestFocus(m_items->shownCount() > 0 ? Focus::ItemList : Focus::Description);
 }
 
 void Counter::releaseNote(int n) {
-    m_notes.release(n);
-    m_tabs.close(n);
-    if (settings().backToRecord) eBacktoIndex();
-}
-
-// Paid by card, the note closes like a cash sale with a card line in place of its total.
-void Counter::eUsingCard() {
-    eCheckDay();
-    const int n = currentNote();
-    if (!m_cards.mayPay()) return;
-    const QStringList sale = m_notes.saleLines(n);
-    m_timeText = nowTime();
-    m_cards.closeByCard(n, m_timeText);
-    if (n > 0) releaseNote(n);
-    m_paidByCard = true;
-    // As a cash sale: on disk with its card line before the stock moves.
-    eSaveNote();
-    m_itemActions.eMoveProduct(sale);
-    eAddtoBuy();
-    clearOperation(n, true);
-    settleOperation(n);
+    m_notes->release(n);
+    m_tabs->close(n);
+    if (m_settings->values().backToRecord) eBacktoIndex();
 }
 
 // ---------------------------------------------------------------------------------------------------
 // Tabs and notes
 
 void Counter::lblTask_Click(int index) {
-    if (index < 0 || index >= kNotes) return;
-    m_notes.setCurrent(index);
+    if (index < 0 || index >= Notes::kNotes) return;
+    m_notes->setCurrent(index);
     eClickOnTabs(index);
 }
 
-void Counter::eClickOnTabs(int which) {
-    const int n = currentNote();
-    Q_EMIT currentNoteChanged(which);
-    m_notes.selectLast(n);
-    if (m_lastFocus == 5)
-        lblFinder_Click();
-    else
-        Q_EMIT focusRequested(Focus::Note);
-    const auto saved = m_notes.at(n).fields;
-    m_fields.show(saved);
-    m_amounts.showNote(m_notes.at(n));
-    eCheckTabs();
-    eCheckCanCut();
-    eClickMenu();
+void Counter::eBacktoIndex() {
+    m_notes->setCurrent(0);
+    eClickOnTabs(0);
 }
 
+void Counter::lstNote_Click(int row) {
+    m_notes->select(m_notes->current(), row);
+    m_adjustments->eClickMenu();
+}
+
+void Counter::eCheckTabs() {
+    m_tabs->eCheckTabs();
+}
+
+void Counter::eClickOnTabs(int which) {
+    Q_UNUSED(which); // the note in front already is `which`
+    const int n = m_notes->current();
+    m_notes->selectLast(n);
+    if (m_searchAfterSwitch)
+        m_search->lblFinder_Click();
+    else
+        requestFocus(Focus::Note);
+    const auto saved = m_notes->at(n).fields;
+    m_fields->show(saved);
+    m_amounts->showNote(m_notes->at(n));
+    eCheckTabs();
+    eCheckCanCut();
+    m_adjustments->eClickMenu();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The editor
+
 void Counter::eNoteToEdit() {
-    if (front().used) {
-        m_boxes.say(text(AppTexts::CancelCurrentFirst), Dialogs::Icon::Information);
+    if (editingRegister()) return;
+    if (m_notes->front().used) {
+        m_boxes->say(text(AppTexts::CancelCurrentFirst), Dialogs::Icon::Information);
         return;
     }
     if (!m_editWarned) {
-        m_boxes.say(text(NoteTexts::EditWarning), Dialogs::Icon::Information);
+        m_boxes->say(text(NoteTexts::EditWarning), Dialogs::Icon::Information);
         m_editWarned = true;
     }
-    eEdit(0);
+    eEdit(EditTarget::Register);
 }
 
-void Counter::eEdit(int index) {
-    m_editor.eEdit(index, index == 1 ? m_items.lines() : noteLines(0));
+void Counter::eItemToEdit() {
+    if (m_editor->visible() && m_editor->editingList()) return;
+    m_editor->remindFormat();
+    eEdit(EditTarget::ItemList);
+}
+
+void Counter::eEdit(EditTarget target) {
+    const bool list = target == EditTarget::ItemList;
+    m_editor->eEdit(list ? 1 : 0, list ? m_items->lines() : m_notes->record());
     eCheckCanCut();
-    m_editor.startSlide(true);
+    m_editor->startSlide(true);
+}
+
+void Counter::tmrAni_Timer() {
+    if (m_editor->tmrAni_Timer()) eCloseEdit();
 }
 
 void Counter::eCloseEdit() {
-    m_editor.eCloseEdit();
-    Q_EMIT focusRequested(Focus::ItemList);
+    m_editor->eCloseEdit();
+    requestFocus(Focus::ItemList);
     eCheckCanCut();
 }
 
 void Counter::eSaveNotetoList(const QString& edited) {
-    const QStringList lines = ListEditor::splitLines(edited);
-    if (editingList()) {
-        m_editor.storeList(lines);
-        m_search.clear();
-        m_search.unselect();
-        Q_EMIT itemsChanged();
-        m_itemActions.eSaveList();
+    QStringList lines = ListEditor::splitLines(edited);
+    if (m_editor->editingList()) {
+        m_editor->storeList(lines);
+        m_search->clear();
+        m_search->listChanged();
+        m_itemActions->eSaveList();
         return;
     }
-    m_notes.record() = lines;
-    Q_EMIT noteChanged(0);
+    m_notes->setRecord(std::move(lines));
     settleOperation(0, false);
     eSaveNote();
+}
+
+void Counter::saveByKey(const QString& edited) {
+    eSaveNotetoList(edited);
+    m_editor->saySaved();
 }
 
 // ---------------------------------------------------------------------------------------------------
 // The day register
 
+void Counter::eSaveNote() {
+    m_book->eSaveNote();
+}
+
+void Counter::eCheckDay() {
+    if (m_book->changeOfDay()) eFinalDay();
+}
+
+void Counter::tmrNight_Timer() {
+    if (m_book->nightTick()) eFinalDay();
+}
+
 void Counter::eFinalDay() {
-    m_book.turnDay();
-    m_notes.selectLast(currentNote());
+    m_book->turnDay();
+    m_notes->selectLast(m_notes->current());
     eCheckTabs();
     eCheckCanCut();
 }
 
-void Counter::bookMovement(CashMovements::Kind kind) {
+void Counter::eCheckSum() {
+    m_tabs->setCaption(0, m_cut->recordCaption());
+}
+
+void Counter::eCheckCanCut() {
+    eCheckSum();
+    m_cut->checkCanCut(m_editor->visible());
+}
+
+void Counter::eInMoney() {
+    bookMovement(MovementKind::Entry);
+}
+
+void Counter::eOutMoney() {
+    bookMovement(MovementKind::Withdrawal);
+}
+
+void Counter::bookMovement(MovementKind kind) {
     eCheckDay();
-    if (!m_movements.mayBook(editorVisible() && !editingList())) return;
-    if (const auto line = m_movements.book(kind, nowTime())) settleBooking(*line);
+    if (!m_movements->mayBook(editingRegister())) return;
+    if (const auto line = m_movements->book(kind, nowTime())) settleBooking(*line);
 }
 
 void Counter::eCreditCard() {
     eCheckDay();
-    if (!m_movements.mayBook(editorVisible() && !editingList())) return;
-    if (const auto entry = m_cards.eCreditCard(nowTime())) settleBooking(entry->line, entry->booked);
+    if (!m_movements->mayBook(editingRegister())) return;
+    if (const auto entry = m_cards->eCreditCard(nowTime())) settleBooking(entry->line, entry->booked);
 }
 
 void Counter::settleBooking(const QString& line, bool booked) {
@@ -417,19 +480,24 @@ void Counter::settleBooking(const QString& line, bool booked) {
         settleOperation(0);
         eSaveNote();
     }
-    ePrintQuiz(Documents::movementNotice(m_shop.remark, int(ticketNumber()), line, m_language));
+    ePrintQuiz(
+        Documents::movementNotice(m_shop->remark, int(m_settings->values().ticketNumber), line, m_language));
+}
+
+void Counter::ePrintQuiz(const QString& iTicket) {
+    if (m_tickets->noticeWanted(m_ticketAsked)) m_reports->ePrintNotif(iTicket);
 }
 
 void Counter::mnuPrintCut_Click() {
-    if (!m_cut.splitOff()) return;
-    ePrintHistory();
-    m_book.eOpenReg();
-    settleOperation(currentNote());
+    if (!m_cut->splitOff()) return;
+    m_reports->ePrintHistory();
+    m_book->eOpenReg();
+    settleOperation(m_notes->current());
 }
 
 // ---------------------------------------------------------------------------------------------------
 // Help
 
 void Counter::eTip() {
-    if (m_help.eTip(editorVisible(), front().step)) Q_EMIT focusRequested(Focus::Cash);
+    if (m_help->eTip(m_editor->visible(), m_notes->front().step)) requestFocus(Focus::Cash);
 }

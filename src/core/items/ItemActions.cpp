@@ -18,7 +18,7 @@ QString ItemActions::path() const {
 }
 
 void ItemActions::eOpenList(bool offerCreate) {
-    m_items.setSeeStock(m_settings.settings().seeStock);
+    m_items.setSeeStock(m_settings.values().seeStock);
     const TextFile::ReadResult read = GuardedRead::read(path(), m_language, m_boxes);
     // A list that is there but cannot be read stays as it is: never saved over, never offered anew.
     m_fileKept = read.unreadable();

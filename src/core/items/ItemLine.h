@@ -20,7 +20,6 @@ namespace ItemLine {
 // as the same number): the line is then left as it stands.
 inline constexpr double kLargest = 1e15;
 
-
 // A line is an item when it holds the currency symbol of the list.
 bool isItem(QStringView line, QStringView symbol);
 

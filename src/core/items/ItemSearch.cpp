@@ -65,7 +65,7 @@ void ItemSearch::txtFinder_Enter() {
 bool ItemSearch::scanBarcode(const QString& code) {
     const QString& symbol = m_currency.symbol();
     const int found = m_items.findBarcode(code, symbol);
-    const bool seeStock = m_settings.settings().seeStock;
+    const bool seeStock = m_settings.values().seeStock;
     const QString shown = found < 0 ? QString() : ItemList::shownForm(m_items.lines()[found], seeStock);
     const auto description = ItemLine::description(shown, symbol, seeStock);
     if (found < 0 || !description) {
@@ -104,7 +104,7 @@ void ItemSearch::ePutInfo() {
     if (m_selected < 0) return;
     const QString line = m_items.shownLine(m_selected);
     const QString& symbol = m_currency.symbol();
-    const auto description = ItemLine::description(line, symbol, m_settings.settings().seeStock);
+    const auto description = ItemLine::description(line, symbol, m_settings.values().seeStock);
     if (!description) return;
     Q_EMIT itemPicked(*description, Numbers::amountText(ItemLine::price(line, symbol)));
 }

@@ -34,7 +34,11 @@ public:
     void txtFinder_FocusOut();
     void selectItem(int row);
     void ePutInfo();
-    void unselect() { m_selected = -1; }
+    // The whole list was read or replaced: no line is chosen and the shown list follows.
+    void listChanged() {
+        m_selected = -1;
+        Q_EMIT itemsChanged();
+    }
     // A barcode read by a scanner, searched for exactly (ItemList::findBarcode). Its one item goes into
     // the entry fields and true is returned: the caller adds it to the note. In look-up mode the item
     // is only shown, as Enter in the search field shows it. With no such item a beep, and nothing

@@ -62,9 +62,7 @@ void Adjustments::mnuDel_Click() {
     const int n = m_notes.current();
     Note& x = m_notes[n];
     const int first = n == 0 ? m_notes.saleStart() + 1 : 0;
-    x.lines.removeAt(x.selected);
-    x.selected = -1;
-    Q_EMIT m_notes.changed(n);
+    m_notes.removeLine(n, x.selected);
     Q_EMIT linesRemoved();
 
     x.total = NoteLines::replayTotal(x.lines, first, m_currency.symbol(), m_language);

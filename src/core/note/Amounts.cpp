@@ -34,7 +34,7 @@ void Amounts::setCashText(const QString& value) {
     m_cashText = value;
     Note& x = m_notes.front();
     x.cash = Numbers::amount(value);
-    if (x.used) x.step = 4;
+    if (x.used) x.step = SaleStep::TypingCash;
     const double total = Numbers::amount(m_totalText);
     if (total > 0 && (x.cashEnough || total <= x.cash)) eCambio();
     Q_EMIT changed();
@@ -98,14 +98,14 @@ void Amounts::eCambio() {
         setChangeText(m_language(NoteTexts::NoChange));
         setChangeMoney(QString());
         x.cashEnough = true;
-        x.step = 5;
+        x.step = SaleStep::CashCovers;
         Q_EMIT saveWanted();
     } else {
         if (c >= 1000) setChangeText(Numbers::format(c, Numbers::Picture::Grouped));
         setChangeMoney(m_currency.symbol());
         x.cashEnough = true;
-        x.step = 5;
-        const double top = m_settings.settings().topNote.value_or(0.0);
+        x.step = SaleStep::CashCovers;
+        const double top = m_settings.values().topNote.value_or(0.0);
         if (top > 0 && c > top && c != m_lastChange) {
             m_boxes.say(m_language(NoteTexts::VeryHighCash), Dialogs::Icon::Information);
             Q_EMIT cashFocusWanted();
@@ -124,10 +124,6 @@ QString Amounts::changeTicketText() const {
 }
 
 void Amounts::payInCash() {
-    if (m_notes.front().used) m_notes.front().step = 4;
+    if (m_notes.front().used) m_notes.front().step = SaleStep::TypingCash;
     Q_EMIT cashFocusWanted();
-}
-
-bool Amounts::acceptableAmount(const QString& answer) {
-    return Numbers::amount(answer) >= 0;
 }

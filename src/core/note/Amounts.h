@@ -45,8 +45,6 @@ public:
     QString changeTicketText() const;
     // The note in front gets paid in cash: the cash field is the next step.
     void payInCash();
-    // An answer to an amount prompt: a non-negative amount (commas removed).
-    static bool acceptableAmount(const QString& answer);
 
 Q_SIGNALS:
     void changed();

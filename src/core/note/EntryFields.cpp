@@ -30,7 +30,7 @@ void EntryFields::set(int k, const QString& value) {
 
 void EntryFields::readyTest() {
     const double price = Numbers::amount(field(Price));
-    if (price > 0 && field(Description) != m_noneText) m_notes.front().step = 2;
+    if (price > 0 && field(Description) != m_noneText) m_notes.front().step = SaleStep::ItemReady;
 }
 
 void EntryFields::show(const std::array<QString, 4>& fields) {
@@ -50,7 +50,7 @@ void EntryFields::restore(int k) {
 void EntryFields::putItem(const QString& description, const QString& price) {
     set(Description, description);
     set(Price, price);
-    m_notes.front().step = 2;
+    m_notes.front().step = SaleStep::ItemReady;
 }
 
 void EntryFields::focusIn(int k) {

@@ -35,9 +35,6 @@ inline constexpr Text NotEnough{"Insuficiente", "Not enough"};
 inline constexpr Text NoChange{"Sin cambio", "Not change"};
 inline constexpr Text VeryHighCash{"Está escribiendo una cantidad muy alta de EFECTIVO.",
                                    "You are writing a very high amount of CASH."};
-inline constexpr Text HighestValuePrompt{"La denominación más alta en su moneda",
-                                         "The highest value in its currency"};
-inline constexpr Text WarnWhenPrompt{"Advertir cuando haya", "Warn when there is"};
 inline constexpr Text DiscountPrompt{"Agregar descuento de ... (ej. '20' ó '5%')",
                                      "Add discount %... (a.e. '20' ó '5%')"};
 inline constexpr Text InterestPrompt{"Agregar interés de ... (ej. '20' ó '5%')",

@@ -5,6 +5,25 @@ void Notes::appendLine(int n, const QString& line) {
     Q_EMIT changed(n);
 }
 
+void Notes::setCurrent(int n) {
+    m_current = n;
+    Q_EMIT currentChanged(n);
+}
+
+void Notes::setRecord(QStringList lines) {
+    Note& record = m_notes[0];
+    record.lines = std::move(lines);
+    record.selected = -1;
+    Q_EMIT changed(0);
+}
+
+void Notes::removeLine(int n, int row) {
+    Note& x = (*this)[n];
+    x.lines.removeAt(row);
+    x.selected = -1;
+    Q_EMIT changed(n);
+}
+
 void Notes::selectLast(int n) {
     Note& x = (*this)[n];
     x.selected = int(x.lines.size()) - 1;
@@ -19,7 +38,7 @@ void Notes::select(int n, int row) {
 
 void Notes::reset(int n, const std::array<QString, 4>& fields) {
     Note& x = (*this)[n];
-    x.step = 1;
+    x.step = SaleStep::Nothing;
     x.fields = fields;
     x.cash = x.change = 0.0;
     x.total = 0.0;

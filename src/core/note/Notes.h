@@ -12,20 +12,26 @@ class Notes : public QObject {
 public:
     static constexpr int kNotes = 5;
 
+    // A note's state. Its lines change only through the methods below, which announce it.
     Note& operator[](int n) { return m_notes[std::size_t(n)]; }
     const Note& at(int n) const { return m_notes[std::size_t(n)]; }
     Note& front() { return (*this)[m_current]; }
     const Note& front() const { return at(m_current); }
-    QStringList& record() { return m_notes[0].lines; }
+    const QStringList& record() const { return m_notes[0].lines; }
 
     int current() const { return m_current; }
-    void setCurrent(int n) { m_current = n; }
+    // Note n comes to the front.
+    void setCurrent(int n);
     // The last line of the record note; the next sale starts after it.
     int saleStart() const { return m_saleStart; }
     void startSaleAfterLast() { m_saleStart = int(m_notes[0].lines.size()) - 1; }
     void startSaleAfter(int line) { m_saleStart = line; }
 
     void appendLine(int n, const QString& line);
+    // The record note's lines replaced whole (the day read, turned or edited); no line chosen.
+    void setRecord(QStringList lines);
+    // One line of note n goes; no line chosen.
+    void removeLine(int n, int row);
     void selectLast(int n);
     // A line of note n chosen (none when out of range).
     void select(int n, int row);
@@ -39,8 +45,9 @@ public:
     void release(int n);
 
 Q_SIGNALS:
-    void changed(int n);
-    void selectionChanged(int n);
+    void changed(int n);          // the lines of note n
+    void selectionChanged(int n); // the chosen line of note n
+    void currentChanged(int n);   // note n came to the front
 
 private:
     std::array<Note, kNotes> m_notes;

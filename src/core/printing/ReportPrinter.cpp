@@ -10,11 +10,11 @@
 #include "core/shop/SettingsStore.h"
 #include "core/shop/ShopInfo.h"
 
-ReportPrinter::ReportPrinter(const Language& language, Printer& printer, Clock& clock, const ShopInfo& shop,
-                             const Notes& notes, const Currency& currency, SettingsStore& settings,
-                             Boxes& boxes)
-    : m_language(language), m_printer(printer), m_clock(clock), m_shop(shop), m_notes(notes),
-      m_currency(currency), m_settings(settings), m_boxes(boxes) {}
+ReportPrinter::ReportPrinter(const Language& language, const QString& userKey, Printer& printer, Clock& clock,
+                             const ShopInfo& shop, const Notes& notes, const Currency& currency,
+                             SettingsStore& settings, Boxes& boxes)
+    : m_language(language), m_userKey(userKey), m_printer(printer), m_clock(clock), m_shop(shop),
+      m_notes(notes), m_currency(currency), m_settings(settings), m_boxes(boxes) {}
 
 QString ReportPrinter::dateText() const {
     return m_clock.now().date().toString(QStringLiteral("dd/MM/yyyy"));
@@ -35,13 +35,13 @@ bool ReportPrinter::ePrintNotif(const QString& info) {
         m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
         return false;
     }
-    ++m_settings.settings().ticketNumber;
+    ++m_settings.values().ticketNumber;
     m_settings.save();
     return true;
 }
 
-void ReportPrinter::mnuPrintInfo_Click(const QString& userKey) {
-    if (!m_boxes.grantedByKey(m_language(PrintTexts::ShopKeyPrompt), userKey,
+void ReportPrinter::mnuPrintInfo_Click() {
+    if (!m_boxes.grantedByKey(m_language(PrintTexts::ShopKeyPrompt), m_userKey,
                               m_language(ItemTexts::KeyIncorrect)))
         return;
     if (!m_boxes.printJob(m_printer, Documents::shopData(Documents::shopOf(m_shop), m_language)))

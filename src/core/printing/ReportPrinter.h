@@ -17,20 +17,22 @@ struct ShopInfo;
 // shows the warning and changes nothing.
 class ReportPrinter {
 public:
-    ReportPrinter(const Language& language, Printer& printer, Clock& clock, const ShopInfo& shop,
-                  const Notes& notes, const Currency& currency, SettingsStore& settings, Boxes& boxes);
+    ReportPrinter(const Language& language, const QString& userKey, Printer& printer, Clock& clock,
+                  const ShopInfo& shop, const Notes& notes, const Currency& currency, SettingsStore& settings,
+                  Boxes& boxes);
 
     // Every line of the record note with the cash total; false (after the warning) when it failed.
     bool ePrintHistory();
     // The notice under the shop's name and address; a printed notice uses up one ticket number.
     bool ePrintNotif(const QString& info);
     // The shop's data, after the user key.
-    void mnuPrintInfo_Click(const QString& userKey);
+    void mnuPrintInfo_Click();
 
 private:
     QString dateText() const;
 
     Language m_language;
+    QString m_userKey;
     Printer& m_printer;
     Clock& m_clock;
     const ShopInfo& m_shop;

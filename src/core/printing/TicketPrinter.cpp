@@ -1,10 +1,10 @@
 #include "TicketPrinter.h"
 
-#include "core/shop/AppTexts.h"
 #include "core/base/Boxes.h"
 #include "core/base/Ports.h"
 #include "core/printing/Documents.h"
 #include "core/printing/PrintTexts.h"
+#include "core/shop/AppTexts.h"
 #include "core/shop/SettingsStore.h"
 #include "core/shop/ShopInfo.h"
 
@@ -23,7 +23,7 @@ void TicketPrinter::eOpenListTicket(const Sale& sale) {
     data.shop = Documents::shopOf(m_shop);
     data.dateText = m_clock.now().date().toString(QStringLiteral("dd/MM/yyyy"));
     data.timeText = sale.timeText;
-    data.ticketNumber = int(m_settings.settings().ticketNumber);
+    data.ticketNumber = int(m_settings.values().ticketNumber);
     data.itemText = sale.itemText;
     data.cashText = sale.cashText;
     data.changeText = sale.changeText;
@@ -36,7 +36,7 @@ void TicketPrinter::eOpenListTicket(const Sale& sale) {
     if (!ePrintTicket(
             Documents::ticket(data, body, *amount, data.shop.legend, false).setOpensDrawer(!sale.paidByCard)))
         return;
-    if (!m_settings.settings().doubleTicket) return;
+    if (!m_settings.values().doubleTicket) return;
     // The box says the customer copy printed, so it shows only when it did.
     m_boxes.say(m_language(PrintTexts::CustomerCopyPrinted), Dialogs::Icon::Information);
     m_businessCopy = true;
@@ -46,7 +46,7 @@ void TicketPrinter::eOpenListTicket(const Sale& sale) {
 bool TicketPrinter::ePrintTicket(const PrintDocument& document) {
     const bool printed = m_boxes.printJob(m_printer, document);
     if (printed && !m_businessCopy) {
-        ++m_settings.settings().ticketNumber;
+        ++m_settings.values().ticketNumber;
         m_settings.save();
         m_lastTicket = document;
         Q_EMIT changed();
@@ -57,7 +57,7 @@ bool TicketPrinter::ePrintTicket(const PrintDocument& document) {
 }
 
 bool TicketPrinter::noticeWanted(bool ticketAsked) {
-    Settings& s = m_settings.settings();
+    Settings& s = m_settings.values();
     if (s.printTickets) return true;
     if (ticketAsked || m_noticeAsked) return false;
     m_noticeAsked = true;
@@ -68,7 +68,7 @@ bool TicketPrinter::noticeWanted(bool ticketAsked) {
 }
 
 void TicketPrinter::mnuWhereTicket_Click() {
-    const qint64 number = m_settings.settings().ticketNumber;
+    const qint64 number = m_settings.values().ticketNumber;
     if (number < 2)
         m_boxes.say(m_language(PrintTexts::NoTicketPrinted), Dialogs::Icon::Information);
     else

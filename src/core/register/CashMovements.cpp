@@ -18,8 +18,8 @@ bool CashMovements::mayBook(bool editorOnRegister) {
     return false;
 }
 
-std::optional<QString> CashMovements::book(Kind kind, const QString& time) {
-    const bool entry = kind == Kind::Entry;
+std::optional<QString> CashMovements::book(MovementKind kind, const QString& time) {
+    const bool entry = kind == MovementKind::Entry;
     const QString& symbol = m_currency.symbol();
     const QString question =
         m_language(entry ? RegisterTexts::EntryPrompt : RegisterTexts::WithdrawalPrompt) + u' ' + symbol;

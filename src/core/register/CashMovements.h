@@ -10,12 +10,13 @@ class Boxes;
 class Currency;
 class Notes;
 
+// Money put into the drawer or taken out of it.
+enum class MovementKind { Entry, Withdrawal };
+
 // Money put into or taken out of the drawer without a sale: an amount, a reason, one line in the day
 // register. An amount of 0 books that the drawer was opened without money changing hands.
 class CashMovements {
 public:
-    enum class Kind { Entry, Withdrawal };
-
     CashMovements(const Language& language, Notes& notes, Currency& currency, Boxes& boxes);
 
     // A movement waits while a sale is open in the record note or the register is in the editor; the
@@ -24,7 +25,7 @@ public:
     // Asks the amount (again while it is negative) and, above 0, the reason; appends the line to the
     // record note and selects it. The booked line without its reason, for the notice; nothing on a
     // blank answer.
-    std::optional<QString> book(Kind kind, const QString& time);
+    std::optional<QString> book(MovementKind kind, const QString& time);
 
     // A typed text as a register line can hold it: characters the file's code page lacks become "?",
     // line breaks become blanks.

@@ -25,11 +25,8 @@ void RegisterBook::startDay() {
 }
 
 bool RegisterBook::eOpenReg() {
-    Note& record = m_notes[0];
-    record.selected = -1;
     bool found = false;
-    record.lines = openDay(m_registerDate, found);
-    Q_EMIT m_notes.changed(0);
+    m_notes.setRecord(openDay(m_registerDate, found));
     if (found) m_notes.selectLast(0);
     return found;
 }
@@ -103,7 +100,7 @@ bool RegisterBook::changeOfDay() {
 void RegisterBook::turnDay() {
     // The day left behind is complete in its own file, with its closed operations only, before they
     // leave the note; the sale being written goes on into the new day and its file alone.
-    QStringList& record = m_notes.record();
+    const QStringList& record = m_notes.record();
     const int drop = std::clamp<int>(m_notes.saleStart() + 1, 0, int(record.size()));
     const QStringList open = record.mid(drop);
     QString error;
@@ -114,10 +111,9 @@ void RegisterBook::turnDay() {
     bool found = false;
     // The clock may come to a day that already has sales (set back, or forward again): they stay
     // first, and the sale being written follows them.
-    record = openDay(m_clock.now().date(), found);
-    m_notes.startSaleAfter(int(record.size()) - 1);
-    record.append(open);
+    QStringList day = openDay(m_clock.now().date(), found);
+    m_notes.startSaleAfter(int(day.size()) - 1);
+    day.append(open);
     m_saveFailing = false;
-    m_notes[0].selected = -1;
-    Q_EMIT m_notes.changed(0);
+    m_notes.setRecord(std::move(day));
 }

@@ -21,7 +21,7 @@ RegisterCut::RegisterCut(const QString& dataDir, const Language& language, Clock
 
 QString RegisterCut::recordCaption() const {
     const double total = cashTotal();
-    const double limit = m_settings.settings().cashLimit.value_or(0.0);
+    const double limit = m_settings.values().cashLimit.value_or(0.0);
     QString caption = m_language(NoteTexts::RecordTab);
     if (limit > 0 && total >= limit) caption += u'*';
     return caption;

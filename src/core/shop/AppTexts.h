@@ -63,4 +63,9 @@ inline constexpr Text PrintTicketQuestion{"¿Desea imprimir el ticket?", "Do you
 inline constexpr Text CustomerCopyQuestion{"¿Desea imprimir una copia para el cliente?",
                                            "Do you want to print a copy for the customer?"};
 
+// The amounts the owner sets (Datos menu)
+inline constexpr Text HighestValuePrompt{"La denominación más alta en su moneda",
+                                         "The highest value in its currency"};
+inline constexpr Text WarnWhenPrompt{"Advertir cuando haya", "Warn when there is"};
+
 } // namespace AppTexts

@@ -2,6 +2,7 @@
 
 #include "core/base/Boxes.h"
 #include "core/base/GuardedRead.h"
+#include "core/base/Numbers.h"
 #include "core/base/TextFile.h"
 #include "core/shop/AppTexts.h"
 
@@ -60,6 +61,30 @@ bool SettingsStore::ticketWanted(bool alreadyAsked) {
     if (!m_boxes.ask(m_language(AppTexts::PrintTicketQuestion))) return false;
     m_settings.printTickets = true;
     if (m_boxes.ask(m_language(AppTexts::CustomerCopyQuestion))) m_settings.doubleTicket = true;
+    save();
+    return true;
+}
+
+namespace {
+std::optional<double> askAmount(Boxes& boxes, const QString& question) {
+    const auto answer = boxes.askUntil(question, Numbers::acceptableAmount);
+    if (!answer) return std::nullopt;
+    return Numbers::amount(*answer);
+}
+} // namespace
+
+bool SettingsStore::askTopNote(const QString& symbol) {
+    const auto value = askAmount(m_boxes, m_language(AppTexts::HighestValuePrompt) + u' ' + symbol);
+    if (!value) return false;
+    m_settings.topNote = *value;
+    save();
+    return true;
+}
+
+bool SettingsStore::askCashLimit(const QString& symbol) {
+    const auto value = askAmount(m_boxes, m_language(AppTexts::WarnWhenPrompt) + u' ' + symbol);
+    if (!value) return false;
+    m_settings.cashLimit = *value;
     save();
     return true;
 }

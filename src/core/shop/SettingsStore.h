@@ -17,8 +17,8 @@ public:
     SettingsStore(const QString& dataDir, const QString& userKey, const Language& language, Clock& clock,
                   Boxes& boxes);
 
-    Settings& settings() { return m_settings; }
-    const Settings& settings() const { return m_settings; }
+    Settings& values() { return m_settings; }
+    const Settings& values() const { return m_settings; }
 
     // The settings file read over the defaults (a missing or bad file gives the defaults).
     void read();
@@ -34,6 +34,10 @@ public:
     // Whether the sale just closed gets a ticket: once per run the counter offers tickets (and a
     // customer copy) while they are off.
     bool ticketWanted(bool alreadyAsked);
+    // The owner's amounts, asked in the currency and saved: the highest banknote (the change above it
+    // warns) and the cash that marks the record tab. False when the prompt was left blank.
+    bool askTopNote(const QString& symbol);
+    bool askCashLimit(const QString& symbol);
 
 Q_SIGNALS:
     void changed();

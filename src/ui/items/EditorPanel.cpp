@@ -1,6 +1,7 @@
 #include "EditorPanel.h"
 
 #include "core/counter/Counter.h"
+#include "core/items/ListEditor.h"
 #include "ui/items/TextLoader.h"
 #include "ui/keyboard/FocusMove.h"
 #include "ui/widgets/Captions.h"
@@ -102,11 +103,11 @@ EditorPanel::EditorPanel(Counter& counter, QWidget* parent, QWidget* band)
 
 void EditorPanel::connectCounter() {
     Counter* c = &m_counter;
-    const ListEditor* e = &m_counter.editor();
+    ListEditor* e = &m_counter.editor();
     connect(m_tmrAni, &QTimer::timeout, c, &Counter::tmrAni_Timer);
     connect(e, &ListEditor::opened, this, [this] {
         m_lblTitle->setText(m_counter.editor().title());
-        m_loader->load(m_counter.takeEditorText());
+        m_loader->load(m_counter.editor().takeText());
         place();
         show();
         raise();
@@ -134,11 +135,16 @@ void EditorPanel::connectCounter() {
     connect(e, &ListEditor::editorFocusWanted, this, [this] { m_txtEditar->setFocus(Qt::OtherFocusReason); });
     connect(m_lblButton[1], &LabelButton::clicked, this, &EditorPanel::save);
     connect(m_lblButton[2], &LabelButton::clicked, this, [this] {
-        m_counter.closeEditor();
+        closeEditor();
         m_tmrAni->start();
     });
     connect(m_lblButton[3], &LabelButton::clicked, this, &EditorPanel::find);
-    connect(m_txtFindEdit, &QLineEdit::textChanged, c, &Counter::txtFindEdit_Change);
+    connect(m_txtFindEdit, &QLineEdit::textChanged, e, &ListEditor::txtFindEdit_Change);
+}
+
+// lblButton(2): the panel slides out, unsaved.
+void EditorPanel::closeEditor() {
+    m_counter.editor().startSlide(false);
 }
 
 void EditorPanel::place() {
@@ -157,8 +163,8 @@ void EditorPanel::save() {
 
 void EditorPanel::find() {
     m_loader->finish();
-    const qsizetype at = m_counter.eFindText(m_txtEditar->document()->toRawText(),
-                                             m_txtEditar->textCursor().position(), m_txtFindEdit->text());
+    const qsizetype at = m_counter.editor().eFindText(
+        m_txtEditar->document()->toRawText(), m_txtEditar->textCursor().position(), m_txtFindEdit->text());
     if (at < 0) return;
     QTextCursor cursor = m_txtEditar->textCursor();
     cursor.setPosition(int(at));
@@ -182,7 +188,7 @@ bool EditorPanel::editorKeyDown(QKeyEvent* event) {
         return true;
     case Qt::Key_R:
     case Qt::Key_O:
-        m_counter.closeEditor();
+        closeEditor();
         m_tmrAni->start();
         return true;
     default:
@@ -200,7 +206,7 @@ bool EditorPanel::editorKeyPress(QKeyEvent* event) {
     if (key != u'\n' && key != u'\r' && key != u' ' && key != u'{' && key != u'}') return false;
     QTextCursor cursor = m_txtEditar->textCursor();
     const QTextDocument* doc = m_txtEditar->document();
-    const ListEditor::Typed typed = m_counter.txtEditar_KeyPress(
+    const ListEditor::Typed typed = m_counter.editor().txtEditar_KeyPress(
         key, charsBefore(doc, cursor.selectionStart()),
         cursor.selectionEnd() >= doc->characterCount() - 1 ? QChar() : charAt(doc, cursor.selectionEnd()));
     if (!typed.handled) return false;

@@ -30,6 +30,7 @@ protected:
 
 private:
     void connectCounter();
+    void closeEditor();
     void place();
     void save();
     void find();

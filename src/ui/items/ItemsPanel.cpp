@@ -1,6 +1,8 @@
 #include "ItemsPanel.h"
 
 #include "core/counter/Counter.h"
+#include "core/items/ItemActions.h"
+#include "core/items/ItemSearch.h"
 #include "ui/items/ItemListModel.h"
 #include "ui/keyboard/FocusMove.h"
 #include "ui/widgets/Captions.h"
@@ -49,17 +51,20 @@ ItemsPanel::ItemsPanel(Counter& counter, QWidget* parent) : QWidget(parent), m_c
 
 void ItemsPanel::connectCounter() {
     Counter* c = &m_counter;
-    connect(c, &Counter::itemsChanged, this, &ItemsPanel::renderItems);
-    connect(c, &Counter::itemSelectionChanged, this, &ItemsPanel::renderItemSelection);
-    connect(c, &Counter::finderChanged, this, &ItemsPanel::renderFinder);
-    connect(m_txtFinder, &QLineEdit::textEdited, c, &Counter::txtFinder_Change);
-    connect(c, &Counter::itemLinesChanged, m_itemModel, &ItemListModel::linesChanged);
-    connect(m_lblFinder, &LabelButton::clicked, c, &Counter::lblFinder_Click);
-    connect(m_lstItem, &QListView::clicked, c, [c](const QModelIndex& index) { c->selectItem(index.row()); });
+    ItemSearch* search = &c->search();
+    connect(search, &ItemSearch::itemsChanged, this, &ItemsPanel::renderItems);
+    connect(search, &ItemSearch::selectionChanged, this, &ItemsPanel::renderItemSelection);
+    connect(search, &ItemSearch::finderChanged, this, &ItemsPanel::renderFinder);
+    connect(c, &Counter::loaded, this, &ItemsPanel::render);
+    connect(m_txtFinder, &QLineEdit::textEdited, search, &ItemSearch::txtFinder_Change);
+    connect(&c->itemActions(), &ItemActions::linesChanged, m_itemModel, &ItemListModel::linesChanged);
+    connect(m_lblFinder, &LabelButton::clicked, search, &ItemSearch::lblFinder_Click);
+    connect(m_lstItem, &QListView::clicked, search,
+            [search](const QModelIndex& index) { search->selectItem(index.row()); });
     connect(m_lstItem->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) {
-                if (!m_rendering && index.isValid() && index.row() != m_counter.itemSelected())
-                    m_counter.selectItem(index.row());
+            [this, search](const QModelIndex& index) {
+                if (!m_rendering && index.isValid() && index.row() != search->selected())
+                    search->selectItem(index.row());
             });
     connect(m_lstItem, &QListView::doubleClicked, c,
             [c](const QModelIndex& index) { c->lstItem_DblClick(index.row()); });
@@ -81,7 +86,7 @@ void ItemsPanel::renderItems() {
 
 void ItemsPanel::renderItemSelection() {
     const QScopedValueRollback<bool> guard(m_rendering, true);
-    const int row = m_counter.itemSelected();
+    const int row = m_counter.search().selected();
     if (row >= 0) {
         const QModelIndex index = m_itemModel->index(row);
         m_lstItem->setCurrentIndex(index);
@@ -90,8 +95,9 @@ void ItemsPanel::renderItemSelection() {
 }
 
 void ItemsPanel::renderFinder() {
-    m_txtFinder->setVisible(m_counter.finderVisible());
-    if (m_txtFinder->text() != m_counter.finderText()) m_txtFinder->setText(m_counter.finderText());
+    const ItemSearch& search = m_counter.search();
+    m_txtFinder->setVisible(search.finderVisible());
+    if (m_txtFinder->text() != search.finderText()) m_txtFinder->setText(search.finderText());
 }
 
 void ItemsPanel::applyTheme(const ThemeStyle& style) {
@@ -103,7 +109,7 @@ bool ItemsPanel::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::FocusIn)
             m_txtFinder->end(false);
         else
-            m_counter.txtFinder_FocusOut();
+            m_counter.search().txtFinder_FocusOut();
     }
     return QWidget::eventFilter(watched, event);
 }

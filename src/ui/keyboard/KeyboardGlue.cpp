@@ -1,6 +1,5 @@
 #include "KeyboardGlue.h"
 
-#include "core/counter/KeyRouter.h"
 #include "ui/keyboard/FocusMove.h"
 #include "ui/keyboard/KeyCodes.h"
 #include "ui/keyboard/Keypad.h"
@@ -20,7 +19,7 @@ KeyboardGlue::KeyboardGlue(Counter& counter, Keypad& keypad, QWidget* area)
 
 KeyboardGlue::~KeyboardGlue() = default;
 
-void KeyboardGlue::route(QWidget* widget, int control) {
+void KeyboardGlue::route(QWidget* widget, KeyRouter::Control control) {
     m_controls.insert(widget, control);
     widget->installEventFilter(this);
 }
@@ -35,32 +34,20 @@ void KeyboardGlue::keypadFor(QWidget* field, int gapTwips, QWidget* above) {
 }
 
 bool KeyboardGlue::routeKey(QObject* watched, QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (watched == m_finder) {
-        if (int code = KeyCodes::virtualKey(event); code != 0) {
-            m_router->finderKeyDown(code, KeyCodes::shiftState(event->modifiers()));
-            if (code == 0) return true;
-        }
-        int typed = KeyCodes::typedCharacter(event);
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-            event->modifiers().testFlag(Qt::ControlModifier))
-            typed = 10;
-        if (typed != 0) {
-            m_router->finderKeyPress(typed);
-            if (typed == 0) return true;
-        }
-        return false;
+        if (m_router->finderKeyDown(key, modifiers)) return true;
+        QChar typed = KeyCodes::typedCharacter(event);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers.testFlag(Qt::ControlModifier))
+            typed = u'\n';
+        return !typed.isNull() && m_router->finderKeyPress(typed);
     }
-    const int control = m_controls.value(watched, 0);
-    if (control == 0) return false;
-    if (int code = KeyCodes::virtualKey(event); code != 0) {
-        m_router->eMyKeyDown(code, KeyCodes::shiftState(event->modifiers()), control);
-        if (code == 0) return true;
-    }
-    if (int typed = KeyCodes::typedCharacter(event); typed != 0) {
-        m_router->eMyKeyPress(typed, control);
-        if (typed == 0) return true;
-    }
-    return false;
+    const auto control = m_controls.constFind(watched);
+    if (control == m_controls.constEnd()) return false;
+    if (m_router->keyDown(*control, key, modifiers)) return true;
+    const QChar typed = KeyCodes::typedCharacter(event);
+    return !typed.isNull() && m_router->keyPress(*control, typed);
 }
 
 QPoint KeyboardGlue::popupPlace(const QWidget* widget, const QSize& menu) {

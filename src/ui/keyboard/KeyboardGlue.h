@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/counter/KeyRouter.h"
+
 #include <QHash>
 #include <QObject>
 
@@ -7,15 +9,14 @@
 
 class Counter;
 class Keypad;
-class KeyRouter;
 class QKeyEvent;
 class QPoint;
 class QSize;
 class QWidget;
 class ScanGlue;
 
-// Hands the keys of the window's controls to the counter's keyboard router under the control number
-// it knows each by, and opens the on-screen keypad on a double click of the fields that have one.
+// Hands the keys of the window's controls to the counter's keyboard router as the control it knows
+// each by, and opens the on-screen keypad on a double click of the fields that have one.
 // Every key press of those controls and of the search field first passes the barcode scanner's
 // watch (ScanGlue). The context-menu key of the controls is the router's alone: the platform's
 // keyboard context menu (a field's Undo/Cut/Copy/Paste) never shows; a right click keeps its menu.
@@ -27,8 +28,8 @@ public:
     KeyboardGlue(Counter& counter, Keypad& keypad, QWidget* area);
     ~KeyboardGlue() override;
 
-    // Keys of the widget go to the router as those of the control (KeyRouter::Control).
-    void route(QWidget* widget, int control);
+    // Keys of the widget go to the router as those of the control.
+    void route(QWidget* widget, KeyRouter::Control control);
     // Keys of the search field go to the router's own search handlers.
     void routeFinder(QWidget* finder);
     // A double click on the field opens the keypad gapTwips below the field, or, when above is
@@ -55,6 +56,6 @@ private:
     Keypad& m_keypad;
     QWidget* m_area;
     QObject* m_finder = nullptr;
-    QHash<const QObject*, int> m_controls;
+    QHash<const QObject*, KeyRouter::Control> m_controls;
     QHash<const QObject*, KeypadPlace> m_keypadPlaces;
 };

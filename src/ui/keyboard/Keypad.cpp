@@ -1,6 +1,5 @@
 #include "Keypad.h"
 
-#include "core/counter/KeyRouter.h"
 #include "ui/keyboard/KeyCodes.h"
 #include "ui/widgets/LabelButton.h"
 #include "ui/widgets/ThemeStyle.h"
@@ -67,11 +66,11 @@ void Keypad::showAt(const QPoint& topLeft) {
 
 void Keypad::lblNumber_Click(int index) {
     if (index <= 9)
-        KeyCodes::ePressKey(KeyRouter::Digit0 + index);
+        KeyCodes::ePressKey(Qt::Key(Qt::Key_0 + index));
     else if (index == 10)
-        KeyCodes::ePressKey(KeyRouter::Period);
+        KeyCodes::ePressKey(Qt::Key_Period);
     else if (index == 11)
-        KeyCodes::ePressKey(KeyRouter::Backspace);
+        KeyCodes::ePressKey(Qt::Key_Backspace);
     else
         hide();
 }

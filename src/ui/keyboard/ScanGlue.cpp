@@ -1,6 +1,10 @@
 #include "ScanGlue.h"
 
 #include "core/counter/Counter.h"
+#include "core/items/ItemSearch.h"
+#include "core/note/Amounts.h"
+#include "core/note/EntryFields.h"
+#include "core/note/Notes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,13 +45,13 @@ bool ScanGlue::keyPress(const QKeyEvent* event) {
 
 void ScanGlue::remember() {
     const Counter& c = m_counter;
-    m_before.note = c.currentNote();
-    m_before.noteLine = c.selectedLine(m_before.note);
-    m_before.item = c.itemSelected();
-    m_before.finder = c.finderText();
+    m_before.note = c.notes().current();
+    m_before.noteLine = c.notes().at(m_before.note).selected;
+    m_before.item = c.search().selected();
+    m_before.finder = c.search().finderText();
     for (int k = 0; k < 4; ++k)
-        m_before.fields[std::size_t(k)] = c.field(k);
-    m_before.cash = c.cashText();
+        m_before.fields[std::size_t(k)] = c.fields().field(k);
+    m_before.cash = c.amounts().cashText();
     m_before.focus = QApplication::focusWidget();
 }
 
@@ -55,13 +59,14 @@ void ScanGlue::putBack() {
     Counter& c = m_counter;
     // In this order: a note brings its own fields, the search picks its first hit into the fields,
     // leaving the emptied search hides it and leaving a field corrects it; the fields come last.
-    if (c.currentNote() != m_before.note) c.lblTask_Click(m_before.note);
-    if (c.finderText() != m_before.finder) c.txtFinder_Change(m_before.finder);
+    if (c.notes().current() != m_before.note) c.lblTask_Click(m_before.note);
+    if (c.search().finderText() != m_before.finder) c.search().txtFinder_Change(m_before.finder);
     if (m_before.focus && QApplication::focusWidget() != m_before.focus)
         m_before.focus->setFocus(Qt::OtherFocusReason);
-    if (c.itemSelected() != m_before.item) c.selectItem(m_before.item);
-    if (c.selectedLine(m_before.note) != m_before.noteLine) c.lstNote_Click(m_before.noteLine);
+    if (c.search().selected() != m_before.item) c.search().selectItem(m_before.item);
+    if (c.notes().at(m_before.note).selected != m_before.noteLine) c.lstNote_Click(m_before.noteLine);
     for (int k = 0; k < 4; ++k)
-        if (c.field(k) != m_before.fields[std::size_t(k)]) c.setField(k, m_before.fields[std::size_t(k)]);
-    if (c.cashText() != m_before.cash) c.setCashText(m_before.cash);
+        if (c.fields().field(k) != m_before.fields[std::size_t(k)])
+            c.fields().set(k, m_before.fields[std::size_t(k)]);
+    if (c.amounts().cashText() != m_before.cash) c.amounts().setCashText(m_before.cash);
 }

@@ -1,6 +1,8 @@
 #include "AmountsPanel.h"
 
 #include "core/counter/Counter.h"
+#include "core/note/Amounts.h"
+#include "core/shop/Currency.h"
 #include "ui/keyboard/FocusMove.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/CharacterValidator.h"
@@ -36,7 +38,7 @@ AmountsPanel::AmountsPanel(Counter& counter, QWidget* parent) : QFrame(parent), 
         m_lblRe[std::size_t(i)] = box;
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(8, 2, 8, 2);
-        auto* money = new LabelButton(c.symbol(), box);
+        auto* money = new LabelButton(c.currency().symbol(), box);
         money->setObjectName(QStringLiteral("lblMoney%1").arg(i + 1));
         money->setFont(amountFont);
         m_lblMoney[std::size_t(i)] = money;
@@ -69,10 +71,12 @@ AmountsPanel::AmountsPanel(Counter& counter, QWidget* parent) : QFrame(parent), 
 
 void AmountsPanel::connectCounter() {
     Counter* c = &m_counter;
-    connect(c, &Counter::amountsChanged, this, &AmountsPanel::render);
-    connect(m_txtTotal2, &QLineEdit::textEdited, c, &Counter::setCashText);
+    Amounts* amounts = &c->amounts();
+    connect(amounts, &Amounts::changed, this, &AmountsPanel::render);
+    connect(c, &Counter::loaded, this, &AmountsPanel::render);
+    connect(m_txtTotal2, &QLineEdit::textEdited, amounts, &Amounts::setCashText);
     connect(m_lblTotal1, &LabelButton::clicked, this, [this] {
-        if (m_counter.amountMenuVisible()) Q_EMIT menuRequested();
+        if (m_counter.amounts().menuVisible()) Q_EMIT menuRequested();
     });
     connect(m_lblTotal3, &LabelButton::clicked, c, &Counter::eFinal);
     connect(m_lblTitle[2], &LabelButton::clicked, c, &Counter::eFinal);
@@ -96,11 +100,15 @@ void AmountsPanel::pressedLook(LabelButton* amount, int box) {
 }
 
 void AmountsPanel::render() {
-    m_lblTotal1->setText(m_counter.totalText());
-    if (m_txtTotal2->text() != m_counter.cashText()) m_txtTotal2->setText(m_counter.cashText());
-    m_lblTotal3->setText(m_counter.changeText());
-    for (int i = 0; i < 3; ++i)
-        m_lblMoney[std::size_t(i)]->setText(m_counter.moneyText(i + 1));
+    const Amounts& amounts = m_counter.amounts();
+    m_lblTotal1->setText(amounts.totalText());
+    if (m_txtTotal2->text() != amounts.cashText()) m_txtTotal2->setText(amounts.cashText());
+    m_lblTotal3->setText(amounts.changeText());
+    // The total and the cash in the currency; the change's label also says when there is none.
+    const QString& symbol = m_counter.currency().symbol();
+    m_lblMoney[0]->setText(symbol);
+    m_lblMoney[1]->setText(symbol);
+    m_lblMoney[2]->setText(amounts.changeMoney());
 }
 
 void AmountsPanel::applyTheme(const ThemeStyle& style) {
@@ -120,13 +128,13 @@ void AmountsPanel::applyTheme(const ThemeStyle& style) {
 bool AmountsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_txtTotal2 || !isFocusMove(event)) return QFrame::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        m_counter.cashFocusIn();
+        m_counter.amounts().cashFocusIn();
         m_txtTotal2->selectAll();
         QTimer::singleShot(0, m_txtTotal2, [this] {
             if (m_txtTotal2->hasFocus()) m_txtTotal2->selectAll();
         });
     } else {
-        m_counter.cashFocusOut();
+        m_counter.amounts().cashFocusOut();
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -2,7 +2,11 @@
 
 #include "core/base/Cp1252.h"
 #include "core/counter/Counter.h"
+#include "core/items/ItemSearch.h"
+#include "core/note/Amounts.h"
+#include "core/note/EntryFields.h"
 #include "core/note/NoteTexts.h"
+#include "core/shop/Currency.h"
 #include "ui/keyboard/FocusMove.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/CharacterValidator.h"
@@ -41,21 +45,21 @@ EntryFieldsPanel::EntryFieldsPanel(Counter& counter, QWidget* parent) : QFrame(p
         m_txtDato[std::size_t(k)] = edit;
         boxes->addWidget(edit, 1, columns[std::size_t(k)]);
     }
-    m_txtDato[Counter::Description]->setPlaceholderText(c.noneText());
-    m_txtDato[Counter::Quantity]->setValidator(
+    m_txtDato[EntryFields::Description]->setPlaceholderText(c.fields().noneText());
+    m_txtDato[EntryFields::Quantity]->setValidator(
         new CharacterValidator(&CharacterValidator::amountCharacter, this));
-    m_txtDato[Counter::Price]->setValidator(
+    m_txtDato[EntryFields::Price]->setValidator(
         new CharacterValidator(&CharacterValidator::amountCharacter, this));
-    m_txtDato[Counter::Discount]->setValidator(
+    m_txtDato[EntryFields::Discount]->setValidator(
         new CharacterValidator(&CharacterValidator::discountCharacter, this));
-    m_txtDato[Counter::Description]->setValidator(
+    m_txtDato[EntryFields::Description]->setValidator(
         new CharacterValidator([](QChar ch) { return Cp1252::canEncode(ch); }, this));
-    m_txtDato[Counter::Quantity]->setMaximumWidth(90);
-    m_txtDato[Counter::Discount]->setMaximumWidth(90);
-    m_txtDato[Counter::Price]->setMaximumWidth(140);
+    m_txtDato[EntryFields::Quantity]->setMaximumWidth(90);
+    m_txtDato[EntryFields::Discount]->setMaximumWidth(90);
+    m_txtDato[EntryFields::Price]->setMaximumWidth(140);
     boxes->setColumnStretch(1, 1);
 
-    m_lblMoney = new LabelButton(c.symbol(), this);
+    m_lblMoney = new LabelButton(c.currency().symbol(), this);
     m_lblMoney->setObjectName(QStringLiteral("lblMoney0"));
     m_lblMoney->setToolTip(c.text(Captions::TipMoney));
     m_lblMoney->setFont(fieldFont);
@@ -75,23 +79,27 @@ EntryFieldsPanel::EntryFieldsPanel(Counter& counter, QWidget* parent) : QFrame(p
 
 void EntryFieldsPanel::connectCounter() {
     Counter* c = &m_counter;
-    connect(c, &Counter::fieldsChanged, this, &EntryFieldsPanel::renderFields);
-    connect(c, &Counter::amountsChanged, this, &EntryFieldsPanel::renderMoney);
-    connect(c, &Counter::priceTitleChanged, this, &EntryFieldsPanel::renderPriceTitle);
+    EntryFields* fields = &c->fields();
+    ItemSearch* search = &c->search();
+    connect(fields, &EntryFields::changed, this, &EntryFieldsPanel::renderFields);
+    connect(fields, &EntryFields::priceTitleChanged, this, &EntryFieldsPanel::renderPriceTitle);
+    connect(&c->amounts(), &Amounts::changed, this, &EntryFieldsPanel::renderMoney); // the currency's symbol
+    connect(c, &Counter::loaded, this, &EntryFieldsPanel::render);
     for (int k = 0; k < 4; ++k)
-        connect(m_txtDato[std::size_t(k)], &QLineEdit::textEdited, c,
-                [c, k](const QString& t) { c->setField(k, t); });
+        connect(m_txtDato[std::size_t(k)], &QLineEdit::textEdited, fields,
+                [fields, k](const QString& t) { fields->set(k, t); });
 
     // The add button doubles as the switch of the look-up mode: the right button switches it, the
     // left one turns it off and adds the item. It keeps the pressed look while the mode is on.
-    connect(c, &Counter::lookupModeChanged, this, [this](bool on) { ThemeStyle::setPressed(m_lblAdd, on); });
-    connect(m_lblAdd, &LabelButton::pressed, this, [this](Qt::MouseButton b) {
-        if (b == Qt::LeftButton) m_counter.setLookupMode(false);
-        if (b == Qt::RightButton) m_counter.setLookupMode(!m_counter.lookupMode());
+    connect(search, &ItemSearch::lookupModeChanged, this,
+            [this](bool on) { ThemeStyle::setPressed(m_lblAdd, on); });
+    connect(m_lblAdd, &LabelButton::pressed, this, [this, search](Qt::MouseButton b) {
+        if (b == Qt::LeftButton) search->setLookupMode(false);
+        if (b == Qt::RightButton) search->setLookupMode(!search->lookupMode());
         ThemeStyle::setPressed(m_lblAdd, true);
     });
     connect(m_lblAdd, &LabelButton::released, this,
-            [this] { ThemeStyle::setPressed(m_lblAdd, m_counter.lookupMode()); });
+            [this, search] { ThemeStyle::setPressed(m_lblAdd, search->lookupMode()); });
     connect(m_lblAdd, &LabelButton::clicked, c, [c](Qt::MouseButton b) {
         if (b == Qt::LeftButton) c->ePreFactura();
     });
@@ -103,19 +111,19 @@ void EntryFieldsPanel::render() {
 }
 
 void EntryFieldsPanel::renderMoney() {
-    m_lblMoney->setText(m_counter.moneyText(0));
+    m_lblMoney->setText(m_counter.currency().symbol());
 }
 
 void EntryFieldsPanel::renderFields() {
     for (int k = 0; k < 4; ++k) {
         QLineEdit* edit = m_txtDato[std::size_t(k)];
-        const QString value = m_counter.field(k);
+        const QString value = m_counter.fields().field(k);
         if (edit->text() != value) edit->setText(value);
     }
 }
 
 void EntryFieldsPanel::renderPriceTitle() {
-    m_lblTitle[3]->setText(m_counter.priceTitle());
+    m_lblTitle[3]->setText(m_counter.fields().priceTitle());
 }
 
 void EntryFieldsPanel::applyTheme(const ThemeStyle& style) {
@@ -138,8 +146,8 @@ bool EntryFieldsPanel::eventFilter(QObject* watched, QEvent* event) {
     const int k = fieldIndex(watched);
     if (k < 0 || !isFocusMove(event)) return QFrame::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        m_counter.fieldFocusIn(k);
-        if (k != Counter::Discount) {
+        m_counter.fields().focusIn(k);
+        if (k != EntryFields::Discount) {
             QLineEdit* edit = m_txtDato[std::size_t(k)];
             edit->selectAll();
             QTimer::singleShot(0, edit, [edit] {
@@ -147,7 +155,7 @@ bool EntryFieldsPanel::eventFilter(QObject* watched, QEvent* event) {
             });
         }
     } else {
-        m_counter.fieldFocusOut(k);
+        m_counter.fields().focusOut(k);
     }
     return QFrame::eventFilter(watched, event);
 }

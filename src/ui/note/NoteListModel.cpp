@@ -2,10 +2,11 @@
 
 #include "core/counter/Counter.h"
 #include "core/note/NoteLines.h"
+#include "core/note/Notes.h"
 #include "ui/widgets/ShownText.h"
 
 NoteListModel::NoteListModel(const Counter& counter, int note, QObject* parent)
-    : QAbstractListModel(parent), m_counter(counter), m_note(note), m_shown(counter.noteLines(note)) {}
+    : QAbstractListModel(parent), m_counter(counter), m_note(note), m_shown(counter.notes().at(note).lines) {}
 
 int NoteListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_shown.size());
@@ -18,7 +19,7 @@ QVariant NoteListModel::data(const QModelIndex& index, int role) const {
 }
 
 void NoteListModel::refresh() {
-    const QStringList& now = m_counter.noteLines(m_note);
+    const QStringList& now = m_counter.notes().at(m_note).lines;
     const qsizetype before = m_shown.size();
     if (NoteLines::startsWithLines(now, m_shown)) {
         if (now.size() == before) return;

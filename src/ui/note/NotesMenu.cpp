@@ -1,6 +1,9 @@
 #include "NotesMenu.h"
 
 #include "core/counter/Counter.h"
+#include "core/note/Adjustments.h"
+#include "core/printing/TicketPrinter.h"
+#include "core/shop/SettingsStore.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/MenuEntry.h"
 #include "ui/widgets/ShownText.h"
@@ -13,39 +16,47 @@ NotesMenu::NotesMenu(Counter& counter, QWidget* parent)
     : QMenu(counter.text(Captions::MenuGral), parent), m_counter(counter) {
     Counter* c = &m_counter;
     setObjectName(QStringLiteral("mnuGral"));
+    Adjustments* adjustments = &c->adjustments();
     m_mnuDel = addMenuEntry(this, "mnuDel", c->text(Captions::MenuDel));
     m_mnuDel->setVisible(false);
-    connect(m_mnuDel, &QAction::triggered, c, &Counter::mnuDel_Click);
-    connect(addMenuEntry(this, "mnuCancelAll", c->text(Captions::MenuCancelAll)), &QAction::triggered, c,
-            &Counter::eDelBox);
+    connect(m_mnuDel, &QAction::triggered, adjustments, &Adjustments::mnuDel_Click);
+    connect(addMenuEntry(this, "mnuCancelAll", c->text(Captions::MenuCancelAll), Qt::Key_F4),
+            &QAction::triggered, c, &Counter::eDelBox);
     addSeparator();
     connect(addMenuEntry(this, "mnuEditNote", c->text(Captions::MenuEditNote)), &QAction::triggered, c,
-            &Counter::mnuEditNote_Click);
+            &Counter::eNoteToEdit);
     addSeparator();
-    const auto option = [this, c](const char* name, const Text& caption, void (Counter::*click)()) {
+    SettingsStore* settings = &c->settings();
+    const auto option = [this, c, settings](const char* name, const Text& caption,
+                                            void (SettingsStore::*toggle)()) {
         QAction* a = addMenuEntry(this, name, c->text(caption));
         a->setCheckable(true);
-        connect(a, &QAction::triggered, c, click);
+        connect(a, &QAction::triggered, settings, toggle);
         return a;
     };
-    m_mnuBack = option("mnuBack", Captions::MenuBack, &Counter::mnuBack_Click);
-    m_mnuTicket = option("mnuTicket", Captions::MenuTicket, &Counter::mnuTicket_Click);
-    m_mnuDouble = option("mnuDouble", Captions::MenuDouble, &Counter::mnuDouble_Click);
+    m_mnuBack = option("mnuBack", Captions::MenuBack, &SettingsStore::toggleBackToRecord);
+    m_mnuTicket = option("mnuTicket", Captions::MenuTicket, &SettingsStore::toggleTickets);
+    m_mnuDouble = option("mnuDouble", Captions::MenuDouble, &SettingsStore::toggleDouble);
     addSeparator();
-    connect(addMenuEntry(this, "mnuWhereTicket", c->text(Captions::MenuWhereTicket)), &QAction::triggered, c,
-            &Counter::mnuWhereTicket_Click);
+    TicketPrinter* tickets = &c->tickets();
+    connect(addMenuEntry(this, "mnuWhereTicket", c->text(Captions::MenuWhereTicket)), &QAction::triggered,
+            tickets, &TicketPrinter::mnuWhereTicket_Click);
     m_mnuReprint = addMenuEntry(this, "mnuReprint", c->text(Captions::MenuReprint));
-    connect(m_mnuReprint, &QAction::triggered, c, &Counter::mnuReprint_Click);
-    connect(c, &Counter::menusChanged, this, &NotesMenu::render);
+    connect(m_mnuReprint, &QAction::triggered, tickets, &TicketPrinter::mnuReprint_Click);
+    connect(settings, &SettingsStore::changed, this, &NotesMenu::render);
+    connect(tickets, &TicketPrinter::changed, this, &NotesMenu::render);
+    connect(adjustments, &Adjustments::menusChanged, this, &NotesMenu::render);
+    connect(c, &Counter::loaded, this, &NotesMenu::render);
 }
 
 void NotesMenu::render() {
-    const Settings& s = m_counter.settings();
+    const Settings& s = m_counter.settings().values();
     m_mnuBack->setChecked(s.backToRecord);
     m_mnuTicket->setChecked(s.printTickets);
     m_mnuDouble->setChecked(s.doubleTicket);
-    m_mnuReprint->setEnabled(m_counter.reprintAvailable());
-    m_mnuDel->setVisible(m_counter.cancelEntryVisible());
+    m_mnuReprint->setEnabled(m_counter.tickets().reprintAvailable());
+    const Adjustments& adjustments = m_counter.adjustments();
+    m_mnuDel->setVisible(adjustments.cancelEntryVisible());
     // The entry names the chosen line: a long one is cut short, so the menu keeps a menu's width.
-    m_mnuDel->setText(ShownText::capped(m_counter.cancelEntryCaption(), kEntryChars));
+    m_mnuDel->setText(ShownText::capped(adjustments.cancelEntryCaption(), kEntryChars));
 }

@@ -1,6 +1,8 @@
 #include "NotesPanel.h"
 
 #include "core/counter/Counter.h"
+#include "core/note/NoteTabs.h"
+#include "core/note/Notes.h"
 #include "ui/note/NoteListModel.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/LabelButton.h"
@@ -12,7 +14,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-static_assert(NotesPanel::kNotes == Counter::kNotes);
+static_assert(NotesPanel::kNotes == Notes::kNotes);
 
 namespace {
 QFont monospace(int points) {
@@ -31,7 +33,7 @@ NotesPanel::NotesPanel(Counter& counter, QWidget* parent) : QWidget(parent), m_c
     auto* tabs = new QHBoxLayout;
     tabs->setSpacing(2);
     for (int i = 0; i < kNotes; ++i) {
-        auto* tab = new LabelButton(c.tabCaption(i), this);
+        auto* tab = new LabelButton(c.tabs().caption(i), this);
         tab->setObjectName(QStringLiteral("lblTask%1").arg(i));
         tab->setAlignment(Qt::AlignCenter);
         tab->setMinimumHeight(26);
@@ -62,14 +64,16 @@ NotesPanel::NotesPanel(Counter& counter, QWidget* parent) : QWidget(parent), m_c
 
 void NotesPanel::connectCounter() {
     Counter* c = &m_counter;
-    connect(c, &Counter::tabsChanged, this, &NotesPanel::renderTabs);
-    connect(c, &Counter::noteChanged, this, &NotesPanel::renderNote);
-    connect(c, &Counter::noteSelectionChanged, this, &NotesPanel::renderNoteSelection);
-    connect(c, &Counter::currentNoteChanged, this, &NotesPanel::renderCurrentNote);
+    const Notes* notes = &c->notes();
+    connect(&c->tabs(), &NoteTabs::changed, this, &NotesPanel::renderTabs);
+    connect(notes, &Notes::changed, this, &NotesPanel::renderNote);
+    connect(notes, &Notes::selectionChanged, this, &NotesPanel::renderNoteSelection);
+    connect(notes, &Notes::currentChanged, this, &NotesPanel::renderCurrentNote);
+    connect(c, &Counter::loaded, this, &NotesPanel::render);
     for (int i = 0; i < kNotes; ++i) {
         LabelButton* tab = m_lblTask[std::size_t(i)];
         connect(tab, &LabelButton::clicked, this, [this, i] {
-            if (m_counter.tabEnabled(i)) m_counter.lblTask_Click(i);
+            if (m_counter.tabs().enabled(i)) m_counter.lblTask_Click(i);
         });
         connect(tab, &LabelButton::pressed, this, [tab] { ThemeStyle::setPressed(tab, true); });
         connect(tab, &LabelButton::released, this, [tab] { ThemeStyle::setPressed(tab, false); });
@@ -80,7 +84,8 @@ void NotesPanel::connectCounter() {
         // Delete cancels the line the cashier sees chosen.
         connect(list->selectionModel(), &QItemSelectionModel::currentChanged, c,
                 [c, i](const QModelIndex& index) {
-                    if (c->currentNote() == i && index.isValid() && index.row() != c->selectedLine(i))
+                    const Notes& shown = c->notes();
+                    if (shown.current() == i && index.isValid() && index.row() != shown.at(i).selected)
                         c->lstNote_Click(index.row());
                 });
         connect(list, &QListView::customContextMenuRequested, this, &NotesPanel::menuRequested);
@@ -91,15 +96,15 @@ void NotesPanel::render() {
     renderTabs();
     for (int n = 0; n < kNotes; ++n)
         renderNote(n);
-    renderCurrentNote(m_counter.currentNote());
+    renderCurrentNote(m_counter.notes().current());
 }
 
 void NotesPanel::renderTabs() {
     for (int i = 0; i < kNotes; ++i) {
         LabelButton* tab = m_lblTask[std::size_t(i)];
-        tab->setText(m_counter.tabCaption(i));
-        tab->setEnabled(m_counter.tabEnabled(i));
-        ThemeStyle::setFront(tab, i == m_counter.currentNote());
+        tab->setText(m_counter.tabs().caption(i));
+        tab->setEnabled(m_counter.tabs().enabled(i));
+        ThemeStyle::setFront(tab, i == m_counter.notes().current());
     }
 }
 
@@ -110,7 +115,7 @@ void NotesPanel::renderNote(int n) {
 
 void NotesPanel::renderNoteSelection(int n) {
     QListView* list = m_lstNote[std::size_t(n)];
-    const int selected = m_counter.selectedLine(n);
+    const int selected = m_counter.notes().at(n).selected;
     if (selected >= 0) {
         const QModelIndex index = m_noteModels[std::size_t(n)]->index(selected);
         list->setCurrentIndex(index);

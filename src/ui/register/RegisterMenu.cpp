@@ -1,43 +1,51 @@
 #include "RegisterMenu.h"
 
 #include "core/counter/Counter.h"
+#include "core/printing/ReportPrinter.h"
+#include "core/register/CardPayments.h"
+#include "core/register/RegisterCut.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/MenuEntry.h"
 
 RegisterMenu::RegisterMenu(Counter& counter, QWidget* parent)
     : QMenu(counter.text(Captions::MenuReg), parent), m_counter(counter) {
-    const Counter& c = m_counter;
-    Counter* x = &m_counter;
+    Counter* c = &m_counter;
+    const auto entry = [c](QMenu* menu, const char* name, const Text& caption,
+                           const QKeySequence& keys = {}) {
+        return addMenuEntry(menu, name, c->text(caption), keys);
+    };
     setObjectName(QStringLiteral("mnuReg"));
-    connect(addMenuEntry(this, "mnuAdd", c.text(Captions::MenuAdd)), &QAction::triggered, x,
-            &Counter::eInMoney);
-    connect(addMenuEntry(this, "mnuQuit", c.text(Captions::MenuQuit)), &QAction::triggered, x,
+    connect(entry(this, "mnuAdd", Captions::MenuAdd, Qt::Key_F5), &QAction::triggered, c, &Counter::eInMoney);
+    connect(entry(this, "mnuQuit", Captions::MenuQuit, Qt::Key_F6), &QAction::triggered, c,
             &Counter::eOutMoney);
     addSeparator();
-    connect(addMenuEntry(this, "mnuCut", c.text(Captions::MenuCut)), &QAction::triggered, x,
-            &Counter::mnuCut_Click);
-    connect(addMenuEntry(this, "mnuCount", c.text(Captions::MenuCount)), &QAction::triggered, x,
-            &Counter::mnuCount_Click);
-    QMenu* group2 = addMenu(c.text(Captions::MenuGroup2));
+    RegisterCut* cut = &c->cut();
+    connect(entry(this, "mnuCut", Captions::MenuCut), &QAction::triggered, cut, &RegisterCut::mnuCut_Click);
+    connect(entry(this, "mnuCount", Captions::MenuCount), &QAction::triggered, cut,
+            &RegisterCut::eCountSales);
+    QMenu* group2 = addMenu(c->text(Captions::MenuGroup2));
     group2->setObjectName(QStringLiteral("mnuGroup2"));
-    connect(addMenuEntry(group2, "mnuSumCard", c.text(Captions::MenuSumCard)), &QAction::triggered, x,
-            &Counter::eSumCard);
-    connect(addMenuEntry(group2, "mnuNumbCard", c.text(Captions::MenuNumbCard)), &QAction::triggered, x,
-            &Counter::eNumbCard);
+    CardPayments* cards = &c->cards();
+    connect(entry(group2, "mnuSumCard", Captions::MenuSumCard), &QAction::triggered, this,
+            [cards] { cards->eSumCard(); });
+    connect(entry(group2, "mnuNumbCard", Captions::MenuNumbCard), &QAction::triggered, this,
+            [cards] { cards->eNumbCard(); });
     group2->addSeparator();
-    connect(addMenuEntry(group2, "mnuCard", c.text(Captions::MenuCard)), &QAction::triggered, x,
+    connect(entry(group2, "mnuCard", Captions::MenuCard, Qt::CTRL | Qt::Key_F5), &QAction::triggered, c,
             &Counter::eCreditCard);
     addSeparator();
-    QMenu* cutZ = addMenu(c.text(Captions::MenuCutZ));
+    QMenu* cutZ = addMenu(c->text(Captions::MenuCutZ));
     cutZ->setObjectName(QStringLiteral("mnuCutZ"));
     m_mnuCutZ = cutZ->menuAction();
-    connect(addMenuEntry(cutZ, "mnuPrintSimple", c.text(Captions::MenuPrintSimple)), &QAction::triggered, x,
-            &Counter::mnuPrintSimple_Click);
-    connect(addMenuEntry(cutZ, "mnuPrintCut", c.text(Captions::MenuPrintCut)), &QAction::triggered, x,
+    ReportPrinter* reports = &c->reports();
+    connect(entry(cutZ, "mnuPrintSimple", Captions::MenuPrintSimple), &QAction::triggered, this,
+            [reports] { reports->ePrintHistory(); });
+    connect(entry(cutZ, "mnuPrintCut", Captions::MenuPrintCut), &QAction::triggered, c,
             &Counter::mnuPrintCut_Click);
-    connect(&m_counter, &Counter::menusChanged, this, &RegisterMenu::render);
+    connect(cut, &RegisterCut::menusChanged, this, &RegisterMenu::render);
+    connect(c, &Counter::loaded, this, &RegisterMenu::render);
 }
 
 void RegisterMenu::render() {
-    m_mnuCutZ->setEnabled(m_counter.cutMenuEnabled());
+    m_mnuCutZ->setEnabled(m_counter.cut().cutMenuEnabled());
 }

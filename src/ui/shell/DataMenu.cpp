@@ -1,6 +1,11 @@
 #include "DataMenu.h"
 
 #include "core/counter/Counter.h"
+#include "core/help/HelpTips.h"
+#include "core/printing/ReportPrinter.h"
+#include "core/printing/TicketPrinter.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/MenuEntry.h"
 
@@ -9,22 +14,24 @@
 DataMenu::DataMenu(Counter& counter, QWidget* parent) : QMenu(counter.text(Captions::MenuExtra), parent) {
     Counter* c = &counter;
     setObjectName(QStringLiteral("mnuExtra"));
-    connect(addMenuEntry(this, "mnuButton1", c->text(Captions::MenuButton1)), &QAction::triggered, c,
-            &Counter::lblHelp_Click);
-    connect(addMenuEntry(this, "mnuButton2", c->text(Captions::MenuButton2)), &QAction::triggered, c,
-            &Counter::eTip);
-    connect(addMenuEntry(this, "mnuButton3", c->text(Captions::MenuButton3)), &QAction::triggered, c,
-            &Counter::lblCalc_Click);
+    HelpTips* help = &c->help();
+    connect(addMenuEntry(this, "mnuButton1", c->text(Captions::MenuButton1), Qt::Key_F1), &QAction::triggered,
+            this, [help] { help->lblHelp_Click(); });
+    connect(addMenuEntry(this, "mnuButton2", c->text(Captions::MenuButton2), Qt::Key_F2), &QAction::triggered,
+            c, &Counter::eTip);
+    connect(addMenuEntry(this, "mnuButton3", c->text(Captions::MenuButton3), Qt::Key_F3), &QAction::triggered,
+            c, &Counter::lblCalc_Click);
     addSeparator();
-    connect(addMenuEntry(this, "mnuPrintInfo", c->text(Captions::MenuPrintInfo)), &QAction::triggered, c,
-            &Counter::mnuPrintInfo_Click);
-    connect(addMenuEntry(this, "mnuDrawer", c->text(Captions::MenuDrawer)), &QAction::triggered, c,
-            &Counter::mnuDrawer_Click);
+    ReportPrinter* reports = &c->reports();
+    connect(addMenuEntry(this, "mnuPrintInfo", c->text(Captions::MenuPrintInfo)), &QAction::triggered, this,
+            [reports] { reports->mnuPrintInfo_Click(); });
+    connect(addMenuEntry(this, "mnuDrawer", c->text(Captions::MenuDrawer)), &QAction::triggered,
+            &c->tickets(), &TicketPrinter::mnuDrawer_Click);
     addSeparator();
     connect(addMenuEntry(this, "mnuHangCash", c->text(Captions::MenuHangCash)), &QAction::triggered, c,
             &Counter::mnuHangCash_Click);
-    connect(addMenuEntry(this, "mnuBigCash", c->text(Captions::MenuBigCash)), &QAction::triggered, c,
-            &Counter::mnuBigCash_Click);
+    connect(addMenuEntry(this, "mnuBigCash", c->text(Captions::MenuBigCash)), &QAction::triggered, this,
+            [c] { c->settings().askTopNote(c->currency().symbol()); });
     QMenu* currency = addMenu(c->text(Captions::MenuCurrency));
     currency->setObjectName(QStringLiteral("mnuCurrency"));
     const std::array<QString, 3> symbols = {QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("£")};

@@ -1,7 +1,9 @@
 #include "HeaderBar.h"
 
 #include "core/counter/Counter.h"
+#include "core/help/HelpTips.h"
 #include "core/shop/AppTexts.h"
+#include "core/shop/ShopInfo.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/ElidedLabel.h"
 #include "ui/widgets/LabelButton.h"
@@ -31,7 +33,7 @@ HeaderBar::HeaderBar(Counter& counter, QWidget* parent) : QWidget(parent), m_cou
     m_lblHelp = sideButton("lblHelp", QStringLiteral("MANUAL"), c.text(Captions::TipHelp));
 
     Counter* model = &m_counter;
-    connect(m_lblHelp, &LabelButton::clicked, model, &Counter::lblHelp_Click);
+    connect(m_lblHelp, &LabelButton::clicked, this, [model] { model->help().lblHelp_Click(); });
     connect(m_lblMyTip, &LabelButton::clicked, model, &Counter::eTip);
     connect(m_lblCalc, &LabelButton::clicked, model, &Counter::lblCalc_Click);
     connect(model, &Counter::shopChanged, this, &HeaderBar::renderShop);
@@ -50,8 +52,8 @@ LabelButton* HeaderBar::sideButton(const char* name, const QString& caption, con
 }
 
 void HeaderBar::renderShop() {
-    m_lblBrand->setText(m_counter.brand());
-    const QString tip = m_counter.brandTooltip();
+    m_lblBrand->setText(m_counter.shop().brand);
+    const QString tip = m_counter.shop().brandTooltip;
     m_lblBrand->setToolTip(tip.isEmpty() ? m_counter.text(Captions::TipBrand) : ShownText::capped(tip));
 }
 

@@ -1,7 +1,10 @@
 #include "MainWindow.h"
 
 #include "core/counter/KeyRouter.h"
+#include "core/note/EntryFields.h"
+#include "core/note/Notes.h"
 #include "core/shop/AppTexts.h"
+#include "core/shop/ShopInfo.h"
 #include "ui/calc/CalcWindow.h"
 #include "ui/items/EditorPanel.h"
 #include "ui/items/ItemsMenu.h"
@@ -14,10 +17,11 @@
 #include "ui/note/NotesMenu.h"
 #include "ui/note/NotesPanel.h"
 #include "ui/register/RegisterMenu.h"
-#include "ui/widgets/Captions.h"
 #include "ui/shell/DataMenu.h"
 #include "ui/shell/HeaderBar.h"
 #include "ui/shell/ViewLayout.h"
+#include "ui/widgets/Captions.h"
+#include "ui/widgets/MenuEntry.h"
 #include "ui/widgets/ShownText.h"
 #include "ui/widgets/ThemeStyle.h"
 
@@ -33,8 +37,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(const QString& dataDir, const Language& language, const QString& userKey,
-                       Counter::Ports ports, QWidget* parent)
+MainWindow::MainWindow(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
+                       QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmCash"));
     m_counter = new Counter(dataDir, language, userKey, ports, this);
@@ -43,7 +47,6 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     m_view = new ViewLayout(this, m_header->parentWidget(), m_header, m_frmeCoord, ports.dialogs,
                             m_counter->language());
     buildMenus();
-    buildShortcuts();
     routeKeys();
     connectCounter();
     applyTheme(m_theme);
@@ -54,15 +57,15 @@ MainWindow::~MainWindow() {
 }
 
 QMenu* MainWindow::amountMenu() const {
-    return m_mnuOpc;
+    return m_amountMenu;
 }
 
 QMenu* MainWindow::notesMenu() const {
-    return m_mnuGral;
+    return m_notesMenu;
 }
 
 QMenu* MainWindow::itemsMenu() const {
-    return m_mnuList;
+    return m_itemsMenu;
 }
 
 void MainWindow::buildPanels() {
@@ -106,48 +109,34 @@ void MainWindow::buildPanels() {
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
-    m_mnuReg = new RegisterMenu(*m_counter, bar);
-    bar->addMenu(m_mnuReg);
-    m_mnuGral = new NotesMenu(*m_counter, bar);
-    bar->addMenu(m_mnuGral);
-    m_mnuList = new ItemsMenu(*m_counter, bar);
-    bar->addMenu(m_mnuList);
-    m_mnuExtra = new DataMenu(*m_counter, bar);
-    bar->addMenu(m_mnuExtra);
+    m_registerMenu = new RegisterMenu(*m_counter, bar);
+    m_notesMenu = new NotesMenu(*m_counter, bar);
+    m_itemsMenu = new ItemsMenu(*m_counter, bar);
+    m_dataMenu = new DataMenu(*m_counter, bar);
     // "Importe": a pop-up menu only, never on the menu bar.
-    m_mnuOpc = new AmountMenu(*m_counter, this);
-}
-
-void MainWindow::buildShortcuts() {
-    const auto shortcut = [this](const char* name, const QKeySequence& keys) {
-        auto* action = findChild<QAction*>(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        QWidget::addAction(action); // reachable also while its menu is a closed pop-up
-    };
-    shortcut("mnuButton1", QKeySequence(Qt::Key_F1));
-    shortcut("mnuButton2", QKeySequence(Qt::Key_F2));
-    shortcut("mnuButton3", QKeySequence(Qt::Key_F3));
-    shortcut("mnuCancelAll", QKeySequence(Qt::Key_F4));
-    shortcut("mnuAdd", QKeySequence(Qt::Key_F5));
-    shortcut("mnuQuit", QKeySequence(Qt::Key_F6));
-    shortcut("mnuDescx", QKeySequence(Qt::Key_F8));
-    shortcut("mnuCashIn", QKeySequence(Qt::Key_F12));
-    shortcut("mnuCard", QKeySequence(Qt::CTRL | Qt::Key_F5));
-    shortcut("mnuCardIn", QKeySequence(Qt::CTRL | Qt::Key_F12));
+    m_amountMenu = new AmountMenu(*m_counter, this);
+    for (QMenu* menu : {static_cast<QMenu*>(m_registerMenu), static_cast<QMenu*>(m_notesMenu),
+                        static_cast<QMenu*>(m_itemsMenu), static_cast<QMenu*>(m_dataMenu)})
+        bar->addMenu(menu);
+    for (QMenu* menu : {static_cast<QMenu*>(m_registerMenu), static_cast<QMenu*>(m_notesMenu),
+                        static_cast<QMenu*>(m_itemsMenu), static_cast<QMenu*>(m_dataMenu),
+                        static_cast<QMenu*>(m_amountMenu)})
+        addShortcutsTo(this, menu);
 }
 
 void MainWindow::routeKeys() {
     m_keys = new KeyboardGlue(*m_counter, *m_keypad, centralWidget());
+    using Control = KeyRouter::Control;
+    const Control fields[] = {Control::Quantity, Control::Description, Control::Discount, Control::Price};
     for (int k = 0; k < 4; ++k) {
-        m_keys->route(m_entry->field(k), KeyRouter::Quantity + k);
-        if (k != Counter::Description) m_keys->keypadFor(m_entry->field(k), 60);
+        m_keys->route(m_entry->field(k), fields[k]);
+        if (k != EntryFields::Description) m_keys->keypadFor(m_entry->field(k), 60);
     }
-    m_keys->route(m_amounts->cash(), KeyRouter::Cash);
+    m_keys->route(m_amounts->cash(), Control::Cash);
     m_keys->keypadFor(m_amounts->cash(), 60, m_amounts);
-    for (int n = 0; n < Counter::kNotes; ++n)
-        m_keys->route(m_notes->note(n), KeyRouter::NoteList);
-    m_keys->route(m_items->list(), KeyRouter::ItemList);
+    for (int n = 0; n < Notes::kNotes; ++n)
+        m_keys->route(m_notes->note(n), Control::NoteList);
+    m_keys->route(m_items->list(), Control::ItemList);
     m_keys->routeFinder(m_items->finder());
     m_keys->keypadFor(m_items->finder(), 380);
 }
@@ -164,12 +153,12 @@ void MainWindow::connectCounter() {
     });
     connect(c, &Counter::calculatorRequested, this, &MainWindow::openCalculator);
     connect(c, &Counter::shopChanged, this, [this] {
-        setWindowTitle(ShownText::capped(m_counter->windowCaption()));
-        applyTheme(ThemePalette(m_counter->themeColour()));
+        setWindowTitle(ShownText::capped(m_counter->shop().windowCaption));
+        applyTheme(ThemePalette(m_counter->shop().theme));
     });
-    connect(m_amounts, &AmountsPanel::menuRequested, this, [this] { popUp(m_mnuOpc); });
-    connect(m_notes, &NotesPanel::menuRequested, this, [this] { popUp(m_mnuGral); });
-    connect(m_items, &ItemsPanel::menuRequested, this, [this] { popUp(m_mnuList); });
+    connect(m_amounts, &AmountsPanel::menuRequested, this, [this] { popUp(m_amountMenu); });
+    connect(m_notes, &NotesPanel::menuRequested, this, [this] { popUp(m_notesMenu); });
+    connect(m_items, &ItemsPanel::menuRequested, this, [this] { popUp(m_itemsMenu); });
 }
 
 void MainWindow::openCalculator() {
@@ -190,15 +179,7 @@ void MainWindow::load() {
         resize(std::min(1040, area.width()), std::max(560, area.height() - 160));
     }
     m_view->centreOnScreen();
-    m_counter->load();
-    m_entry->render();
-    m_amounts->render();
-    m_notes->render();
-    m_mnuReg->render();
-    m_mnuGral->render();
-    m_mnuList->render();
-    m_mnuOpc->render();
-    m_items->render();
+    m_counter->load(); // every panel and menu renders on the counter's loaded()
     m_counter->startTimers();
 }
 
@@ -216,26 +197,26 @@ void MainWindow::applyFocus(Counter::Focus target) {
     QWidget* widget = nullptr;
     switch (target) {
     case Counter::Focus::Quantity:
-        widget = m_entry->field(Counter::Quantity);
+        widget = m_entry->field(EntryFields::Quantity);
         break;
     case Counter::Focus::Description:
-        widget = m_entry->field(Counter::Description);
+        widget = m_entry->field(EntryFields::Description);
         break;
     case Counter::Focus::Discount:
-        widget = m_entry->field(Counter::Discount);
+        widget = m_entry->field(EntryFields::Discount);
         break;
     case Counter::Focus::Price:
-        widget = m_entry->field(Counter::Price);
+        widget = m_entry->field(EntryFields::Price);
         break;
     case Counter::Focus::Cash:
         widget = m_amounts->cash();
         break;
     case Counter::Focus::Note:
-        widget = m_notes->note(m_counter->currentNote());
+        widget = m_notes->note(m_counter->notes().current());
         break;
     case Counter::Focus::ItemList:
         widget = m_items->list()->isVisible() || !isVisible() ? static_cast<QWidget*>(m_items->list())
-                                                              : m_entry->field(Counter::Description);
+                                                              : m_entry->field(EntryFields::Description);
         break;
     case Counter::Focus::Finder:
         widget = m_items->finder();
@@ -252,7 +233,7 @@ void MainWindow::applyFocus(Counter::Focus target) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!m_pendingFocus) m_pendingFocus = m_notes->note(m_counter->currentNote());
+    if (!m_pendingFocus) m_pendingFocus = m_notes->note(m_counter->notes().current());
     QWidget* target = m_pendingFocus;
     m_pendingFocus = nullptr;
     target->setFocus(Qt::OtherFocusReason);

@@ -29,7 +29,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(const QString& dataDir, const Language& language, const QString& userKey, Counter::Ports ports,
+    MainWindow(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -56,7 +56,6 @@ protected:
 private:
     void buildPanels();
     void buildMenus();
-    void buildShortcuts();
     void routeKeys();
     void connectCounter();
     void applyFocus(Counter::Focus target);
@@ -77,11 +76,11 @@ private:
     Keypad* m_keypad = nullptr;
     KeyboardGlue* m_keys = nullptr;
 
-    RegisterMenu* m_mnuReg = nullptr;
-    NotesMenu* m_mnuGral = nullptr;
-    ItemsMenu* m_mnuList = nullptr;
-    DataMenu* m_mnuExtra = nullptr;
-    AmountMenu* m_mnuOpc = nullptr;
+    RegisterMenu* m_registerMenu = nullptr;
+    NotesMenu* m_notesMenu = nullptr;
+    ItemsMenu* m_itemsMenu = nullptr;
+    DataMenu* m_dataMenu = nullptr;
+    AmountMenu* m_amountMenu = nullptr;
     ViewLayout* m_view = nullptr;
     bool m_unloaded = false;
 };

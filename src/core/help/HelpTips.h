@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Language.h"
+#include "core/note/Note.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ public:
 
     void lblHelp_Click();
     // The tip for the step of the sale (1..5); true when the cashier is to type the cash next.
-    bool eTip(bool editing, int step);
+    bool eTip(bool editing, SaleStep step);
 
 private:
     QString m_dataDir;

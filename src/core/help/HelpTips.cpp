@@ -18,14 +18,14 @@ void HelpTips::lblHelp_Click() {
     if (!m_shell.open(help)) m_boxes.say(m_language(AppTexts::HelpFailed), Dialogs::Icon::Warning);
 }
 
-bool HelpTips::eTip(bool editing, int step) {
+bool HelpTips::eTip(bool editing, SaleStep step) {
     if (editing) {
         m_boxes.say(m_language(AppTexts::TipEditing), Dialogs::Icon::Information);
         return false;
     }
     static const std::array<Text, 5> kTips = {AppTexts::TipStep1, AppTexts::TipStep2, AppTexts::TipStep3,
                                               AppTexts::TipStep4, AppTexts::TipStep5};
-    const int shown = std::clamp(step, 1, 5);
+    const int shown = std::clamp(int(step), int(SaleStep::Nothing), int(SaleStep::CashCovers));
     m_boxes.say(m_language(kTips[std::size_t(shown - 1)]), Dialogs::Icon::Information);
-    return shown == 4;
+    return step == SaleStep::TypingCash;
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+// Every area of the counter, for the tests that read and drive them through the counter's views.
+#include "core/counter/Counter.h"
+#include "core/help/HelpTips.h"
+#include "core/items/ItemActions.h"
+#include "core/items/ItemList.h"
+#include "core/items/ItemSearch.h"
+#include "core/items/ListEditor.h"
+#include "core/note/Adjustments.h"
+#include "core/note/Amounts.h"
+#include "core/note/EntryFields.h"
+#include "core/note/NoteTabs.h"
+#include "core/note/Notes.h"
+#include "core/printing/ReportPrinter.h"
+#include "core/printing/TicketPrinter.h"
+#include "core/register/CardPayments.h"
+#include "core/register/RegisterBook.h"
+#include "core/register/RegisterCut.h"
+#include "core/shop/Currency.h"
+#include "core/shop/SettingsStore.h"
+#include "core/shop/ShopInfo.h"
