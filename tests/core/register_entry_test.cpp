@@ -1,4 +1,5 @@
 #include "core/register/RegisterEntry.h"
+#include "core/register/RegisterLines.h"
 
 #include <QTest>
 
@@ -117,6 +118,63 @@ private Q_SLOTS:
         QCOMPARE(entry.quantity(), quantity);
         QCOMPARE(entry.unitPrice(), price);
         QCOMPARE(entry.percent(), percent);
+    }
+
+    // A line's keyword is read only where the program writes it: a reason (or anything after the
+    // brackets, or an item's description) that names another kind changes no total.
+    void reasonsNeverChangeTheTotals_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<double>("cash");
+        QTest::addColumn<int>("sales");
+        QTest::addColumn<double>("cards");
+        const QStringList reasons{"pago total", "ingreso",   "tarjeta",       "retiro", "caja abierta",
+                                  "cancelado",  "TOTAL",     "total paid",    "entry",  "card",
+                                  "withdrawal", "OPEN CASH", "[TOTAL $50.00]"};
+        for (const QString& code : {QString(), QString("EN")}) {
+            const Language language(code);
+            struct Case {
+                const char* name;
+                QString line;
+                double cash;
+                int sales;
+                double cards;
+            };
+            const auto withReason = [&](const QString& reason) -> QList<Case> {
+                const QString after = u' ' + reason;
+                return {
+                    {"sale total", RegisterLines::saleTotal("10:00", "$", 100) + after, 100, 1, 0},
+                    {"cancelled", RegisterLines::cancelled("10:00", language) + after, 0, 0, 0},
+                    {"entry", RegisterLines::cashEntry("10:00", "$", 100, reason, language), 100, 0, 0},
+                    {"withdrawal", RegisterLines::cashWithdrawal("10:00", "$", 100, reason, language), -100,
+                     0, 0},
+                    {"drawer opened", RegisterLines::drawerOpened("10:00", language) + after, 0, 0, 0},
+                    {"card sale", RegisterLines::cardSale("10:00", "$", 100, language) + after, 0, 0, 100},
+                    {"simple card", RegisterLines::simpleCard("10:00", "$", 100, language) + after, 0, 0,
+                     100},
+                    {"item",
+                     "1 x " + reason + (code.isEmpty() ? " de $100.00 = $100.00" : " of $100.00 = $100.00"),
+                     0, 0, 0},
+                };
+            };
+            for (const QString& reason : reasons)
+                for (const Case& k : withReason(reason))
+                    QTest::addRow("%s %s: %s", qPrintable(code.isEmpty() ? "es" : "en"), k.name,
+                                  qPrintable(reason))
+                        << code << k.line << k.cash << k.sales << k.cards;
+        }
+    }
+    void reasonsNeverChangeTheTotals() {
+        QFETCH(QString, language);
+        QFETCH(QString, line);
+        QFETCH(double, cash);
+        QFETCH(int, sales);
+        QFETCH(double, cards);
+        const Language lang(language);
+        QCOMPARE(RegisterLines::cashTotal({line}, "$", lang), cash);
+        QCOMPARE(RegisterLines::saleCount({line}, lang), sales);
+        QCOMPARE(RegisterLines::cardSum({line}, "$", lang), cards);
+        QCOMPARE(RegisterLines::cardCount({line}, lang), cards > 0 ? 1 : 0);
     }
 
     // The language comes from the file's name, the symbol from its first line.
