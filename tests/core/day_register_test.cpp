@@ -47,8 +47,8 @@ private Q_SLOTS:
             << 1 << 86.0;
         QTest::newRow("read in english")
             << "EN" << QStringList{kSale, kEntry, kWithdrawal, kCard} << 100.0 << 1 << 0.0;
-        QTest::newRow("withdrawal saying total adds")
-            << "" << QStringList{"-----(09:06)-------> [RETIRO $30.00] total del día"} << 30.0 << 1 << 0.0;
+        QTest::newRow("withdrawal saying total subtracts")
+            << "" << QStringList{"-----(09:06)-------> [RETIRO $30.00] total del día"} << -30.0 << 0 << 0.0;
         QTest::newRow("keywords in any case, never cut short")
             << ""
             << QStringList{"-----(1)-------> [ingreso $10.00] Caja", "*****(1)*** [Tarjeta $4.00]",
@@ -78,7 +78,7 @@ private Q_SLOTS:
         QFETCH(double, cards);
         const Language lang(language);
         QCOMPARE(RegisterLines::cashTotal(lines, "$", lang), cash);
-        QCOMPARE(RegisterLines::saleCount(lines), sales);
+        QCOMPARE(RegisterLines::saleCount(lines, lang), sales);
         QCOMPARE(RegisterLines::cardSum(lines, "$", lang), cards);
         QCOMPARE(RegisterLines::cardCount(lines, lang), cards > 0 ? 1 : 0);
     }

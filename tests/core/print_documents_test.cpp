@@ -228,9 +228,9 @@ private Q_SLOTS:
         QTest::newRow("empty register")
             << QStringList{} << kEs << QStringList{QString()} << s("TOTAL EN CAJA $0.00");
         const QString outTotal = s("-----(11:00)-------> [WITHDRAWAL $50.00] total");
-        QTest::newRow("English: a withdrawal whose reason says total adds")
+        QTest::newRow("English: a withdrawal whose reason says total subtracts")
             << QStringList{outTotal} << kEn << QStringList{outTotal, QString(), QString()}
-            << s("TOTAL CASH $50.00");
+            << s("TOTAL CASH $-50.00");
         QTest::newRow("Spanish lines read in English count only totals")
             << QStringList{in, out} << kEn << QStringList{in, QString(), out, QString(), QString()}
             << s("TOTAL CASH $0.00");

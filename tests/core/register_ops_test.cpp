@@ -277,9 +277,9 @@ private Q_SLOTS:
             << "" << QStringList{"-----(10:00)------------------------------> [TOTAL $1,000.00]"} << 0
             << "SUMA TOTAL [$1,000.00]";
         QTest::newRow("negative") << "" << QStringList{kOut30} << 0 << "SUMA TOTAL [$-30.00]";
-        QTest::newRow("withdrawal for the total adds")
+        QTest::newRow("withdrawal for the total subtracts")
             << "" << QStringList{"-----(10:10)-------> [RETIRO $30.00] total del banco"} << 0
-            << "SUMA TOTAL [$30.00]";
+            << "SUMA TOTAL [$-30.00]";
         QTest::newRow("sales") << "" << day << 1 << "NÚMERO DE VENTAS [1]";
         QTest::newRow("only card sales") << "" << QStringList{kCard86} << 1 << "NO HAY VENTAS.";
         QTest::newRow("sales english")

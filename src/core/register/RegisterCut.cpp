@@ -44,7 +44,7 @@ void RegisterCut::mnuCut_Click() {
 }
 
 void RegisterCut::eCountSales() {
-    const int count = RegisterLines::saleCount(m_notes.at(0).lines);
+    const int count = RegisterLines::saleCount(m_notes.at(0).lines, m_language);
     if (count == 0)
         m_boxes.say(m_language(RegisterTexts::NoSales), Dialogs::Icon::Information);
     else

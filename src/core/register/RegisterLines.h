@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The kinds of line the day register holds, how each is written, and how the totals read them.
-// Every reader scans the record note's lines; none reads the file.
+// The lines the day register holds, each written here, and the day's totals read from them. Every
+// total reads the record note's lines; none reads the file.
 namespace RegisterLines {
 
 // ---- Writing ----
@@ -27,25 +27,19 @@ QString cardSale(const QString& time, const QString& symbol, double amount, cons
 QString simpleCard(const QString& time, const QString& symbol, double amount, const Language& language);
 
 // ---- Reading ----
-// Cash lines begin with "---", card lines with "***".
-bool isCashLine(const QString& line);
-bool isCardLine(const QString& line);
+// The day's totals, each read from the lines as register entries (RegisterEntry.h tells how a line is
+// read; keywords only inside the brackets, in the current language, in any case).
+
 // Lines that close an operation ("-", "*" or "=" first) rather than list an item.
 bool closesOperation(const QString& line);
 
-// The amount of a counted line: the text after the first currency symbol, commas removed, read as a
-// leading number (it stops at the "]"); 0 when the line has no symbol.
-double amountOf(QStringView line, const QString& symbol);
-
-// Cash lines: a "TOTAL" adds, otherwise an entry adds, otherwise a withdrawal subtracts; keywords in
-// the current language, found in the line whatever its case. The sum starts from `from`, the total of
-// the lines before these.
+// The cash the drawer should hold: sale totals and entries add, withdrawals subtract. The sum starts
+// from `from`, the total of the lines before these.
 double cashTotal(const QStringList& lines, const QString& symbol, const Language& language,
                  double from = 0.0);
-
-// Cash lines holding "TOTAL".
-int saleCount(const QStringList& lines);
-// Card lines holding the card keyword.
+// The sale totals (a sale paid by card has none).
+int saleCount(const QStringList& lines, const Language& language);
+// The card sales and simple card entries: their sum and their number.
 double cardSum(const QStringList& lines, const QString& symbol, const Language& language);
 int cardCount(const QStringList& lines, const Language& language);
 

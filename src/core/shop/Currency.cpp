@@ -5,15 +5,11 @@
 
 #include <array>
 
-namespace {
-// The symbol a whole list is read with, taken from its first line: "$" when it holds "$", otherwise
-// "€", otherwise "£"; "$" when it holds none of them.
-QString symbolOf(QStringView firstLine) {
+QString Currency::symbolOf(QStringView firstLine) {
     for (const QString& s : {QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("£")})
         if (firstLine.contains(s)) return s;
     return QStringLiteral("$");
 }
-} // namespace
 
 void Currency::pick(const QStringList& record, const QStringList& itemLines) {
     m_symbol = QStringLiteral("$");

@@ -20,6 +20,10 @@ public:
     // The menu's choice ($, €, £); refused with a message once the day or the note has begun.
     bool choose(int index, bool recordStarted, bool noteUsed);
 
+    // The symbol a whole list is read with, taken from its first line: "$" when it holds "$", otherwise
+    // "€", otherwise "£"; "$" when it holds none of them.
+    static QString symbolOf(QStringView firstLine);
+
 private:
     Language m_language;
     Boxes& m_boxes;
