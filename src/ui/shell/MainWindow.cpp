@@ -14,10 +14,10 @@
 #include "ui/note/NotesMenu.h"
 #include "ui/note/NotesPanel.h"
 #include "ui/register/RegisterMenu.h"
-#include "ui/widgets/Captions.h"
 #include "ui/shell/DataMenu.h"
 #include "ui/shell/HeaderBar.h"
 #include "ui/shell/ViewLayout.h"
+#include "ui/widgets/Captions.h"
 #include "ui/widgets/ShownText.h"
 #include "ui/widgets/ThemeStyle.h"
 
@@ -114,6 +114,7 @@ void MainWindow::buildMenus() {
     bar->addMenu(m_mnuList);
     m_mnuExtra = new DataMenu(*m_counter, bar);
     bar->addMenu(m_mnuExtra);
+    connect(m_mnuExtra, &DataMenu::printerAsked, this, &MainWindow::printerSettingsAsked);
     // "Importe": a pop-up menu only, never on the menu bar.
     m_mnuOpc = new AmountMenu(*m_counter, this);
 }
