@@ -67,7 +67,10 @@ public:
             if (m_daemon.state() != QProcess::Running)
                 return fail(QStringLiteral("cupsd stopped: ") + QString::fromLocal8Bit(m_daemon.readAll()) +
                             errorLog());
-            if (run(QStringLiteral("lpstat"), {QStringLiteral("-r")})) return true;
+            QByteArray answer;
+            if (run(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &answer) &&
+                answer.startsWith("scheduler is running"))
+                return true;
             QThread::msleep(20);
         }
         stop();
@@ -110,7 +113,8 @@ public:
             process.waitForFinished();
             return false;
         }
-        if (output) *output = process.readAll();
+        m_lastOutput = process.readAll();
+        if (output) *output = m_lastOutput;
         return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
 
@@ -118,8 +122,11 @@ public:
     bool addRawQueue(const QString& name, quint16 port) const {
         return run(QStringLiteral("lpadmin"),
                    {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
-                    QStringLiteral("socket://127.0.0.1:%1?snmp=false").arg(port)});
+                    QStringLiteral("socket://127.0.0.1:%1/?snmp=false").arg(port)});
     }
+
+    // What the last program run said.
+    QString lastOutput() const { return QString::fromLocal8Bit(m_lastOutput); }
 
     QString errorLog() const {
         QFile log(m_dir.filePath(QStringLiteral("log/error_log")));
@@ -146,4 +153,5 @@ private:
     quint16 m_port = 0;
     QProcess m_daemon;
     QString m_why;
+    mutable QByteArray m_lastOutput;
 };

@@ -49,5 +49,6 @@ PrinterDialog* PrinterSetup::openDialog(QWidget* parent, const QString& shopName
                                      PrinterSettings::overrides(m_commandLine), m_options.deadlineMs, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
+    dialog->activateWindow();
     return dialog;
 }
