@@ -17,8 +17,8 @@ struct Options {
 
 // Prints `data` on `queue` (empty: the system's default printer). True once CUPS reports the job
 // completed, that is sent whole to the printer. False when the job is refused, cancelled or aborted,
-// when CUPS stops answering, or at the deadline; a job not completed by then is cancelled, so that it
-// never prints later.
+// when CUPS stops answering, or at the deadline; a job not completed by then is cancelled (when CUPS
+// still answers), so that it does not print later under a ticket number the counter did not give.
 bool print(const QString& queue, const QByteArray& data, const Options& options,
            const QDeadlineTimer& deadline);
 

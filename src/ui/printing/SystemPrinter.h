@@ -8,7 +8,7 @@
 // The desktop's printer through CUPS: the default printer, or the one named. Each job is drawn as a
 // receipt PDF and handed to CUPS, which renders it with the printer's own driver; the job counts as
 // printed once CUPS has sent it whole to the printer. A job that CUPS has not finished by the deadline
-// (a printer that stopped, a hung print server) fails and is cancelled, so it never prints later.
+// (a printer that stopped, a hung print server) fails and is cancelled.
 class SystemPrinter : public Printer {
 public:
     explicit SystemPrinter(const QString& name = QString(), int deadlineMs = JobDeadline::kDefaultMs,
