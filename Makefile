@@ -4,8 +4,9 @@ JOBS ?= $(shell nproc)
 # What building and running needs; testing and packaging need a few more.
 RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n xdg-utils
 PACKAGE_PACKAGES := dpkg-dev file
-TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_PACKAGES) desktop-file-utils appstream lintian
-BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev
+# The printing tests start a private CUPS daemon of their own and read PDF jobs back with pdftotext.
+TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_PACKAGES) desktop-file-utils appstream lintian cups cups-client poppler-utils
+BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev cups cups-client
 FORMAT_PACKAGES := clang-format
 # The demo shop lives in the per-user data folder, outside build/, so `make clean` never deletes it.
 SHOP ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/Vendel/demo

@@ -2,18 +2,26 @@
 // writing it as PDF and text into a folder, each beside building the document alone in the same run.
 // Closing a sale with its ticket printed into the folder, from Enter to the counter ready for the
 // next sale (target: 60 ms or less), beside the same sale closed with printing off.
+// The ticket through a real CUPS raw queue (a private cupsd started here) up to its bytes captured at
+// the printer's port, beside the same ticket written to a local file as to a receipt printer's device.
 
+#include "CaptureServer.h"
 #include "CounterAreas.h"
+#include "PrivateCups.h"
 #include "QuietPorts.h"
 #include "core/base/Ports.h"
 #include "core/counter/Counter.h"
 #include "core/printing/Documents.h"
 #include "core/printing/EscPosEncoder.h"
+#include "ui/printing/EscPosPrinter.h"
 #include "ui/printing/PdfFolderPrinter.h"
+#include "ui/printing/PrinterFactory.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -69,6 +77,59 @@ void BM_PdfFolderPrinter(benchmark::State& state) {
             state.SkipWithError("the folder printer failed");
 }
 BENCHMARK(BM_PdfFolderPrinter)->Unit(benchmark::kMillisecond);
+
+// The ticket as an ESC/POS job through `printer`, each time until `arrived(jobs)` says that the
+// printer's end holds the bytes of that many jobs.
+void printTickets(benchmark::State& state, Printer& printer, const std::function<bool(int)>& arrived) {
+    const PrintDocument ticket = Documents::customerTicket(thirtyLineTicket(), QStringLiteral("621.00"));
+    int jobs = 0;
+    for (auto _ : state) {
+        if (!printer.print(ticket)) return state.SkipWithError("the printer failed");
+        ++jobs;
+        while (!arrived(jobs))
+            QThread::yieldCurrentThread();
+    }
+}
+
+qsizetype ticketBytes() {
+    const PrintDocument ticket = Documents::customerTicket(thirtyLineTicket(), QStringLiteral("621.00"));
+    return EscPosEncoder().encode(ticket, ticket.opensDrawer()).size();
+}
+
+void BM_TicketThroughCupsRawQueue(benchmark::State& state) {
+    PrivateCups cups;
+    if (!cups.start())
+        return state.SkipWithError(qPrintable(QStringLiteral("no private CUPS: ") + cups.why()));
+    CaptureServer port;
+    if (!cups.addRawQueue(QStringLiteral("receipts"), port.port()))
+        return state.SkipWithError("the raw queue could not be added");
+    PrinterSettings settings;
+    settings.kind = PrinterSettings::Kind::Receipt;
+    settings.link = PrinterSettings::Link::CupsQueue;
+    settings.address = QStringLiteral("receipts");
+    StillClock clock;
+    const auto printer = makePrinter(settings, clock, 10000, cups.server());
+    const qsizetype bytes = ticketBytes();
+    printTickets(state, *printer, [&](int jobs) { return port.captured().size() >= jobs * bytes; });
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_TicketThroughCupsRawQueue)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+// The reference: the same ticket written to a local file, as to a receipt printer's device file.
+void BM_TicketToLocalFile(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lp0"));
+    QFile(path).open(QIODevice::WriteOnly);
+    EscPosPrinter::Options options;
+    options.target.path = path;
+    options.transport.askStatus = false; // a file never answers
+    EscPosPrinter printer(options);
+    // A device file is written from its start: each job leaves the file as long as the ticket.
+    const qsizetype bytes = ticketBytes();
+    printTickets(state, printer, [&](int) { return QFileInfo(path).size() >= bytes; });
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_TicketToLocalFile)->Unit(benchmark::kMillisecond);
 
 // A sale of three items closed with the cash covering it; printing on or off.
 void closeSales(benchmark::State& state, bool printing) {

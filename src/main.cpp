@@ -2,11 +2,12 @@
 #include "core/base/DataFolder.h"
 #include "core/base/DataFolderLock.h"
 #include "core/shop/AppTexts.h"
+#include "core/shop/ShopInfo.h"
 #include "ui/ports/QtDialogs.h"
 #include "ui/ports/QtShell.h"
 #include "ui/ports/QtTranslation.h"
 #include "ui/ports/SystemClock.h"
-#include "ui/printing/PrinterFactory.h"
+#include "ui/printing/PrinterSetup.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/StartWindow.h"
 
@@ -83,21 +84,17 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs(language);
     SystemClock clock;
-    PrinterOptions printerOptions;
-    printerOptions.printTo = options.printTo;
-    printerOptions.printer = options.printer;
-    printerOptions.paper = options.paper;
-    printerOptions.codepage = options.codepage;
-    printerOptions.cut = options.cut;
-    printerOptions.drawer = options.drawer;
-    const std::unique_ptr<Printer> printer = makePrinter(printerOptions, clock);
+    // The printer chosen in the program (vendel.ini in the data folder), under the command line's options.
+    PrinterSetup printers(dataDir, language, options, clock);
     QtShell shell;
     std::unique_ptr<MainWindow> mainWindow;
 
     auto* start = new StartWindow([&] {
         mainWindow = std::make_unique<MainWindow>(dataDir, language, options.userKey,
-                                                  Ports{dialogs, clock, *printer, shell});
+                                                  Ports{dialogs, clock, printers.printer(), shell});
         dialogs.setOwner(mainWindow.get());
+        QObject::connect(mainWindow.get(), &MainWindow::printerSettingsAsked, mainWindow.get(),
+                         [&] { printers.openDialog(mainWindow.get(), mainWindow->counter().shop().brand); });
         mainWindow->load();
         mainWindow->show();
     });

@@ -310,6 +310,30 @@ private Q_SLOTS:
         for (const auto& line : document.printedLines())
             QCOMPARE(line.size, 9.0);
     }
+
+    void testPage_data() {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("Spanish")
+            << kEs
+            << split("|ÑANDÚ|PRUEBA DE IMPRESIÓN|05/12/2026 14:35|áéíóú ÁÉÍÓÚ ñÑ üÜ ¿? ¡! €|"
+                     "32 columnas:|----+----1----+----2----+----3--|48 columnas:|"
+                     "----+----1----+----2----+----3----+----4----+---|1234567890||||.|");
+        QTest::newRow("English") << kEn
+                                 << split(
+                                        "|ÑANDÚ|TEST PAGE|05/12/2026 14:35|áéíóú ÁÉÍÓÚ ñÑ üÜ ¿? ¡! €|"
+                                        "32 columns:|----+----1----+----2----+----3--|48 columns:|"
+                                        "----+----1----+----2----+----3----+----4----+---|1234567890||||.|");
+    }
+    void testPage() {
+        QFETCH(Language, language);
+        QFETCH(QStringList, expected);
+        const PrintDocument document = Documents::testPage(s("Ñandú"), s("05/12/2026 14:35"), language);
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(boldLines(document), (QStringList{QString(), s("ÑANDÚ")}));
+        QVERIFY(document.opensDrawer());
+        QCOMPARE(PrintDocument::kindName(document.kind()), s("test"));
+    }
 };
 
 QTEST_APPLESS_MAIN(PrintDocumentsTest)

@@ -128,6 +128,31 @@ private Q_SLOTS:
         QCOMPARE(EscPosEncoder::columnsForPaper(80), 48);
     }
 
+    // What the printer answers to DLE EOT 1 and DLE EOT 4.
+    void status_data() {
+        QTest::addColumn<QByteArray>("received");
+        QTest::addColumn<int>("status");
+        using Status = EscPosEncoder::Status;
+        QTest::newRow("online with paper") << bytes({0x12, 0x12}) << int(Status::Ready);
+        QTest::newRow("paper near its end") << bytes({0x12, 0x1E}) << int(Status::Ready);
+        QTest::newRow("drawer open signal") << bytes({0x16, 0x12}) << int(Status::Ready);
+        QTest::newRow("offline") << bytes({0x1A, 0x12}) << int(Status::Offline);
+        QTest::newRow("paper out") << bytes({0x12, 0x72}) << int(Status::NoPaper);
+        QTest::newRow("offline and out of paper") << bytes({0x1A, 0x72}) << int(Status::Offline);
+        QTest::newRow("one answer only") << bytes({0x12}) << int(Status::Unanswered);
+        QTest::newRow("nothing") << QByteArray() << int(Status::Unanswered);
+        // An automatic status message (4 bytes, bit 4 of each clear or bits 0-1 of the first clear)
+        // before the answers is skipped.
+        QTest::newRow("automatic status first")
+            << bytes({0x10, 0x00, 0x00, 0x0F, 0x12, 0x72}) << int(Status::NoPaper);
+    }
+    void status() {
+        QFETCH(QByteArray, received);
+        QFETCH(int, status);
+        QCOMPARE(int(EscPosEncoder::readStatus(received)), status);
+        QCOMPARE(EscPosEncoder::statusRequest(), bytes({0x10, 0x04, 1, 0x10, 0x04, 4}));
+    }
+
     void drawerOnly() { QCOMPARE(EscPosEncoder().drawerKick(), kInit + kKick); }
 };
 

@@ -101,6 +101,7 @@ const Caption kMenus[] = {
     {"mnuButton2", false, "Consejo", "Advice"},
     {"mnuButton3", false, "Calculadora", "Calculator"},
     {"mnuPrintInfo", false, "Imprimir datos del negocio", "Print business info"},
+    {"mnuPrinter", false, "Impresora…", "Printer…"},
     {"mnuHangCash", false, "Limite de efectivo", "Cash limit"},
     {"mnuBigCash", false, "Denominación más alta", "Highest value"},
     {"mnuCurrency", false, "Divisa", "Currency"},

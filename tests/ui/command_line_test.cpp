@@ -69,8 +69,9 @@ private Q_SLOTS:
 
     void helpNamesEveryOption() {
         const QString help = CommandLine::parse({"vendel", "--help"}, {}).helpText;
-        for (const char* option : {"--data-dir", "--language", "--user-key", "--print-to", "--printer",
-                                   "--paper", "--codepage", "--no-cut", "--no-drawer", "--version", "--help"})
+        for (const char* option :
+             {"--data-dir", "--language", "--user-key", "--print-to", "--printer", "--paper", "--codepage",
+              "--no-cut", "--no-drawer", "--no-status", "--version", "--help", "vendel.ini", "override"})
             QVERIFY2(help.contains(option), option);
     }
 
@@ -106,24 +107,24 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("environment"); // language, user key, data folder
         QTest::addColumn<QStringList>("texts");       // language, user key, data folder, print-to, printer
-        QTest::addColumn<QList<int>>("numbers");      // paper, code page, cut, drawer
+        QTest::addColumn<QList<int>>("numbers");      // paper, code page (0: not given), cut, drawer, status
         const QStringList none{"", "", ""};
         QTest::newRow("nothing") << QStringList{} << none << QStringList{"", "", "", "", ""}
-                                 << QList<int>{80, 1252, 1, 1};
+                                 << QList<int>{0, 0, 1, 1, 1};
         QTest::newRow("environment") << QStringList{} << QStringList{"EN", "key", "/srv/shop"}
                                      << QStringList{"EN", "key", "/srv/shop", "", ""}
-                                     << QList<int>{80, 1252, 1, 1};
+                                     << QList<int>{0, 0, 1, 1, 1};
         QTest::newRow("options win") << QStringList{"--language", "ES", "--user-key", "k", "--data-dir", "/a"}
                                      << QStringList{"EN", "key", "/srv/shop"}
-                                     << QStringList{"ES", "k", "/a", "", ""} << QList<int>{80, 1252, 1, 1};
+                                     << QStringList{"ES", "k", "/a", "", ""} << QList<int>{0, 0, 1, 1, 1};
         QTest::newRow("receipt printer")
-            << QStringList{"--printer", "escpos:/dev/usb/lp0", "--paper", "58", "--codepage", "858",
-                           "--no-cut",  "--no-drawer"}
-            << none << QStringList{"", "", "", "", "escpos:/dev/usb/lp0"} << QList<int>{58, 858, 0, 0};
+            << QStringList{"--printer", "escpos:/dev/usb/lp0", "--paper",    "58", "--codepage", "858",
+                           "--no-cut",  "--no-drawer",         "--no-status"}
+            << none << QStringList{"", "", "", "", "escpos:/dev/usb/lp0"} << QList<int>{58, 858, 0, 0, 0};
         QTest::newRow("print to files")
             << QStringList{"--print-to", "/tmp/jobs", "--printer",  "Office",
                            "--paper",    "80",        "--codepage", "1252"}
-            << none << QStringList{"", "", "", "/tmp/jobs", "Office"} << QList<int>{80, 1252, 1, 1};
+            << none << QStringList{"", "", "", "/tmp/jobs", "Office"} << QList<int>{80, 1252, 1, 1, 1};
     }
     void optionsAndEnvironment() {
         QFETCH(QStringList, arguments);
@@ -134,7 +135,7 @@ private Q_SLOTS:
                                                   {environment[0], environment[1], environment[2]});
         QCOMPARE(o.error, QString());
         QCOMPARE((QStringList{o.language, o.userKey, o.dataDir, o.printTo, o.printer}), texts);
-        QCOMPARE((QList<int>{o.paper, o.codepage, o.cut, o.drawer}), numbers);
+        QCOMPARE((QList<int>{o.paper, o.codepage, o.cut, o.drawer, o.status}), numbers);
     }
 
     void refusedValues_data() {

@@ -1,3 +1,4 @@
+#include "CaptureServer.h"
 #include "ScriptedPorts.h"
 #include "core/printing/EscPosEncoder.h"
 #include "ui/printing/EscPosPrinter.h"
@@ -7,8 +8,9 @@
 #include "ui/printing/SystemPrinter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -17,6 +19,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -50,9 +53,9 @@ struct LoopWatch {
     int ticks = 0;
 };
 
-EscPosTransport::Target tcpTarget(quint16 port) {
-    EscPosTransport::Target target;
-    target.kind = EscPosTransport::Target::Kind::Tcp;
+ReceiptTarget tcpTarget(quint16 port) {
+    ReceiptTarget target;
+    target.kind = ReceiptTarget::Kind::Tcp;
     target.host = s("127.0.0.1");
     target.port = port;
     return target;
@@ -111,20 +114,85 @@ private Q_SLOTS:
         QVERIFY(!printer.print(sampleTicket()));
     }
 
-    void tcpPrinterReceivesTheEncodedJob() {
-        QTcpServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
+    // A receipt printer on the network is asked after the job whether it is online with paper; the job
+    // counts only when it says so before the deadline.
+    void tcpPrinterStatus_data() {
+        QTest::addColumn<int>("behaviour");
+        QTest::addColumn<QByteArray>("answers"); // to DLE EOT 1 and DLE EOT 4
+        QTest::addColumn<bool>("askStatus");
+        QTest::addColumn<bool>("printed");
+        using B = CaptureServer::Behaviour;
+        QTest::newRow("online with paper") << int(B::Answer) << QByteArray("\x12\x12") << true << true;
+        QTest::newRow("offline") << int(B::Answer) << QByteArray("\x1A\x12") << true << false;
+        QTest::newRow("paper out") << int(B::Answer) << QByteArray("\x12\x72") << true << false;
+        QTest::newRow("no answer") << int(B::Capture) << QByteArray() << true << false;
+        QTest::newRow("accepts and never reads") << int(B::NeverRead) << QByteArray() << true << false;
+        QTest::newRow("reads 10 bytes and resets") << int(B::ResetAfter10) << QByteArray() << true << false;
+        QTest::newRow("status off, no answer") << int(B::Capture) << QByteArray() << false << true;
+    }
+    void tcpPrinterStatus() {
+        QFETCH(int, behaviour);
+        QFETCH(QByteArray, answers);
+        QFETCH(bool, askStatus);
+        QFETCH(bool, printed);
+        QMap<int, char> replies;
+        if (!answers.isEmpty()) replies = {{1, answers.at(0)}, {4, answers.at(1)}};
+        CaptureServer server(CaptureServer::Behaviour(behaviour), replies);
+        EscPosPrinter::Options options;
+        options.target = tcpTarget(server.port());
+        options.encoder.columns = 32;
+        options.deadlineMs = 1000;
+        options.transport.askStatus = askStatus;
+        EscPosPrinter printer(options);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(printer.print(sampleTicket()), printed);
+        QVERIFY(clock.elapsed() < 2000);
+        if (behaviour == int(CaptureServer::Behaviour::NeverRead)) return;
+        const QByteArray job = EscPosEncoder(options.encoder).encode(sampleTicket(), true);
+        if (behaviour == int(CaptureServer::Behaviour::ResetAfter10)) {
+            QTRY_COMPARE(server.captured(), job.left(10));
+            return;
+        }
+        QTRY_COMPARE(server.captured(), askStatus ? job + EscPosEncoder::statusRequest() : job);
+    }
+
+    // A receipt printer on a device answers on the same device: a pseudo-terminal stands for it.
+    void devicePrinterStatus_data() {
+        QTest::addColumn<QByteArray>("answers");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("online with paper") << QByteArray("\x12\x12") << true;
+        QTest::newRow("paper out") << QByteArray("\x12\x72") << false;
+        QTest::newRow("no answer") << QByteArray() << false;
+    }
+    void devicePrinterStatus() {
+        QFETCH(QByteArray, answers);
+        QFETCH(bool, printed);
+        const int printerSide = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        QVERIFY(printerSide >= 0 && ::grantpt(printerSide) == 0 && ::unlockpt(printerSide) == 0);
+        const QString device = QString::fromLocal8Bit(::ptsname(printerSide));
+        const int programSide = ::open(::ptsname(printerSide), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios raw{};
+        QVERIFY(programSide >= 0 && ::tcgetattr(programSide, &raw) == 0);
+        ::cfmakeraw(&raw);
+        QCOMPARE(::tcsetattr(programSide, TCSANOW, &raw), 0);
         QByteArray received;
-        connect(&server, &QTcpServer::newConnection, this, [&] {
-            QTcpSocket* peer = server.nextPendingConnection();
-            connect(peer, &QTcpSocket::readyRead, peer, [&received, peer] { received += peer->readAll(); });
+        QSocketNotifier notifier(printerSide, QSocketNotifier::Read);
+        connect(&notifier, &QSocketNotifier::activated, this, [&] {
+            char buffer[4096];
+            const ssize_t n = ::read(printerSide, buffer, sizeof buffer);
+            if (n > 0) received.append(buffer, n);
+            if (received.endsWith(EscPosEncoder::statusRequest()) && !answers.isEmpty())
+                QCOMPARE(::write(printerSide, answers.constData(), 2), ssize_t(2));
         });
         EscPosPrinter::Options options;
-        options.target = tcpTarget(server.serverPort());
-        options.encoder.columns = 32;
+        options.target.path = device;
+        options.deadlineMs = 800;
         EscPosPrinter printer(options);
-        QVERIFY(printer.print(sampleTicket()));
-        QTRY_COMPARE(received, EscPosEncoder(options.encoder).encode(sampleTicket(), true));
+        QCOMPARE(printer.print(sampleTicket()), printed);
+        QVERIFY(received.startsWith(EscPosEncoder(options.encoder).encode(sampleTicket(), true)));
+        ::close(programSide);
+        ::close(printerSide);
     }
 
     // A printer that accepts the connection and never reads: the job fails at its deadline while the
@@ -140,8 +208,8 @@ private Q_SLOTS:
         });
         LoopWatch watch;
         const QByteArray payload(64 * 1024 * 1024, 'x');
-        QVERIFY(
-            !EscPosTransport::sendToTcp(s("127.0.0.1"), server.serverPort(), payload, QDeadlineTimer(300)));
+        QVERIFY(!EscPosTransport::sendToTcp(s("127.0.0.1"), server.serverPort(), payload, QDeadlineTimer(300),
+                                            false));
         QVERIFY(watch.ticks > 0);
     }
 
@@ -150,7 +218,7 @@ private Q_SLOTS:
         QVERIFY(server.listen(QHostAddress::LocalHost));
         const quint16 port = server.serverPort();
         server.close();
-        QVERIFY(!EscPosTransport::sendToTcp(s("127.0.0.1"), port, "job", QDeadlineTimer(2000)));
+        QVERIFY(!EscPosTransport::sendToTcp(s("127.0.0.1"), port, "job", QDeadlineTimer(2000), false));
     }
 
     // An unplugged printer: a pipe that is open but never drained blocks no one.
@@ -159,12 +227,12 @@ private Q_SLOTS:
         const QByteArray fifo = QFile::encodeName(dir.filePath(s("lp0")));
         QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
         // Without a reader the device cannot be opened at all.
-        QVERIFY(!EscPosTransport::sendToDevice(dir.filePath(s("lp0")), "job", QDeadlineTimer(200)));
+        QVERIFY(!EscPosTransport::sendToDevice(dir.filePath(s("lp0")), "job", QDeadlineTimer(200), false));
         const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(reader >= 0);
         LoopWatch watch;
         const QByteArray payload(4 * 1024 * 1024, 'x');
-        QVERIFY(!EscPosTransport::sendToDevice(dir.filePath(s("lp0")), payload, QDeadlineTimer(200)));
+        QVERIFY(!EscPosTransport::sendToDevice(dir.filePath(s("lp0")), payload, QDeadlineTimer(200), false));
         QVERIFY(watch.ticks > 0);
         ::close(reader);
     }
@@ -172,8 +240,9 @@ private Q_SLOTS:
     void deviceFileReceivesTheJobAndBadCharactersPrintAsQuestionMarks() {
         QTemporaryDir dir;
         EscPosPrinter::Options options;
-        options.target = *EscPosTransport::parse(dir.filePath(s("lp0")));
+        options.target.path = dir.filePath(s("lp0"));
         options.encoder.codePage = EscPosEncoder::CodePage::Pc858;
+        options.transport.askStatus = false; // a plain file never answers
         QFile(dir.filePath(s("lp0"))).open(QIODevice::WriteOnly);
         EscPosPrinter printer(options);
         PrintDocument document(PrintDocument::Kind::Report);
@@ -185,68 +254,6 @@ private Q_SLOTS:
         QVERIFY(readAll(dir.filePath(s("lp0"))).startsWith(EscPosEncoder().drawerKick()));
     }
 
-    void cupsQueue_data() {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("lp takes the job") << s("printf '%s ' \"$@\" > \"$0.args\"; cat > \"$0.job\"") << true;
-        QTest::newRow("lp refuses") << s("cat > /dev/null; echo 'lp: no such queue' >&2; exit 1") << false;
-        QTest::newRow("hung print server") << s("exec sleep 30") << false;
-    }
-    void cupsQueue() {
-        QFETCH(QString, script);
-        QFETCH(bool, ok);
-        QTemporaryDir dir;
-        const QString lp = dir.filePath(s("lp"));
-        QFile file(lp);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n" + script.toUtf8() + '\n');
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        LoopWatch watch;
-        QCOMPARE(EscPosTransport::sendToCupsQueue(lp, s("receipts"), "job bytes", QDeadlineTimer(1500)), ok);
-        if (ok) {
-            QCOMPARE(readAll(lp + s(".args")), QByteArray("-d receipts -o raw "));
-            QCOMPARE(readAll(lp + s(".job")), QByteArray("job bytes"));
-        }
-        QVERIFY(watch.ticks > 0);
-    }
-
-    void missingLpFails() {
-        QVERIFY(!EscPosTransport::sendToCupsQueue(s("/nonexistent/lp"), s("q"), "job", QDeadlineTimer(1000)));
-    }
-
-    void targets_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<int>("port");
-        using Kind = EscPosTransport::Target::Kind;
-        QTest::newRow("usb device") << s("/dev/usb/lp0") << true << int(Kind::Device) << s("/dev/usb/lp0")
-                                    << 0;
-        QTest::newRow("tcp default port")
-            << s("tcp://192.168.1.50") << true << int(Kind::Tcp) << s("192.168.1.50") << 9100;
-        QTest::newRow("tcp with port")
-            << s("tcp://printer.local:9101") << true << int(Kind::Tcp) << s("printer.local") << 9101;
-        QTest::newRow("cups queue") << s("cups:TM-T20") << true << int(Kind::CupsQueue) << s("TM-T20") << 0;
-        QTest::newRow("tcp without host") << s("tcp://") << false << 0 << QString() << 0;
-        QTest::newRow("cups without queue") << s("cups:") << false << 0 << QString() << 0;
-        QTest::newRow("nothing") << QString() << false << 0 << QString() << 0;
-    }
-    void targets() {
-        QFETCH(QString, address);
-        QFETCH(bool, valid);
-        QFETCH(int, kind);
-        QFETCH(QString, where);
-        QFETCH(int, port);
-        const auto target = EscPosTransport::parse(address);
-        QCOMPARE(target.has_value(), valid);
-        if (!valid) return;
-        QCOMPARE(int(target->kind), kind);
-        QCOMPARE(target->kind == EscPosTransport::Target::Kind::Tcp ? target->host : target->path, where);
-        if (port) QCOMPARE(int(target->port), port);
-    }
-
     // No CUPS printer of that name (nor any print server here): the job fails, it does not hang.
     void systemPrinterWithoutPrinterFails() {
         SystemPrinter printer(s("vendel-no-such-printer"));
@@ -256,15 +263,19 @@ private Q_SLOTS:
     void factoryPicksThePrinter() {
         FakeClock clock;
         QTemporaryDir dir;
-        PrinterOptions options;
-        options.printTo = dir.path();
-        options.printer = s("escpos:/dev/null");
-        QVERIFY(dynamic_cast<PdfFolderPrinter*>(makePrinter(options, clock).get()));
-        options.printTo.clear();
-        QVERIFY(dynamic_cast<EscPosPrinter*>(makePrinter(options, clock).get()));
-        QVERIFY(makePrinter(options, clock)->print(sampleTicket()));
-        options.printer = s("escpos:tcp://");
-        auto unreachable = makePrinter(options, clock);
+        PrinterSettings settings;
+        QVERIFY(dynamic_cast<SystemPrinter*>(makePrinter(settings, clock).get()));
+        settings.kind = PrinterSettings::Kind::Folder;
+        settings.folder = dir.path();
+        QVERIFY(dynamic_cast<PdfFolderPrinter*>(makePrinter(settings, clock).get()));
+        settings.kind = PrinterSettings::Kind::Receipt;
+        settings.address = s("/dev/null");
+        settings.status = false;
+        QVERIFY(dynamic_cast<EscPosPrinter*>(makePrinter(settings, clock).get()));
+        QVERIFY(makePrinter(settings, clock)->print(sampleTicket()));
+        settings.link = PrinterSettings::Link::Tcp;
+        settings.address = s(":9100");
+        auto unreachable = makePrinter(settings, clock);
         QVERIFY(!unreachable->print(sampleTicket()));
         QVERIFY(!unreachable->openDrawer());
     }

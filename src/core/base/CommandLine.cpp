@@ -35,7 +35,10 @@ bool readChoice(const QString& value, std::initializer_list<int> choices, int& i
 StartOptions parse(const QStringList& arguments, const StartEnvironment& environment) {
     StartOptions options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Vendel, the cash register of a small shop."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Vendel, the cash register of a small shop.\n"
+        "The printer is chosen in the program (Datos > Impresora..., kept in vendel.ini in the "
+        "data folder); the printer options below override that choice for this run only."));
     const QCommandLineOption dataDir(
         QStringLiteral("data-dir"),
         QStringLiteral("The shop's folder with its price list and registers (VENDEL_DATA_DIR; "
@@ -56,21 +59,24 @@ StartOptions parse(const QStringList& arguments, const StartEnvironment& environ
                        "escpos:tcp://HOST:9100 or escpos:cups:QUEUE."),
         QStringLiteral("PRINTER"));
     const QCommandLineOption paper(QStringLiteral("paper"),
-                                   QStringLiteral("Receipt paper width in mm: 58 or 80 (default 80)."),
+                                   QStringLiteral("Receipt paper width in mm: 58 or 80."),
                                    QStringLiteral("58|80"));
     const QCommandLineOption codepage(QStringLiteral("codepage"),
-                                      QStringLiteral("Receipt printer code table: 1252 (default) or 858."),
+                                      QStringLiteral("Receipt printer code table: 1252 or 858."),
                                       QStringLiteral("1252|858"));
     const QCommandLineOption noCut(QStringLiteral("no-cut"),
                                    QStringLiteral("Do not cut the paper after a receipt."));
     const QCommandLineOption noDrawer(QStringLiteral("no-drawer"),
                                       QStringLiteral("Do not open the cash drawer."));
+    const QCommandLineOption noStatus(
+        QStringLiteral("no-status"),
+        QStringLiteral("Do not ask a receipt printer whether it is online with paper after a job."));
     const QCommandLineOption version(QStringList{QStringLiteral("version"), QStringLiteral("v")},
                                      QStringLiteral("Show the version and stop."));
     const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")},
                                   QStringLiteral("Show this help and stop."));
-    parser.addOptions(
-        {dataDir, language, userKey, printTo, printer, paper, codepage, noCut, noDrawer, version, help});
+    parser.addOptions({dataDir, language, userKey, printTo, printer, paper, codepage, noCut, noDrawer,
+                       noStatus, version, help});
     options.helpText = usageText(parser);
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
@@ -95,6 +101,7 @@ StartOptions parse(const QStringList& arguments, const StartEnvironment& environ
         options.error = QStringLiteral("--data-dir needs a folder");
     options.cut = !parser.isSet(noCut);
     options.drawer = !parser.isSet(noDrawer);
+    options.status = !parser.isSet(noStatus);
     return options;
 }
 

@@ -10,17 +10,19 @@ struct StartEnvironment {
     QString dataDir;  // VENDEL_DATA_DIR
 };
 
-// What the program is started with: the command line, then the environment.
+// What the program is started with: the command line, then the environment. The printer options
+// override the printer settings kept in the shop folder for this run only.
 struct StartOptions {
     QString dataDir;  // --data-dir, else VENDEL_DATA_DIR; empty: the per-user data folder
     QString language; // the installation's language code ("EN" or anything else for Spanish)
     QString userKey;  // the user access key; empty when none is set
     QString printTo;  // a folder that receives print jobs instead of the printer
     QString printer;  // a system printer's name, or escpos:DEVICE / escpos:tcp://HOST:PORT / escpos:cups:NAME
-    int paper = 80;   // receipt paper width in millimetres: 58 or 80
-    int codepage = 1252; // the receipt printer's code table: 1252 or 858
-    bool cut = true;     // cut the paper after each receipt
-    bool drawer = true;  // open the cash drawer after a cash sale
+    int paper = 0;    // receipt paper width in millimetres: 58 or 80; 0 when not given
+    int codepage = 0; // the receipt printer's code table: 1252 or 858; 0 when not given
+    bool cut = true;  // false with --no-cut: no cut after a receipt
+    bool drawer = true; // false with --no-drawer: the cash drawer never opens
+    bool status = true; // false with --no-status: a receipt printer is not asked whether it printed
     bool showVersion = false;
     bool showHelp = false;
     QString error; // a command line that could not be understood

@@ -149,4 +149,24 @@ PrintDocument shopData(const Shop& shop, const Language& language) {
     return document;
 }
 
+PrintDocument testPage(const QString& shopName, const QString& dateTimeText, const Language& language) {
+    PrintDocument document(PrintDocument::Kind::TestPage);
+    document.setOpensDrawer(true);
+    document.font(fontName()).size(7).bold(true);
+    document.line(QString());
+    document.line(shopName.toUpper());
+    document.bold(false).line(language(PrintTexts::TestPage));
+    document.line(dateTimeText);
+    document.line(QString::fromUtf8("áéíóú ÁÉÍÓÚ ñÑ üÜ ¿? ¡! €"));
+    for (const int columns : {32, 48}) {
+        QString ruler;
+        for (int i = 1; i <= columns; ++i)
+            ruler += i % 10 == 0 ? QChar(u'0' + i / 10 % 10) : i % 5 == 0 ? u'+' : u'-';
+        document.line(QString::number(columns) + u' ' + language(PrintTexts::Columns) + u':').line(ruler);
+    }
+    document.size(10).line(QStringLiteral("1234567890")).size(7);
+    tail(document);
+    return document;
+}
+
 } // namespace Documents

@@ -85,4 +85,9 @@ PrintDocument notice(const QString& shopName, const QString& address, const QStr
 // not blank), an empty line and "...".
 PrintDocument shopData(const Shop& shop, const Language& language);
 
+// The printer's test page: the shop name in bold, "PRUEBA DE IMPRESIÓN", the date and time, the accented
+// letters and the euro sign, a ruler as wide as 58 mm paper (32 columns) and one as wide as 80 mm
+// paper (48 columns), the amount size, and the tail. It opens the drawer where the printer has one on.
+PrintDocument testPage(const QString& shopName, const QString& dateTimeText, const Language& language);
+
 } // namespace Documents

@@ -91,6 +91,25 @@ QByteArray EscPosEncoder::drawerKick() const {
     return command({kEsc, '@'}) + command({kEsc, 'p', 0, 0x19, char(0xFA)});
 }
 
+QByteArray EscPosEncoder::statusRequest() {
+    constexpr char kDle = 0x10;
+    constexpr char kEot = 0x04;
+    return command({kDle, kEot, 1, kDle, kEot, 4});
+}
+
+EscPosEncoder::Status EscPosEncoder::readStatus(const QByteArray& received) {
+    QList<quint8> answers;
+    for (const char c : received) {
+        const auto b = quint8(c);
+        if ((b & 0x93) == 0x12) answers.append(b);
+        if (answers.size() == 2) break;
+    }
+    if (answers.size() < 2) return Status::Unanswered;
+    if (answers[0] & 0x08) return Status::Offline;
+    if (answers[1] & 0x60) return Status::NoPaper;
+    return Status::Ready;
+}
+
 QByteArray EscPosEncoder::encode(const PrintDocument& document, bool kickDrawer) const {
     QByteArray out = command({kEsc, '@'});
     if (kickDrawer) out += command({kEsc, 'p', 0, 0x19, char(0xFA)});

@@ -33,6 +33,21 @@ public:
     // A job that only opens the drawer.
     QByteArray drawerKick() const;
 
+    // What a printer answered to statusRequest().
+    enum class Status {
+        Unanswered, // not both answers yet
+        Ready,      // online, with paper (a roll near its end still prints)
+        Offline,    // offline: cover open, paper being fed, an error, or waiting
+        NoPaper     // online, but the paper roll sensor finds no paper
+    };
+    // Asks the printer's real-time status after a job: DLE EOT 1 (printer) and DLE EOT 4 (paper roll).
+    // A printer takes these at once, even while it still prints the job before them.
+    static QByteArray statusRequest();
+    // Reads the answers in `received`: each is one byte with bit 1 and bit 4 set and bits 0 and 7 clear;
+    // other bytes (automatic status messages, noise) are skipped. The first answer is the printer's
+    // (bit 3: offline), the second the paper roll's (bits 5 and 6: paper end).
+    static Status readStatus(const QByteArray& received);
+
     // The text in the code page, one byte per character ("?" for what it lacks).
     QByteArray encodeText(const QString& text) const;
     // The encoded line cut into pieces of at most `columns` bytes, at a blank where there is one.

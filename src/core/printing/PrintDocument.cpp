@@ -21,6 +21,8 @@ QString PrintDocument::kindName(Kind kind) {
         return QStringLiteral("notice");
     case Kind::ShopData:
         return QStringLiteral("shop");
+    case Kind::TestPage:
+        return QStringLiteral("test");
     }
     return QStringLiteral("job");
 }

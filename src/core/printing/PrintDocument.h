@@ -10,7 +10,7 @@
 // document, and the tests read it back with lines().
 class PrintDocument {
 public:
-    enum class Kind { Ticket, BusinessCopy, Report, Notice, ShopData };
+    enum class Kind { Ticket, BusinessCopy, Report, Notice, ShopData, TestPage };
 
     struct Step {
         enum class Type { Font, Size, Bold, Line } type;
@@ -37,7 +37,7 @@ public:
         m_opensDrawer = on;
         return *this;
     }
-    // A short name of the kind for file names: "ticket", "copy", "report", "notice", "shop".
+    // A short name of the kind for file names: "ticket", "copy", "report", "notice", "shop", "test".
     static QString kindName(Kind kind);
 
     PrintDocument& font(const QString& name);

@@ -28,6 +28,10 @@ inline constexpr Text CashTotal{"TOTAL EN CAJA", "TOTAL CASH"};
 // The notice of a cash movement or a simple card entry
 inline constexpr Text Movement{"Movimiento", "Movement"};
 
+// The printer's test page
+inline constexpr Text TestPage{"PRUEBA DE IMPRESIÓN", "TEST PAGE"};
+inline constexpr Text Columns{"columnas", "columns"};
+
 // Messages of the print-outs
 inline constexpr Text CustomerCopyPrinted{
     "Se ha impreso la copia del cliente, ahora se imprimirá la copia del negocio.",

@@ -12,7 +12,7 @@ bool EscPosPrinter::send(const QByteArray& bytes) {
     if (m_busy) return false;
     m_busy = true;
     const bool ok = EscPosTransport::send(m_options.target, bytes, QDeadlineTimer(m_options.deadlineMs),
-                                          m_options.lpProgram);
+                                          m_options.transport);
     m_busy = false;
     return ok;
 }

@@ -11,11 +11,11 @@
 class EscPosPrinter : public Printer {
 public:
     struct Options {
-        EscPosTransport::Target target;
+        ReceiptTarget target;
         EscPosEncoder::Options encoder;
         bool drawer = true;
         int deadlineMs = JobDeadline::kDefaultMs;
-        QString lpProgram = QStringLiteral("lp");
+        EscPosTransport::Options transport;
     };
 
     explicit EscPosPrinter(Options options) : m_options(std::move(options)), m_encoder(m_options.encoder) {}

@@ -1,41 +1,17 @@
 #include "EscPosTransport.h"
 
+#include "core/printing/EscPosEncoder.h"
+#include "ui/printing/CupsJob.h"
 #include "ui/printing/JobDeadline.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTcpSocket>
-#include <QUrl>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace EscPosTransport {
-
-std::optional<Target> parse(const QString& address) {
-    Target target;
-    if (address.startsWith(QLatin1String("tcp://"))) {
-        const QUrl url(address);
-        if (!url.isValid() || url.host().isEmpty()) return std::nullopt;
-        const int port = url.port(9100);
-        if (port < 1 || port > 65535) return std::nullopt;
-        target.kind = Target::Kind::Tcp;
-        target.host = url.host();
-        target.port = quint16(port);
-        return target;
-    }
-    if (address.startsWith(QLatin1String("cups:"))) {
-        target.kind = Target::Kind::CupsQueue;
-        target.path = address.mid(5);
-        if (target.path.isEmpty()) return std::nullopt;
-        return target;
-    }
-    if (address.isEmpty()) return std::nullopt;
-    target.kind = Target::Kind::Device;
-    target.path = address;
-    return target;
-}
 
 namespace {
 
@@ -47,20 +23,23 @@ void pause(const QDeadlineTimer& deadline) {
 
 } // namespace
 
-bool sendToDevice(const QString& path, const QByteArray& bytes, const QDeadlineTimer& deadline) {
+bool sendToDevice(const QString& path, const QByteArray& bytes, const QDeadlineTimer& deadline,
+                  bool askStatus) {
     const QByteArray name = QFile::encodeName(path);
     // Non-blocking: a device nobody drains (an unplugged printer, a pipe without a reader) returns at
     // once instead of holding the window.
+    const int mode = askStatus ? O_RDWR : O_WRONLY;
     int fd = -1;
     while (fd < 0) {
-        fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        fd = ::open(name.constData(), mode | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd >= 0) break;
         if (errno != EINTR) return false;
     }
+    const QByteArray job = askStatus ? bytes + EscPosEncoder::statusRequest() : bytes;
     qsizetype sent = 0;
     bool ok = true;
-    while (sent < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + sent, std::size_t(bytes.size() - sent));
+    while (sent < job.size()) {
+        const ssize_t n = ::write(fd, job.constData() + sent, std::size_t(job.size() - sent));
         if (n > 0) {
             sent += n;
             continue;
@@ -73,16 +52,42 @@ bool sendToDevice(const QString& path, const QByteArray& bytes, const QDeadlineT
         ok = false;
         break;
     }
+    ok = ok && sent == job.size();
+    if (ok && askStatus) {
+        // The answer comes back on the same device; nothing yet (or no answer at all) is waited on.
+        QByteArray answer;
+        auto status = EscPosEncoder::Status::Unanswered;
+        while (status == EscPosEncoder::Status::Unanswered && !deadline.hasExpired()) {
+            char buffer[64];
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0) {
+                answer.append(buffer, n);
+                status = EscPosEncoder::readStatus(answer);
+            } else if (n == 0 || errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
+                pause(deadline);
+            } else {
+                break;
+            }
+        }
+        ok = status == EscPosEncoder::Status::Ready;
+    }
     if (::close(fd) != 0 && errno != EINTR) ok = false;
-    return ok && sent == bytes.size();
+    return ok;
 }
 
-bool sendToTcp(const QString& host, quint16 port, const QByteArray& bytes, const QDeadlineTimer& deadline) {
+bool sendToTcp(const QString& host, quint16 port, const QByteArray& bytes, const QDeadlineTimer& deadline,
+               bool askStatus) {
     QTcpSocket socket;
     bool failed = false;
+    QByteArray answer;
+    auto status = EscPosEncoder::Status::Unanswered;
     QObject::connect(&socket, &QAbstractSocket::errorOccurred, [&](QAbstractSocket::SocketError error) {
         // The printer closing its end after the last byte is no failure.
         if (error != QAbstractSocket::RemoteHostClosedError || socket.bytesToWrite() > 0) failed = true;
+    });
+    QObject::connect(&socket, &QIODevice::readyRead, [&] {
+        answer += socket.readAll();
+        status = EscPosEncoder::readStatus(answer);
     });
     socket.connectToHost(host, port);
     const bool connected = JobDeadline::waitUntil(
@@ -91,13 +96,20 @@ bool sendToTcp(const QString& host, quint16 port, const QByteArray& bytes, const
         socket.abort();
         return false;
     }
-    if (socket.write(bytes) != bytes.size()) {
+    const QByteArray job = askStatus ? bytes + EscPosEncoder::statusRequest() : bytes;
+    if (socket.write(job) != job.size()) {
         socket.abort();
         return false;
     }
-    const bool written =
-        JobDeadline::waitUntil([&] { return failed || socket.bytesToWrite() == 0; }, deadline);
-    if (!written || failed) {
+    const bool written = JobDeadline::waitUntil(
+        [&] {
+            // A printer that hangs up before it answers has given its answer too.
+            return failed || socket.state() == QAbstractSocket::UnconnectedState ||
+                   (socket.bytesToWrite() == 0 &&
+                    (!askStatus || status != EscPosEncoder::Status::Unanswered));
+        },
+        deadline);
+    if (!written || failed || (askStatus && status != EscPosEncoder::Status::Ready)) {
         socket.abort();
         return false;
     }
@@ -109,42 +121,24 @@ bool sendToTcp(const QString& host, quint16 port, const QByteArray& bytes, const
     return closed && !failed;
 }
 
-bool sendToCupsQueue(const QString& program, const QString& queue, const QByteArray& bytes,
-                     const QDeadlineTimer& deadline) {
-    QProcess lp;
-    lp.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    lp.setStandardOutputFile(QProcess::nullDevice());
-    lp.start(program, {QStringLiteral("-d"), queue, QStringLiteral("-o"), QStringLiteral("raw")});
-    bool finished = false;
-    QObject::connect(&lp, &QProcess::finished, [&] { finished = true; });
-    QObject::connect(&lp, &QProcess::errorOccurred, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) finished = true;
-    });
-    const bool started =
-        JobDeadline::waitUntil([&] { return finished || lp.state() == QProcess::Running; }, deadline);
-    if (started && lp.state() == QProcess::Running) {
-        lp.write(bytes);
-        lp.closeWriteChannel();
-    }
-    const bool done = JobDeadline::waitUntil([&] { return finished; }, deadline);
-    if (!done) {
-        lp.kill();
-        lp.waitForFinished(1000);
-        return false;
-    }
-    return lp.error() != QProcess::FailedToStart && lp.exitStatus() == QProcess::NormalExit &&
-           lp.exitCode() == 0;
+bool sendToCupsQueue(const QString& queue, const QByteArray& bytes, const QDeadlineTimer& deadline,
+                     const QString& cupsServer) {
+    CupsJob::Options options;
+    options.raw = true;
+    options.title = QStringLiteral("Vendel");
+    options.server = cupsServer;
+    return CupsJob::print(queue, bytes, options, deadline);
 }
 
-bool send(const Target& target, const QByteArray& bytes, const QDeadlineTimer& deadline,
-          const QString& lpProgram) {
+bool send(const ReceiptTarget& target, const QByteArray& bytes, const QDeadlineTimer& deadline,
+          const Options& options) {
     switch (target.kind) {
-    case Target::Kind::Device:
-        return sendToDevice(target.path, bytes, deadline);
-    case Target::Kind::Tcp:
-        return sendToTcp(target.host, target.port, bytes, deadline);
-    case Target::Kind::CupsQueue:
-        return sendToCupsQueue(lpProgram, target.path, bytes, deadline);
+    case ReceiptTarget::Kind::Device:
+        return sendToDevice(target.path, bytes, deadline, options.askStatus);
+    case ReceiptTarget::Kind::Tcp:
+        return sendToTcp(target.host, target.port, bytes, deadline, options.askStatus);
+    case ReceiptTarget::Kind::CupsQueue:
+        return sendToCupsQueue(target.path, bytes, deadline, options.cupsServer);
     }
     return false;
 }

@@ -5,21 +5,29 @@
 #include "ui/printing/PdfFolderPrinter.h"
 #include "ui/printing/SystemPrinter.h"
 
-std::unique_ptr<Printer> makePrinter(const PrinterOptions& options, const Clock& clock) {
-    if (!options.printTo.isEmpty()) return std::make_unique<PdfFolderPrinter>(options.printTo, clock);
-    const QString escpos = QStringLiteral("escpos:");
-    if (options.printer.startsWith(escpos)) {
-        const auto target = EscPosTransport::parse(options.printer.mid(escpos.size()));
+std::unique_ptr<Printer> makePrinter(const PrinterSettings& settings, const Clock& clock, int deadlineMs,
+                                     const QString& cupsServer) {
+    switch (settings.kind) {
+    case PrinterSettings::Kind::Folder:
+        if (settings.folder.isEmpty()) return std::make_unique<UnavailablePrinter>();
+        return std::make_unique<PdfFolderPrinter>(settings.folder, clock);
+    case PrinterSettings::Kind::Receipt: {
+        const auto target = settings.receiptTarget();
         if (!target) return std::make_unique<UnavailablePrinter>();
-        EscPosPrinter::Options escOptions;
-        escOptions.target = *target;
-        escOptions.encoder.columns = EscPosEncoder::columnsForPaper(options.paper);
-        escOptions.encoder.codePage =
-            options.codepage == 858 ? EscPosEncoder::CodePage::Pc858 : EscPosEncoder::CodePage::Windows1252;
-        escOptions.encoder.cut = options.cut;
-        escOptions.drawer = options.drawer;
-        escOptions.deadlineMs = options.deadlineMs;
-        return std::make_unique<EscPosPrinter>(escOptions);
+        EscPosPrinter::Options options;
+        options.target = *target;
+        options.encoder.columns = EscPosEncoder::columnsForPaper(settings.paper);
+        options.encoder.codePage =
+            settings.codepage == 858 ? EscPosEncoder::CodePage::Pc858 : EscPosEncoder::CodePage::Windows1252;
+        options.encoder.cut = settings.cut;
+        options.drawer = settings.drawer;
+        options.deadlineMs = deadlineMs;
+        options.transport.askStatus = settings.status;
+        options.transport.cupsServer = cupsServer;
+        return std::make_unique<EscPosPrinter>(options);
     }
-    return std::make_unique<SystemPrinter>(options.printer, options.deadlineMs);
+    case PrinterSettings::Kind::System:
+        break;
+    }
+    return std::make_unique<SystemPrinter>(settings.systemName, deadlineMs, cupsServer);
 }

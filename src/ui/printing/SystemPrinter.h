@@ -5,24 +5,21 @@
 
 #include <QString>
 
-#include <memory>
-
-// The desktop's printer through CUPS (QPrinter, no dialog): the default printer, or the one named.
-// Looking printers up and sending the job can block for minutes when a print server accepts and never
-// answers, so the whole job runs on a worker thread while the window's event loop waits for it until
-// the deadline. A job still stuck then is abandoned (it ends on its own, or with the program); until
-// it ends, new jobs fail at once rather than piling up.
+// The desktop's printer through CUPS: the default printer, or the one named. Each job is drawn as a
+// receipt PDF and handed to CUPS, which renders it with the printer's own driver; the job counts as
+// printed once CUPS has sent it whole to the printer. A job that CUPS has not finished by the deadline
+// (a printer that stopped, a hung print server) fails and is cancelled.
 class SystemPrinter : public Printer {
 public:
-    explicit SystemPrinter(const QString& name = QString(), int deadlineMs = JobDeadline::kDefaultMs)
-        : m_name(name), m_deadlineMs(deadlineMs) {}
+    explicit SystemPrinter(const QString& name = QString(), int deadlineMs = JobDeadline::kDefaultMs,
+                           const QString& cupsServer = QString())
+        : m_name(name), m_deadlineMs(deadlineMs), m_cupsServer(cupsServer) {}
 
     bool print(const PrintDocument& document) override;
-
-    struct Job; // shared with the worker thread
 
 private:
     QString m_name;
     int m_deadlineMs;
-    std::shared_ptr<Job> m_last;
+    QString m_cupsServer;
+    bool m_busy = false; // a job waiting in the event loop; another one arriving meanwhile fails
 };

@@ -27,6 +27,8 @@ DataMenu::DataMenu(Counter& counter, QWidget* parent) : QMenu(counter.text(Capti
             [reports] { reports->mnuPrintInfo_Click(); });
     connect(addMenuEntry(this, "mnuDrawer", c->text(Captions::MenuDrawer)), &QAction::triggered,
             &c->tickets(), &TicketPrinter::mnuDrawer_Click);
+    connect(addMenuEntry(this, "mnuPrinter", c->text(Captions::MenuPrinter)), &QAction::triggered, this,
+            &DataMenu::printerAsked);
     addSeparator();
     connect(addMenuEntry(this, "mnuHangCash", c->text(Captions::MenuHangCash)), &QAction::triggered, c,
             &Counter::mnuHangCash_Click);

@@ -113,6 +113,7 @@ void MainWindow::buildMenus() {
     m_notesMenu = new NotesMenu(*m_counter, bar);
     m_itemsMenu = new ItemsMenu(*m_counter, bar);
     m_dataMenu = new DataMenu(*m_counter, bar);
+    connect(m_dataMenu, &DataMenu::printerAsked, this, &MainWindow::printerSettingsAsked);
     // "Importe": a pop-up menu only, never on the menu bar.
     m_amountMenu = new AmountMenu(*m_counter, this);
     for (QMenu* menu : {static_cast<QMenu*>(m_registerMenu), static_cast<QMenu*>(m_notesMenu),

@@ -49,6 +49,10 @@ public:
     QMenu* notesMenu() const;
     QMenu* itemsMenu() const;
 
+Q_SIGNALS:
+    // "Impresora…" in the Datos menu: whoever chose the printer opens its settings.
+    void printerSettingsAsked();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -84,6 +84,7 @@ inline constexpr Text MenuButton2{"Consejo", "Advice"};
 inline constexpr Text MenuButton3{"Calculadora", "Calculator"};
 inline constexpr Text MenuPrintInfo{"Imprimir datos del negocio", "Print business info"};
 inline constexpr Text MenuDrawer{"Abrir cajón", "Open drawer"};
+inline constexpr Text MenuPrinter{"Impresora…", "Printer…"};
 inline constexpr Text MenuHangCash{"Limite de efectivo", "Cash limit"};
 inline constexpr Text MenuBigCash{"Denominación más alta", "Highest value"};
 inline constexpr Text MenuCurrency{"Divisa", "Currency"};
@@ -98,5 +99,44 @@ inline constexpr Text MenuMoneyIn{"Pago con...", "Pay with..."};
 inline constexpr Text MenuCashIn{"Efectivo", "Cash"};
 inline constexpr Text MenuCardIn{"Tarjeta", "Card"};
 inline constexpr Text MenuDel{"Cancelar artículo", "Cancel item"};
+
+// ---- Printer dialog ----
+inline constexpr Text PrinterTitle{"Impresora", "Printer"};
+inline constexpr Text PrinterSystem{"&Impresora del sistema", "&System printer"};
+inline constexpr Text PrinterQueue{"&Nombre:", "&Name:"};
+inline constexpr Text PrinterSystemDefault{"La predeterminada del sistema", "The system's default"};
+inline constexpr Text PrinterDefaultMark{" (predeterminada)", " (default)"};
+inline constexpr Text PrinterLooking{"Buscando impresoras…", "Looking for printers…"};
+inline constexpr Text PrinterNoAnswer{"Sin respuesta del sistema de impresión.",
+                                      "No answer from the print system."};
+inline constexpr Text PrinterNone{"El sistema no tiene impresoras.", "The system has no printers."};
+inline constexpr Text PrinterReceipt{"Impresora de &tickets (ESC/POS)", "&Receipt printer (ESC/POS)"};
+inline constexpr Text PrinterLink{"Cone&xión:", "Connect &via:"};
+inline constexpr Text PrinterLinkDevice{"Dispositivo (USB o serie)", "Device (USB or serial)"};
+inline constexpr Text PrinterLinkTcp{"Red (equipo:puerto)", "Network (host:port)"};
+inline constexpr Text PrinterLinkCups{"Cola de CUPS sin filtro", "Raw CUPS queue"};
+inline constexpr Text PrinterAddress{"&Dirección:", "&Address:"};
+inline constexpr Text PrinterPaper{"&Papel:", "&Paper:"};
+inline constexpr Text PrinterPaper80{"80 mm (48 columnas)", "80 mm (48 columns)"};
+inline constexpr Text PrinterPaper58{"58 mm (32 columnas)", "58 mm (32 columns)"};
+inline constexpr Text PrinterCodepage{"Página de códi&gos:", "Code pa&ge:"};
+inline constexpr Text PrinterCodepage1252{"1252 (tabla 16)", "1252 (table 16)"};
+inline constexpr Text PrinterCodepage858{"858 (tabla 19, sin la 16)", "858 (table 19, without 16)"};
+inline constexpr Text PrinterCut{"Co&rtar el papel", "Cu&t the paper"};
+inline constexpr Text PrinterDrawer{"Abrir el ca&jón", "Open the &drawer"};
+inline constexpr Text PrinterStatus{"Preguntar a la impresora si imprimió (&estado)",
+                                    "Ask the printer whether it printed (stat&us)"};
+inline constexpr Text PrinterFolder{"Archivos PD&F en una carpeta", "PDF &files in a folder"};
+inline constexpr Text PrinterFolderPath{"Carpeta de &salida:", "Fo&lder:"};
+inline constexpr Text PrinterTest{"Imprimir pr&ueba", "Print t&est page"};
+inline constexpr Text PrinterTesting{"Imprimiendo la prueba…", "Printing the test page…"};
+inline constexpr Text PrinterTestPrinted{"Prueba impresa.", "Test page printed."};
+inline constexpr Text PrinterTestFailed{"No se pudo imprimir la prueba.",
+                                        "The test page could not be printed."};
+inline constexpr Text PrinterOverridden{
+    "En esta ejecución mandan las opciones de impresora de la línea de órdenes.",
+    "In this run the printer options of the command line override these settings."};
+inline constexpr Text PrinterNotSaved{"No se pudo guardar la impresora, intente más tarde.",
+                                      "Could not save the printer, try again later."};
 
 } // namespace Captions
