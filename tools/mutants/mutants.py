@@ -20,6 +20,7 @@ import json
 import os
 import random
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -595,9 +596,11 @@ def gcov_lines(objects):
         doc = doc.strip()
         if not doc.startswith("{"):
             continue
-        for f in json.loads(doc).get("files", []):
+        data = json.loads(doc)
+        base = Path(data.get("current_working_directory", objects))
+        for f in data.get("files", []):
             path = Path(f["file"])
-            path = path if path.is_absolute() else objects / path
+            path = path if path.is_absolute() else base / path
             try:
                 rel = path.resolve().relative_to(ROOT).as_posix()
             except ValueError:
@@ -637,6 +640,8 @@ def coverage(build, tests, timeout):
             instrumented[rel].update(counts)
             ran[rel] = sorted(n for n, c in counts.items() if c > 0)
         runs[t["name"]] = ran
+    if not instrumented:
+        sys.exit("The coverage run found no line of the core; is gcov (from gcc) installed?")
     data = {"key": key, "instrumented": {f: sorted(v) for f, v in instrumented.items()}, "runs": runs}
     cache.write_text(json.dumps(data) + "\n")
     return data
@@ -692,6 +697,11 @@ def timeout_for(seconds, factor):
 def mutate(original, m):
     text = original.decode("utf-8")
     return (text[: m["start"]] + m["change"] + text[m["end"] :]).encode("utf-8")
+
+
+def children_cpu():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
 
 
 def fmt_minutes(seconds):
@@ -770,11 +780,13 @@ def run_sample(args):
     out_path = Path(args.json).resolve()
     interrupted = None
     mutants_started = time.monotonic()
+    cpu_started = children_cpu()
 
     def save(done):
         counts, compiling, killed, score = summary(results)
         data = dict(header)
         data.update({"finished": done, "minutes": round((time.monotonic() - started) / 60, 1),
+                     "mutant_cpu_minutes": round((children_cpu() - cpu_started) / 60, 1),
                      "compiling": compiling, "killed": killed, "score": round(score, 1),
                      "counts": dict(counts), "mutants": results})
         out_path.parent.mkdir(parents=True, exist_ok=True)
@@ -790,6 +802,7 @@ def run_sample(args):
             for m in per_file[rel]:
                 if compiled >= quota[rel]:
                     break
+                cpu_before = children_cpu()
                 sources.write(rel, original, mutate(original, m))
                 rc, build_seconds, out = build_targets(build, ["vendel_core"], timeout=args.build_timeout)
                 record = {k: m[k] for k in ("id", "file", "line", "col", "kind", "original", "change",
@@ -818,7 +831,8 @@ def run_sample(args):
                     order.killed(rel, by)
                     ranked = order.for_file(rel)
                 record.update({"status": status, "killed_by": by, "tests_reaching": len(chosen),
-                               "tests_run": ran, "test_seconds": round(test_seconds, 1)})
+                               "tests_run": ran, "test_seconds": round(test_seconds, 1),
+                               "cpu_seconds": round(children_cpu() - cpu_before, 1)})
                 results.append(record)
                 done = sum(1 for r in results if r["status"] in ("killed", "timeout", "survived"))
                 elapsed = time.monotonic() - mutants_started
@@ -841,6 +855,7 @@ def run_sample(args):
     counts, compiling, killed, score = summary(results)
     elapsed = time.monotonic() - started
     mutant_minutes = (time.monotonic() - mutants_started) / 60
+    cpu_minutes = (children_cpu() - cpu_started) / 60
     print()
     if interrupted is not None:
         print("Interrupted (%s): the figures below cover the mutants tried so far." % (interrupted or "Ctrl+C"))
@@ -849,6 +864,7 @@ def run_sample(args):
     print("Not compiling: %d. Run time: %s (mutants %s, %.1f compiling mutants a minute)." % (
         counts["not compiling"] + counts["build timed out"], fmt_minutes(elapsed), fmt_minutes(mutant_minutes * 60),
         compiling / mutant_minutes if mutant_minutes else 0))
+    print("The mutants took %.1f minutes of processor time: about their run time on an idle machine." % cpu_minutes)
     surv = survivors_report(results)
     print("Survivors (%d):" % len(surv))
     print("\n".join(surv) if surv else "  none")
