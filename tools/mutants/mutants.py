@@ -468,6 +468,40 @@ def run(cmd, cwd=None, env=None, timeout=None):
         raise
 
 
+def run_tests(tests, limits, workers):
+    """Runs the tests, up to workers at a time, until one fails or runs past its limit.
+    (status, test that failed or None, tests started, seconds)."""
+    pending, running = list(tests), []
+    started = time.monotonic()
+    result, ran = ("survived", None), 0
+    try:
+        while pending or running:
+            while pending and len(running) < workers:
+                t = pending.pop(0)
+                proc = subprocess.Popen(t["command"], cwd=t["cwd"], env=t["env"], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, start_new_session=True)
+                running.append((proc, t, time.monotonic() + limits[t["name"]]))
+                ran += 1
+            time.sleep(0.02)
+            for entry in list(running):
+                proc, t, deadline = entry
+                rc = proc.poll()
+                if rc is None and time.monotonic() > deadline:
+                    kill_group(proc)
+                    result = ("timeout", t["name"])
+                elif rc is not None and rc != 0:
+                    result = ("killed", t["name"])
+                elif rc is None:
+                    continue
+                running.remove(entry)
+                if result[1]:
+                    return result + (ran, time.monotonic() - started)
+        return result + (ran, time.monotonic() - started)
+    finally:
+        for proc, _, _ in running:
+            kill_group(proc)
+
+
 def kill_group(proc):
     try:
         os.killpg(proc.pid, signal.SIGKILL)
@@ -760,6 +794,7 @@ def run_sample(args):
     print("  the suite takes %.1f s; a test's time limit is %.0f x its own time + 5 s (at least 10 s)" % (
         suite, args.timeout_factor))
     reach = None if args.all_tests else Reach(coverage(build, tests, args.baseline_timeout))
+    limits = {t["name"]: timeout_for(durations[t["name"]], args.timeout_factor) for t in tests}
 
     learned_path = build / "killers.json"
     learned = json.loads(learned_path.read_text()) if learned_path.exists() and not args.fresh_order else {}
@@ -775,6 +810,7 @@ def run_sample(args):
         "left_out_tests": broken,
         "suite_seconds": round(suite, 1),
         "tests_chosen_by_coverage": reach is not None,
+        "workers": args.workers,
         "quota": {f: quota[f] for f in per_file},
     }
     out_path = Path(args.json).resolve()
@@ -814,19 +850,8 @@ def run_sample(args):
                     print("  %-14s %s:%d  %s" % (record["status"], rel, m["line"], m["description"]))
                     continue
                 compiled += 1
-                status, by, test_seconds, ran = "survived", None, 0.0, 0
                 chosen = reach.tests_for(rel, m["line"], ranked) if reach else ranked
-                for t in chosen:
-                    limit = timeout_for(durations[t["name"]], args.timeout_factor)
-                    rc, seconds, _ = run(t["command"], cwd=t["cwd"], env=t["env"], timeout=limit)
-                    test_seconds += seconds
-                    ran += 1
-                    if rc is None:
-                        status, by = "timeout", t["name"]
-                        break
-                    if rc != 0:
-                        status, by = "killed", t["name"]
-                        break
+                status, by, ran, test_seconds = run_tests(chosen, limits, args.workers)
                 if by:
                     order.killed(rel, by)
                     ranked = order.for_file(rel)
@@ -864,7 +889,8 @@ def run_sample(args):
     print("Not compiling: %d. Run time: %s (mutants %s, %.1f compiling mutants a minute)." % (
         counts["not compiling"] + counts["build timed out"], fmt_minutes(elapsed), fmt_minutes(mutant_minutes * 60),
         compiling / mutant_minutes if mutant_minutes else 0))
-    print("The mutants took %.1f minutes of processor time: about their run time on an idle machine." % cpu_minutes)
+    print("The mutants used %.1f minutes of processor time; the rest was waiting (the tests' own waits, other work "
+          "on the machine)." % cpu_minutes)
     surv = survivors_report(results)
     print("Survivors (%d):" % len(surv))
     print("\n".join(surv) if surv else "  none")
@@ -933,6 +959,8 @@ def main():
     p.add_argument("--baseline-timeout", type=float, default=300, help="seconds for one test on the unchanged core")
     p.add_argument("--all-tests", action="store_true",
                    help="try every mutant on every test, not only on the tests that run its line")
+    p.add_argument("--workers", type=int, default=2,
+                   help="tests run at once on a mutant; most of a test's time is waiting (default %(default)s)")
     p.add_argument("--jobs", type=int, help="parallel jobs for the first build (default: ninja's)")
     p.add_argument("--fresh-order", action="store_true", help="forget which tests killed mutants in earlier runs")
     p.add_argument("--list", action="store_true", help="print the sample's first choices and stop")
