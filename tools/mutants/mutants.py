@@ -3,7 +3,8 @@
 
 Applies one small change at a time to src/core/**/*.cpp, rebuilds the core in its own build tree
 (build/mutants: no sanitizers, -O1, the core as a shared library so no test program is linked again),
-runs the test programs that link the core until the first one fails, and records the mutant as
+runs the test programs that link the core and run the changed line until the first one fails, and
+records the mutant as
 killed, timed out (counted as killed), survived or not compiling.
 
     python3 tools/mutants/mutants.py                 # the fixed sample: 150 compiling mutants
@@ -169,6 +170,7 @@ SWAPS = {
     "&": ["|"],
     "|": ["&"],
 }
+KINDS = {"==": "comparison", "!=": "comparison", "&&": "logic", "||": "logic"}
 INTEGER = re.compile(r"^(0[xX][0-9a-fA-F']+|[1-9][0-9']*|0)([uUlL]*)$")
 # Calls whose arguments are not behaviour worth mutating.
 SKIPPED_CALLS = {"static_assert", "qDebug", "qWarning", "qInfo", "Q_ASSERT", "Q_ASSERT_X", "Q_UNUSED"}
@@ -176,7 +178,7 @@ NOT_STATEMENT_STARTS = {
     "return", "const", "constexpr", "static", "auto", "using", "typedef", "delete", "throw", "case",
     "default", "if", "for", "while", "do", "switch", "else", "try", "catch", "goto", "template",
     "struct", "class", "enum", "namespace", "public", "private", "protected", "Q_OBJECT", "new",
-}  # fmt: skip
+}
 ASSIGNING = {"=", "+=", "-=", "*=", "/=", "%=", "|=", "&=", "^=", "<<=", ">>=", "++", "--"}
 
 
@@ -354,7 +356,7 @@ def sites_of(rel, src):
             if tok.text in RELATIONAL and spaced(src, tok):
                 sites.append(Site(rel, tok, tok.start, tok.end, tok.text, RELATIONAL[tok.text], "comparison"))
             elif tok.text in SWAPS and spaced(src, tok) and k not in joins:
-                kind = {"==": "comparison", "!=": "comparison", "&&": "logic", "||": "logic"}.get(tok.text, "arithmetic")
+                kind = KINDS.get(tok.text, "arithmetic")
                 sites.append(Site(rel, tok, tok.start, tok.end, tok.text, SWAPS[tok.text], kind))
             elif tok.text == "!" and k + 1 < len(tokens) and tokens[k + 1].start == tok.end:
                 sites.append(Site(rel, tok, tok.start, tok.end, "!", [""], "negation"))
@@ -772,7 +774,7 @@ def run_sample(args):
     if not per_file:
         sys.exit("No core source matches --files %s." % args.files)
     started = time.monotonic()
-    print("Configuring and building %s ..." % build.relative_to(ROOT) if build.is_relative_to(ROOT) else build)
+    print("Configuring and building %s ..." % (build.relative_to(ROOT) if build.is_relative_to(ROOT) else build))
     configure(build)
     tests = test_programs(build)
     targets = sorted({"vendel", "vendel_saver"} | {t["name"] for t in tests})
@@ -788,7 +790,8 @@ def run_sample(args):
         durations[t["name"]] = seconds
         if rc != 0:
             broken.append(t["name"])
-            print("  %s fails without any change (%s): left out" % (t["name"], "timed out" if rc is None else "exit %d" % rc))
+            why = "timed out" if rc is None else "exit %d" % rc
+            print("  %s fails without any change (%s): left out" % (t["name"], why))
     tests = [t for t in tests if t["name"] not in broken]
     suite = sum(durations[t["name"]] for t in tests)
     print("  the suite takes %.1f s; a test's time limit is %.0f x its own time + 5 s (at least 10 s)" % (
@@ -829,7 +832,6 @@ def run_sample(args):
         out_path.write_text(json.dumps(data, indent=1) + "\n", encoding="utf-8")
         learned_path.write_text(json.dumps(order.dump(), indent=1) + "\n")
 
-    old_handlers = {s: signal.signal(s, on_signal) for s in (signal.SIGTERM, signal.SIGHUP)}
     try:
         for rel in sorted(per_file):
             original = (ROOT / rel).read_bytes()
@@ -870,8 +872,6 @@ def run_sample(args):
         interrupted = e
     finally:
         sources.restore()
-        for s, h in old_handlers.items():
-            signal.signal(s, h)
 
     if interrupted is None:
         # The library back as the sources are, for whoever uses the tree next.
@@ -883,7 +883,7 @@ def run_sample(args):
     cpu_minutes = (children_cpu() - cpu_started) / 60
     print()
     if interrupted is not None:
-        print("Interrupted (%s): the figures below cover the mutants tried so far." % (interrupted or "Ctrl+C"))
+        print("Interrupted (%s): the figures below cover the mutants tried so far." % (str(interrupted) or "Ctrl+C"))
     print("Mutation score: %.1f %% (%d killed of %d compiling mutants; %d by a time-out)" % (
         score, killed, compiling, counts["timeout"]))
     print("Not compiling: %d. Run time: %s (mutants %s, %.1f compiling mutants a minute)." % (
@@ -971,7 +971,15 @@ def main():
         return compare(*args.compare)
     if args.list:
         return list_plan(args)
-    return run_sample(args)
+    # SIGTERM and SIGHUP end the run as Ctrl+C does; SIGHUP stays ignored under nohup.
+    for s in (signal.SIGTERM, signal.SIGHUP):
+        if signal.getsignal(s) != signal.SIG_IGN:
+            signal.signal(s, on_signal)
+    try:
+        return run_sample(args)
+    except (KeyboardInterrupt, Stop):
+        print("\nStopped before any source was changed.")
+        return 130
 
 
 if __name__ == "__main__":
