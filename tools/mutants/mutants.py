@@ -4,8 +4,7 @@
 Applies one small change at a time to src/core/**/*.cpp, rebuilds the core in its own build tree
 (build/mutants: no sanitizers, -O1, the core as a shared library so no test program is linked again),
 runs the test programs that link the core and run the changed line until the first one fails, and
-records the mutant as
-killed, timed out (counted as killed), survived or not compiling.
+records the mutant as killed, timed out (counted as killed), survived or not compiling.
 
     python3 tools/mutants/mutants.py                 # the fixed sample: 150 compiling mutants
     python3 tools/mutants/mutants.py --count 20      # a quick trial
@@ -961,7 +960,8 @@ def main():
                    help="try every mutant on every test, not only on the tests that run its line")
     p.add_argument("--workers", type=int, default=2,
                    help="tests run at once on a mutant; most of a test's time is waiting (default %(default)s)")
-    p.add_argument("--jobs", type=int, help="parallel jobs for the first build (default: ninja's)")
+    p.add_argument("--jobs", type=int, default=os.cpu_count(),
+                   help="parallel jobs for the first build (default: the processors, %(default)s)")
     p.add_argument("--fresh-order", action="store_true", help="forget which tests killed mutants in earlier runs")
     p.add_argument("--list", action="store_true", help="print the sample's first choices and stop")
     p.add_argument("--compare", nargs=2, metavar=("OLD.json", "NEW.json"),
