@@ -610,7 +610,7 @@ def test_programs(build):
 
 def fingerprint(tests):
     h = hashlib.sha1()
-    for folder in ("src/core", "tests"):
+    for folder in ("src", "tests"):
         for p in sorted((ROOT / folder).rglob("*")):
             if p.is_file():
                 h.update(p.relative_to(ROOT).as_posix().encode())
@@ -831,13 +831,15 @@ def run_sample(args):
         out_path.write_text(json.dumps(data, indent=1) + "\n", encoding="utf-8")
         learned_path.write_text(json.dumps(order.dump(), indent=1) + "\n")
 
+    shortfall = 0
     try:
         for rel in sorted(per_file):
             original = (ROOT / rel).read_bytes()
             compiled = 0
+            wanted = quota[rel] + shortfall  # what a file before it could not give
             ranked = order.for_file(rel)
             for m in per_file[rel]:
-                if compiled >= quota[rel]:
+                if compiled >= wanted:
                     break
                 cpu_before = children_cpu()
                 sources.write(rel, original, mutate(original, m))
@@ -866,6 +868,7 @@ def run_sample(args):
                 print("  %-14s %s:%d  %s%s   [%d/%d, %s]" % (status, rel, m["line"], m["description"], note, done,
                                                             plan_total, fmt_minutes(elapsed)), flush=True)
             sources.restore()
+            shortfall = wanted - compiled
             save(False)
     except (KeyboardInterrupt, Stop) as e:
         interrupted = e
