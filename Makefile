@@ -8,12 +8,13 @@ PACKAGE_PACKAGES := dpkg-dev file
 TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_PACKAGES) desktop-file-utils appstream lintian cups cups-client poppler-utils
 BENCH_PACKAGES := $(RUN_PACKAGES) libbenchmark-dev cups cups-client
 FORMAT_PACKAGES := clang-format
+MUTANTS_PACKAGES := $(RUN_PACKAGES) python3
 # The demo shop lives in the per-user data folder, outside build/, so `make clean` never deletes it.
 SHOP ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/Vendel/demo
 PREFIX ?= /usr/local
 ARGS ?=
 
-.PHONY: all run test install deb deps build-release build-test screenshots bench format clean
+.PHONY: all run test install deb deps build-release build-test screenshots bench mutants format clean
 
 all: build-release
 
@@ -72,6 +73,12 @@ bench:
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDEL_TESTS=OFF -DVENDEL_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
 	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Small changes to the core, one at a time, each rebuilt and put to the tests: the share the tests catch,
+# and the changes they miss (tools/mutants/README.md). ARGS="--count 20" for a short trial.
+mutants:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(MUTANTS_PACKAGES)"
+	python3 tools/mutants/mutants.py $(ARGS)
 
 format:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(FORMAT_PACKAGES)"
