@@ -63,7 +63,7 @@ private Q_SLOTS:
         WindowRig::clickRow(note, 3);
         QAction* cancel = rig.window->findChild<QAction*>("mnuDel");
         QVERIFY(cancel->isVisible());
-        QCOMPARE(cancel->text(), QString("Cancelar [1 x VELA de $9.50]"));
+        QCOMPARE(cancel->text(), QString("&Cancelar [1 x VELA de $9.50]"));
         cancel->trigger();
         QCOMPARE(total->text(), QString("53.55"));
         QCOMPARE(note->model()->rowCount(), 3);

@@ -58,5 +58,7 @@ void NotesMenu::render() {
     const Adjustments& adjustments = m_counter.adjustments();
     m_mnuDel->setVisible(adjustments.cancelEntryVisible());
     // The entry names the chosen line: a long one is cut short, so the menu keeps a menu's width.
-    m_mnuDel->setText(ShownText::capped(adjustments.cancelEntryCaption(), kEntryChars));
+    // An "&" of the line is shown as written; the entry's own mnemonic is its first letter.
+    QString caption = ShownText::capped(adjustments.cancelEntryCaption(), kEntryChars);
+    m_mnuDel->setText(u'&' + caption.replace(u'&', QStringLiteral("&&")));
 }

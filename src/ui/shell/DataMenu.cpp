@@ -36,7 +36,7 @@ DataMenu::DataMenu(Counter& counter, QWidget* parent) : QMenu(counter.text(Capti
             [c] { c->settings().askTopNote(c->currency().symbol()); });
     QMenu* currency = addMenu(c->text(Captions::MenuCurrency));
     currency->setObjectName(QStringLiteral("mnuCurrency"));
-    const std::array<QString, 3> symbols = {QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("£")};
+    const std::array<QString, 3> symbols = {QStringLiteral("&$"), QStringLiteral("&€"), QStringLiteral("&£")};
     for (int i = 0; i < 3; ++i) {
         QAction* a = currency->addAction(symbols[std::size_t(i)]);
         a->setObjectName(QStringLiteral("mMoneda%1").arg(i));
