@@ -41,6 +41,7 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.prompts(),
                  QStringList{"Para acceder a este dato, escriba la clave de usuario del programa:"});
         QCOMPARE(rig.dialogs.messages(), messages);
+        QCOMPARE(rig.dialogs.shown.first().echo, Dialogs::Echo::Masked); // the key is never seen
     }
 
     void priceChangePromptsUntilAcceptable() {

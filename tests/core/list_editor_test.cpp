@@ -125,6 +125,9 @@ private Q_SLOTS:
                                    << 2;
         QTest::newRow("ending in an empty line") << "[1] A $1.00\n" << QStringList{"[1] A $1.00", ""} << 2;
         QTest::newRow("empty text deletes the file") << "" << QStringList{} << 1;
+        QTest::newRow("the aid's lone bracket") << "[1] A $1.00\n[" << QStringList{"[1] A $1.00"} << 1;
+        QTest::newRow("a bracket among blanks")
+            << "[1] A $1.00\n \t[  \n[2] B $2.00" << QStringList{"[1] A $1.00", "[2] B $2.00"} << 2;
         QTest::newRow("syntax kept as typed") << "no symbol\n[x] Y" << QStringList{"no symbol", "[x] Y"} << 2;
         // Characters the code page lacks become "?", tabs and NUL stay, a lone CR is a line break.
         QTest::newRow("bad input") << QString::fromUtf8("[1] A\t\u0416 $1.00\r[2] B") + QChar(0) + "C"
@@ -192,6 +195,40 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(0).lines, record);
         QCOMPARE(rig.shop.bytes(listFile()), list);
         QCOMPARE(rig.shop.bytes(rig.registerName()), day);
+    }
+
+    // With a user key set, the day's closed sales open in the editor only for whoever types the key,
+    // hidden as it is typed; without one nothing is asked.
+    void registerBehindTheKey_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("answers"); // "-" cancels the box
+        QTest::addColumn<bool>("opened");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("no key") << "" << QStringList{} << true << QStringList{};
+        QTest::newRow("right key") << "k1" << QStringList{"k1"} << true << QStringList{};
+        QTest::newRow("wrong key") << "k1" << QStringList{"K1"} << false << QStringList{"Clave incorrecta."};
+        QTest::newRow("cancelled") << "k1" << QStringList{"-"} << false << QStringList{};
+    }
+    void registerBehindTheKey() {
+        QFETCH(QString, key);
+        QFETCH(QStringList, answers);
+        QFETCH(bool, opened);
+        QFETCH(QStringList, messages);
+        CounterRig rig(QString(), key);
+        Counter& c = startShop(rig);
+        c.lblTask_Click(0);
+        for (const QString& a : answers)
+            a == u'-' ? rig.dialogs.cancel() : rig.dialogs.type(a);
+        rig.dialogs.clear();
+        c.eNoteToEdit();
+        QCOMPARE(c.editor().visible(), opened);
+        QCOMPARE(rig.dialogs.prompts().size(), answers.size());
+        for (const auto& box : rig.dialogs.shown)
+            if (box.kind == ScriptedDialogs::Shown::Input) QCOMPARE(box.echo, Dialogs::Echo::Masked);
+        QStringList shown = rig.dialogs.messages();
+        shown.removeAll(
+            QStringLiteral("Solamente cambie nombres y valores para un buen funcionamiento del programa."));
+        QCOMPARE(shown, messages);
     }
 
     // Adding to the note is refused while the register is edited, allowed while the list is.

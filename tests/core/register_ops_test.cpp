@@ -37,9 +37,12 @@ QStringList printed(const CounterRig& rig, PrintDocument::Kind kind) {
     return lines;
 }
 
+// An answer that cancels its input box.
+const QString kCancel = QStringLiteral("<Cancel>");
+
 void typeAll(CounterRig& rig, const QStringList& answers) {
     for (const QString& a : answers)
-        rig.dialogs.type(a);
+        a == kCancel ? rig.dialogs.cancel() : rig.dialogs.type(a);
 }
 
 } // namespace
@@ -76,6 +79,8 @@ private Q_SLOTS:
         QTest::newRow("cancelled") << "" << false << QStringList{""} << ""
                                    << "" << 1;
         QTest::newRow("negative then cancelled") << "" << false << QStringList{"-20", ""} << ""
+                                                 << "" << 2;
+        QTest::newRow("cancelled at the reason") << "" << true << QStringList{"25", kCancel} << ""
                                                  << "" << 2;
         QTest::newRow("english") << "EN" << true << QStringList{"20", "float"}
                                  << "-----(14:35)-------> [ENTRY $20.00] float"

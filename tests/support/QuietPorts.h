@@ -9,7 +9,7 @@ class SilentDialogs : public Dialogs {
 public:
     void message(const QString&, Icon) override {}
     bool question(const QString&) override { return false; }
-    QString input(const QString&) override { return {}; }
+    std::optional<QString> input(const QString&, Echo) override { return std::nullopt; }
 };
 
 class NoShell : public Shell {

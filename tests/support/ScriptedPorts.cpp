@@ -14,11 +14,11 @@ bool ScriptedDialogs::question(const QString& text) {
     return questions.dequeue();
 }
 
-QString ScriptedDialogs::input(const QString& prompt) {
-    shown.append({Shown::Input, prompt, Icon::None});
+std::optional<QString> ScriptedDialogs::input(const QString& prompt, Echo echo) {
+    shown.append({Shown::Input, prompt, Icon::None, echo});
     if (inputs.isEmpty()) {
         ++unexpected;
-        return {};
+        return std::nullopt;
     }
     return inputs.dequeue();
 }

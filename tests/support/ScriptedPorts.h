@@ -17,11 +17,12 @@ public:
         enum Kind { Message, Question, Input } kind;
         QString text;
         Icon icon;
+        Echo echo = Echo::Plain;
     };
 
     void message(const QString& text, Icon icon) override;
     bool question(const QString& text) override;
-    QString input(const QString& prompt) override;
+    std::optional<QString> input(const QString& prompt, Echo echo) override;
 
     ScriptedDialogs& answer(bool yes) {
         questions.enqueue(yes);
@@ -29,6 +30,11 @@ public:
     }
     ScriptedDialogs& type(const QString& text) {
         inputs.enqueue(text);
+        return *this;
+    }
+    // The next input box is cancelled.
+    ScriptedDialogs& cancel() {
+        inputs.enqueue(std::nullopt);
         return *this;
     }
 
@@ -40,7 +46,7 @@ public:
     // Runs when a question is asked, before it is answered (to look at the files at that moment).
     std::function<void(const QString&)> onQuestion;
     QQueue<bool> questions;
-    QQueue<QString> inputs;
+    QQueue<std::optional<QString>> inputs;
     QList<Shown> shown;
     int unexpected = 0; // questions or inputs that had no queued answer
 };

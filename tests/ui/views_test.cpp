@@ -15,7 +15,7 @@ namespace {
 struct AboutDialogs : Dialogs {
     void message(const QString&, Icon) override {}
     bool question(const QString&) override { return false; }
-    QString input(const QString&) override { return {}; }
+    std::optional<QString> input(const QString&, Echo) override { return std::nullopt; }
     void about(const QString& title, const QString& text) override { shown << title << text; }
     QStringList shown;
 };

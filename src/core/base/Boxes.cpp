@@ -13,12 +13,20 @@ bool Boxes::ask(const QString& question) {
 }
 
 QString Boxes::prompt(const QString& question) {
+    return promptOrCancel(question).value_or(QString());
+}
+
+std::optional<QString> Boxes::promptOrCancel(const QString& question) {
     const QScopedValueRollback<int> open(m_open, m_open + 1);
     return m_dialogs.input(question);
 }
 
 bool Boxes::grantedByKey(const QString& question, const QString& userKey, const QString& wrong) {
-    const QString answer = prompt(question);
+    QString answer;
+    {
+        const QScopedValueRollback<int> open(m_open, m_open + 1);
+        answer = m_dialogs.input(question, Dialogs::Echo::Masked).value_or(QString());
+    }
     if (answer == userKey) return true;
     if (!userKey.isEmpty() && answer.isEmpty()) return false;
     say(wrong, Dialogs::Icon::Error);

@@ -15,9 +15,12 @@ public:
 
     void say(const QString& message, Dialogs::Icon icon);
     bool ask(const QString& question);
+    // An input box; a cancelled box gives an empty text, as a blank answer does.
     QString prompt(const QString& question);
-    // Asks for the user key: with a key set, an empty answer stops quietly; any other answer but the key
-    // shows `wrong` as an error. With no key set, only an empty answer is granted.
+    // An input box where an empty answer is an answer: no answer only when it was cancelled.
+    std::optional<QString> promptOrCancel(const QString& question);
+    // Asks for the user key, masked as it is typed: with a key set, an empty answer stops quietly; any other
+    // answer but the key shows `wrong` as an error. With no key set, only an empty answer is granted.
     bool grantedByKey(const QString& question, const QString& userKey, const QString& wrong);
     // Asks until the answer is accepted; a blank answer cancels (no value).
     std::optional<QString> askUntil(const QString& question,

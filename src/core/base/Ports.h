@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 class PrintDocument;
 
 // The program's ways out to the person and the machine. The counter uses only these interfaces; the
@@ -12,14 +14,16 @@ class PrintDocument;
 class Dialogs {
 public:
     enum class Icon { None, Information, Warning, Error };
+    // How an input box shows what is typed: as typed, or hidden (the user key).
+    enum class Echo { Plain, Masked };
 
     virtual ~Dialogs() = default;
     // A message with an OK button.
     virtual void message(const QString& text, Icon icon) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool question(const QString& text) = 0;
-    // An input box with an empty field; Cancel gives an empty text.
-    virtual QString input(const QString& prompt) = 0;
+    // An input box with an empty field; no answer when it is cancelled.
+    virtual std::optional<QString> input(const QString& prompt, Echo echo = Echo::Plain) = 0;
     // The About box: the program's title and a few lines about it.
     virtual void about(const QString& /*title*/, const QString& /*text*/) {}
 };

@@ -7,6 +7,7 @@
 #include "core/items/ItemActions.h"
 #include "core/items/ItemList.h"
 #include "core/items/ItemSearch.h"
+#include "core/items/ItemTexts.h"
 #include "core/items/ListEditor.h"
 #include "core/note/Adjustments.h"
 #include "core/note/Amounts.h"
@@ -16,6 +17,7 @@
 #include "core/note/NoteTexts.h"
 #include "core/note/Notes.h"
 #include "core/printing/Documents.h"
+#include "core/printing/PrintTexts.h"
 #include "core/printing/ReportPrinter.h"
 #include "core/printing/TicketPrinter.h"
 #include "core/register/CardPayments.h"
@@ -33,7 +35,7 @@
 
 Counter::Counter(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
                  QObject* parent)
-    : QObject(parent), m_dataDir(dataDir), m_language(language), m_clock(ports.clock) {
+    : QObject(parent), m_dataDir(dataDir), m_language(language), m_userKey(userKey), m_clock(ports.clock) {
     m_boxes = std::make_unique<Boxes>(ports.dialogs);
     Boxes& boxes = *m_boxes;
     m_settings = std::make_unique<SettingsStore>(dataDir, userKey, language, ports.clock, boxes);
@@ -375,6 +377,10 @@ void Counter::eNoteToEdit() {
         m_boxes->say(text(AppTexts::CancelCurrentFirst), Dialogs::Icon::Information);
         return;
     }
+    // The day's closed sales change only for whoever holds the user key, when the shop has one.
+    if (!m_userKey.isEmpty() &&
+        !m_boxes->grantedByKey(text(PrintTexts::ShopKeyPrompt), m_userKey, text(ItemTexts::KeyIncorrect)))
+        return;
     if (!m_editWarned) {
         m_boxes->say(text(NoteTexts::EditWarning), Dialogs::Icon::Information);
         m_editWarned = true;

@@ -163,6 +163,7 @@ private:
 
     QString m_dataDir;
     Language m_language;
+    QString m_userKey;
     Clock& m_clock;
     // Shared state, then one owner per area.
     std::unique_ptr<Boxes> m_boxes;

@@ -88,7 +88,9 @@ QStringList ListEditor::splitLines(QStringView text) {
     return lines;
 }
 
-void ListEditor::storeList(const QStringList& lines) {
+void ListEditor::storeList(QStringList lines) {
+    // The typing aid opens an item line with "["; a line that holds nothing else was never written.
+    lines.removeIf([](const QString& line) { return line.trimmed() == u'['; });
     m_items.setLines(lines);
     if (m_items.isEmpty()) m_items.showPlaceholder(m_language(ItemTexts::NoItems));
 }

@@ -53,7 +53,7 @@ public:
     // paragraph and line separators of a text field), empty pieces included; an empty text has none.
     static QStringList splitLines(QStringView text);
     // Replaces the item list by the edited lines (both lists; an empty list shows "No hay elementos.").
-    void storeList(const QStringList& lines);
+    void storeList(QStringList lines);
     void saySaved();
 
     // The search of the panel over its text, from the caret. -1 when nothing is to be selected.

@@ -23,15 +23,17 @@ std::optional<QString> CashMovements::book(MovementKind kind, const QString& tim
     const QString& symbol = m_currency.symbol();
     const QString question =
         m_language(entry ? RegisterTexts::EntryPrompt : RegisterTexts::WithdrawalPrompt) + u' ' + symbol;
-    const auto answer =
-        m_boxes.askUntil(question, [](const QString& typed) { return Numbers::amount(typed) >= 0; });
+    const auto answer = m_boxes.askUntil(question, Numbers::acceptableAmount);
     if (!answer) return std::nullopt;
     const double amount = Numbers::amount(*answer);
     QString line;
     if (amount > 0) {
-        const QString reason = storable(
-            m_boxes.prompt(m_language(entry ? RegisterTexts::EntryReason : RegisterTexts::WithdrawalReason) +
-                           QStringLiteral(": ")));
+        // Cancel at the reason books nothing; OK with an empty reason books the movement without one.
+        const auto typed = m_boxes.promptOrCancel(
+            m_language(entry ? RegisterTexts::EntryReason : RegisterTexts::WithdrawalReason) +
+            QStringLiteral(": "));
+        if (!typed) return std::nullopt;
+        const QString reason = storable(*typed);
         const QString booked = entry
                                    ? RegisterLines::cashEntry(time, symbol, amount, reason, m_language)
                                    : RegisterLines::cashWithdrawal(time, symbol, amount, reason, m_language);

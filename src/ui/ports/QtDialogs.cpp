@@ -31,11 +31,13 @@ bool QtDialogs::question(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::input(const QString& prompt) {
+std::optional<QString> QtDialogs::input(const QString& prompt, Echo echo) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(m_owner, m_language(AppTexts::ProgramTitle), prompt,
-                                                 QLineEdit::Normal, QString(), &ok);
-    return ok ? answer : QString();
+    const QString answer =
+        QInputDialog::getText(m_owner, m_language(AppTexts::ProgramTitle), prompt,
+                              echo == Echo::Masked ? QLineEdit::Password : QLineEdit::Normal, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return answer;
 }
 
 void QtDialogs::about(const QString& title, const QString& text) {

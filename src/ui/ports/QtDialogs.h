@@ -13,7 +13,7 @@ public:
 
     void message(const QString& text, Icon icon) override;
     bool question(const QString& text) override;
-    QString input(const QString& prompt) override;
+    std::optional<QString> input(const QString& prompt, Echo echo) override;
     void about(const QString& title, const QString& text) override;
 
 private:
