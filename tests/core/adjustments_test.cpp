@@ -45,11 +45,12 @@ private Q_SLOTS:
             {"amount discount", "", false, "20", "     -$20 de descuento", "80.00"},
             {"amount discount en", "EN", false, "20", "     -$20 discount", "80.00"},
             {"percent discount en", "EN", false, "7.5%", "     -7.5% discount", "92.50"},
-            {"amount with comma", "", false, "1,000", "     -$1,000 de descuento", "-900.00"},
+            {"amount with comma", "", false, "1,000", "", "100.00"}, // above the total: refused
             {"amount interest", "", true, "20", "     +$20 de interés", "120.00"},
             {"amount interest en", "EN", true, "20.5", "     +$20.5 interest", "120.50"},
             {"percent interest", "", true, "16%", "     +16% de interés", "116.00"},
-            {"150 as an amount", "", false, "150", "     -$150 de descuento", "-50.00"},
+            {"150 as an amount", "", false, "150", "", "100.00"},
+            {"the whole total", "", false, "100", "     -$100 de descuento", "0.00"},
         };
         for (const Row& r : rows)
             QTest::newRow(r.name) << r.language << r.interest << r.answer << r.line << r.total;
@@ -63,9 +64,13 @@ private Q_SLOTS:
         CounterRig rig(language);
         Counter& c = sideNoteWith100(rig);
         rig.dialogs.type(answer);
+        const QString before = c.notes().at(1).lines.last();
         interest ? c.adjustments().mnuIVA_Click() : c.adjustments().mnuDescx_Click();
-        QCOMPARE(c.notes().at(1).lines.last(), line);
+        QCOMPARE(c.notes().at(1).lines.last(), line.isEmpty() ? before : line);
         QCOMPARE(c.amounts().totalText(), total);
+        QCOMPARE(rig.dialogs.messages().contains(
+                     QStringLiteral("El descuento es mayor que el importe de la nota.")),
+                 line.isEmpty());
     }
 
     void promptsAskAgain_data() {
@@ -111,7 +116,6 @@ private Q_SLOTS:
         QTest::newRow("percent kept exact") << QStringList{"7.5%"} << "92.50"; // not 92 %
         QTest::newRow("percent and interest") << QStringList{"10%", "+16%"} << "104.40";
         QTest::newRow("amount interest with cents") << QStringList{"+20.5"} << "120.50";
-        QTest::newRow("amount with comma") << QStringList{"1,000"} << "-900.00";
     }
     void cancellingReplaysTheRest() {
         QFETCH(QStringList, adjustments);

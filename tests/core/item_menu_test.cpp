@@ -44,6 +44,20 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.shown.first().echo, Dialogs::Echo::Masked); // the key is never seen
     }
 
+    // A decrease that would make any price negative changes none and says how many.
+    void decreaseBelowZeroIsRefused() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[5] BOLILLO $3.00", "[1] PAN $12.00"});
+        const QByteArray before = rig.shop.bytes("VL Lista.txt");
+        rig.dialogs.type("5");
+        c.itemActions().mnuPriceChg_Click(1);
+        QCOMPARE(
+            rig.dialogs.messages(),
+            QStringList{"La bajada dejaría 1 artículo(s) con precio negativo; no se cambió ningún precio."});
+        QCOMPARE(rig.shop.bytes("VL Lista.txt"), before);
+        QCOMPARE(c.items().lines().first(), QString("[5] BOLILLO $3.00"));
+    }
+
     void priceChangePromptsUntilAcceptable() {
         CounterRig rig;
         Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.5 #750", "NOTA"});
@@ -57,9 +71,9 @@ private Q_SLOTS:
         rig.dialogs.type("");
         c.itemActions().mnuPriceChg_Click(1); // cancelled: nothing changes
         QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $110.00"));
-        rig.dialogs.type("20");
+        rig.dialogs.type("5");
         c.itemActions().mnuPriceChg_Click(1);
-        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $90.00"));
+        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $105.00"));
     }
 
     void saleMovesStockOfTheSideNote() {

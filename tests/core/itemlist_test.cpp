@@ -223,13 +223,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("raise");
         QTest::addColumn<K>("kind");
         QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("belowZero"); // prices the change would take below 0
         const auto row = [](const char* name, const QStringList& list, const QString& answer, bool raise,
-                            K kind, const QStringList& after) {
-            QTest::newRow(name) << list << answer << raise << kind << after;
+                            K kind, const QStringList& after, int belowZero = 0) {
+            QTest::newRow(name) << list << answer << raise << kind << after << belowZero;
         };
         const QStringList libro{"[3] LIBRO $100.00"};
         row("raise 10%", libro, "10%", true, K::Change, {"[3] LIBRO $110.00"});
-        row("lower 120", libro, "120", false, K::Change, {"[3] LIBRO $-20.00"});
+        row("lower 120", libro, "120", false, K::Change, {"[3] LIBRO $-20.00"}, 1);
+        row("lower 5 under two prices", {"[1] BOLILLO $3.00", "[2] PAN $4.50", "[1] TORTA $30"}, "5", false,
+            K::Change, {"[1] BOLILLO $-2.00", "[2] PAN $-0.50", "[1] TORTA $25.00"}, 2);
+        row("lower to exactly 0", libro, "100", false, K::Change, {"[3] LIBRO $0.00"});
         row("lower 99%", libro, "99%", false, K::Change, {"[3] LIBRO $1.00"});
         row("0% accepted", libro, "0%", true, K::Change, libro);
         row("100% asked again", libro, "100%", true, K::AskAgain, libro);
@@ -252,9 +256,11 @@ private Q_SLOTS:
         QFETCH(bool, raise);
         QFETCH(ItemList::PriceChange::Kind, kind);
         QFETCH(QStringList, after);
+        QFETCH(int, belowZero);
         ItemList items = listOf(list);
         const auto change = ItemList::readPriceChange(answer);
         QCOMPARE(change.kind, kind);
+        QCOMPARE(items.pricesBelowZero(change, raise, kDollar), belowZero);
         items.changePrices(change, raise, kDollar);
         QCOMPARE(items.lines(), after);
     }

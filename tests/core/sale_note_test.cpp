@@ -106,18 +106,30 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(1).total, 20.0);
     }
 
+    // Money no note may hold: refused with the reason, or (beyond every number) quietly.
     void unusablePricesChangeNothing_data() {
         QTest::addColumn<QString>("quantity");
         QTest::addColumn<QString>("price");
-        QTest::newRow("negative price") << QString("1") << "-5";
-        QTest::newRow("amount beyond every number") << QString("1E300") << "1E300";
+        QTest::addColumn<QString>("discount");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("negative price")
+            << QString("1") << "-5"
+            << "0" << QStringList{"Un artículo con precio negativo no se puede vender; corrija su precio."};
+        QTest::newRow("discount above 100%")
+            << QString("1") << "10"
+            << "150" << QStringList{"El descuento de un artículo es de 100% como máximo."};
+        QTest::newRow("amount beyond every number") << QString("1E300") << "1E300"
+                                                    << "0" << QStringList{};
     }
     void unusablePricesChangeNothing() {
         QFETCH(QString, quantity);
         QFETCH(QString, price);
+        QFETCH(QString, discount);
+        QFETCH(QStringList, messages);
         CounterRig rig;
         Counter& c = rig.start();
-        rig.add(quantity, "X", price);
+        rig.add(quantity, "X", price, discount);
+        QCOMPARE(rig.dialogs.messages(), messages);
         QVERIFY(c.notes().at(1).lines.isEmpty());
         QVERIFY(!c.notes().at(1).used);
         QCOMPARE(c.amounts().totalText(), QString("0.00"));

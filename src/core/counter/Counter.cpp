@@ -86,6 +86,7 @@ void Counter::wire() {
     connect(m_search.get(), &ItemSearch::itemPicked, m_fields.get(), &EntryFields::putItem);
     connect(m_search.get(), &ItemSearch::itemCleared, m_fields.get(), &EntryFields::clearItem);
     connect(m_search.get(), &ItemSearch::addWanted, this, &Counter::ePreFactura);
+    connect(m_search.get(), &ItemSearch::syntaxWanted, m_itemActions.get(), &ItemActions::showSyntaxMessage);
 
     connect(m_itemActions.get(), &ItemActions::listRead, this, [this] {
         m_search->listChanged();

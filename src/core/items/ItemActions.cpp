@@ -76,6 +76,10 @@ void ItemActions::mnuPriceChg_Click(int index) {
     if (!answer) return;
     const ItemList::PriceChange change = ItemList::readPriceChange(*answer);
     if (change.kind == ItemList::PriceChange::Kind::Cancel) return;
+    if (const int below = m_items.pricesBelowZero(change, index == 0, m_currency.symbol()); below > 0) {
+        m_boxes.say(ItemTexts::negativePricesMessage(m_language, below), Dialogs::Icon::Information);
+        return;
+    }
     m_items.changePrices(change, index == 0, m_currency.symbol());
     Q_EMIT listReplaced();
     eSaveList();

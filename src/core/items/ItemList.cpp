@@ -223,6 +223,18 @@ std::vector<int> ItemList::changePrices(const PriceChange& change, bool raise, c
     return changed;
 }
 
+int ItemList::pricesBelowZero(const PriceChange& change, bool raise, const QString& symbol) const {
+    if (change.kind != PriceChange::Kind::Change || raise) return 0;
+    int below = 0;
+    for (const QString& line : m_lines) {
+        const auto pieces = ItemLine::pricePieces(line, symbol);
+        if (!pieces) continue;
+        const double step = change.percent ? pieces->price * change.value : change.value;
+        if (Numbers::amount(Numbers::amountText(pieces->price - step)) < 0) ++below;
+    }
+    return below;
+}
+
 QString ItemList::filePath(const QString& folder, const Language& language) {
     return QDir(folder).filePath(language(ItemTexts::ItemListFile));
 }

@@ -111,6 +111,8 @@ public:
     // or whose new price would be too large stay as they are. Then shows every line again (a running
     // search is not applied again). Returns the lines that changed; the caller saves the list.
     std::vector<int> changePrices(const PriceChange& change, bool raise, const QString& symbol);
+    // How many items the change would leave with a price below 0 (a decrease larger than a price).
+    int pricesBelowZero(const PriceChange& change, bool raise, const QString& symbol) const;
 
     // ---- The list file ----
     // "VL Lista.txt" / "VL List.txt" in the shop's folder.

@@ -39,15 +39,18 @@ void ItemSearch::txtFinder_Change(const QString& query) {
     Q_EMIT itemsChanged();
     if (result == ItemList::Filtered::EmptyList) return;
     if (query.isEmpty()) Q_EMIT itemCleared();
-    if (result == ItemList::Filtered::Hits)
-        selectItem(0);
-    else
-        Q_EMIT itemCleared();
+    if (result == ItemList::Filtered::Hits) selectItem(0);
+    // The fields never keep an item the list no longer shows.
+    if (result != ItemList::Filtered::Hits || !holdsItem(0)) Q_EMIT itemCleared();
 }
 
 void ItemSearch::txtFinder_Enter() {
     const bool hit = m_items.shownCount() >= 1 && m_items.shownLine(0) != m_language(ItemTexts::NoMatches);
     if (hit && !m_lookupMode) {
+        if (!holdsItem(0)) {
+            Q_EMIT syntaxWanted(); // a line without the currency: nothing to add
+            return;
+        }
         Q_EMIT addWanted();
         txtFinder_Change(QString());
         return;

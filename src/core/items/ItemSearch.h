@@ -56,6 +56,7 @@ Q_SIGNALS:
     void itemPicked(const QString& description, const QString& price);
     void itemCleared();
     void addWanted();
+    void syntaxWanted(); // the first hit is no item line
 
 private:
     // The look-up box of a shown line: "Artículo:" and the line without its stock.

@@ -74,6 +74,14 @@ inline QString formatMessage(const Language& language, const QString& symbol) {
 }
 
 // "Tiene un inventario con valor de " + the symbol + the value already written in its picture.
+// A decrease that would take prices below 0 changes none.
+inline constexpr Text NegativePricesBefore{"La bajada dejaría ", "The decrease would leave "};
+inline constexpr Text NegativePricesAfter{" artículo(s) con precio negativo; no se cambió ningún precio.",
+                                          " item(s) with a negative price; no price was changed."};
+inline QString negativePricesMessage(const Language& language, int count) {
+    return language(NegativePricesBefore) + QString::number(count) + language(NegativePricesAfter);
+}
+
 inline QString inventoryMessage(const Language& language, const QString& symbol, const QString& valueText) {
     return language(InventoryValue) + symbol + valueText;
 }

@@ -7,6 +7,8 @@
 #include "core/note/Notes.h"
 #include "core/shop/Currency.h"
 
+#include <algorithm>
+
 Adjustments::Adjustments(const Language& language, Notes& notes, Currency& currency, Boxes& boxes)
     : m_language(language), m_notes(notes), m_currency(currency), m_boxes(boxes) {}
 
@@ -25,6 +27,11 @@ void Adjustments::eDesc(const QString& value) {
     Note& x = m_notes[n];
     if (x.total <= 0) return;
     const NoteLines::Adjustment a = NoteLines::discount(value, m_currency.symbol(), m_language);
+    // No discount takes a note below 0: a sale never closes with a negative total.
+    if (Numbers::amount(Numbers::amountText(a.applied(x.total))) < 0) {
+        m_boxes.say(m_language(NoteTexts::DiscountAboveTotal), Dialogs::Icon::Information);
+        return;
+    }
     x.total = a.applied(x.total);
     m_notes.appendLine(n, a.line);
     Q_EMIT totalChanged(n);
@@ -65,7 +72,8 @@ void Adjustments::mnuDel_Click() {
     m_notes.removeLine(n, x.selected);
     Q_EMIT linesRemoved();
 
-    x.total = NoteLines::replayTotal(x.lines, first, m_currency.symbol(), m_language);
+    // The lines that stay are read back; a discount larger than what is left leaves the note at 0.
+    x.total = std::max(0.0, NoteLines::replayTotal(x.lines, first, m_currency.symbol(), m_language));
     Q_EMIT totalChanged(n);
     if (n > 0 && Numbers::amount(Numbers::amountText(x.total)) <= 0)
         Q_EMIT tabCaptionWanted(n, m_language(NoteTexts::NewTab));

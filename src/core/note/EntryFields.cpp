@@ -103,7 +103,12 @@ bool EntryFields::confirmAdd() {
     const double price = Numbers::amount(field(Price));
     const double discount = std::floor(Numbers::leading(field(Discount)));
     const double amount = (1.0 - discount / 100.0) * price * Numbers::leading(field(Quantity));
-    if (price < 0 || !std::isfinite(amount)) return false;
+    if (!std::isfinite(amount)) return false;
+    if (price < 0 || discount > 100) {
+        m_boxes.say(m_language(price < 0 ? NoteTexts::NegativePrice : NoteTexts::LineDiscountTooHigh),
+                    Dialogs::Icon::Information);
+        return false;
+    }
     return price != 0 || m_boxes.ask(m_language(NoteTexts::FreeItemQuestion));
 }
 

@@ -44,4 +44,12 @@ inline constexpr Text EditWarning{
     "Solamente cambie nombres y valores para un buen funcionamiento del programa.",
     "Only change names and values for a good operation of the program."};
 
+// Money a note can never hold
+inline constexpr Text NegativePrice{"Un artículo con precio negativo no se puede vender; corrija su precio.",
+                                    "An item with a negative price cannot be sold; correct its price."};
+inline constexpr Text LineDiscountTooHigh{"El descuento de un artículo es de 100% como máximo.",
+                                          "An item's discount is at most 100%."};
+inline constexpr Text DiscountAboveTotal{"El descuento es mayor que el importe de la nota.",
+                                         "The discount is more than the note's amount."};
+
 } // namespace NoteTexts
