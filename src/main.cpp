@@ -14,11 +14,18 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTextStream>
 
 #include <clocale>
+#include <csignal>
+#include <functional>
 #include <memory>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 // A start that cannot go on: the reason on stderr and, where a screen can show it (a start from the
 // desktop has no terminal), in a box. Before the application exists, one is made for the box only
@@ -41,6 +48,38 @@ static int refuseStart(int argc, char* argv[], int status, const QString& messag
     if (boxShown()) QMessageBox::critical(nullptr, QStringLiteral("Vendel"), message);
     return status;
 }
+
+namespace {
+
+// SIGTERM, SIGINT and SIGHUP reach the event loop through a socket pair, where the window can close
+// as it always does; the handler itself only writes one byte.
+class StopSignals {
+public:
+    explicit StopSignals(std::function<void()> stop) : m_stop(std::move(stop)) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, s_pair) != 0) return;
+        m_notifier = std::make_unique<QSocketNotifier>(s_pair[1], QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] {
+            char byte = 0;
+            if (::read(s_pair[1], &byte, 1) == 1) m_stop();
+        });
+        struct sigaction action {};
+        action.sa_handler = [](int) {
+            const char byte = 1;
+            [[maybe_unused]] const auto written = ::write(s_pair[0], &byte, 1);
+        };
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (int signal : {SIGTERM, SIGINT, SIGHUP})
+            ::sigaction(signal, &action, nullptr);
+    }
+
+private:
+    static inline int s_pair[2] = {-1, -1};
+    std::function<void()> m_stop;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // The command line is read before any window or display exists, so --help and --version work anywhere.
@@ -99,7 +138,19 @@ int main(int argc, char* argv[]) {
         mainWindow->show();
     });
     start->show();
+    // Told to stop (SIGTERM, SIGINT, SIGHUP) or the desktop session ending: the counter closes as when
+    // the cashier confirms closing, nothing is asked; the side notes stay saved for the next start.
+    const auto closeAnyway = [&] {
+        if (mainWindow)
+            mainWindow->closeAnyway();
+        else
+            QApplication::quit();
+    };
+    StopSignals stop(closeAnyway);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [&](QSessionManager&) { closeAnyway(); });
     const int status = QApplication::exec();
+    const bool dayKept = !mainWindow || mainWindow->dayKept();
     mainWindow.reset();
-    return status;
+    return status != 0 ? status : (dayKept ? 0 : 1);
 }

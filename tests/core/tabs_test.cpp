@@ -23,6 +23,39 @@ private Q_SLOTS:
         QVERIFY(c.tabs().enabled(2));
     }
 
+    // A side note's sale cancelled (or closed) while the record note holds an open sale leaves that
+    // open sale where it is: it is charged, and ticketed, with the record's next items.
+    void aSideNoteLeavesTheRecordsOpenSale_data() {
+        QTest::addColumn<bool>("paySide");
+        QTest::newRow("side sale cancelled") << false;
+        QTest::newRow("side sale refused while the record is open") << true;
+    }
+    void aSideNoteLeavesTheRecordsOpenSale() {
+        QFETCH(bool, paySide);
+        CounterRig rig;
+        Counter& c = rig.start();
+        c.settings().toggleTickets();
+        c.lblTask_Click(0);
+        rig.add("1", "AAA", "10");
+        c.lblTask_Click(1);
+        rig.add("1", "BBB", "5");
+        if (paySide) {
+            c.amounts().setCashText("5");
+            c.eFinal(); // refused: the record's sale comes first
+        }
+        c.eDelBox();
+        c.lblTask_Click(0);
+        QCOMPARE(c.notes().saleStart(), -1);
+        rig.add("1", "CCC", "3");
+        c.amounts().setCashText("13");
+        c.eFinal();
+        QCOMPARE(c.notes().at(0).lines.last(),
+                 QString("-----(14:35)------------------------------> [TOTAL $13.00]"));
+        const QStringList ticket = rig.printer.attempts.last().lines();
+        QVERIFY(ticket.join(u'|').contains(QStringLiteral("AAA")));
+        QVERIFY(ticket.join(u'|').contains(QStringLiteral("CCC")));
+    }
+
     void anEmptiedTabStepsBack() {
         CounterRig rig;
         Counter& c = rig.start();

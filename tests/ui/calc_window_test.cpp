@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -115,8 +117,16 @@ private Q_SLOTS:
         QVERIFY(!mErase->isEnabled());
         type("2+3=*2={I}");
         QCOMPARE(txtHist->toPlainText(), QString(" 2+3 =5\n 5×2 =10\n 10 -> -10"));
+        // Opened at the screen's left edge, the panel grows the window to the right: every key stays on
+        // the screen.
+        const QRect area = w->screen()->availableGeometry();
+        w->move(area.left(), w->y());
         QTest::keyClick(w, Qt::Key_H, Qt::ControlModifier);
         QTRY_VERIFY(txtHist->isVisible());
+        QTRY_VERIFY(!w->findChild<QTimer*>("tmrList")->isActive());
+        QVERIFY2(area.contains(w->frameGeometry()),
+                 qPrintable(
+                     QStringLiteral("%1,%2 %3x%4").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height())));
         QTest::keyClick(w, Qt::Key_H, Qt::ControlModifier);
         QTRY_VERIFY(!txtHist->isVisible());
         mErase->trigger();

@@ -54,7 +54,8 @@ private Q_SLOTS:
         QCOMPARE(buttonsOfNextBox([&] { dialogs.question(QStringLiteral("?")); }), question);
         QCOMPARE(buttonsOfNextBox([&] { dialogs.message(QStringLiteral("!"), Dialogs::Icon::Information); }),
                  message);
-        QCOMPARE(buttonsOfNextBox([&] { dialogs.input(QStringLiteral("key:")); }), input);
+        QCOMPARE(buttonsOfNextBox([&] { dialogs.input(QStringLiteral("key:"), Dialogs::Echo::Masked); }),
+                 input);
         if (translator) {
             QCoreApplication::removeTranslator(translator);
             delete translator;

@@ -16,6 +16,7 @@
 #include "core/note/NoteTabs.h"
 #include "core/note/NoteTexts.h"
 #include "core/note/Notes.h"
+#include "core/note/SideNotes.h"
 #include "core/printing/Documents.h"
 #include "core/printing/PrintTexts.h"
 #include "core/printing/ReportPrinter.h"
@@ -31,7 +32,10 @@
 #include "core/shop/ShopInfo.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
+
+#include <utility>
 
 Counter::Counter(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
                  QObject* parent)
@@ -41,6 +45,7 @@ Counter::Counter(const QString& dataDir, const Language& language, const QString
     m_settings = std::make_unique<SettingsStore>(dataDir, userKey, language, ports.clock, boxes);
     m_currency = std::make_unique<Currency>(language, boxes);
     m_notes = std::make_unique<Notes>();
+    m_sideNotes = std::make_unique<SideNotes>(dataDir, language, *m_notes, boxes);
     m_items = std::make_unique<ItemList>();
     m_shop = std::make_unique<ShopInfo>();
     Notes& notes = *m_notes;
@@ -121,6 +126,13 @@ void Counter::load() {
     if (m_book->eOpenReg()) eCheckTabs();
     m_itemActions->eOpenList();
     eOpenLogo();
+    // The sales left open on the side tabs by the last run come back with their totals.
+    if (m_sideNotes->restore(m_currency->symbol())) {
+        eCheckTabs();
+        for (int n = 1; n < Notes::kNotes; ++n)
+            if (m_notes->at(n).used)
+                m_tabs->showTotal(n, m_currency->symbol(), Numbers::amountText(m_notes->at(n).total));
+    }
 
     m_notes->startSaleAfterLast();
     if (!m_settings->values().backToRecord) lblTask_Click(1);
@@ -128,12 +140,21 @@ void Counter::load() {
     Q_EMIT loaded();
 }
 
-void Counter::unload() {
+bool Counter::mayClose() {
+    for (int n = 0; n < Notes::kNotes; ++n)
+        if (m_notes->at(n).used) return m_boxes->ask(text(NoteTexts::CloseWithOpenSale));
+    return true;
+}
+
+bool Counter::unload() {
     eCheckDay();
     m_book->cancelOpenSale(nowTime());
-    eSaveNote();
+    // A day that cannot be saved is never left behind silently: try again, or a rescue copy.
+    const bool kept = eSaveNote() || m_book->keepAtClose(
+                                         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     m_itemActions->saveIfRead();
     m_settings->saveIfUnsaved();
+    return kept;
 }
 
 void Counter::startTimers() {
@@ -248,8 +269,6 @@ void Counter::eFinal() {
         m_boxes->say(text(NoteTexts::CompleteRecordFirst), Dialogs::Icon::Information);
         return;
     }
-    m_cashTicketText = m_amounts->cashTicketText();
-    m_changeTicketText = m_amounts->changeTicketText();
     closeSale(n, false);
 }
 
@@ -260,45 +279,41 @@ void Counter::eUsingCard() {
     closeSale(m_notes->current(), true);
 }
 
+// A sale is complete, in memory and on disk (its closing line saved, its note cleared, the next sale's
+// start moved), before its ticket starts: while a ticket prints, the counter holds the next sale only.
 void Counter::closeSale(int n, bool byCard) {
-    const QStringList sale = m_notes->saleLines(n);
-    m_timeText = nowTime();
-    if (byCard)
-        m_cards->closeByCard(n, m_timeText);
-    else
-        m_notes->closeSale(n,
-                           RegisterLines::saleTotal(m_timeText, m_currency->symbol(), m_notes->at(n).total));
+    m_stockOwed.append(m_notes->saleLines(n));
+    TicketSale ticket;
+    ticket.timeText = nowTime();
+    ticket.symbol = m_currency->symbol();
+    ticket.paidByCard = byCard;
+    if (!byCard) {
+        ticket.cashText = m_amounts->cashTicketText();
+        ticket.changeText = m_amounts->changeTicketText();
+        m_notes->closeSale(n, RegisterLines::saleTotal(ticket.timeText, ticket.symbol, m_notes->at(n).total));
+    } else {
+        m_cards->closeByCard(n, ticket.timeText);
+    }
+    ticket.itemText = NoteLines::ticketText(m_notes->record(), m_notes->saleStart());
+    ticket.totalLine = m_notes->record().last();
     if (n > 0) releaseNote(n);
-    m_paidByCard = byCard;
-    // The sale is on disk with its closing line before the stock moves and before any ticket stands
-    // for it: a crash in between never leaves the stock lowered for a sale that no total counts.
+    // On disk with its closing line before the stock moves and before any ticket stands for it.
     eSaveNote();
-    m_itemActions->eMoveProduct(sale);
-    eAddtoBuy();
-    if (!byCard) m_ticketAsked = true;
     clearOperation(n, true);
     settleOperation(n);
+    eAddtoBuy(ticket);
+    if (!byCard) m_ticketAsked = true;
 }
 
-void Counter::eAddtoBuy() {
-    m_ticketText.clear();
-    if (!m_settings->ticketWanted(m_ticketAsked)) return;
-    m_ticketText = NoteLines::ticketText(m_notes->record(), m_notes->saleStart());
-    eOpenListTicket();
-}
-
-void Counter::eOpenListTicket() {
-    const QStringList& record = m_notes->record();
-    m_tickets->eOpenListTicket({m_ticketText, record.isEmpty() ? QString() : record.last(), m_cashTicketText,
-                                m_changeTicketText, m_timeText, m_currency->symbol(), m_paidByCard});
+void Counter::eAddtoBuy(const TicketSale& sale) {
+    if (m_settings->ticketWanted(m_ticketAsked)) m_tickets->eOpenListTicket(sale);
 }
 
 void Counter::eDelBox() {
     eCheckDay();
     const int n = m_notes->current();
-    m_timeText = nowTime();
     if (m_notes->at(n).used) {
-        m_notes->appendLine(n, RegisterLines::cancelled(m_timeText, m_language));
+        m_notes->appendLine(n, RegisterLines::cancelled(nowTime(), m_language));
         m_notes->selectLast(n);
     }
     clearOperation(n);
@@ -319,7 +334,9 @@ void Counter::clearOperation(int n, bool registerSaved) {
 void Counter::settleOperation(int n, bool refocus) {
     m_notes->selectLast(n);
     eCheckTabs();
-    m_notes->startSaleAfterLast();
+    // The next sale starts after the record's last line, unless a sale is still open in the record
+    // note (a side note closed or cancelled meanwhile): its lines stay the record's open sale.
+    if (n == 0 || !m_notes->at(0).used) m_notes->startSaleAfterLast();
     eCheckCanCut();
     if (refocus) requestFocus(m_items->shownCount() > 0 ? Focus::ItemList : Focus::Description);
 }
@@ -434,8 +451,13 @@ void Counter::saveByKey(const QString& edited) {
 // ---------------------------------------------------------------------------------------------------
 // The day register
 
-void Counter::eSaveNote() {
-    m_book->eSaveNote();
+bool Counter::eSaveNote() {
+    if (!m_book->eSaveNote()) return false;
+    // Stock moves only for sales that are on disk: a sale whose save failed lowers it at the next
+    // save that succeeds.
+    for (const QStringList& sale : std::exchange(m_stockOwed, {}))
+        m_itemActions->eMoveProduct(sale);
+    return true;
 }
 
 void Counter::eCheckDay() {

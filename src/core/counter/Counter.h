@@ -26,8 +26,10 @@ class RegisterBook;
 class RegisterCut;
 class ReportPrinter;
 class SettingsStore;
+class SideNotes;
 class TicketPrinter;
 struct ShopInfo;
+struct TicketSale;
 enum class MovementKind;
 
 // The counter: the main window's whole state without a widget. It owns one area per subsystem over the
@@ -39,19 +41,20 @@ class Counter : public QObject {
     Q_OBJECT
 
 public:
-    // Where a procedure puts the keyboard focus, and the pop-up menus the keyboard opens.
+    // Where a procedure puts the focus; the pop-up menus the keys open.
     enum class Focus { Quantity, Description, Discount, Price, Cash, Note, ItemList, Finder };
     Q_ENUM(Focus)
     enum class Popup { Amount, Notes, Items };
+
     Counter(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
             QObject* parent = nullptr);
     ~Counter() override;
-    // Settings, the day register, the item list, the shop's information, in this order; then the start
-    // tab; then loaded(). Unloading cancels an open sale of the record note and saves the files.
+    // Settings, register, item list, shop, side notes; the start tab; then loaded(). Before closing with
+    // a sale open in any note the cashier is asked; unloading cancels the record's open sale and saves.
     void load();
-    void unload();
+    bool mayClose();
+    bool unload();      // false: the day could not be kept anywhere
     void startTimers(); // the price reminder and the change of day, every half second
-
     // The areas.
     const Language& language() const { return m_language; }
     QString text(const Text& pair) const { return m_language(pair); }
@@ -106,7 +109,6 @@ public:
     void saveByKey(const QString& text);
     void tmrAni_Timer();
 
-    // Settings.
     void mMoneda_Click(int index);
     void mnuSeeStock_Click();
     void mnuHangCash_Click();
@@ -147,10 +149,9 @@ private:
     void eCheckDay();
     void eCheckTabs();
     void eCheckSum();
-    void eSaveNote();
-    void eAddtoBuy();
-    void eOpenListTicket();
+    bool eSaveNote();
     void closeSale(int n, bool byCard);
+    void eAddtoBuy(const TicketSale& sale);
     enum class EditTarget { Register, ItemList };
     void eEdit(EditTarget target);
     void eCloseEdit();
@@ -170,6 +171,7 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<Currency> m_currency;
     std::unique_ptr<Notes> m_notes;
+    std::unique_ptr<SideNotes> m_sideNotes;
     std::unique_ptr<ItemList> m_items;
     std::unique_ptr<ShopInfo> m_shop;
     std::unique_ptr<EntryFields> m_fields;
@@ -186,13 +188,8 @@ private:
     std::unique_ptr<HelpTips> m_help;
     std::unique_ptr<TicketPrinter> m_tickets;
     std::unique_ptr<ReportPrinter> m_reports;
-    // The sale being closed, for its ticket; the run's questions asked.
-    bool m_ticketAsked = false;
-    bool m_paidByCard = false;
-    QString m_ticketText;
-    QString m_cashTicketText;
-    QString m_changeTicketText;
-    QString m_timeText;
+    QList<QStringList> m_stockOwed; // closed sales whose stock moves at the next good save
+    bool m_ticketAsked = false;     // the run's ticket question was asked
     bool m_editWarned = false;
     bool m_searchAfterSwitch = false;
     QTimer* m_attTimer = nullptr;

@@ -52,4 +52,10 @@ inline constexpr Text LineDiscountTooHigh{"El descuento de un artículo es de 10
 inline constexpr Text DiscountAboveTotal{"El descuento es mayor que el importe de la nota.",
                                          "The discount is more than the note's amount."};
 
+// The side notes kept on disk, and closing with a sale open
+inline constexpr Text SideNotesSaveFailed{"No se pudieron guardar las notas abiertas, intente más tarde.",
+                                          "Could not save the open notes, try again later."};
+inline constexpr Text CloseWithOpenSale{"Hay una venta abierta. ¿Cerrar de todos modos?",
+                                        "A sale is still open. Close anyway?"};
+
 } // namespace NoteTexts

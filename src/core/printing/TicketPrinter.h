@@ -14,6 +14,17 @@ class Printer;
 class SettingsStore;
 struct ShopInfo;
 
+// What a closed sale leaves for its ticket.
+struct TicketSale {
+    QString itemText;   // the sale's item lines, each ended by CR LF
+    QString totalLine;  // the register's closing line of the sale
+    QString cashText;   // "$500.00"
+    QString changeText; // "$104.00"
+    QString timeText;   // "14:35"
+    QString symbol;
+    bool paidByCard = false;
+};
+
 // The sale ticket: one copy, or a customer copy and a business copy with a box between them. The
 // ticket number rises only for a customer copy or single ticket that printed, and is saved at once.
 // The last ticket of the run can be printed again, marked as a copy.
@@ -21,16 +32,7 @@ class TicketPrinter : public QObject {
     Q_OBJECT
 
 public:
-    // What the closed sale leaves for its ticket.
-    struct Sale {
-        QString itemText;   // the sale's item lines, each ended by CR LF
-        QString totalLine;  // the register's closing line of the sale
-        QString cashText;   // "$500.00"
-        QString changeText; // "$104.00"
-        QString timeText;   // "14:35"
-        QString symbol;
-        bool paidByCard = false;
-    };
+    using Sale = TicketSale;
 
     TicketPrinter(const Language& language, Printer& printer, Clock& clock, const ShopInfo& shop,
                   SettingsStore& settings, Boxes& boxes);

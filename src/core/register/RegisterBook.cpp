@@ -11,6 +11,7 @@
 #include "core/shop/Currency.h"
 #include "core/shop/SettingsStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -54,18 +55,42 @@ QStringList RegisterBook::openDay(const QDate& date, bool& found) {
     return day.lines;
 }
 
-void RegisterBook::eSaveNote() {
+bool RegisterBook::eSaveNote() {
     const QStringList& lines = m_notes.at(0).lines;
-    if (m_saved && m_saved->size() == lines.size() && NoteLines::startsWithLines(lines, *m_saved)) return;
+    if (m_saved && m_saved->size() == lines.size() && NoteLines::startsWithLines(lines, *m_saved))
+        return true;
     QString error;
     if (!m_path.isEmpty() && DayRegister::saveTo(m_path, lines, &error)) {
         m_saveFailing = false;
         m_saved = lines;
-        return;
+        return true;
     }
     if (!m_saveFailing) {
         m_saveFailing = true;
         m_boxes.say(m_language(RegisterTexts::RegisterSaveFailed), Dialogs::Icon::Warning);
+    }
+    return false;
+}
+
+bool RegisterBook::keepAtClose(const QString& rescueFolder) {
+    const QDir folder(rescueFolder.isEmpty() ? QDir::homePath() : rescueFolder);
+    for (;;) {
+        if (m_boxes.ask(m_language(RegisterTexts::RetryAtClose))) {
+            if (eSaveNote()) return true;
+            continue;
+        }
+        const QString name =
+            QStringLiteral("Vendel ") +
+            QFileInfo(DayRegister::filePath(QString(), m_registerDate, m_language)).completeBaseName();
+        QString rescue = folder.filePath(name + QStringLiteral(".txt"));
+        for (int copy = 2; QFileInfo::exists(rescue); ++copy)
+            rescue = folder.filePath(name + QStringLiteral(" (copia %1).txt").arg(copy));
+        if (folder.mkpath(QStringLiteral(".")) && DayRegister::saveTo(rescue, m_notes.at(0).lines)) {
+            m_boxes.say(m_language(RegisterTexts::RescuedTo) + QDir::toNativeSeparators(rescue),
+                        Dialogs::Icon::Information);
+            return true;
+        }
+        if (!m_boxes.ask(m_language(RegisterTexts::RescueFailed))) return false;
     }
 }
 

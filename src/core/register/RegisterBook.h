@@ -31,7 +31,12 @@ public:
     // cannot be read is left alone: the day's sales then go to its recovered file.
     bool eOpenReg();
     // Saves the record note; a failure is reported once per run of failures and the lines stay.
-    void eSaveNote();
+    // Saves the record note into the day's file; true when the day is on disk.
+    bool eSaveNote();
+    // At close, a day that could not be saved is not left behind: the cashier tries again, or the day
+    // goes into a rescue copy in rescueFolder (the home folder when empty). False only when neither
+    // worked and the cashier chose to close anyway.
+    bool keepAtClose(const QString& rescueFolder);
     // The unload cancels a sale left open in the record note.
     void cancelOpenSale(const QString& time);
     // A tick of the change-of-day timer; true when a new day began (after its message).

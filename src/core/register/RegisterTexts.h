@@ -6,6 +6,14 @@
 namespace RegisterTexts {
 
 // Files and the day
+// At close, with the day's file unwritable
+inline constexpr Text RetryAtClose{
+    "No se pudo guardar el registro del día. ¿Intentar de nuevo? (No: guardar una copia en Documentos)",
+    "Could not save the day register. Try again? (No: keep a copy in Documents)"};
+inline constexpr Text RescuedTo{"El registro del día se guardó en ", "The day register was saved in "};
+inline constexpr Text RescueFailed{
+    "Tampoco se pudo guardar una copia. ¿Intentar de nuevo? (No: cerrar sin guardar las ventas del día)",
+    "A copy could not be saved either. Try again? (No: close without saving the day's sales)"};
 inline constexpr Text RegisterSaveFailed{"No se pudo guardar el registro del día, intente más tarde.",
                                          "Could not save the day register, try again later."};
 inline constexpr Text MidnightWarning{

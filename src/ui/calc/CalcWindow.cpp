@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -460,19 +461,29 @@ void CalcWindow::mList_Click() {
     m_tmrList->start();
 }
 
+// The left edge that keeps a window of this width (and its frame) on its screen.
+int CalcWindow::onScreenLeft(int left, int width) const {
+    const QScreen* shown = screen();
+    if (!shown) return left;
+    const QRect area = shown->availableGeometry();
+    const int frame = frameGeometry().width() - geometry().width();
+    return std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width - frame));
+}
+
 // Opening, the window grows to the right of the keys while its left edge moves left; closing, the
-// reverse, and the history text hides once the window is back to its own width.
+// reverse, and the history text hides once the window is back to its own width. It never leaves its
+// screen: at an edge, it grows the other way.
 void CalcWindow::tmrList_Timer() {
     if (m_historyShown) {
         m_txtHist->show();
         const int width = std::min(this->width() + kGrowStep, kOpenWidth);
-        m_slideLeft -= kMoveStep;
+        m_slideLeft = onScreenLeft(m_slideLeft - kMoveStep, width);
         setFixedSize(width, height());
         move(m_slideLeft, y());
         if (width >= kOpenWidth) m_tmrList->stop();
     } else {
         const int width = std::max(this->width() - kGrowStep, kClosedWidth);
-        m_slideLeft += kMoveStep;
+        m_slideLeft = onScreenLeft(m_slideLeft + kMoveStep, width);
         setFixedSize(width, height());
         move(m_slideLeft, y());
         if (width <= kClosedWidth) {

@@ -57,6 +57,7 @@ private:
     void mPaste_Click();
     void mList_Click();
     void tmrList_Timer();
+    int onScreenLeft(int left, int width) const;
 
     Calculator* m_calc = nullptr;
     ThemePalette m_theme;

@@ -16,6 +16,7 @@
 #include "ui/note/EntryFieldsPanel.h"
 #include "ui/note/NotesMenu.h"
 #include "ui/note/NotesPanel.h"
+#include "ui/printing/JobDeadline.h"
 #include "ui/register/RegisterMenu.h"
 #include "ui/shell/DataMenu.h"
 #include "ui/shell/HeaderBar.h"
@@ -29,13 +30,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 MainWindow::MainWindow(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
                        QWidget* parent)
@@ -50,10 +54,57 @@ MainWindow::MainWindow(const QString& dataDir, const Language& language, const Q
     routeKeys();
     connectCounter();
     applyTheme(m_theme);
+    buildPrintingNotice();
+    // After a box, a menu or a print job the keys must still reach a control the cashier can see.
+    qApp->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && (qobject_cast<QDialog*>(watched) || qobject_cast<QMenu*>(watched)))
+        QTimer::singleShot(0, this, &MainWindow::keepFocusUsable);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keepFocusUsable() {
+    if (!isVisible() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+    if (!isActiveWindow()) {
+        if (QApplication::activeWindow()) return; // another window of the program has the keys
+        activateWindow();                         // a box of ours closed and left no window with the keys
+    }
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused && focused->window() == this && focused->isVisible() && focused->isEnabled()) return;
+    m_notes->note(m_counter->notes().current())->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() {
+    JobDeadline::setIndicator({});
     delete m_calculator;
+}
+
+// While a print job waits, the window says so and the cursor waits; keys and clicks are refused.
+void MainWindow::buildPrintingNotice() {
+    m_printing = new QLabel(m_counter->text(Captions::Printing), centralWidget());
+    m_printing->setObjectName(QStringLiteral("lblPrinting"));
+    m_printing->setAlignment(Qt::AlignCenter);
+    QFont font = m_printing->font();
+    font.setPointSize(16);
+    font.setBold(true);
+    m_printing->setFont(font);
+    m_printing->setStyleSheet(QStringLiteral("background: #202020; color: #ffffff; padding: 12px;"));
+    m_printing->hide();
+    JobDeadline::setIndicator([this](bool printing) {
+        if (printing) {
+            m_printing->adjustSize();
+            m_printing->move((centralWidget()->width() - m_printing->width()) / 2,
+                             (centralWidget()->height() - m_printing->height()) / 2);
+            m_printing->raise();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+            QTimer::singleShot(0, this, &MainWindow::keepFocusUsable);
+        }
+        m_printing->setVisible(printing);
+    });
 }
 
 QMenu* MainWindow::amountMenu() const {
@@ -162,6 +213,11 @@ void MainWindow::connectCounter() {
     connect(m_items, &ItemsPanel::menuRequested, this, [this] { popUp(m_itemsMenu); });
 }
 
+void MainWindow::closeAnyway() {
+    m_closingAnyway = true;
+    close();
+}
+
 void MainWindow::openCalculator() {
     // One calculator for the whole run: made the first time, shown again afterwards.
     if (!m_calculator) {
@@ -185,9 +241,14 @@ void MainWindow::load() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A sale still open asks first, unless the session ends or the program is told to stop.
+    if (!m_unloaded && !m_closingAnyway && !m_counter->mayClose()) {
+        event->ignore();
+        return;
+    }
     if (!m_unloaded) {
         m_unloaded = true;
-        m_counter->unload();
+        m_dayKept = m_counter->unload();
     }
     event->accept();
     // Closing the counter ends the program, with every other window of it.

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QMenu;
 class QFrame;
 class AmountMenu;
@@ -45,6 +46,11 @@ public:
     CalcWindow* calculator() const { return m_calculator; }
     ViewLayout* view() const { return m_view; }
     void openCalculator();
+    // Closes without asking about an open sale (the session ends, the program is told to stop): the
+    // record note's open sale is cancelled, the side notes stay saved for the next start.
+    void closeAnyway();
+    // False when the day's register could be kept nowhere at close.
+    bool dayKept() const { return m_dayKept; }
     QMenu* amountMenu() const;
     QMenu* notesMenu() const;
     QMenu* itemsMenu() const;
@@ -54,12 +60,16 @@ Q_SIGNALS:
     void printerSettingsAsked();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void buildPanels();
     void buildMenus();
+    void buildPrintingNotice();
+    // The focus is on a visible, enabled control of the window (the note in front when it was lost).
+    void keepFocusUsable();
     void routeKeys();
     void connectCounter();
     void applyFocus(Counter::Focus target);
@@ -78,6 +88,7 @@ private:
     AmountsPanel* m_amounts = nullptr;
     EditorPanel* m_editor = nullptr;
     Keypad* m_keypad = nullptr;
+    QLabel* m_printing = nullptr;
     KeyboardGlue* m_keys = nullptr;
 
     RegisterMenu* m_registerMenu = nullptr;
@@ -87,4 +98,6 @@ private:
     AmountMenu* m_amountMenu = nullptr;
     ViewLayout* m_view = nullptr;
     bool m_unloaded = false;
+    bool m_closingAnyway = false;
+    bool m_dayKept = true;
 };

@@ -51,6 +51,9 @@ inline constexpr Text AboutTitle{"Acerca de Vendel", "About Vendel"};
 inline constexpr Text AboutText{"Caja registradora para el pequeño comercio.",
                                 "Cash register for the small shop."};
 
+// Shown over the window while a print job waits.
+inline constexpr Text Printing{" Imprimiendo… ", " Printing… "};
+
 // ---- Main window menu ----
 // The "&" marks each entry's mnemonic (Alt+letter on the menu bar, the letter alone in an open menu),
 // unique within its menu.
