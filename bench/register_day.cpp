@@ -1,11 +1,14 @@
 // The record note is the whole day's register. A sale closed into a record note of 20,000 lines, up to
 // the record list repainted, and the check that follows every booking (the cash total for the record
 // tab's mark and the cut menu), each beside the same work on a record of 100 lines in the same run.
+// The X report's summary of the same day beside its cash total.
 
 #include "CounterAreas.h"
 #include "PaintSpy.h"
 #include "QuietPorts.h"
+#include "core/printing/Documents.h"
 #include "core/register/DayRegister.h"
+#include "core/register/DaySummary.h"
 #include "core/register/RegisterLines.h"
 #include "ui/shell/MainWindow.h"
 
@@ -139,6 +142,31 @@ void BM_CashTotalOfTheWholeDay(benchmark::State& state) {
         benchmark::DoNotOptimize(RegisterLines::cashTotal(lines, QStringLiteral("$"), kSpanish));
 }
 BENCHMARK(BM_CashTotalOfTheWholeDay)->Arg(100)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
+// The X report's summary of the whole day (every kind tallied, the counts of the drawer), against the
+// cash total above: the same lines read once each.
+void BM_XReportSummaryOfTheWholeDay(benchmark::State& state) {
+    const QStringList lines = busyDay(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DaySummary::of(lines, QStringLiteral("$"), kSpanish));
+}
+BENCHMARK(BM_XReportSummaryOfTheWholeDay)->Arg(100)->Arg(20000)->Unit(benchmark::kMicrosecond);
+
+// The whole X report as it goes to the printer: the summary and its document.
+void BM_XReportDocument(benchmark::State& state) {
+    const QStringList lines = busyDay(int(state.range(0)));
+    for (auto _ : state) {
+        const Documents::SummaryData data{QStringLiteral("La Esquina"),
+                                          QStringLiteral("05/12/2026"),
+                                          QStringLiteral("14:35"),
+                                          DaySummary::of(lines, QStringLiteral("$"), kSpanish),
+                                          QStringLiteral("$"),
+                                          48,
+                                          kSpanish};
+        benchmark::DoNotOptimize(Documents::xReport(data));
+    }
+}
+BENCHMARK(BM_XReportDocument)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

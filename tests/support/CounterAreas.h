@@ -15,6 +15,7 @@
 #include "core/printing/ReportPrinter.h"
 #include "core/printing/TicketPrinter.h"
 #include "core/register/CardPayments.h"
+#include "core/register/CashCount.h"
 #include "core/register/RegisterBook.h"
 #include "core/register/RegisterCut.h"
 #include "core/shop/Currency.h"

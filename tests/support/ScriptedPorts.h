@@ -67,11 +67,13 @@ public:
         ++drawerOpenings;
         return !failing;
     }
+    int columns() const override { return paperColumns; }
 
     QList<PrintDocument> jobs;     // jobs that printed
     QList<PrintDocument> attempts; // every job offered, printed or not
     bool failing = false;
     int drawerOpenings = 0; // every drawer opening asked for
+    int paperColumns = 48;
 };
 
 // Records what would have been opened and each beep.

@@ -43,6 +43,9 @@ public:
     virtual bool print(const PrintDocument& document) = 0;
     // Opens the cash drawer without printing; false where the printer has no drawer or it failed.
     virtual bool openDrawer() { return false; }
+    // The characters one line of its paper holds in a fixed-pitch font: 48 on an 80 mm receipt (the
+    // strip the system and PDF printers draw too), 32 on 58 mm.
+    virtual int columns() const { return 48; }
 };
 
 // The desktop around the program.

@@ -22,6 +22,7 @@
 #include "core/printing/ReportPrinter.h"
 #include "core/printing/TicketPrinter.h"
 #include "core/register/CardPayments.h"
+#include "core/register/CashCount.h"
 #include "core/register/CashMovements.h"
 #include "core/register/RegisterBook.h"
 #include "core/register/RegisterCut.h"
@@ -504,6 +505,26 @@ void Counter::eCreditCard() {
     if (const auto entry = m_cards->eCreditCard(nowTime())) settleBooking(entry->line, entry->booked);
 }
 
+std::optional<CashCount> Counter::startCashCount() {
+    eCheckDay();
+    if (!m_movements->mayBook(editingRegister())) return std::nullopt;
+    return CashCount(m_currency->symbol(), m_cut->cashTotal());
+}
+
+void Counter::eCountCash(const CashCount& count) {
+    eCheckDay();
+    if (!m_movements->mayBook(editingRegister())) return;
+    // Against the cash of the moment it is booked: what the count began with, unless the day turned.
+    CashCount booked = count;
+    booked.setExpected(m_cut->cashTotal());
+    const QString time = nowTime();
+    m_notes->appendLine(
+        0, RegisterLines::cashCount(time, booked.symbol(), booked.counted(), booked.expected(), m_language));
+    settleOperation(0);
+    eSaveNote();
+    m_reports->printCountNotice(booked, time);
+}
+
 void Counter::settleBooking(const QString& line, bool booked) {
     if (booked) {
         settleOperation(0);
@@ -518,8 +539,10 @@ void Counter::ePrintQuiz(const QString& iTicket) {
 }
 
 void Counter::mnuPrintCut_Click() {
-    if (!m_cut->splitOff()) return;
+    const std::optional<QString> split = m_cut->splitOff();
+    if (!split) return;
     m_reports->ePrintHistory();
+    m_reports->printZReport(*split);
     m_book->eOpenReg();
     settleOperation(m_notes->current());
 }

@@ -11,6 +11,7 @@ class Adjustments;
 class Amounts;
 class Boxes;
 class CardPayments;
+class CashCount;
 class CashMovements;
 class Currency;
 class EntryFields;
@@ -113,11 +114,13 @@ public:
     void mnuSeeStock_Click();
     void mnuHangCash_Click();
 
-    // The day register: movements, card entries, the cut, the cash total's check, a movement's notice,
-    // the change of day.
+    // The day register: movements, card entries, the drawer counted (begun at the cash total, refused as a
+    // movement is; booked with its notice), the cut, the cash total's check, a notice, the change of day.
     void eInMoney();
     void eOutMoney();
     void eCreditCard();
+    std::optional<CashCount> startCashCount();
+    void eCountCash(const CashCount& count);
     void mnuPrintCut_Click();
     void eCheckCanCut();
     void ePrintQuiz(const QString& iTicket);

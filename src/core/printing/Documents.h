@@ -2,6 +2,8 @@
 
 #include "core/base/Language.h"
 #include "core/printing/PrintDocument.h"
+#include "core/register/CashCount.h"
+#include "core/register/DaySummary.h"
 #include "core/shop/ShopInfo.h"
 
 #include <QString>
@@ -80,6 +82,37 @@ QString cashTotalText(const QStringList& lines, const QString& symbol, const Lan
 QString movementNotice(const QString& remark, int number, const QString& line, const Language& language);
 // The notice: the shop name in bold, then the address (when not blank), an empty line and the text.
 PrintDocument notice(const QString& shopName, const QString& address, const QString& info);
+
+// The day's summary on a receipt, in a fixed-pitch font and in columns on `columns` characters (32 on
+// 58 mm paper, 48 on 80 mm): cash sales, entries, withdrawals and the cash expected; card sales and
+// simple card entries; cancelled sales; then the day's count of the drawer with its difference.
+struct SummaryData {
+    QString shopName;
+    QString dateText; // "05/12/2026"
+    QString timeText; // "18:05", now
+    DaySummary summary;
+    QString symbol;
+    int columns = 48;
+    Language language;
+};
+// Printed at any time, headed "CORTE X".
+PrintDocument xReport(const SummaryData& data);
+// Printed right after the cut's register report, headed "CORTE Z" and the split-off file's name.
+PrintDocument zReport(const SummaryData& data, const QString& fileName);
+
+// The notice of a count of the drawer: the shop's name and address, "ARQUEO DE CAJA", the date and
+// time of the count, each banknote and coin counted (when counted so), the cash counted, expected and
+// the difference; in columns as the summary.
+struct CountNoticeData {
+    QString shopName;
+    QString address;
+    QString dateText;
+    QString timeText; // the time of the count
+    CashCount count;
+    int columns = 48;
+    Language language;
+};
+PrintDocument countNotice(const CountNoticeData& data);
 
 // The shop's data behind the user key: the name in bold, address, phone and extra line (each only when
 // not blank), an empty line and "...".

@@ -23,6 +23,12 @@ QString PrintDocument::kindName(Kind kind) {
         return QStringLiteral("shop");
     case Kind::TestPage:
         return QStringLiteral("test");
+    case Kind::XReport:
+        return QStringLiteral("x-report");
+    case Kind::ZReport:
+        return QStringLiteral("z-report");
+    case Kind::CountNotice:
+        return QStringLiteral("count");
     }
     return QStringLiteral("job");
 }

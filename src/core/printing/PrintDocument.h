@@ -10,7 +10,17 @@
 // document, and the tests read it back with lines().
 class PrintDocument {
 public:
-    enum class Kind { Ticket, BusinessCopy, Report, Notice, ShopData, TestPage };
+    enum class Kind {
+        Ticket,
+        BusinessCopy,
+        Report,
+        Notice,
+        ShopData,
+        TestPage,
+        XReport,
+        ZReport,
+        CountNotice
+    };
 
     struct Step {
         enum class Type { Font, Size, Bold, Line } type;
@@ -37,7 +47,8 @@ public:
         m_opensDrawer = on;
         return *this;
     }
-    // A short name of the kind for file names: "ticket", "copy", "report", "notice", "shop", "test".
+    // A short name of the kind for file names: "ticket", "copy", "report", "notice", "shop", "test",
+    // "x-report", "z-report", "count".
     static QString kindName(Kind kind);
 
     PrintDocument& font(const QString& name);

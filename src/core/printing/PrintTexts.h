@@ -28,6 +28,23 @@ inline constexpr Text CashTotal{"TOTAL EN CAJA", "TOTAL CASH"};
 // The notice of a cash movement or a simple card entry
 inline constexpr Text Movement{"Movimiento", "Movement"};
 
+// The day's summary (X report, Z report at the cut) and the notice of a count of the drawer, in a
+// fixed-pitch font so that their columns line up on any printer.
+inline constexpr const char* ColumnsFontName = "Courier New";
+inline constexpr Text XReport{"CORTE X", "X REPORT"};
+inline constexpr Text ZReport{"CORTE Z", "Z REPORT"};
+inline constexpr Text CashHeading{"EFECTIVO", "CASH"};
+inline constexpr Text CardHeading{"TARJETA", "CARD"};
+inline constexpr Text Sales{"Ventas", "Sales"};
+inline constexpr Text Entries{"Ingresos", "Entries"};
+inline constexpr Text Withdrawals{"Retiros", "Withdrawals"};
+inline constexpr Text Expected{"Esperado", "Expected"};
+inline constexpr Text Counted{"Contado", "Counted"};
+inline constexpr Text CancelledSales{"CANCELADAS", "CANCELLED"};
+inline constexpr Text CountHeading{"ARQUEO", "CASH COUNT"};
+inline constexpr Text NoCount{"SIN ARQUEO", "NO CASH COUNT"};
+inline constexpr Text CountTitle{"ARQUEO DE CAJA", "CASH COUNT"};
+
 // The printer's test page
 inline constexpr Text TestPage{"PRUEBA DE IMPRESIÓN", "TEST PAGE"};
 inline constexpr Text Columns{"columnas", "columns"};

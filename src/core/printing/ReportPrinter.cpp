@@ -6,6 +6,7 @@
 #include "core/note/Notes.h"
 #include "core/printing/Documents.h"
 #include "core/printing/PrintTexts.h"
+#include "core/register/DaySummary.h"
 #include "core/shop/Currency.h"
 #include "core/shop/SettingsStore.h"
 #include "core/shop/ShopInfo.h"
@@ -20,12 +21,44 @@ QString ReportPrinter::dateText() const {
     return m_clock.now().date().toString(QStringLiteral("dd/MM/yyyy"));
 }
 
+QString ReportPrinter::timeText() const {
+    return m_clock.now().time().toString(QStringLiteral("HH:mm"));
+}
+
 bool ReportPrinter::ePrintHistory() {
-    const Documents::ReportData data{
-        m_shop.brand,        dateText(),          m_clock.now().time().toString(QStringLiteral("HH:mm")),
-        m_notes.at(0).lines, m_currency.symbol(), m_language};
+    const Documents::ReportData data{m_shop.brand,        dateText(),          timeText(),
+                                     m_notes.at(0).lines, m_currency.symbol(), m_language};
     if (m_boxes.printJob(m_printer, Documents::report(data))) return true;
     m_boxes.say(m_language(PrintTexts::SplitPrintFailed), Dialogs::Icon::Warning);
+    return false;
+}
+
+bool ReportPrinter::printXReport() {
+    return printSummary(QString());
+}
+
+bool ReportPrinter::printZReport(const QString& fileName) {
+    return printSummary(fileName);
+}
+
+bool ReportPrinter::printSummary(const QString& fileName) {
+    const QString& symbol = m_currency.symbol();
+    const Documents::SummaryData data{m_shop.brand, dateText(),
+                                      timeText(),   DaySummary::of(m_notes.at(0).lines, symbol, m_language),
+                                      symbol,       m_printer.columns(),
+                                      m_language};
+    const PrintDocument document =
+        fileName.isEmpty() ? Documents::xReport(data) : Documents::zReport(data, fileName);
+    if (m_boxes.printJob(m_printer, document)) return true;
+    m_boxes.say(m_language(PrintTexts::SplitPrintFailed), Dialogs::Icon::Warning);
+    return false;
+}
+
+bool ReportPrinter::printCountNotice(const CashCount& count, const QString& time) {
+    const Documents::CountNoticeData data{m_shop.brand, m_shop.address,      dateText(), time,
+                                          count,        m_printer.columns(), m_language};
+    if (m_boxes.printJob(m_printer, Documents::countNotice(data))) return true;
+    m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
     return false;
 }
 

@@ -53,8 +53,8 @@ void RegisterCut::eCountSales() {
                     Dialogs::Icon::Information);
 }
 
-bool RegisterCut::splitOff() {
-    if (!m_boxes.ask(m_language(RegisterTexts::CutQuestion))) return false;
+std::optional<QString> RegisterCut::splitOff() {
+    if (!m_boxes.ask(m_language(RegisterTexts::CutQuestion))) return std::nullopt;
     const QDate today = m_clock.now().date();
     const QString day = DayRegister::filePath(m_dataDir, today, m_language);
     int n = 1;
@@ -64,9 +64,10 @@ bool RegisterCut::splitOff() {
     // The file must hold every line in memory before it is moved aside: a register whose last save
     // failed would otherwise lose its newest lines at the reload.
     const bool saved = DayRegister::save(m_dataDir, today, m_language, m_notes.at(0).lines);
-    if (saved && QFile::rename(day, DayRegister::splitPath(m_dataDir, today, m_language, n))) return true;
+    const QString split = DayRegister::splitPath(m_dataDir, today, m_language, n);
+    if (saved && QFile::rename(day, split)) return QFileInfo(split).fileName();
     m_boxes.say(m_language(RegisterTexts::CutFailed), Dialogs::Icon::Warning);
-    return false;
+    return std::nullopt;
 }
 
 double RegisterCut::cashTotal() const {

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class Boxes;
 class Clock;
 class Currency;
@@ -23,6 +25,9 @@ public:
 
     bool cutMenuEnabled() const { return m_cutEnabled; }
 
+    // The cash the drawer should hold now: the record note's sale totals and entries less its
+    // withdrawals.
+    double cashTotal() const;
     // The record tab's caption: marked "*" once the cash reaches the limit.
     QString recordCaption() const;
     // The cut is offered for a record with closed sales, in front, while no editor is open.
@@ -34,9 +39,10 @@ public:
     void eCountSales();
 
     // The cut's file work, after the cashier's yes: the record note saved, then the day's file renamed
-    // to the first free split-off name. False (after the failure box when it was tried) when nothing
-    // was split off; the record note and the files are then as they were.
-    bool splitOff();
+    // to the first free split-off name, which is returned ("VENTAS #05-12-2026 (1).txt"). Nothing (after
+    // the failure box when it was tried) when nothing was split off; the record note and the files are
+    // then as they were.
+    std::optional<QString> splitOff();
 
 Q_SIGNALS:
     void menusChanged();
@@ -52,7 +58,6 @@ private:
     bool m_cutEnabled = false;
     // The cash total runs after every booking over the whole day: the lines already summed and their
     // total, so that only the lines after them are read again.
-    double cashTotal() const;
     mutable QStringList m_summed;
     mutable double m_summedTotal = 0.0;
     mutable QString m_summedSymbol;

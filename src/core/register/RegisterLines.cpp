@@ -1,6 +1,7 @@
 #include "RegisterLines.h"
 
 #include "core/base/Numbers.h"
+#include "core/register/CashCount.h"
 #include "core/register/RegisterEntry.h"
 #include "core/register/RegisterTexts.h"
 
@@ -14,6 +15,8 @@ const QString kCardSaleBridge = QStringLiteral(")**************************** ["
 const QString kSimpleCardBridge = QStringLiteral(")********* [");
 const QString kCashOpen = QStringLiteral("-----(");
 const QString kCardOpen = QStringLiteral("*****(");
+const QString kCountOpen = QStringLiteral("=====(");
+const QString kCountBridge = QStringLiteral(")=====> [");
 QString movement(const QString& time, const QString& keyword, const QString& symbol, double amount,
                  const QString& reason) {
     return kCashOpen + time + kMoveBridge + keyword + u' ' + symbol + Numbers::amountText(amount) +
@@ -53,6 +56,19 @@ QString cardSale(const QString& time, const QString& symbol, double amount, cons
 QString simpleCard(const QString& time, const QString& symbol, double amount, const Language& language) {
     return kCardOpen + time + kSimpleCardBridge + language(RegisterTexts::CardWord) + u' ' + symbol +
            Numbers::amountText(amount) + u']';
+}
+
+QString cashCount(const QString& time, const QString& symbol, double counted, double expected,
+                  const Language& language) {
+    const double difference = CashCount::differenceOf(counted, expected);
+    const CashCount::Balance balance = CashCount::balanceOf(difference);
+    QString line = kCountOpen + time + kCountBridge + language(RegisterTexts::CountWord) + u' ' + symbol +
+                   Numbers::amountText(counted) + QStringLiteral("] ") +
+                   language(RegisterTexts::CountExpected) + u' ' + symbol + Numbers::amountText(expected) +
+                   u' ' + language(CashCount::balanceWord(balance)).toLower();
+    if (balance != CashCount::Balance::Balanced)
+        line += u' ' + symbol + Numbers::amountText(qAbs(difference));
+    return line;
 }
 
 bool closesOperation(const QString& line) {

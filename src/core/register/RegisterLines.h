@@ -25,6 +25,11 @@ QString drawerOpened(const QString& time, const Language& language);
 QString cardSale(const QString& time, const QString& symbol, double amount, const Language& language);
 // "*****(18:41)********* [TARJETA $86.00]"
 QString simpleCard(const QString& time, const QString& symbol, double amount, const Language& language);
+// "=====(18:05)=====> [ARQUEO $1,450.00] esperado $1,462.50 faltante $12.50": the cash counted in the
+// brackets, then the cash expected and the difference after its word ("sobrante", "faltante"), or
+// "cuadra" alone when they agree. It begins with "=", so no cash or card total ever reads it.
+QString cashCount(const QString& time, const QString& symbol, double counted, double expected,
+                  const Language& language);
 
 // ---- Reading ----
 // The day's totals, each read from the lines as register entries (RegisterEntry.h tells how a line is

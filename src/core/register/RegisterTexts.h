@@ -32,6 +32,9 @@ inline constexpr Text EntryWord{"INGRESO", "ENTRY"};
 inline constexpr Text WithdrawalWord{"RETIRO", "WITHDRAWAL"};
 inline constexpr Text CardWord{"TARJETA", "CARD"};
 inline constexpr Text OpenCash{"CAJA ABIERTA", "OPEN CASH"};
+// The count of the drawer: "=====(18:05)=====> [ARQUEO $1,450.00] esperado $1,462.50 faltante $12.50"
+inline constexpr Text CountWord{"ARQUEO", "CASH COUNT"};
+inline constexpr Text CountExpected{"esperado", "expected"};
 
 // Cash movements
 inline constexpr Text EntryPrompt{"Ingreso de", "Entry"};
@@ -45,6 +48,11 @@ inline constexpr Text NoCardSum{"NO HAY INGRESOS CON TARJETA.", "NO ENTRIES CARD
 inline constexpr Text NoCardCount{"NO HAY INGRESOS CON TARJETA.", "NO CARD ENTRIES."};
 inline constexpr Text CardSum{"INGRESOS CON TARJETA", "ENTRIES CARD"};
 inline constexpr Text CardCount{"NÚMERO DE INGRESOS CON TARJETA", "NUMBER OF CARD ENTRIES"};
+
+// The drawer counted against what it should hold
+inline constexpr Text Over{"Sobrante", "Over"};
+inline constexpr Text Short{"Faltante", "Short"};
+inline constexpr Text Balanced{"Cuadra", "Balanced"};
 
 // Totals, count and cut
 inline constexpr Text TotalSum{"SUMA TOTAL", "TOTAL SUM"};

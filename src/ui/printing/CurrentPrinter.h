@@ -20,6 +20,7 @@ public:
         const std::shared_ptr<Printer> printer = m_printer;
         return printer && printer->openDrawer();
     }
+    int columns() const override { return m_printer ? m_printer->columns() : Printer::columns(); }
 
 private:
     std::shared_ptr<Printer> m_printer;

@@ -22,6 +22,7 @@ public:
 
     bool print(const PrintDocument& document) override;
     bool openDrawer() override;
+    int columns() const override { return m_options.encoder.columns; }
 
 private:
     bool send(const QByteArray& bytes);

@@ -69,6 +69,8 @@ inline constexpr Text MenuCard{"&Ingreso simple con tarjeta", "Simple card &entr
 inline constexpr Text MenuCutZ{"I&mprimir registro y total", "&Print registry and total"};
 inline constexpr Text MenuPrintSimple{"&Simple", "&Simple"};
 inline constexpr Text MenuPrintCut{"&Cortar", "S&plit"};
+inline constexpr Text MenuCashCount{"&Arqueo de caja", "Cash cou&nt"};
+inline constexpr Text MenuXReport{"Corte &X (sin cortar)", "&X report (no split)"};
 inline constexpr Text MenuGral{"&Notas", "&Notes"};
 inline constexpr Text MenuCancelAll{"&Borrar operación", "&Delete operation"};
 inline constexpr Text MenuEditNote{"&Editar nota", "&Edit note"};
@@ -143,5 +145,13 @@ inline constexpr Text PrinterOverridden{
     "In this run the printer options of the command line override these settings."};
 inline constexpr Text PrinterNotSaved{"No se pudo guardar la impresora, intente más tarde.",
                                       "Could not save the printer, try again later."};
+
+// ---- Cash count dialog ----
+inline constexpr Text CountTitle{"Arqueo de caja", "Cash count"};
+inline constexpr Text CountExpected{"Esperado en caja:", "Expected in the drawer:"};
+inline constexpr Text CountTyped{"&Contado:", "&Counted:"};
+inline constexpr Text CountByDenomination{"O contar por &denominación", "Or count by &denomination"};
+inline constexpr Text CountTotal{"Total contado:", "Total counted:"};
+inline constexpr Text CountBook{"&Registrar", "&Book"};
 
 } // namespace Captions
