@@ -114,10 +114,15 @@ int main(int argc, char* argv[]) {
                          QIcon(QStringLiteral(":/icons/io.github.vendel.Vendel.png"))));
 
     DataFolderLock folderLock(dataDir);
-    if (!folderLock.tryLock())
-        return refuseStart(argc, argv, 3,
-                           language(AppTexts::FolderInUse) + QStringLiteral(": ") + dataDir + u' ' +
-                               folderLock.holder());
+    if (!folderLock.tryLock()) {
+        if (folderLock.heldByAnother())
+            return refuseStart(argc, argv, 3,
+                               language(AppTexts::FolderInUse) + QStringLiteral(": ") + dataDir + u' ' +
+                                   folderLock.holder());
+        return refuseStart(argc, argv, 2,
+                           language(AppTexts::DataFolderUnusable) + u' ' + dataDir + QStringLiteral(": ") +
+                               folderLock.why());
+    }
     DataFolder::removeStaleTemporaries(dataDir);
     CommandLine::provideHelpDocuments(dataDir, CommandLine::helpSources(QApplication::applicationDirPath()));
 

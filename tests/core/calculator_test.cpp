@@ -17,8 +17,8 @@ void play(Calculator& calc, const QString& keys) {
         {"E", Qt::Key_End},  {"B", Qt::Key_Backspace},
     };
     static const QHash<QString, std::function<void(Calculator&)>> named = {
-        {"A", [](Calculator& c) { c.lblF_Click(Calculator::kClear); }},
-        {"%", [](Calculator& c) { c.lblF_Click(Calculator::kPercent); }},
+        {"A", [](Calculator& c) { c.lblF_Click(Calculator::Function::Clear); }},
+        {"%", [](Calculator& c) { c.lblF_Click(Calculator::Function::Percent); }},
         {"s", [](Calculator& c) { c.mRaiz_Click(); }},
         {"X", [](Calculator& c) { c.mDel_Click(); }},
     };

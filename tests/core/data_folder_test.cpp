@@ -8,6 +8,10 @@
 #include <QProcess>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 namespace {
 
 QStringList everyEntry(const QString& folder) {
@@ -29,35 +33,21 @@ class DataFolderTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Only what a save of the program leaves behind is swept; a person's backups never are.
     void staleTemporaryNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("stale");
-        QTest::newRow("item list") << "VL Lista.txt.aBcDeF" << true;
-        QTest::newRow("english item list") << "VL List.txt.QWERTY" << true;
-        QTest::newRow("settings") << "VL Config.ini.xxxxxx" << true;
-        QTest::newRow("shop information") << "VL Info.txt.AbCdEf" << true;
-        QTest::newRow("register") << "VENTAS #06-12-2026.txt.HgFeDc" << true;
-        QTest::newRow("english register") << "SALES #06-12-2026.txt.HgFeDc" << true;
-        QTest::newRow("split-off register") << "VENTAS #06-12-2026 (2).txt.zzZZzz" << true;
-        QTest::newRow("split-off register 12") << "SALES #06-12-2026 (12).txt.zzZZzz" << true;
+        QTest::newRow("item list") << ".vendel-save-VL Lista.txt.aB3dE9" << true;
+        QTest::newRow("register") << ".vendel-save-VENTAS #06-12-2026 (2).txt.HgFeDc" << true;
+        QTest::newRow("side notes") << ".vendel-save-VL Notas.txt.123456" << true;
         QTest::newRow("the item list itself") << "VL Lista.txt" << false;
-        QTest::newRow("the register itself") << "VENTAS #06-12-2026.txt" << false;
-        QTest::newRow("five letters") << "VL Lista.txt.aBcDe" << false;
-        QTest::newRow("seven letters") << "VL Lista.txt.aBcDeFg" << false;
-        QTest::newRow("digits") << "VL Lista.txt.123456" << false;
-        QTest::newRow("letters and digits") << "VL Lista.txt.aB3DeF" << false;
-        QTest::newRow("short backup") << "VL Lista.txt.bak" << false;
-        QTest::newRow("editor backup") << "VL Lista.txt~" << false;
-        QTest::newRow("another case") << "vl lista.txt.aBcDeF" << false;
-        QTest::newRow("copy of the list") << "Copia de VL Lista.txt.aBcDeF" << false;
-        QTest::newRow("something after") << "VL Lista.txt.aBcDeF.txt" << false;
-        QTest::newRow("old-style register, never written") << "Ventas de 06-12-2026.txt.aBcDeF" << false;
-        QTest::newRow("short date") << "VENTAS #6-12-2026.txt.aBcDeF" << false;
-        QTest::newRow("split-off without number") << "VENTAS #06-12-2026 (x).txt.aBcDeF" << false;
-        QTest::newRow("help document") << "VL Ayuda.pdf.aBcDeF" << false;
+        QTest::newRow("a backup of the list") << "VL Lista.txt.backup" << false;
+        QTest::newRow("a backup of the settings") << "VL Config.ini.oldcfg" << false;
+        QTest::newRow("copies of a register") << "VENTAS #07-12-2026.txt.copias" << false;
+        QTest::newRow("six letters, no prefix") << "VL Lista.txt.aBcDeF" << false;
+        QTest::newRow("prefix, five letters") << ".vendel-save-VL Lista.txt.aBcDe" << false;
+        QTest::newRow("prefix, nothing saved") << ".vendel-save-.aBcDeF" << false;
         QTest::newRow("the lock") << ".vendel.lock" << false;
-        QTest::newRow("another program's file") << "notes.txt.aBcDeF" << false;
-        QTest::newRow("no dot") << "VL Lista.txtaBcDeF" << false;
     }
     void staleTemporaryNames() {
         QFETCH(QString, name);
@@ -67,17 +57,20 @@ private Q_SLOTS:
 
     void onlyStalePlainFilesAreRemoved() {
         TempShop shop;
-        for (const char* name : {"VL Lista.txt", "VL Lista.txt.aBcDeF", "VENTAS #06-12-2026.txt.QwErTy",
-                                 "VL Lista.txt.bak", "VL Lista.txt.123456", "Copia de VL Lista.txt.aBcDeF"})
+        for (const char* name : {"VL Lista.txt", ".vendel-save-VL Lista.txt.aBcDeF",
+                                 ".vendel-save-VENTAS #06-12-2026.txt.QwErTy", "VL Lista.txt.bak",
+                                 "VL Lista.txt.123456", "Copia de VL Lista.txt.aBcDeF"})
             shop.writeBytes(name, "x\r\n");
-        QDir(shop.path()).mkdir("VL Info.txt.folder");
-        QVERIFY(QFile::link(shop.file("VL Lista.txt"), shop.file("VL Config.ini.linked")));
+        QDir(shop.path()).mkdir(".vendel-save-VL Info.txt.folder");
+        QVERIFY(QFile::link(shop.file("VL Lista.txt"), shop.file(".vendel-save-VL Config.ini.linked")));
         QStringList removed = DataFolder::removeStaleTemporaries(shop.path());
         removed.sort();
-        QCOMPARE(removed, (QStringList{"VENTAS #06-12-2026.txt.QwErTy", "VL Lista.txt.aBcDeF"}));
+        QCOMPARE(removed, (QStringList{".vendel-save-VENTAS #06-12-2026.txt.QwErTy",
+                                       ".vendel-save-VL Lista.txt.aBcDeF"}));
         QCOMPARE(everyEntry(shop.path()),
-                 (QStringList{"Copia de VL Lista.txt.aBcDeF", "VL Config.ini.linked", "VL Info.txt.folder",
-                              "VL Lista.txt", "VL Lista.txt.123456", "VL Lista.txt.bak"}));
+                 (QStringList{".vendel-save-VL Config.ini.linked", ".vendel-save-VL Info.txt.folder",
+                              "Copia de VL Lista.txt.aBcDeF", "VL Lista.txt", "VL Lista.txt.123456",
+                              "VL Lista.txt.bak"}));
         QCOMPARE(shop.bytes("VL Lista.txt"), QByteArray("x\r\n"));
     }
 
@@ -105,6 +98,51 @@ private Q_SLOTS:
             QVERIFY2(DataFolder::isStaleTemporary(name), qPrintable(name));
     }
 
+    // Whatever a kill or a person left in place of the lock: a plain file no live program holds is
+    // taken over; anything else is refused at once, saying why, never as "already open".
+    void whatStandsInPlaceOfTheLock_data() {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("why"); // empty: the lock is taken
+        QTest::newRow("empty file") << "empty"
+                                    << "";
+        QTest::newRow("garbage") << "garbage"
+                                 << "";
+        QTest::newRow("a dead program's") << "dead"
+                                          << "";
+        QTest::newRow("a folder") << "folder"
+                                  << "a folder stands in place of .vendel.lock";
+        QTest::newRow("a pipe") << "pipe"
+                                << "a pipe stands in place of .vendel.lock";
+        QTest::newRow("a link") << "link"
+                                << "a link stands in place of .vendel.lock";
+        QTest::newRow("a full disk") << "full" << QString::fromLocal8Bit(std::strerror(ENOSPC));
+    }
+    void whatStandsInPlaceOfTheLock() {
+        QFETCH(QString, left);
+        QFETCH(QString, why);
+        TempShop shop;
+        const QString path = shop.file(DataFolderLock::fileName());
+        if (left == "empty") shop.writeBytes(DataFolderLock::fileName(), "");
+        if (left == "garbage") shop.writeBytes(DataFolderLock::fileName(), "\x01\xff\nzz");
+        if (left == "dead") shop.writeBytes(DataFolderLock::fileName(), "999999\nvendel\nelsewhere\n");
+        if (left == "folder") QVERIFY(QDir(shop.path()).mkdir(DataFolderLock::fileName()));
+        if (left == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        if (left == "link") QVERIFY(QFile::link(shop.file("VL Lista.txt"), path));
+        struct DiskFull : TextFile::IoFaults {
+            int fault(TextFile::IoStep, const QString&) override { return ENOSPC; }
+        } full;
+        if (left == "full") TextFile::setIoFaults(&full);
+        DataFolderLock lock(shop.path());
+        const bool taken = lock.tryLock();
+        TextFile::setIoFaults(nullptr);
+        QCOMPARE(taken, why.isEmpty());
+        QVERIFY(!lock.heldByAnother());
+        QCOMPARE(lock.why(), why);
+        if (taken)
+            QCOMPARE(shop.bytes(DataFolderLock::fileName()).split('\n').first().toLongLong(),
+                     QCoreApplication::applicationPid());
+    }
+
     void secondLockOnTheSameFolderFails() {
         TempShop shop;
         DataFolderLock first(shop.path());
@@ -112,6 +150,7 @@ private Q_SLOTS:
         QVERIFY(shop.exists(DataFolderLock::fileName()));
         DataFolderLock second(shop.path());
         QVERIFY(!second.tryLock());
+        QVERIFY(second.heldByAnother());
         QVERIFY(second.holder().contains(QString::number(QCoreApplication::applicationPid())));
     }
 

@@ -165,6 +165,8 @@ private Q_SLOTS:
             {"[4] PAN $12.50", "VASO $10.00"}, 1);
         row("sold line that cannot be taken apart stops it", {"[5] PAN $12.50"},
             {"TOTAL = $5 x 2", "1 x PAN de $12.50 = $12.50"}, {"[5] PAN $12.50"}, 0);
+        row("a carriage return before the stock", {"\r[100] ITEM $5.00"}, {"1 x ITEM de $5.00 = $5.00"},
+            {"[99] ITEM $5.00"});
         row("stock too large to write stops it", {"[-999999999999999] A $1.00"}, {"1 x A de $1.00 = $1.00"},
             {"[-999999999999999] A $1.00"}, 0);
     }

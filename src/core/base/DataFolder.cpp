@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "core/base/TextFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,12 +10,10 @@
 namespace DataFolder {
 
 bool isStaleTemporary(const QString& fileName) {
-    // The six letters are what the temporary file's name gets in place of "XXXXXX".
-    static const QRegularExpression pattern(
-        QStringLiteral("^(?:VL Config\\.ini|VL Lista\\.txt|VL List\\.txt|VL Info\\.txt|"
-                       "(?:VENTAS|SALES) #[0-9]{2}-[0-9]{2}-[0-9]{4}(?: \\([0-9]+\\))?\\.txt)"
-                       "\\.[A-Za-z]{6}$"));
-    return pattern.match(fileName).hasMatch();
+    // The six characters are what the temporary file's name gets in place of "XXXXXX".
+    static const QRegularExpression pattern(QRegularExpression::escape(TextFile::kTemporaryPrefix) +
+                                            QStringLiteral(".+\\.[A-Za-z0-9]{6}$"));
+    return fileName.startsWith(TextFile::kTemporaryPrefix) && pattern.match(fileName).hasMatch();
 }
 
 QStringList removeStaleTemporaries(const QString& folder) {

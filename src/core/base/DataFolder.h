@@ -6,11 +6,10 @@
 // Housekeeping of the shop's folder at start-up.
 namespace DataFolder {
 
-// True for the name of a temporary file that a save of one of the program's files leaves behind when
-// the program dies in the middle: the file's name, a dot and six letters, as in "VL Lista.txt.aBcDeF".
-// The program's files are "VL Config.ini", "VL Lista.txt", "VL List.txt", "VL Info.txt", the day
-// registers "VENTAS #dd-mm-yyyy.txt" and "SALES #dd-mm-yyyy.txt" and their split-off files
-// "... (n).txt". Nothing else matches.
+// True for the name of a temporary file that a save leaves behind when the program dies in the middle:
+// the save's own prefix (TextFile::kTemporaryPrefix), the file's name, a dot and six letters or
+// digits, as in ".vendel-save-VL Lista.txt.aB3dE9". A name a person would give a backup
+// ("VL Lista.txt.backup", "VENTAS #07-12-2026.txt.copias") never matches.
 bool isStaleTemporary(const QString& fileName);
 
 // Deletes every plain file of the folder whose name isStaleTemporary (never a folder or a link) and

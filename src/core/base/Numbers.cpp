@@ -38,7 +38,7 @@ std::string group(const std::string& integerDigits) {
 // With commas, every "," is passed over as if it had been removed from the text.
 double readLeading(QStringView text, bool commas) {
     const auto isSkipped = [commas](QChar c) {
-        return c == u' ' || c == u'\t' || c == u'\n' || (commas && c == u',');
+        return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || (commas && c == u',');
     };
     std::string clean;
     qsizetype i = 0;

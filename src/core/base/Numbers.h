@@ -6,9 +6,9 @@
 // Reading numbers from texts and writing amounts as texts, the same way everywhere.
 namespace Numbers {
 
-// The leading number of a text: blanks, tabs and line feeds are skipped wherever they stand; then an
-// optional sign, digits with at most one ".", and an optional exponent ("E" or "D", optional sign,
-// digits). Reading stops at the first character that cannot continue the number. A text that does not
+// The leading number of a text: blanks, tabs, line feeds and carriage returns are skipped wherever they
+// stand; then an optional sign, digits with at most one ".", and an optional exponent ("E" or "D", optional
+// sign, digits). Reading stops at the first character that cannot continue the number. A text that does not
 // begin with a number, and a number too large for a double, read as 0.
 double leading(QStringView text);
 

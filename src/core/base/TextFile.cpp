@@ -2,9 +2,10 @@
 
 #include "core/base/Cp1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -31,13 +32,20 @@ bool fail(QString* error, const QString& why) {
     return false;
 }
 
-bool syncFolder(const QString& folder) {
+// Syncs a folder to disk: 0, or the error number. A folder that may not be opened (write and search
+// rights only, no read) cannot be synced, but the file in it was: its own fdatasync and the rename are
+// what count, so that is no failure.
+int syncFolder(const QString& folder) {
     const QByteArray name = QFile::encodeName(folder);
-    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
+    int fd = -1;
+    if (const int e = injected(IoStep::FolderSync, folder))
+        errno = e;
+    else
+        fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno == EACCES || errno == EPERM ? 0 : errno;
+    const int synced = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return ok;
+    return synced;
 }
 
 // The file a save really replaces: the end of a chain of symbolic links, as the temporary file is
@@ -102,9 +110,11 @@ QStringList linesOf(const QByteArray& bytes) {
     const bool utf8 = Cp1252::isUtf8Text(text);
     if (utf8 && text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
     QStringList lines;
+    // A file written with CR alone after each line (old Mac editors) has no LF at all: CR ends its lines.
+    const char lineEnd = text.contains('\n') || !text.contains('\r') ? '\n' : '\r';
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
+        qsizetype end = text.indexOf(lineEnd, start);
         const bool lastWithoutEnd = end < 0;
         if (lastWithoutEnd) end = text.size();
         qsizetype stop = end;
@@ -159,21 +169,33 @@ bool save(const QString& path, const QByteArray& content, QString* error) {
     if (QFileInfo(target).isDir())
         return fail(error, QStringLiteral("a folder stands where the file should be"));
     if (const int e = injected(IoStep::Open, target)) return fail(error, describe(e));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return fail(error, file.errorString());
-    const auto abandon = [&](const QString& why) {
-        file.cancelWriting();
-        return fail(error, why);
-    };
-    if (const int e = injected(IoStep::Write, target)) return abandon(describe(e));
-    if (file.write(content) != content.size() || !file.flush()) return abandon(file.errorString());
-    if (const int e = injected(IoStep::Sync, target)) return abandon(describe(e));
-    if (::fdatasync(file.handle()) != 0) return abandon(describe(errno));
-    if (const int e = injected(IoStep::Rename, target)) return abandon(describe(e));
-    if (!file.commit()) return fail(error, file.errorString());
-    const QString folder = QFileInfo(target).absolutePath();
-    if (const int e = injected(IoStep::FolderSync, folder)) return fail(error, describe(e));
-    if (!syncFolder(folder)) return fail(error, QStringLiteral("the folder could not be synced to disk"));
+    const QFileInfo targetInfo(target);
+    const QString folder = targetInfo.absolutePath();
+    // The temporary file carries a name of the program's own, so that only what a save left behind is
+    // ever swept away at the next start.
+    QTemporaryFile file(
+        QDir(folder).filePath(kTemporaryPrefix + targetInfo.fileName() + QStringLiteral(".XXXXXX")));
+    if (!file.open()) return fail(error, file.errorString());
+    // The new file keeps the permission bits of the one it replaces; a new file gets the usual ones.
+    struct stat old {};
+    mode_t mode = 0;
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        mode = ::umask(0);
+        ::umask(mode);
+        mode = 0666 & ~mode;
+    }
+    if (::fchmod(file.handle(), mode) != 0) return fail(error, describe(errno));
+    if (const int e = injected(IoStep::Write, target)) return fail(error, describe(e));
+    if (file.write(content) != content.size() || !file.flush()) return fail(error, file.errorString());
+    if (const int e = injected(IoStep::Sync, target)) return fail(error, describe(e));
+    if (::fdatasync(file.handle()) != 0) return fail(error, describe(errno));
+    if (const int e = injected(IoStep::Rename, target)) return fail(error, describe(e));
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(target).constData()) != 0)
+        return fail(error, describe(errno));
+    file.setAutoRemove(false); // its name is the target's now
+    if (const int e = syncFolder(folder)) return fail(error, describe(e));
     return true;
 }
 
@@ -193,6 +215,10 @@ bool removeIfExists(const QString& path) {
 
 bool eFind(const QString& iFind) {
     return !iFind.isEmpty() && QFileInfo::exists(iFind);
+}
+
+int testFault(IoStep step, const QString& path) {
+    return injected(step, path);
 }
 
 } // namespace TextFile

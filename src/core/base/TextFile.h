@@ -25,10 +25,10 @@ struct ReadResult {
 };
 
 // Reads a whole file. Lines end at LF; one CR right before it is dropped, so a file with bare LF
-// line ends reads the same. A last line without a line end still counts; the line end of the last
-// line gives no extra empty line. The bytes are Windows-1252, unless the whole file is valid UTF-8
-// holding characters beyond ASCII (a file written by a Linux editor, with or without a byte order
-// mark, which is dropped): then it is read as UTF-8.
+// line ends reads the same; a file with no LF at all has its lines end at CR. A last line without a line end
+// still counts; the line end of the last line gives no extra empty line. The bytes are Windows-1252, unless
+// the whole file is valid UTF-8 holding characters beyond ASCII (a file written by a Linux editor, with or
+// without a byte order mark, which is dropped): then it is read as UTF-8.
 ReadResult read(const QString& path);
 
 // The lines of a file, or nothing when it is missing or cannot be read.
@@ -40,12 +40,16 @@ QStringList linesOf(const QByteArray& bytes);
 // The lines as file bytes: each line encoded in Windows-1252 and followed by CR LF.
 QByteArray toBytes(const QStringList& lines);
 
+// The start of the name of a save's temporary file: ".vendel-save-VL Lista.txt.aB3dE9". No person
+// names a file so; only such files are swept away after a crash.
+inline const QString kTemporaryPrefix = QStringLiteral(".vendel-save-");
+
 // The one way a data file is written: the whole content goes to a temporary file in the same folder
-// ("<name>.XXXXXX"), which is synced to disk and renamed over the old file, then the folder itself is
-// synced. A crash leaves the old file or the new one, never a mix. A file that is a symbolic link
-// stays one: its target is replaced, and the target's folder is synced. Returns false (and the
-// reason in error) when any step failed; the old file is then untouched, except after a failed sync
-// of the folder, when the new content is in place but may not survive a power cut.
+// (kTemporaryPrefix + "<name>.XXXXXX"), which is synced to disk and renamed over the old file, then the
+// folder itself is synced. A crash leaves the old file or the new one, never a mix. A file that is a symbolic
+// link stays one: its target is replaced, and the target's folder is synced. Returns false (and the reason in
+// error) when any step failed; the old file is then untouched, except after a failed sync of the folder, when
+// the new content is in place but may not survive a power cut.
 bool save(const QString& path, const QByteArray& content, QString* error = nullptr);
 bool saveLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
@@ -70,5 +74,8 @@ public:
 };
 // Installs the faults for every later read and save; nullptr removes them.
 void setIoFaults(IoFaults* faults);
+// The error number the installed faults give this step on this path (0: none), for the program's other
+// writes (the folder's lock).
+int testFault(IoStep step, const QString& path);
 
 } // namespace TextFile

@@ -15,10 +15,10 @@ QString Calculator::digitCaption(int index) {
     return index >= 0 && index < kDigitKeys ? QString(captions[index]) : QString();
 }
 
-QString Calculator::operatorCaption(int index) {
+QString Calculator::operatorCaption(Operator key) {
     static const QChar captions[kOperatorKeys] = {CalcEvaluator::kDivide, CalcEvaluator::kTimes,
                                                   CalcEvaluator::kMinus, CalcEvaluator::kPlus};
-    return index >= 0 && index < kOperatorKeys ? QString(captions[index]) : QString();
+    return QString(captions[std::size_t(key)]);
 }
 
 QString Calculator::expressionText() const {
@@ -133,17 +133,17 @@ void Calculator::lblN_Click(int index) {
     m_showingResult = false;
 }
 
-void Calculator::lblO_Click(int index) {
-    if (showingError() || index < 0 || index >= kOperatorKeys) return;
+void Calculator::lblO_Click(Operator key) {
+    if (showingError()) return;
     // After "=" an operator continues from the result.
-    insert(operatorCaption(index));
+    insert(operatorCaption(key));
     m_showingResult = false;
 }
 
-void Calculator::lblF_Click(int index) {
-    if (showingError() && index != kClear) return;
-    switch (index) {
-    case kEquals: {
+void Calculator::lblF_Click(Function key) {
+    if (showingError() && key != Function::Clear) return;
+    switch (key) {
+    case Function::Equals: {
         const QString typed = expressionText();
         if (typed.isEmpty()) return;
         eResult();
@@ -151,23 +151,21 @@ void Calculator::lblF_Click(int index) {
         m_showingResult = true;
         break;
     }
-    case kCorrect:
-    case kCorrectToo:
+    case Function::Correct:
+    case Function::CorrectToo:
         deleteCurrent();
         break;
-    case kPercent:
+    case Function::Percent:
         percent();
         break;
-    case kLeft:
+    case Function::Left:
         moveMark(-1);
         break;
-    case kRight:
+    case Function::Right:
         moveMark(1);
         break;
-    case kClear:
+    case Function::Clear:
         eClean();
-        break;
-    default:
         break;
     }
 }
@@ -192,18 +190,18 @@ void Calculator::percent() {
     eShowResult(CalcEvaluator::numberText(value));
 }
 
-void Calculator::lblM_Click(int index) {
+void Calculator::lblM_Click(Memory key) {
     if (showingError()) return;
-    switch (index) {
-    case kMemoryPanel:
+    switch (key) {
+    case Memory::Panel:
         m_memoryShown = !m_memoryShown;
         Q_EMIT memoryPanelChanged();
         break;
-    case kMemoryAdd:
-    case kMemorySubtract: {
+    case Memory::Add:
+    case Memory::Subtract: {
         const double shown = displayNumber();
         const double memory = CalcEvaluator::readNumber(m_memory);
-        const double value = index == kMemoryAdd ? memory + shown : memory - shown;
+        const double value = key == Memory::Add ? memory + shown : memory - shown;
         // A memory beyond the double range cannot be kept; it is an arithmetic failure like any other.
         if (!std::isfinite(value)) {
             showError();
@@ -212,12 +210,10 @@ void Calculator::lblM_Click(int index) {
         setMemory(CalcEvaluator::numberText(value));
         break;
     }
-    case kMemoryUse:
+    case Memory::Use:
         startEntry(true);
         insert(m_memory);
         m_showingResult = false;
-        break;
-    default:
         break;
     }
 }
@@ -332,16 +328,16 @@ bool Calculator::txtAction_KeyDown(int key) {
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        lblF_Click(kEquals);
+        lblF_Click(Function::Equals);
         return true;
     case Qt::Key_Backspace:
-        lblF_Click(kCorrect);
+        lblF_Click(Function::Correct);
         return true;
     case Qt::Key_Left:
-        lblF_Click(kLeft);
+        lblF_Click(Function::Left);
         return true;
     case Qt::Key_Right:
-        lblF_Click(kRight);
+        lblF_Click(Function::Right);
         return true;
     case Qt::Key_Delete:
         eClean();
@@ -368,46 +364,46 @@ bool Calculator::txtAction_KeyPress(QChar c) {
         lblN_Click(kPoint);
         return true;
     case u'(':
-        lblN_Click(11);
+        lblN_Click(kOpenGroup);
         return true;
     case u')':
-        lblN_Click(12);
+        lblN_Click(kCloseGroup);
         return true;
     case u'/':
-        lblO_Click(0);
+        lblO_Click(Operator::Divide);
         return true;
     case u'*':
-        lblO_Click(1);
+        lblO_Click(Operator::Multiply);
         return true;
     case u'-':
-        lblO_Click(2);
+        lblO_Click(Operator::Minus);
         return true;
     case u'+':
-        lblO_Click(3);
+        lblO_Click(Operator::Plus);
         return true;
     case u'=':
-        lblF_Click(kEquals);
+        lblF_Click(Function::Equals);
         return true;
     case u'%':
-        lblF_Click(kPercent);
+        lblF_Click(Function::Percent);
         return true;
     case u'M':
     case u'm':
-        lblM_Click(kMemoryPanel);
+        lblM_Click(Memory::Panel);
         return true;
     case u'>':
     case u'k':
     case u'K':
-        lblM_Click(kMemoryAdd);
+        lblM_Click(Memory::Add);
         return true;
     case u'<':
     case u'j':
     case u'J':
-        lblM_Click(kMemorySubtract);
+        lblM_Click(Memory::Subtract);
         return true;
     case u'R':
     case u'r':
-        lblM_Click(kMemoryUse);
+        lblM_Click(Memory::Use);
         return true;
     default:
         return false;

@@ -13,28 +13,21 @@ class Calculator : public QObject {
     Q_OBJECT
 
 public:
-    // Key indexes, in the order of the window's key arrays.
-    static constexpr int kDigitKeys = 13; // "0" to "9", ".", "(", ")"
-    static constexpr int kPoint = 10;
-    static constexpr int kOperatorKeys = 4; // "÷", "×", "-", "+"
+    // The keys, in the order of the window's key arrays (lblN, lblO, lblF, lblM). A digit key is its
+    // digit; three more follow them.
+    static constexpr int kDigitKeys = 13;
+    static constexpr int kPoint = 10, kOpenGroup = 11, kCloseGroup = 12; // ".", "(", ")"
+    enum class Operator { Divide, Multiply, Minus, Plus };
+    enum class Function { Equals, Correct, CorrectToo, Percent, Left, Right, Clear };
+    enum class Memory { Panel, Add, Subtract, Use };
+    static constexpr int kOperatorKeys = 4;
     static constexpr int kFunctionKeys = 7;
-    static constexpr int kEquals = 0;
-    static constexpr int kCorrect = 1;
-    static constexpr int kCorrectToo = 2;
-    static constexpr int kPercent = 3;
-    static constexpr int kLeft = 4;
-    static constexpr int kRight = 5;
-    static constexpr int kClear = 6;
     static constexpr int kMemoryKeys = 4;
-    static constexpr int kMemoryPanel = 0;
-    static constexpr int kMemoryAdd = 1;
-    static constexpr int kMemorySubtract = 2;
-    static constexpr int kMemoryUse = 3;
 
     explicit Calculator(const Language& language, QObject* parent = nullptr);
 
     static QString digitCaption(int index);
-    static QString operatorCaption(int index);
+    static QString operatorCaption(Operator key);
 
     const Language& language() const { return m_language; }
 
@@ -62,9 +55,9 @@ public:
 
     // The keys.
     void lblN_Click(int index);
-    void lblO_Click(int index);
-    void lblF_Click(int index);
-    void lblM_Click(int index);
+    void lblO_Click(Operator key);
+    void lblF_Click(Function key);
+    void lblM_Click(Memory key);
     void eClean();
     void eHome();
     void eEnd();

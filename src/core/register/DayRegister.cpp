@@ -38,7 +38,10 @@ QString splitPath(const QString& folder, const QDate& date, const Language& lang
 
 TextFile::ReadResult read(const QString& folder, const QDate& date, const Language& language) {
     TextFile::ReadResult result = TextFile::read(filePath(folder, date, language));
-    if (result.missing()) result = TextFile::read(oldStylePath(folder, date));
+    // Once a cut split the day off, the old-style file's sales are in the split file: it is no longer
+    // the day's source (and stays untouched).
+    if (result.missing() && !TextFile::eFind(splitPath(folder, date, language, 1)))
+        result = TextFile::read(oldStylePath(folder, date));
     result.lines.removeIf(isBlank);
     return result;
 }

@@ -32,7 +32,8 @@ bool isBlank(const QString& line);
 // The day's lines: from the day's file, else from the old-style file; nothing when neither can be
 // read. Blank lines are left out; the others are kept exactly as read.
 // The same, telling a day without a file from a file that is there but cannot be read (which must
-// then not be overwritten); the old-style file is looked at only when the day's file is missing.
+// then not be overwritten); the old-style file is looked at only when the day's file is missing and
+// no cut has split the day off yet.
 TextFile::ReadResult read(const QString& folder, const QDate& date, const Language& language);
 std::optional<QStringList> load(const QString& folder, const QDate& date, const Language& language);
 

@@ -85,31 +85,39 @@ struct KeyPlace {
     int rows = 1;
 };
 
+// A key's place in its array.
+template <class Key> constexpr int at(Key key) {
+    return static_cast<int>(key);
+}
+using Function = Calculator::Function;
+using Memory = Calculator::Memory;
+using Operator = Calculator::Operator;
+
 constexpr KeyPlace kKeyPlaces[] = {
-    {'F', Calculator::kClear, 0, 0},
-    {'N', 11, 0, 1},
-    {'N', 12, 0, 2},
-    {'O', 0, 0, 3},
-    {'M', Calculator::kMemoryPanel, 1, 0}, // the memory panel opens beside it
+    {'F', at(Function::Clear), 0, 0},
+    {'N', Calculator::kOpenGroup, 0, 1},
+    {'N', Calculator::kCloseGroup, 0, 2},
+    {'O', at(Operator::Divide), 0, 3},
+    {'M', at(Memory::Panel), 1, 0}, // the memory panel opens beside it
     {'N', 7, 2, 0},
     {'N', 8, 2, 1},
     {'N', 9, 2, 2},
-    {'O', 1, 2, 3},
+    {'O', at(Operator::Multiply), 2, 3},
     {'N', 4, 3, 0},
     {'N', 5, 3, 1},
     {'N', 6, 3, 2},
-    {'O', 2, 3, 3},
+    {'O', at(Operator::Minus), 3, 3},
     {'N', 1, 4, 0},
     {'N', 2, 4, 1},
     {'N', 3, 4, 2},
-    {'O', 3, 4, 3},
+    {'O', at(Operator::Plus), 4, 3},
     {'N', 0, 5, 0},
     {'N', Calculator::kPoint, 5, 1},
-    {'F', Calculator::kPercent, 5, 2},
-    {'F', Calculator::kEquals, 5, 3, 2},
-    {'F', Calculator::kLeft, 6, 0},
-    {'F', Calculator::kRight, 6, 1},
-    {'F', Calculator::kCorrect, 6, 2},
+    {'F', at(Function::Percent), 5, 2},
+    {'F', at(Function::Equals), 5, 3, 2},
+    {'F', at(Function::Left), 6, 0},
+    {'F', at(Function::Right), 6, 1},
+    {'F', at(Function::Correct), 6, 2},
 };
 
 const QChar kBackArrow = u'\u2190';
@@ -156,7 +164,7 @@ CalcWindow::CalcWindow(const Language& language, const ThemePalette& palette, QW
     lblPant_Change();
     lblLong_Change();
     lblM_Change();
-    m_lblM[Calculator::kMemoryUse]->setToolTip(m_calc->language()(CalcTexts::TipUseMemory));
+    m_lblM[at(Memory::Use)]->setToolTip(m_calc->language()(CalcTexts::TipUseMemory));
     showMemoryPanel();
 }
 
@@ -193,10 +201,10 @@ void CalcWindow::buildDisplay(QWidget* central) {
     m_lblPant->setFont(sans(kDisplayPoints));
 
     // The second correct key sits beside the expression line.
-    m_lblF[Calculator::kCorrectToo] =
-        addKey(m_frmePant, QString(kBackArrow), QStringLiteral("lblF%1").arg(Calculator::kCorrectToo), 2);
-    m_lblF[Calculator::kCorrectToo]->setFont(sans(11, true));
-    m_lblF[Calculator::kCorrectToo]->setGeometry(m_frmePant->width() - kPantInset - 26, 4, 26, 22);
+    m_lblF[at(Function::CorrectToo)] =
+        addKey(m_frmePant, QString(kBackArrow), QStringLiteral("lblF%1").arg(at(Function::CorrectToo)), 2);
+    m_lblF[at(Function::CorrectToo)]->setFont(sans(11, true));
+    m_lblF[at(Function::CorrectToo)]->setGeometry(m_frmePant->width() - kPantInset - 26, 4, 26, 22);
 }
 
 void CalcWindow::buildKeys(QWidget* central) {
@@ -214,14 +222,14 @@ void CalcWindow::buildKeys(QWidget* central) {
                 addKey(m_frmeButtons, Calculator::digitCaption(i), QStringLiteral("lblN%1").arg(i), 2);
             break;
         case 'O':
-            key = m_lblO[std::size_t(i)] =
-                addKey(m_frmeButtons, Calculator::operatorCaption(i), QStringLiteral("lblO%1").arg(i), 4);
+            key = m_lblO[std::size_t(i)] = addKey(m_frmeButtons, Calculator::operatorCaption(Operator(i)),
+                                                  QStringLiteral("lblO%1").arg(i), 4);
             break;
         case 'F': {
             static const QString captions[Calculator::kFunctionKeys] = {
                 QStringLiteral("="), QString(kBackArrow), QString(kBackArrow), QStringLiteral("%"),
                 QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("AC")};
-            const int rest = i == Calculator::kCorrect ? 2 : 4;
+            const int rest = i == at(Function::Correct) ? 2 : 4;
             key = m_lblF[std::size_t(i)] =
                 addKey(m_frmeButtons, captions[i], QStringLiteral("lblF%1").arg(i), rest);
             break;
@@ -240,15 +248,15 @@ void CalcWindow::buildKeys(QWidget* central) {
     m_frmeMemory->setObjectName(QStringLiteral("frmeMemory"));
     m_frmeMemory->setGeometry(kMemoryLeft, kMemoryTop, kClosedWidth - kMargin + 2 - kMemoryLeft, kKeyHeight);
     const int inner = kKeyHeight - 6;
-    m_lblM[Calculator::kMemoryAdd] =
-        addKey(m_frmeMemory, QStringLiteral("+"), QStringLiteral("lblM%1").arg(Calculator::kMemoryAdd), 4);
-    m_lblM[Calculator::kMemoryAdd]->setGeometry(3, 3, 32, inner);
-    m_lblM[Calculator::kMemorySubtract] = addKey(
-        m_frmeMemory, QStringLiteral("-"), QStringLiteral("lblM%1").arg(Calculator::kMemorySubtract), 4);
-    m_lblM[Calculator::kMemorySubtract]->setGeometry(38, 3, 32, inner);
-    m_lblM[Calculator::kMemoryUse] =
-        addKey(m_frmeMemory, QStringLiteral("0"), QStringLiteral("lblM%1").arg(Calculator::kMemoryUse), 4);
-    m_lblM[Calculator::kMemoryUse]->setGeometry(73, 3, m_frmeMemory->width() - 76, inner);
+    m_lblM[at(Memory::Add)] =
+        addKey(m_frmeMemory, QStringLiteral("+"), QStringLiteral("lblM%1").arg(at(Memory::Add)), 4);
+    m_lblM[at(Memory::Add)]->setGeometry(3, 3, 32, inner);
+    m_lblM[at(Memory::Subtract)] =
+        addKey(m_frmeMemory, QStringLiteral("-"), QStringLiteral("lblM%1").arg(at(Memory::Subtract)), 4);
+    m_lblM[at(Memory::Subtract)]->setGeometry(38, 3, 32, inner);
+    m_lblM[at(Memory::Use)] =
+        addKey(m_frmeMemory, QStringLiteral("0"), QStringLiteral("lblM%1").arg(at(Memory::Use)), 4);
+    m_lblM[at(Memory::Use)]->setGeometry(73, 3, m_frmeMemory->width() - 76, inner);
     m_frmeMemory->raise();
 }
 
@@ -295,16 +303,16 @@ void CalcWindow::setCaptions() {
     m_mNeg->setText(lang(CalcTexts::Reverse));
     m_mDel->setText(lang(CalcTexts::DeleteAll));
 
-    m_lblM[Calculator::kMemoryPanel]->setToolTip(lang(CalcTexts::TipSeeMemory));
-    m_lblM[Calculator::kMemoryAdd]->setToolTip(lang(CalcTexts::TipAddMemory));
-    m_lblM[Calculator::kMemorySubtract]->setToolTip(lang(CalcTexts::TipSubtractMemory));
-    m_lblF[Calculator::kEquals]->setToolTip(lang(CalcTexts::TipEqual));
-    m_lblF[Calculator::kCorrect]->setToolTip(lang(CalcTexts::TipCorrect));
-    m_lblF[Calculator::kCorrectToo]->setToolTip(lang(CalcTexts::TipCorrect));
-    m_lblF[Calculator::kPercent]->setToolTip(lang(CalcTexts::TipPercent));
-    m_lblF[Calculator::kLeft]->setToolTip(lang(CalcTexts::TipLeft));
-    m_lblF[Calculator::kRight]->setToolTip(lang(CalcTexts::TipRight));
-    m_lblF[Calculator::kClear]->setToolTip(lang(CalcTexts::TipClear));
+    m_lblM[at(Memory::Panel)]->setToolTip(lang(CalcTexts::TipSeeMemory));
+    m_lblM[at(Memory::Add)]->setToolTip(lang(CalcTexts::TipAddMemory));
+    m_lblM[at(Memory::Subtract)]->setToolTip(lang(CalcTexts::TipSubtractMemory));
+    m_lblF[at(Function::Equals)]->setToolTip(lang(CalcTexts::TipEqual));
+    m_lblF[at(Function::Correct)]->setToolTip(lang(CalcTexts::TipCorrect));
+    m_lblF[at(Function::CorrectToo)]->setToolTip(lang(CalcTexts::TipCorrect));
+    m_lblF[at(Function::Percent)]->setToolTip(lang(CalcTexts::TipPercent));
+    m_lblF[at(Function::Left)]->setToolTip(lang(CalcTexts::TipLeft));
+    m_lblF[at(Function::Right)]->setToolTip(lang(CalcTexts::TipRight));
+    m_lblF[at(Function::Clear)]->setToolTip(lang(CalcTexts::TipClear));
     m_lblO[0]->setToolTip(lang(CalcTexts::TipDivide));
     m_lblO[1]->setToolTip(lang(CalcTexts::TipMultiply));
     m_lblO[2]->setToolTip(lang(CalcTexts::TipSubtract));
@@ -322,11 +330,11 @@ void CalcWindow::connectModel() {
     for (int i = 0; i < Calculator::kDigitKeys; ++i)
         onClick(m_lblN[std::size_t(i)], [c, i] { c->lblN_Click(i); });
     for (int i = 0; i < Calculator::kOperatorKeys; ++i)
-        onClick(m_lblO[std::size_t(i)], [c, i] { c->lblO_Click(i); });
+        onClick(m_lblO[std::size_t(i)], [c, i] { c->lblO_Click(Operator(i)); });
     for (int i = 0; i < Calculator::kFunctionKeys; ++i)
-        onClick(m_lblF[std::size_t(i)], [c, i] { c->lblF_Click(i); });
+        onClick(m_lblF[std::size_t(i)], [c, i] { c->lblF_Click(Function(i)); });
     for (int i = 0; i < Calculator::kMemoryKeys; ++i)
-        onClick(m_lblM[std::size_t(i)], [c, i] { c->lblM_Click(i); });
+        onClick(m_lblM[std::size_t(i)], [c, i] { c->lblM_Click(Memory(i)); });
 
     connect(c, &Calculator::expressionChanged, this, &CalcWindow::lblLong_Change);
     connect(c, &Calculator::displayChanged, this, &CalcWindow::lblPant_Change);
@@ -417,8 +425,8 @@ void CalcWindow::lblPant_Change() {
 void CalcWindow::lblM_Change() {
     const QString& memory = m_calc->memory();
     const bool empty = memory == QLatin1String("0");
-    m_lblM[Calculator::kMemoryPanel]->setText(empty ? QStringLiteral("M") : QStringLiteral("M*"));
-    LabelButton* use = m_lblM[Calculator::kMemoryUse];
+    m_lblM[at(Memory::Panel)]->setText(empty ? QStringLiteral("M") : QStringLiteral("M*"));
+    LabelButton* use = m_lblM[at(Memory::Use)];
     use->setText(memory);
     fitFont(use, 11, use->width() - 6);
     use->setToolTip(empty ? QString::fromUtf8(CalcTexts::TipUseMemorySpanish)

@@ -59,6 +59,7 @@ EditorPanel::EditorPanel(Counter& counter, QWidget* parent, QWidget* band)
     column->setSpacing(6);
     // The same in both languages until an editing run names what it edits.
     m_lblTitle = new QLabel(QStringLiteral("EDITANDO"), this);
+    m_lblTitle->setTextFormat(Qt::PlainText);
     m_lblTitle->setObjectName(QStringLiteral("lblTitle3"));
     column->addWidget(m_lblTitle);
     m_txtEditar = new QPlainTextEdit(this);

@@ -54,7 +54,7 @@ LabelButton* HeaderBar::sideButton(const char* name, const QString& caption, con
 void HeaderBar::renderShop() {
     m_lblBrand->setText(m_counter.shop().brand);
     const QString tip = m_counter.shop().brandTooltip;
-    m_lblBrand->setToolTip(tip.isEmpty() ? m_counter.text(Captions::TipBrand) : ShownText::capped(tip));
+    m_lblBrand->setToolTip(tip.isEmpty() ? m_counter.text(Captions::TipBrand) : ShownText::tooltip(tip));
 }
 
 void HeaderBar::applyTheme(const ThemeStyle& style) {

@@ -15,4 +15,11 @@ inline QString capped(const QString& text, qsizetype count = kChars) {
     return text.left(count) + QChar(0x2026);
 }
 
+// A tooltip of such a text: capped, and shown as the plain text it is ("<img src=...>" in the shop's
+// information is never read as markup that would load a file).
+inline QString tooltip(const QString& text) {
+    return QStringLiteral("<p style=\"white-space:pre\">") + capped(text).toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
 } // namespace ShownText
