@@ -278,16 +278,17 @@ void Counter::closeSale(int n, bool byCard) {
 }
 
 void Counter::eAddtoBuy() {
-    m_ticketText.clear();
-    if (!m_settings->ticketWanted(m_ticketAsked)) return;
-    m_ticketText = NoteLines::ticketText(m_notes->record(), m_notes->saleStart());
-    eOpenListTicket();
-}
-
-void Counter::eOpenListTicket() {
     const QStringList& record = m_notes->record();
-    m_tickets->eOpenListTicket({m_ticketText, record.isEmpty() ? QString() : record.last(), m_cashTicketText,
-                                m_changeTicketText, m_timeText, m_currency->symbol(), m_paidByCard});
+    const TicketPrinter::Sale sale{NoteLines::ticketText(record, m_notes->saleStart()),
+                                   record.isEmpty() ? QString() : record.last(),
+                                   m_cashTicketText,
+                                   m_changeTicketText,
+                                   m_timeText,
+                                   m_currency->symbol(),
+                                   m_paidByCard};
+    // Every closed sale's ticket can be printed again later, whether or not it prints now.
+    m_tickets->remember(sale);
+    if (m_settings->ticketWanted(m_ticketAsked)) m_tickets->eOpenListTicket(sale);
 }
 
 void Counter::eDelBox() {

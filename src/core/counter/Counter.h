@@ -149,7 +149,6 @@ private:
     void eCheckSum();
     void eSaveNote();
     void eAddtoBuy();
-    void eOpenListTicket();
     void closeSale(int n, bool byCard);
     enum class EditTarget { Register, ItemList };
     void eEdit(EditTarget target);
@@ -188,7 +187,6 @@ private:
     // The sale being closed, for its ticket; the run's questions asked.
     bool m_ticketAsked = false;
     bool m_paidByCard = false;
-    QString m_ticketText;
     QString m_cashTicketText;
     QString m_changeTicketText;
     QString m_timeText;

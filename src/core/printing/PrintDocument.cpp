@@ -47,6 +47,14 @@ PrintDocument& PrintDocument::line(const QString& text) {
     return *this;
 }
 
+PrintDocument& PrintDocument::prependLine(const QString& text) {
+    auto at = m_steps.begin();
+    while (at != m_steps.end() && at->type != Step::Type::Line)
+        ++at;
+    m_steps.insert(at, {Step::Type::Line, text, 0.0, false});
+    return *this;
+}
+
 QStringList PrintDocument::lines() const {
     QStringList out;
     for (const Step& step : m_steps)

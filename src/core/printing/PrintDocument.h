@@ -44,6 +44,8 @@ public:
     PrintDocument& size(double points);
     PrintDocument& bold(bool on);
     PrintDocument& line(const QString& text);
+    // A line printed before every other line, in the font set at the job's start (a reprint's mark).
+    PrintDocument& prependLine(const QString& text);
 
     const std::vector<Step>& steps() const { return m_steps; }
     // The printed lines in order (every CR LF, lone CR or lone LF breaks a line).
