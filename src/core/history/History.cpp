@@ -3,11 +3,17 @@
 #include "core/history/RegisterFiles.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <algorithm>
+#include <thread>
 #include <tuple>
 
 namespace {
+
+// Reading is shared among at most this many threads, each with at least this many days to read.
+constexpr qsizetype kThreads = 4;
+constexpr qsizetype kDaysPerThread = 16;
 
 bool dayBefore(const SalesDay::Summary& a, const SalesDay::Summary& b) {
     return std::tie(a.date, a.folder) < std::tie(b.date, b.folder);
@@ -26,6 +32,13 @@ bool sameFile(const QString& a, const QString& b) {
 History History::read(const QList<Source>& sources, const std::atomic<bool>* stop) {
     History history;
     history.m_sources = sources;
+    // Which days each folder has, then the days read on a few threads at once, each thread with the
+    // item names it met; the names are made one list afterwards.
+    struct Task {
+        int folder;
+        QDate date;
+    };
+    std::vector<Task> tasks;
     for (int f = 0; f < int(sources.size()); ++f) {
         const Source& source = sources[f];
         const bool inMemory = !source.memoryFile.isEmpty() && source.memoryDate.isValid();
@@ -37,14 +50,49 @@ History History::read(const QList<Source>& sources, const std::atomic<bool>* sto
             if (!(inMemory && file.date == source.memoryDate && sameFile(file.path, source.memoryFile)))
                 files[file.date].append(file.path);
         if (inMemory) files[source.memoryDate]; // a day in memory may have no file yet
+        for (auto day = files.cbegin(); day != files.cend(); ++day)
+            tasks.push_back({f, day.key()});
         history.m_files.append(files);
-        for (auto day = files.cbegin(); day != files.cend(); ++day) {
-            if (stop && stop->load(std::memory_order_relaxed)) break;
-            history.store(SalesDay::read(day.key(), f, history.sourcesOf(f, day.key()), history.m_names));
-        }
     }
-    std::sort(history.m_days.begin(), history.m_days.end(), dayBefore);
-    std::sort(history.m_sales.begin(), history.m_sales.end(), saleBefore);
+    // In date order, so that the days and their sales come out in order.
+    std::stable_sort(tasks.begin(), tasks.end(), [](const Task& a, const Task& b) {
+        return std::tie(a.date, a.folder) < std::tie(b.date, b.folder);
+    });
+    const int threads =
+        int(std::clamp<qsizetype>(std::min<qsizetype>(QThread::idealThreadCount(), kThreads), 1,
+                                  std::max<qsizetype>(1, qsizetype(tasks.size()) / kDaysPerThread)));
+    std::vector<SalesDay::ItemNames> names{std::size_t(threads)};
+    std::vector<std::optional<SalesDay::Day>> days{tasks.size()};
+    std::vector<int> readBy(tasks.size(), 0);
+    std::atomic<std::size_t> next{0};
+    const auto work = [&](int thread) {
+        for (std::size_t i = next++; i < tasks.size(); i = next++) {
+            if (stop && stop->load(std::memory_order_relaxed)) break;
+            const Task& task = tasks[i];
+            days[i] = SalesDay::read(task.date, task.folder, history.sourcesOf(task.folder, task.date),
+                                     names[std::size_t(thread)]);
+            readBy[i] = thread;
+        }
+    };
+    std::vector<std::thread> running;
+    for (int t = 1; t < threads; ++t)
+        running.emplace_back(work, t);
+    work(0);
+    for (std::thread& thread : running)
+        thread.join();
+    std::vector<std::vector<int>> ids{std::size_t(threads)};
+    for (std::size_t t = 0; t < names.size(); ++t)
+        for (int id = 0; id < names[t].size(); ++id)
+            ids[t].push_back(history.m_names.idOf(names[t].name(id)));
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        if (!days[i]) continue;
+        const std::vector<int>& remap = ids[std::size_t(readBy[i])];
+        auto& items = days[i]->summary.items;
+        for (auto& item : items)
+            item.first = remap[std::size_t(item.first)];
+        std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        history.store(std::move(*days[i]));
+    }
     return history;
 }
 

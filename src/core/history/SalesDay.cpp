@@ -82,10 +82,11 @@ struct Pass {
         if (!withDetails) return;
         PastSale detail;
         detail.row = row;
-        detail.totalLine = closing.line();
         detail.symbol = symbol;
+        // A line may be a view into a file's text that is gone after the pass: each is copied.
+        detail.totalLine = QString(closing.line().constData(), closing.line().size());
         for (qsizetype i = from; i < close; ++i)
-            detail.lines.append(entries[i].line());
+            detail.lines.append(QString(entries[i].line().constData(), entries[i].line().size()));
         day.details.append(detail);
     }
 
@@ -146,12 +147,17 @@ Day read(const QDate& date, int folder, const Sources& sources, ItemNames& names
     day.summary.folder = folder;
     Pass pass{day, names, withDetails, {}};
     for (const QString& path : sources.files) {
-        const TextFile::ReadResult read = TextFile::read(path);
-        if (!read.ok()) {
+        // The lines are read in place, in the file's one text; nothing of them is kept but copies.
+        const TextFile::WholeText whole = TextFile::readWhole(path);
+        if (whole.status != TextFile::ReadResult::Status::Read) {
             ++day.summary.unreadable;
             continue;
         }
-        pass.lines(path, read.lines);
+        QStringList lines;
+        lines.reserve(whole.lines.size());
+        for (const QStringView line : whole.lines)
+            lines.append(QString::fromRawData(line.data(), line.size()));
+        pass.lines(path, lines);
     }
     if (!sources.memoryFile.isEmpty()) pass.lines(sources.memoryFile, sources.memoryLines);
     day.summary.items.assign(pass.items.begin(), pass.items.end());
