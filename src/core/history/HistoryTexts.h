@@ -65,8 +65,6 @@ inline constexpr Text SalesFile{"ventas", "sales"};
 inline constexpr Text Exported{"Se exportaron los archivos:", "These files were exported:"};
 inline constexpr Text ExportFailed{"No se pudo exportar, intente de nuevo o en otra carpeta.",
                                    "Could not export, try again or in another folder."};
-inline constexpr Text ReportPrintFailed{"No se pudo imprimir el informe, intente nuevamente o más tarde.",
-                                        "Could not print the report, try again later."};
 inline constexpr Text FolderKept{"La carpeta ya está en el informe.", "The folder is already in the report."};
 inline constexpr Text NotAShopFolder{"La carpeta no tiene registros de ventas.",
                                      "The folder holds no sales registers."};

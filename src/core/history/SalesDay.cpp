@@ -83,6 +83,8 @@ struct Pass {
         PastSale detail;
         detail.row = row;
         detail.symbol = symbol;
+        detail.firstLine = int(from);
+        detail.closingLine = int(close);
         // A line may be a view into a file's text that is gone after the pass: each is copied.
         detail.totalLine = QString(closing.line().constData(), closing.line().size());
         for (qsizetype i = from; i < close; ++i)
@@ -140,6 +142,21 @@ struct Pass {
 };
 
 } // namespace
+
+std::optional<PastSale> saleAt(const QStringList& lines, int row, const QString& symbol,
+                               const Language& language) {
+    QList<RegisterEntry> entries;
+    entries.reserve(lines.size());
+    for (const QString& line : lines)
+        entries.append(RegisterEntry::read(line, symbol, language));
+    Day day;
+    ItemNames names;
+    Pass pass{day, names, true, {}};
+    pass.file(entries, symbol);
+    for (const PastSale& sale : day.details)
+        if (row >= sale.firstLine && row <= sale.closingLine) return sale;
+    return std::nullopt;
+}
 
 Day read(const QDate& date, int folder, const Sources& sources, ItemNames& names, bool withDetails) {
     Day day;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Language.h"
 #include "core/register/RegisterEntry.h"
 
 #include <QDate>
@@ -64,6 +65,8 @@ struct PastSale {
     QStringList lines; // the sale's lines before its closing line, as written
     QString totalLine; // the closing line
     QString symbol;
+    int firstLine = 0; // where the sale stands in its file: its first line and its closing line
+    int closingLine = 0;
 };
 
 struct Summary {
@@ -102,6 +105,11 @@ struct Day {
 
 // Reads the day's files, one pass over each file's entries.
 Day read(const QDate& date, int folder, const Sources& sources, ItemNames& names, bool withDetails = false);
+
+// The closed sale that the line `row` of a register in memory belongs to (one of its lines or its
+// closing line); nothing for a line of no closed sale.
+std::optional<PastSale> saleAt(const QStringList& lines, int row, const QString& symbol,
+                               const Language& language);
 
 // What a count line says after its brackets: the first amount is the expected one; the difference is
 // the counted amount less it. A line that says less keeps its counted amount alone.

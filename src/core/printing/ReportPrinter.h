@@ -9,6 +9,7 @@ class Clock;
 class Currency;
 class Notes;
 class Printer;
+class PrintDocument;
 class SettingsStore;
 struct ShopInfo;
 
@@ -27,6 +28,8 @@ public:
     bool ePrintNotif(const QString& info);
     // The shop's data, after the user key.
     void mnuPrintInfo_Click();
+    // A sales report made elsewhere; false (after the warning) when it did not print.
+    bool printSalesReport(const PrintDocument& document);
 
 private:
     QString dateText() const;

@@ -13,6 +13,10 @@ public:
     RegisterMenu(Counter& counter, QWidget* parent);
     void render();
 
+Q_SIGNALS:
+    // "Informes": the window opens the reports.
+    void reportsAsked();
+
 private:
     Counter& m_counter;
     QAction* m_mnuCutZ = nullptr;

@@ -21,6 +21,7 @@ class Keypad;
 class NotesMenu;
 class NotesPanel;
 class RegisterMenu;
+class ReportsWindow;
 class ViewLayout;
 
 // The counter's window: the panels and menus that show the counter, put together and wired. Every
@@ -45,6 +46,9 @@ public:
     CalcWindow* calculator() const { return m_calculator; }
     ViewLayout* view() const { return m_view; }
     void openCalculator();
+    // The reports window, once it has been opened ("Informes", Ctrl+I).
+    ReportsWindow* reports() const { return m_reports; }
+    void openReports();
     QMenu* amountMenu() const;
     QMenu* notesMenu() const;
     QMenu* itemsMenu() const;
@@ -69,6 +73,8 @@ private:
     ThemePalette m_theme;
     QWidget* m_pendingFocus = nullptr;
     CalcWindow* m_calculator = nullptr;
+    ReportsWindow* m_reports = nullptr;
+    Dialogs* m_dialogs = nullptr;
 
     QFrame* m_frmeCoord = nullptr;
     HeaderBar* m_header = nullptr;

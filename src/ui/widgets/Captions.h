@@ -58,6 +58,7 @@ inline constexpr Text MenuQuit{"Retiro de dinero (-)", "Cash withdawel (-)"};
 inline constexpr Text MenuCut{"Suma de entradas y salidas", "Sum of inflows and outflows"};
 inline constexpr Text MenuCount{"Contar ventas", "Count sales"};
 inline constexpr Text MenuGroup2{"Pagos con tarjeta", "Card payments"};
+inline constexpr Text MenuReports{"In&formes", "Rep&orts"};
 inline constexpr Text MenuSumCard{"Suma de ingresos con tarjeta", "Sum of card entries"};
 inline constexpr Text MenuNumbCard{"Contar ingresos con tarjeta", "Count card entries"};
 inline constexpr Text MenuCard{"Ingreso simple con tarjeta", "Simple card entry"};
@@ -72,6 +73,8 @@ inline constexpr Text MenuTicket{"Imprimir tickets", "Print tickets"};
 inline constexpr Text MenuDouble{"Imprimir doble ticket", "Print double ticket"};
 inline constexpr Text MenuWhereTicket{"Serie de ticket", "Number of ticket"};
 inline constexpr Text MenuReprint{"Reimprimir último ticket", "Reprint last ticket"};
+// A closed sale's line chosen in the record note
+inline constexpr Text MenuReprintSale{"Reimprimir tic&ket", "Reprint tic&ket"};
 inline constexpr Text MenuList{"Inventario", "Inventory"};
 inline constexpr Text MenuSeeStock{"Inventario visible", "Visible stock"};
 inline constexpr Text MenuCountAll{"Valor de todo", "Value of all"};
@@ -138,5 +141,30 @@ inline constexpr Text PrinterOverridden{
     "In this run the printer options of the command line override these settings."};
 inline constexpr Text PrinterNotSaved{"No se pudo guardar la impresora, intente más tarde.",
                                       "Could not save the printer, try again later."};
+
+// ---- Reports window ----
+inline constexpr Text ReportMenu{"&Informe", "&Report"};
+inline constexpr Text ReportToday{"&Hoy", "&Today"};
+inline constexpr Text ReportYesterday{"&Ayer", "&Yesterday"};
+inline constexpr Text ReportThisWeek{"Esta &semana", "This &week"};
+inline constexpr Text ReportThisMonth{"Este &mes", "This &month"};
+inline constexpr Text ReportLastMonth{"Mes &pasado", "&Last month"};
+inline constexpr Text ReportThisYear{"Este añ&o", "T&his year"};
+inline constexpr Text ReportRange{"&Rango de fechas", "Ra&nge of dates"};
+inline constexpr Text ReportExport{"&Exportar CSV…", "&Export CSV…"};
+inline constexpr Text ReportPrint{"&Imprimir", "&Print"};
+inline constexpr Text ReportAddFolder{"Agregar carpe&ta…", "&Add folder…"};
+inline constexpr Text ReportRemoveFolders{"&Quitar carpetas agregadas", "Remo&ve added folders"};
+inline constexpr Text ReportClose{"&Cerrar", "&Close"};
+inline constexpr Text ReportSummaryTab{"&Resumen", "&Summary"};
+inline constexpr Text ReportBestTab{"&Más vendidos", "&Best sellers"};
+inline constexpr Text ReportSalesTab{"&Ventas", "Sa&les"};
+inline constexpr Text ReportPeriod{"&Periodo:", "&Period:"};
+inline constexpr Text ReportFrom{"&Desde", "&From"};
+inline constexpr Text ReportTo{"&Hasta", "&To"};
+inline constexpr Text ReportFolder{"&Carpeta:", "F&older:"};
+inline constexpr Text ReportDay{"Dí&a:", "&Day:"};
+inline constexpr Text ReportExportTitle{"Carpeta para los archivos CSV", "Folder for the CSV files"};
+inline constexpr Text ReportFolderTitle{"Carpeta de datos de otra caja", "Data folder of another till"};
 
 } // namespace Captions
