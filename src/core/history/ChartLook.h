@@ -4,7 +4,8 @@
 
 // The colours of the report's charts in the counter's theme: the background is the theme's lightest
 // colour, and every text on it (titles, axis labels, legend) is readable on it (a contrast of 4.5:1).
-// The bars of cash and card keep colours of their own, outlined in the text colour.
+// The bars of cash and card take colours of their own that stand out from the background, outlined
+// in the text colour.
 struct ChartLook {
     Rgb background;
     Rgb text;

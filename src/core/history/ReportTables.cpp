@@ -42,7 +42,11 @@ QList<FigureRow> figureRows(const History::Figures& x, const Language& language)
         {language(Entries), x.entries, x.entryAmount, {}, {}},
         {language(Withdrawals), x.withdrawals, x.withdrawalAmount, {}, {}},
         {language(Cancelled), x.cancelled, {}, {}, {}},
-        {language(Counts), int(x.counts.size()), {}, {}, x.countDifference},
+        {language(Counts),
+         int(x.counts.size()),
+         {},
+         {},
+         x.counts.isEmpty() ? std::nullopt : std::optional<double>(x.countDifference)},
     };
     for (const SalesDay::DrawerCount& count : x.counts)
         rows.append(

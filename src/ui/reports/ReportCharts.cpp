@@ -20,6 +20,9 @@ namespace ReportCharts {
 
 namespace {
 
+constexpr int kOpening = 8;
+constexpr int kClosing = 20;
+
 QColor colour(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
@@ -59,7 +62,8 @@ void addAxes(QChart* chart, QAbstractBarSeries* series, const QStringList& categ
     x->append(categories);
     styleAxis(x, look);
     auto* y = new QValueAxis;
-    y->setRange(0, top > 0 ? top * 1.1 : 1.0);
+    y->setRange(0, top > 0 ? top : 1.0);
+    y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     styleAxis(y, look);
     chart->addAxis(x, Qt::AlignBottom);
@@ -96,12 +100,24 @@ void showHours(QChart* chart, const History::Hours& hours, const ChartLook& look
     prepare(chart, language(HistoryTexts::SalesPerHour), look);
     auto* series = new QBarSeries;
     QBarSet* sales = barSet(language(HistoryTexts::Sales), look.cash, look);
+    // The hours from the first to the last with a sale (the shop's day; 8 to 20 without sales), so
+    // that every hour's label fits under its bar.
+    int first = 0;
+    int last = 23;
+    while (first < 24 && hours.sales[std::size_t(first)] == 0)
+        ++first;
+    while (last >= 0 && hours.sales[std::size_t(last)] == 0)
+        --last;
+    if (first > last) {
+        first = kOpening;
+        last = kClosing;
+    }
     QStringList labels;
     double top = 0;
-    for (std::size_t h = 0; h < hours.sales.size(); ++h) {
-        sales->append(hours.sales[h]);
+    for (int h = first; h <= last; ++h) {
+        sales->append(hours.sales[std::size_t(h)]);
         labels << QString::number(h);
-        top = std::max<double>(top, hours.sales[h]);
+        top = std::max<double>(top, hours.sales[std::size_t(h)]);
     }
     series->append(sales);
     series->setBarWidth(0.8);

@@ -67,10 +67,11 @@ QTableWidget* table(const QString& name, const QStringList& headers, QWidget* pa
     return t;
 }
 
-void setRow(QTableWidget* t, int row, const QStringList& cells) {
+// The cells of a row; numbers (from column `numbers` on) flush right.
+void setRow(QTableWidget* t, int row, const QStringList& cells, int numbers = 1) {
     for (int c = 0; c < int(cells.size()); ++c) {
         auto* item = new QTableWidgetItem(cells[c]);
-        if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (c >= numbers) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         t->setItem(row, c, item);
     }
 }
@@ -219,27 +220,26 @@ QWidget* ReportsWindow::buildTop() {
 
 QWidget* ReportsWindow::buildSummary() {
     Counter& c = m_counter;
-    auto* page = new QSplitter(Qt::Horizontal, this);
+    auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("pageSummary"));
+    auto* row = new QHBoxLayout(page);
     m_tblFigures = table(
         QStringLiteral("tblFigures"),
         {c.text(HistoryTexts::Figure), c.text(HistoryTexts::Number), c.text(HistoryTexts::Amount)}, page);
-    auto* charts = new QWidget(page);
-    auto* column = new QVBoxLayout(charts);
-    column->setContentsMargins(0, 0, 0, 0);
+    m_tblFigures->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tblFigures->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    auto* charts = new QVBoxLayout;
     for (QChartView** view : {&m_chartDays, &m_chartHours}) {
-        *view = new QChartView(new QChart, charts);
+        *view = new QChartView(new QChart, page);
         (*view)->setRenderHint(QPainter::Antialiasing);
         (*view)->setFocusPolicy(Qt::NoFocus);
-        (*view)->setMinimumHeight(200);
-        column->addWidget(*view, 1);
+        (*view)->setMinimumSize(360, 200);
+        charts->addWidget(*view, 1);
     }
     m_chartDays->setObjectName(QStringLiteral("chartDays"));
     m_chartHours->setObjectName(QStringLiteral("chartHours"));
-    page->addWidget(m_tblFigures);
-    page->addWidget(charts);
-    page->setStretchFactor(0, 2);
-    page->setStretchFactor(1, 3);
+    row->addWidget(m_tblFigures, 0);
+    row->addLayout(charts, 1);
     return page;
 }
 
@@ -396,7 +396,9 @@ void ReportsWindow::render() {
                       ReportTables::money(*row.difference, symbol);
         setRow(m_tblFigures, r, {row.label, row.count ? QString::number(*row.count) : QString(), amount});
     }
-    m_tblFigures->resizeColumnsToContents();
+    // The table as wide as its columns, the charts take the rest.
+    m_tblFigures->setFixedWidth(m_tblFigures->horizontalHeader()->length() + 2 * m_tblFigures->frameWidth() +
+                                4);
     const ChartLook look = ChartLook::of(m_palette);
     ReportCharts::showDays(m_chartDays->chart(), h.perDay(p, f), p.days() > History::kLongestDaily, look,
                            language);
@@ -411,8 +413,11 @@ void ReportsWindow::render() {
                     ReportTables::money(best[r].amount, symbol)});
     }
     {
+        // The day's list shows the period's last day until another day of the period is chosen.
         const QSignalBlocker block(m_dtDay);
+        const bool inside = p.contains(m_dtDay->date());
         m_dtDay->setDateRange(p.first, p.last);
+        if (!inside) m_dtDay->setDate(p.last);
     }
     renderSales();
 }
@@ -430,8 +435,10 @@ void ReportsWindow::renderSales() {
         setRow(m_tblSales, r,
                {row.time, ReportTables::folderName(m_history->folder(row.folder)),
                 language(row.card ? HistoryTexts::Card : HistoryTexts::Cash),
-                ReportTables::money(row.amount, symbol), QString::number(row.items)});
+                ReportTables::money(row.amount, symbol), QString::number(row.items)},
+               3);
     }
+    m_tblSales->setColumnHidden(1, m_history->folderCount() < 2); // the folder, when there are several
     m_tblSales->setCurrentCell(m_dayRows.isEmpty() ? -1 : 0, 0);
     renderSaleLines();
 }
