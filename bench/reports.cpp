@@ -3,20 +3,30 @@
 // added up for "this year" (BM_ReadYear: the figures, the bars per month, the hours and the best
 // sellers), beside `cat` of the same files through a pipe in the same run; switching the period on
 // the history already read (BM_SwitchPeriod: every period, each with all its tables); the peak
-// resident memory of the read as the counter "peak_MB". VENDEL_BENCH_DIR chooses where the year is
-// written. Targets: the year in 4 times cat, a switch 50 ms, under 200 MB.
+// resident memory of the read as the counter "peak_MB"; and in the reports window (offscreen), the
+// opening on that year up to its figures shown with the longest the window went without handling its
+// events meanwhile (BM_WindowOpensOnTheYear, "longest_stall_ms"), and a switch of the period up to the
+// window painted (BM_WindowSwitchesPeriod). VENDEL_BENCH_DIR chooses where the year is written.
+// Targets: the year in 4 times cat, a switch 50 ms, under 200 MB, the window never stalled long.
 
 #include "GeneratedList.h"
+#include "QuietPorts.h"
 #include "core/base/Language.h"
 #include "core/base/TextFile.h"
 #include "core/history/History.h"
 #include "core/note/NoteTexts.h"
 #include "core/register/DayRegister.h"
 #include "core/register/RegisterLines.h"
+#include "ui/ports/UnavailablePrinter.h"
+#include "ui/reports/ReportsWindow.h"
+#include "ui/shell/MainWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -176,10 +186,80 @@ BENCHMARK(BM_SwitchPeriod)
     ->DenseRange(int(Period::Kind::Today), int(Period::Kind::Range))
     ->Unit(benchmark::kMillisecond);
 
+class YearEndClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime(kLastDay, QTime(21, 30)); }
+};
+
+// The counter on the year's folder with its reports window.
+struct Counter {
+    SilentDialogs dialogs;
+    YearEndClock clock;
+    UnavailablePrinter printer;
+    NoShell shell;
+    MainWindow window{Year::get().dir.path(), Language(), QString(), Ports{dialogs, clock, printer, shell}};
+    Counter() {
+        window.load();
+        window.show();
+    }
+    static Counter& get() {
+        static Counter counter;
+        return counter;
+    }
+};
+
+// Runs the events until the reports show a history, timing the gaps between the ticks of a 2 ms
+// timer: the longest is how long the window could not paint or take a key.
+double openAndWait(Counter& c) {
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(2);
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    tick.start();
+    if (!c.window.reports()) {
+        c.window.openReports();
+    } else {
+        c.window.reports()->reload();
+    }
+    QObject::connect(c.window.reports(), &ReportsWindow::historyShown, &loop, &QEventLoop::quit);
+    loop.exec();
+    return double(std::max(longest, clock.elapsed() - last));
+}
+
+void BM_WindowOpensOnTheYear(benchmark::State& state) {
+    Counter& c = Counter::get();
+    double stall = 0;
+    for (auto _ : state)
+        stall = std::max(stall, openAndWait(c));
+    state.counters["longest_stall_ms"] = stall;
+}
+BENCHMARK(BM_WindowOpensOnTheYear)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WindowSwitchesPeriod(benchmark::State& state) {
+    Counter& c = Counter::get();
+    if (!c.window.reports() || !c.window.reports()->loaded()) openAndWait(c);
+    ReportsWindow* reports = c.window.reports();
+    int next = 0;
+    for (auto _ : state) {
+        reports->setPeriod(Period::Kind(next));
+        next = (next + 1) % int(Period::Kind::Range);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowSwitchesPeriod)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

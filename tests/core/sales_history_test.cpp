@@ -3,9 +3,11 @@
 #include "core/history/History.h"
 #include "core/history/ReportDocument.h"
 #include "core/history/ReportTables.h"
+#include "core/register/DayRegister.h"
 #include "core/shop/Contrast.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using Files = QMap<QString, QStringList>;
@@ -209,6 +211,23 @@ private Q_SLOTS:
         QVERIFY(card && card->row.card && card->lines == QStringList{kEnglishDay.first()});
         QCOMPARE(history.perHour(day).sales[9], 1);
         QCOMPARE(history.perHour(day).sales[12], 1);
+    }
+
+    // A long history is read on several threads: the days and the item names come together whole.
+    void manyDaysReadTogether() {
+        TempShop shop;
+        for (int d = 0; d < 60; ++d)
+            shop.write(QFileInfo(DayRegister::filePath(shop.path(), kDay.addDays(-d), Language())).fileName(),
+                       kOneSale + QStringList{QString("1 x ITEM %1 de $1.00 = $1.00").arg(d),
+                                              "-----(20:00)------------------------------> [TOTAL $1.00]"});
+        const History history = History::read({{shop.path(), {}, {}, {}}});
+        const Period days{kDay.addDays(-59), kDay};
+        QCOMPARE(history.figures(days).sales, 120);
+        const QList<History::BestSeller> best = history.bestSellers(days);
+        QCOMPARE(best.size(), 61);
+        QCOMPARE(bestText(best.mid(0, 2)), "PAN 60 750.00; ITEM 0 1 1.00");
+        QCOMPARE(history.sales(days).first().date, kDay.addDays(-59));
+        QCOMPARE(history.perDay(days).size(), 60);
     }
 
     void periods_data() {
