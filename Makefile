@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 # What building and running needs; testing and packaging need a few more.
-RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev fonts-dejavu-core qt6-translations-l10n xdg-utils
+RUN_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-charts-dev fonts-dejavu-core qt6-translations-l10n xdg-utils
 PACKAGE_PACKAGES := dpkg-dev file
 # The printing tests start a private CUPS daemon of their own and read PDF jobs back with pdftotext.
 TEST_PACKAGES := $(RUN_PACKAGES) $(PACKAGE_PACKAGES) desktop-file-utils appstream lintian cups cups-client poppler-utils

@@ -1,16 +1,24 @@
 // Saves pictures of the start window and of the main window on the demo shop, for the README: the
-// window in Spanish and English, in the default, a light and a dark theme, and maximised.
+// window in Spanish and English, in the default, a light and a dark theme, and maximised; and the
+// reports window on a month of generated sales, in both languages and a light and a dark theme.
 // Usage: vendel_screenshots DEMO_DIR OUT_DIR   (run with QT_QPA_PLATFORM=offscreen)
 
 #include "CounterAreas.h"
 #include "QuietPorts.h"
+#include "core/base/Numbers.h"
+#include "core/base/TextFile.h"
+#include "core/register/DayRegister.h"
+#include "core/register/RegisterLines.h"
 #include "ui/ports/UnavailablePrinter.h"
+#include "ui/reports/ReportsWindow.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/StartWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -73,6 +81,65 @@ bool shoot(const QString& demo, const QString& file, const QString& language, co
     return window.grab().save(file);
 }
 
+// The days of December 2026 up to the 5th and November before them: a few sales a day from the list.
+void writeMonth(const QString& shop, const Language& language) {
+    const QString symbol = QStringLiteral("$");
+    const char* const items[] = {"PAN BLANCO",        "LECHE ENTERA 1 L", "CAFÉ SOLUBLE 200 G",
+                                 "QUESO AÑEJO 500 G", "AZÚCAR 1 KG",      "HUEVO 12 PIEZAS"};
+    const double prices[] = {3.5, 27.0, 89.9, 120.0, 32.5, 54.0};
+    int seed = 7;
+    for (QDate day(2026, 11, 20); day <= QDate(2026, 12, 5); day = day.addDays(1)) {
+        QStringList lines;
+        const int sales = 6 + (day.day() * 7) % 11;
+        for (int s = 0; s < sales; ++s) {
+            double total = 0;
+            for (int i = 0; i < 1 + s % 3; ++i) {
+                seed = (seed * 1103515245 + 12345) & 0x7fffffff;
+                const int k = seed % 6;
+                const int quantity = 1 + seed % 3;
+                total += quantity * prices[k];
+                lines << QString::number(quantity) + QStringLiteral(" x ") + QString::fromUtf8(items[k]) +
+                             (language.isEnglish() ? QStringLiteral(" of ") : QStringLiteral(" de ")) +
+                             symbol + Numbers::amountText(prices[k]) + QStringLiteral(" = ") + symbol +
+                             Numbers::amountText(quantity * prices[k]);
+            }
+            const int minute = 9 * 60 + (s * 37 + day.day() * 13) % (11 * 60);
+            const QString time = QStringLiteral("%1:%2")
+                                     .arg(minute / 60, 2, 10, QLatin1Char('0'))
+                                     .arg(minute % 60, 2, 10, QLatin1Char('0'));
+            lines << (s % 4 == 3 ? RegisterLines::cardSale(time, symbol, total, language)
+                                 : RegisterLines::saleTotal(time, symbol, total));
+        }
+        TextFile::saveLines(DayRegister::filePath(shop, day, language), lines);
+    }
+}
+
+// The reports window over a month of sales.
+bool shootReports(const QString& demo, const QString& file, const QString& language,
+                  const QByteArray& colourLine, int tab) {
+    QTemporaryDir shop;
+    if (!prepareShop(demo, shop.path(), colourLine)) return false;
+    writeMonth(shop.path(), Language(language));
+    SilentDialogs dialogs;
+    FixedClock clock;
+    UnavailablePrinter printer;
+    NoShell shell;
+    MainWindow window(shop.path(), Language(language), QString(), Ports{dialogs, clock, printer, shell});
+    window.load();
+    window.show();
+    window.openReports();
+    ReportsWindow* reports = window.reports();
+    reports->resize(1100, 720);
+    QElapsedTimer waited;
+    waited.start();
+    while (!reports->loaded() && waited.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    reports->findChild<QTabWidget*>(QStringLiteral("tabReports"))->setCurrentIndex(tab);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    return reports->grab().save(file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -98,12 +165,15 @@ int main(int argc, char* argv[]) {
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
 
-    StartWindow start([] {});
-    for (int i = 0; i < StartWindow::kSteps / 2; ++i)
-        start.tmrGo_Timer();
-    start.show();
-    start.grab().save(QDir(out).filePath(QStringLiteral("start-window.png")));
-    start.hide();
+    {
+        // Gone before the next windows run their events, which would delete it a second time.
+        StartWindow start([] {});
+        for (int i = 0; i < StartWindow::kSteps / 2; ++i)
+            start.tmrGo_Timer();
+        start.show();
+        start.grab().save(QDir(out).filePath(QStringLiteral("start-window.png")));
+        start.hide();
+    }
 
     struct Shot {
         const char* file;
@@ -121,6 +191,19 @@ int main(int argc, char* argv[]) {
     for (const Shot& s : shots)
         if (!shoot(demo, QDir(out).filePath(QLatin1String(s.file)), QLatin1String(s.language),
                    QByteArray(s.colour), s.maximised)) {
+            err << "cannot save " << s.file << "\n";
+            return 1;
+        }
+    // The summary, the best sellers and a day's sales.
+    const std::pair<Shot, int> reports[] = {
+        {{"reports.png", "", "", false}, 0},
+        {{"reports-en.png", "EN", "", false}, 1},
+        {{"reports-light.png", "", "200 210 230", false}, 2},
+        {{"reports-dark.png", "EN", "10 20 30", false}, 0},
+    };
+    for (const auto& [s, tab] : reports)
+        if (!shootReports(demo, QDir(out).filePath(QLatin1String(s.file)), QLatin1String(s.language),
+                          QByteArray(s.colour), tab)) {
             err << "cannot save " << s.file << "\n";
             return 1;
         }

@@ -128,33 +128,72 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.unexpected, 0);
     }
 
+    // The copy's mark is its first line, above the shop's name; a declined ticket can still be printed.
     void reprintMarksTheCopy_data() {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("mark");
-        QTest::newRow("ES") << "ES"
-                            << "COPIA";
-        QTest::newRow("EN") << "EN"
-                            << "COPY";
+        QTest::addColumn<bool>("tickets");
+        QTest::addColumn<QStringList>("expected"); // the copy's lines
+        const QStringList es = {"COPIA", "", "MI NEGOCIO", "", "FECHA 05/12/2026", "HORA 14:35"};
+        const QStringList esTail = {"",
+                                    "Descripción:",
+                                    "2 x PAN de $12.50 ",
+                                    "",
+                                    "Importe: $25.00",
+                                    "Efectivo: $30.00",
+                                    "Cambio: $5.00",
+                                    "",
+                                    "¡Gracias por su preferencia!",
+                                    "",
+                                    "",
+                                    "",
+                                    ".",
+                                    ""};
+        QTest::newRow("ES printed") << "ES" << true << es + QStringList{"Ticket No. 001"} + esTail;
+        QTest::newRow("EN printed") << "EN" << true
+                                    << QStringList{"COPY",
+                                                   "",
+                                                   "MY BUSINESS",
+                                                   "",
+                                                   "DATE 05/12/2026",
+                                                   "TIME 14:35",
+                                                   "Ticket No. 001",
+                                                   "",
+                                                   "Description:",
+                                                   "2 x PAN of $12.50 ",
+                                                   "",
+                                                   "Amount: $25.00",
+                                                   "Cash: $30.00",
+                                                   "Change: $5.00",
+                                                   "",
+                                                   "Thanks for your preference!",
+                                                   "",
+                                                   "",
+                                                   "",
+                                                   ".",
+                                                   ""};
+        // Never printed, so it never took a number.
+        QTest::newRow("ES declined") << "ES" << false << es + esTail;
     }
     void reprintMarksTheCopy() {
         QFETCH(QString, language);
-        QFETCH(QString, mark);
+        QFETCH(bool, tickets);
+        QFETCH(QStringList, expected);
         CounterRig rig(language);
-        Counter& c = startWith(rig, true);
+        Counter& c = startWith(rig, tickets);
         QVERIFY(!c.tickets().reprintAvailable());
         c.tickets().mnuReprint_Click();
         QCOMPARE(rig.dialogs.shown.size(), 1);
         QVERIFY(rig.printer.attempts.isEmpty());
+        if (!tickets) rig.dialogs.answer(false);
         sell(rig);
         QVERIFY(c.tickets().reprintAvailable());
         c.tickets().mnuReprint_Click();
-        QCOMPARE(rig.printer.jobs.size(), 2);
-        const QStringList first = rig.printer.jobs.at(0).lines();
-        QCOMPARE(rig.printer.jobs.at(1).lines(), first + QStringList{mark});
+        QCOMPARE(rig.printer.jobs.size(), tickets ? 2 : 1);
+        QCOMPARE(rig.printer.jobs.last().lines(), expected);
+        if (tickets) QCOMPARE(rig.printer.jobs.last().lines().mid(1), rig.printer.jobs.first().lines());
         // The cash sale's ticket opens the drawer; its copy, printed without money, does not.
-        QVERIFY(rig.printer.jobs.at(0).opensDrawer());
-        QVERIFY(!rig.printer.jobs.at(1).opensDrawer());
-        QCOMPARE(c.settings().values().ticketNumber, qint64(2));
+        QVERIFY(!rig.printer.jobs.last().opensDrawer());
+        QCOMPARE(c.settings().values().ticketNumber, qint64(tickets ? 2 : 1));
         rig.printer.failing = true;
         rig.dialogs.clear();
         c.tickets().mnuReprint_Click();

@@ -85,7 +85,7 @@ private Q_SLOTS:
         reprint->trigger();
         const QStringList again = QDir(jobs.path()).entryList({"* ticket.txt"}, QDir::Files, QDir::Name);
         QCOMPARE(again.size(), 2);
-        QCOMPARE(readFile(jobs.filePath(again.last())), expected + "COPIA\n");
+        QCOMPARE(readFile(jobs.filePath(again.last())), "COPIA\n" + expected);
         QCOMPARE(window.counter().settings().values().ticketNumber, qint64(2));
         QCOMPARE(dialogs.messages(), QStringList{});
     }

@@ -25,13 +25,16 @@ int byteFor(char16_t c) {
 
 } // namespace
 
-QString decode(const QByteArray& bytes) {
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar* dst = out.data();
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        *dst++ = QChar(u >= 0x80 && u < 0xA0 ? kHigh[u - 0x80] : char16_t(u));
-    }
+QString decode(QByteArrayView bytes) {
+    // The bytes outside 80..9F are the Latin-1 characters of the same value, which Qt widens quickly;
+    // the few others are put right afterwards.
+    QString out = QString::fromLatin1(bytes);
+    unsigned high = 0;
+    for (const char b : bytes)
+        high |= unsigned((static_cast<unsigned char>(b) & 0xE0) == 0x80);
+    if (high == 0) return out;
+    for (QChar& c : out)
+        if (c.unicode() >= 0x80 && c.unicode() < 0xA0) c = QChar(kHigh[c.unicode() - 0x80]);
     return out;
 }
 

@@ -10,7 +10,7 @@
 // cannot hold is written as "?".
 namespace Cp1252 {
 
-QString decode(const QByteArray& bytes);
+QString decode(QByteArrayView bytes);
 QByteArray encode(const QString& text);
 // The text encoded into dst, which has room for text.size() bytes; returns the end of what was written.
 char* encodeTo(QStringView text, char* dst);

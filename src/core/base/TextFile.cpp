@@ -120,7 +120,7 @@ QStringList linesOf(const QByteArray& bytes) {
         qsizetype stop = end;
         if (!lastWithoutEnd && stop > start && text[stop - 1] == '\r') --stop;
         const QByteArrayView line = text.sliced(start, stop - start);
-        lines.append(utf8 ? QString::fromUtf8(line) : Cp1252::decode(line.toByteArray()));
+        lines.append(utf8 ? QString::fromUtf8(line) : Cp1252::decode(line));
         start = end + 1;
     }
     return lines;
@@ -140,6 +140,39 @@ ReadResult read(const QString& path) {
     result.status = ReadResult::Status::Read;
     result.lines = linesOf(bytes);
     return result;
+}
+
+WholeText readWhole(const QString& path) {
+    WholeText whole;
+    if (path.isEmpty()) return whole;
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR) whole.status = ReadResult::Status::Unreadable;
+        return whole;
+    }
+    QByteArray bytes;
+    if (!readAll(path, bytes).isEmpty()) {
+        whole.status = ReadResult::Status::Unreadable;
+        return whole;
+    }
+    whole.status = ReadResult::Status::Read;
+    QByteArrayView text(bytes);
+    const bool utf8 = Cp1252::isUtf8Text(text);
+    if (utf8 && text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
+    whole.text = utf8 ? QString::fromUtf8(text) : Cp1252::decode(text);
+    // Decoding keeps every CR and LF where it was, so the text splits as the bytes do.
+    const QStringView all(whole.text);
+    qsizetype start = 0;
+    while (start < all.size()) {
+        qsizetype end = all.indexOf(u'\n', start);
+        const bool lastWithoutEnd = end < 0;
+        if (lastWithoutEnd) end = all.size();
+        qsizetype stop = end;
+        if (!lastWithoutEnd && stop > start && all[stop - 1] == u'\r') --stop;
+        whole.lines.append(all.sliced(start, stop - start));
+        start = end + 1;
+    }
+    return whole;
 }
 
 std::optional<QStringList> readLines(const QString& path) {

@@ -37,6 +37,15 @@ std::optional<QStringList> readLines(const QString& path);
 // The lines of file bytes, decoded as read() does.
 QStringList linesOf(const QByteArray& bytes);
 
+// A whole file as one text, decoded as read() decodes it, line ends kept: for a reader that goes once
+// through many files' lines without keeping them. `lines` are views into `text`.
+struct WholeText {
+    ReadResult::Status status = ReadResult::Status::Missing;
+    QString text;
+    QList<QStringView> lines; // split as read() splits them
+};
+WholeText readWhole(const QString& path);
+
 // The lines as file bytes: each line encoded in Windows-1252 and followed by CR LF.
 QByteArray toBytes(const QStringList& lines);
 

@@ -307,6 +307,8 @@ void Counter::closeSale(int n, bool byCard) {
 }
 
 void Counter::eAddtoBuy(const TicketSale& sale) {
+    // Every closed sale's ticket can be printed again later, whether or not it prints now.
+    m_tickets->remember(sale);
     if (m_settings->ticketWanted(m_ticketAsked)) m_tickets->eOpenListTicket(sale);
 }
 

@@ -141,7 +141,10 @@ QString ticketBody(const TicketData& data) {
     if (filled(data.shop.extra)) body += kCrLf + data.shop.extra.toUpper();
     body += kCrLf + language(PrintTexts::Date) + u' ' + data.dateText;
     body += kCrLf + language(PrintTexts::Time) + u' ' + data.timeText + kCrLf;
-    body += eSerie(data.shop.remark, data.ticketNumber);
+    if (data.ticketNumber > 0)
+        body += eSerie(data.shop.remark, data.ticketNumber);
+    else if (filled(data.shop.remark))
+        body += data.shop.remark.toUpper() + kCrLf;
     body += kCrLf + language(PrintTexts::Description);
     body += kCrLf + data.itemText;
     return body;
@@ -159,7 +162,7 @@ PrintDocument ticket(const TicketData& data, const QString& body, const QString&
     document.size(7);
     if (data.paidByCard) {
         document.line(language(PrintTexts::CardPurchase));
-    } else {
+    } else if (!data.cashText.isEmpty()) {
         document.line(language(PrintTexts::Cash) + u' ' + data.cashText);
         document.line(language(PrintTexts::Change) + u' ' + data.changeText);
     }

@@ -34,9 +34,9 @@ struct TicketData {
     Shop shop;
     QString dateText;     // "05/12/2026"
     QString timeText;     // "14:35", the time of the sale
-    int ticketNumber = 1; // the number this ticket carries
+    int ticketNumber = 1; // the number this ticket carries; 0 for a sale whose number is not known
     QString itemText;     // the sale's item lines, each ended by CR LF
-    QString cashText;     // "$500.00"
+    QString cashText;     // "$500.00"; empty when not known (a past sale read from its register)
     QString changeText;   // "$104.00"
     bool paidByCard = false;
     QString symbol; // the currency symbol
@@ -52,11 +52,13 @@ QString eSerie(const QString& remark, int number);
 // no symbol (the ticket cannot be made).
 std::optional<QString> ticketAmount(const QString& totalLine, const QString& symbol);
 
-// The ticket body: address, phone, extra line, date, time, series, "Descripción:" and the items.
+// The ticket body: address, phone, extra line, date, time, series, "Descripción:" and the items. A
+// ticket without a number carries the remark alone as its series.
 QString ticketBody(const TicketData& data);
 
 // One printed copy: the shop name in bold, the body, the amount in 10 points, cash and change (or the
-// card note), the legend (nothing when it is empty) and the tail. `businessCopy` only sets the kind.
+// card note; neither for a cash sale whose cash is not known), the legend (nothing when it is empty) and the
+// tail. `businessCopy` only sets the kind.
 PrintDocument ticket(const TicketData& data, const QString& body, const QString& amount,
                      const QString& legend, bool businessCopy);
 // The customer copy or single ticket (the shop's legend) and the business copy ("N-E-G-O-C-I-O").

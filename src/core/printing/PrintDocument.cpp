@@ -29,27 +29,42 @@ QString PrintDocument::kindName(Kind kind) {
         return QStringLiteral("z-report");
     case Kind::CountNotice:
         return QStringLiteral("count");
+    case Kind::SalesReport:
+        return QStringLiteral("sales");
     }
     return QStringLiteral("job");
 }
 
 PrintDocument& PrintDocument::font(const QString& name) {
-    m_steps.push_back({Step::Type::Font, name, 0.0, false});
+    m_steps.push_back({Step::Type::Font, name, 0.0, false, {}});
     return *this;
 }
 
 PrintDocument& PrintDocument::size(double points) {
-    m_steps.push_back({Step::Type::Size, QString(), points, false});
+    m_steps.push_back({Step::Type::Size, QString(), points, false, {}});
     return *this;
 }
 
 PrintDocument& PrintDocument::bold(bool on) {
-    m_steps.push_back({Step::Type::Bold, QString(), 0.0, on});
+    m_steps.push_back({Step::Type::Bold, QString(), 0.0, on, {}});
     return *this;
 }
 
 PrintDocument& PrintDocument::line(const QString& text) {
-    m_steps.push_back({Step::Type::Line, text, 0.0, false});
+    m_steps.push_back({Step::Type::Line, text, 0.0, false, {}});
+    return *this;
+}
+
+PrintDocument& PrintDocument::prependLine(const QString& text) {
+    auto at = m_steps.begin();
+    while (at != m_steps.end() && at->type != Step::Type::Line)
+        ++at;
+    m_steps.insert(at, {Step::Type::Line, text, 0.0, false, {}});
+    return *this;
+}
+
+PrintDocument& PrintDocument::picture(const QByteArray& image) {
+    m_steps.push_back({Step::Type::Picture, QString(), 0.0, false, image});
     return *this;
 }
 
@@ -60,7 +75,7 @@ QStringList PrintDocument::lines() const {
     return out;
 }
 
-std::vector<PrintDocument::PrintedLine> PrintDocument::printedLines() const {
+std::vector<PrintDocument::PrintedLine> PrintDocument::printedLines(bool withPictures) const {
     std::vector<PrintedLine> out;
     QString font;
     double size = 0.0;
@@ -78,7 +93,10 @@ std::vector<PrintDocument::PrintedLine> PrintDocument::printedLines() const {
             break;
         case Step::Type::Line:
             for (const QString& text : splitLines(step.text))
-                out.push_back({text, font, size, bold});
+                out.push_back({text, font, size, bold, {}});
+            break;
+        case Step::Type::Picture:
+            if (withPictures) out.push_back({QString(), font, size, bold, step.picture});
             break;
         }
     }
@@ -100,6 +118,9 @@ QStringList PrintDocument::stepTexts() const {
             break;
         case Step::Type::Line:
             out.append(QStringLiteral("line ") + step.text);
+            break;
+        case Step::Type::Picture:
+            out.append(QStringLiteral("picture ") + QString::number(step.picture.size()));
             break;
         }
     }

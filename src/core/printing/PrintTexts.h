@@ -59,6 +59,8 @@ inline constexpr Text SplitPrintFailed{"No se pudo imprimir el corte, intente nu
                                        "Could not print the split, try again later."};
 inline constexpr Text TicketPrintFailed{"No se pudo imprimir el ticket, intente nuevamente o más tarde.",
                                         "Could not print the ticket, try again later."};
+inline constexpr Text SalesReportFailed{"No se pudo imprimir el informe, intente nuevamente o más tarde.",
+                                        "Could not print the report, try again later."};
 inline constexpr Text NoTicketPrinted{"Ningún ticket se ha impreso.", "Not it has printed a ticket."};
 inline constexpr Text DrawerFailed{"No se pudo abrir el cajón.", "Could not open the drawer."};
 inline constexpr Text TicketHash{"Ticket #", "Ticket #"};

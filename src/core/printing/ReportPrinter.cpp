@@ -80,3 +80,9 @@ void ReportPrinter::mnuPrintInfo_Click() {
     if (!m_boxes.printJob(m_printer, Documents::shopData(Documents::shopOf(m_shop), m_language)))
         m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
 }
+
+bool ReportPrinter::printSalesReport(const PrintDocument& document) {
+    if (m_boxes.printJob(m_printer, document)) return true;
+    m_boxes.say(m_language(PrintTexts::SalesReportFailed), Dialogs::Icon::Warning);
+    return false;
+}

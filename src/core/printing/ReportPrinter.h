@@ -10,6 +10,7 @@ class Clock;
 class Currency;
 class Notes;
 class Printer;
+class PrintDocument;
 class SettingsStore;
 struct ShopInfo;
 
@@ -34,6 +35,8 @@ public:
     bool printCountNotice(const CashCount& count, const QString& time);
     // The shop's data, after the user key.
     void mnuPrintInfo_Click();
+    // A sales report made elsewhere; false (after the warning) when it did not print.
+    bool printSalesReport(const PrintDocument& document);
 
 private:
     QString dateText() const;

@@ -13,23 +13,29 @@ TicketPrinter::TicketPrinter(const Language& language, Printer& printer, Clock& 
     : m_language(language), m_printer(printer), m_clock(clock), m_shop(shop), m_settings(settings),
       m_boxes(boxes) {}
 
-void TicketPrinter::eOpenListTicket(const Sale& sale) {
-    const std::optional<QString> amount = Documents::ticketAmount(sale.totalLine, sale.symbol);
-    if (!amount) {
-        m_boxes.say(m_language(PrintTexts::TicketDataError), Dialogs::Icon::Warning);
-        return;
-    }
+Documents::TicketData TicketPrinter::ticketData(const Sale& sale, const QDate& date, int number) const {
     Documents::TicketData data;
     data.shop = Documents::shopOf(m_shop);
-    data.dateText = m_clock.now().date().toString(QStringLiteral("dd/MM/yyyy"));
+    data.dateText = date.toString(QStringLiteral("dd/MM/yyyy"));
     data.timeText = sale.timeText;
-    data.ticketNumber = int(m_settings.values().ticketNumber);
+    data.ticketNumber = number;
     data.itemText = sale.itemText;
     data.cashText = sale.cashText;
     data.changeText = sale.changeText;
     data.paidByCard = sale.paidByCard;
     data.symbol = sale.symbol;
     data.language = m_language;
+    return data;
+}
+
+void TicketPrinter::eOpenListTicket(const Sale& sale) {
+    const std::optional<QString> amount = Documents::ticketAmount(sale.totalLine, sale.symbol);
+    if (!amount) {
+        m_boxes.say(m_language(PrintTexts::TicketDataError), Dialogs::Icon::Warning);
+        return;
+    }
+    const Documents::TicketData data =
+        ticketData(sale, m_clock.now().date(), int(m_settings.values().ticketNumber));
     // Both copies carry the same body, and so the same number.
     const QString body = Documents::ticketBody(data);
     // A cash sale opens the drawer as its ticket starts; a card sale and the business copy do not.
@@ -41,6 +47,13 @@ void TicketPrinter::eOpenListTicket(const Sale& sale) {
     m_boxes.say(m_language(PrintTexts::CustomerCopyPrinted), Dialogs::Icon::Information);
     m_businessCopy = true;
     ePrintTicket(Documents::ticket(data, body, *amount, m_language(PrintTexts::BusinessLegend), true));
+}
+
+void TicketPrinter::remember(const Sale& sale) {
+    m_lastSale = sale;
+    m_lastSaleDate = m_clock.now().date();
+    m_lastTicket.reset();
+    Q_EMIT changed();
 }
 
 bool TicketPrinter::ePrintTicket(const PrintDocument& document) {
@@ -77,15 +90,34 @@ void TicketPrinter::mnuWhereTicket_Click() {
 }
 
 void TicketPrinter::mnuReprint_Click() {
-    if (!m_lastTicket) {
+    if (!m_lastSale) {
         m_boxes.say(m_language(PrintTexts::NoTicketPrinted), Dialogs::Icon::Information);
         return;
     }
-    PrintDocument copy = *m_lastTicket;
-    copy.line(m_language(PrintTexts::CopyMark));
+    if (m_lastTicket) {
+        printCopy(*m_lastTicket);
+        return;
+    }
+    reprint(*m_lastSale, m_lastSaleDate);
+}
+
+bool TicketPrinter::reprint(const Sale& sale, const QDate& date) {
+    const std::optional<QString> amount = Documents::ticketAmount(sale.totalLine, sale.symbol);
+    if (!amount) {
+        m_boxes.say(m_language(PrintTexts::TicketDataError), Dialogs::Icon::Warning);
+        return false;
+    }
+    return printCopy(Documents::customerTicket(ticketData(sale, date, 0), *amount));
+}
+
+bool TicketPrinter::printCopy(const PrintDocument& document) {
+    // The mark stands above the shop's name, where the copy is read first, not below the tear-off.
+    PrintDocument copy = document;
+    copy.prependLine(m_language(PrintTexts::CopyMark));
     copy.setOpensDrawer(false);
-    if (!m_boxes.printJob(m_printer, copy))
-        m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
+    if (m_boxes.printJob(m_printer, copy)) return true;
+    m_boxes.say(m_language(PrintTexts::TicketPrintFailed), Dialogs::Icon::Warning);
+    return false;
 }
 
 void TicketPrinter::mnuDrawer_Click() {

@@ -24,6 +24,9 @@ public:
                  Currency& currency, SettingsStore& settings, Boxes& boxes);
 
     const QDate& registerDate() const { return m_registerDate; }
+    // The file the record note is saved to: the day's file, or its recovered file; empty when neither
+    // can be written.
+    const QString& filePath() const { return m_path; }
 
     // The day starts at the load.
     void startDay();

@@ -72,7 +72,9 @@ QString cashCount(const QString& time, const QString& symbol, double counted, do
 }
 
 bool closesOperation(const QString& line) {
-    return line.startsWith(u'-') || line.startsWith(u'*') || line.startsWith(u'=');
+    if (line.isEmpty()) return false;
+    const QChar first = line.front();
+    return first == u'-' || first == u'*' || first == u'=';
 }
 
 double cashTotal(const QStringList& lines, const QString& symbol, const Language& language, double from) {

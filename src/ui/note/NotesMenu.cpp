@@ -1,8 +1,13 @@
 #include "NotesMenu.h"
 
 #include "core/counter/Counter.h"
+#include "core/history/PastTicket.h"
+#include "core/history/SalesDay.h"
 #include "core/note/Adjustments.h"
+#include "core/note/Notes.h"
 #include "core/printing/TicketPrinter.h"
+#include "core/register/RegisterBook.h"
+#include "core/shop/Currency.h"
 #include "core/shop/SettingsStore.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/MenuEntry.h"
@@ -10,7 +15,14 @@
 
 namespace {
 constexpr qsizetype kEntryChars = 80;
+
+// The closed sale of the line chosen in the record note, when the record note is in front.
+std::optional<SalesDay::PastSale> chosenSale(const Counter& c) {
+    const Notes& notes = c.notes();
+    if (notes.current() != 0) return std::nullopt;
+    return SalesDay::saleAt(notes.record(), notes.at(0).selected, c.currency().symbol(), c.language());
 }
+} // namespace
 
 NotesMenu::NotesMenu(Counter& counter, QWidget* parent)
     : QMenu(counter.text(Captions::MenuGral), parent), m_counter(counter) {
@@ -43,6 +55,11 @@ NotesMenu::NotesMenu(Counter& counter, QWidget* parent)
             tickets, &TicketPrinter::mnuWhereTicket_Click);
     m_mnuReprint = addMenuEntry(this, "mnuReprint", c->text(Captions::MenuReprint));
     connect(m_mnuReprint, &QAction::triggered, tickets, &TicketPrinter::mnuReprint_Click);
+    m_mnuReprintSale = addMenuEntry(this, "mnuReprintSale", c->text(Captions::MenuReprintSale));
+    connect(m_mnuReprintSale, &QAction::triggered, this, &NotesMenu::reprintChosenSale);
+    // Offered on a closed sale's line only, found as the menu opens.
+    connect(this, &QMenu::aboutToShow, this,
+            [this] { m_mnuReprintSale->setVisible(chosenSale(m_counter).has_value()); });
     connect(settings, &SettingsStore::changed, this, &NotesMenu::render);
     connect(tickets, &TicketPrinter::changed, this, &NotesMenu::render);
     connect(adjustments, &Adjustments::menusChanged, this, &NotesMenu::render);
@@ -61,4 +78,9 @@ void NotesMenu::render() {
     // An "&" of the line is shown as written; the entry's own mnemonic is its first letter.
     QString caption = ShownText::capped(adjustments.cancelEntryCaption(), kEntryChars);
     m_mnuDel->setText(u'&' + caption.replace(u'&', QStringLiteral("&&")));
+}
+
+void NotesMenu::reprintChosenSale() {
+    if (const std::optional<SalesDay::PastSale> sale = chosenSale(m_counter))
+        m_counter.tickets().reprint(PastTicket::saleOf(*sale), m_counter.book().registerDate());
 }

@@ -28,7 +28,16 @@ double layOut(const PrintDocument& document, QPaintDevice* device, double widthP
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setAlignment(Qt::AlignLeft);
-    for (const PrintDocument::PrintedLine& line : document.printedLines()) {
+    for (const PrintDocument::PrintedLine& line : document.printedLines(true)) {
+        if (!line.picture.isEmpty()) {
+            // A picture as wide as the strip, its proportions kept; one that cannot be read takes no room.
+            const QImage picture = QImage::fromData(line.picture);
+            if (picture.isNull() || picture.width() == 0) continue;
+            const double height = widthPx * picture.height() / picture.width();
+            if (painter) painter->drawImage(QRectF(x, top, widthPx, height), picture);
+            top += height;
+            continue;
+        }
         const QFont font = fontOf(line);
         if (line.text.isEmpty()) {
             top += QFontMetricsF(font, device).lineSpacing();

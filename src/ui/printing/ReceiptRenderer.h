@@ -9,7 +9,8 @@ class QPainter;
 class QPaintDevice;
 
 // Draws a print job as a receipt: an 80 mm strip, each printed line left-aligned below the last in
-// its own font, size and weight; a line wider than the strip wraps. The PDF folder printer, the
+// its own font, size and weight; a line wider than the strip wraps; a picture is drawn as wide as the
+// strip. The PDF folder printer, the
 // system printer and the ticket picture all draw with it.
 namespace ReceiptRenderer {
 

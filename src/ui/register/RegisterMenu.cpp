@@ -49,6 +49,9 @@ RegisterMenu::RegisterMenu(Counter& counter, QWidget* parent)
             [reports] { reports->ePrintHistory(); });
     connect(entry(cutZ, "mnuPrintCut", Captions::MenuPrintCut), &QAction::triggered, c,
             &Counter::mnuPrintCut_Click);
+    addSeparator();
+    connect(entry(this, "mnuReports", Captions::MenuReports, Qt::CTRL | Qt::Key_I), &QAction::triggered, this,
+            &RegisterMenu::reportsAsked);
     connect(cut, &RegisterCut::menusChanged, this, &RegisterMenu::render);
     connect(c, &Counter::loaded, this, &RegisterMenu::render);
 }

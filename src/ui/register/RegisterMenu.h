@@ -13,6 +13,10 @@ public:
     RegisterMenu(Counter& counter, QWidget* parent);
     void render();
 
+Q_SIGNALS:
+    // "Informes": the window opens the reports.
+    void reportsAsked();
+
 private:
     // "Arqueo de caja": the count dialog over the window, unless the count is refused.
     void countCash();

@@ -18,6 +18,7 @@
 #include "ui/note/NotesPanel.h"
 #include "ui/printing/JobDeadline.h"
 #include "ui/register/RegisterMenu.h"
+#include "ui/reports/ReportsWindow.h"
 #include "ui/shell/DataMenu.h"
 #include "ui/shell/HeaderBar.h"
 #include "ui/shell/ViewLayout.h"
@@ -43,7 +44,7 @@
 
 MainWindow::MainWindow(const QString& dataDir, const Language& language, const QString& userKey, Ports ports,
                        QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), m_dialogs(&ports.dialogs) {
     setObjectName(QStringLiteral("frmCash"));
     m_counter = new Counter(dataDir, language, userKey, ports, this);
     setWindowTitle(m_counter->text(AppTexts::ProgramTitle));
@@ -79,6 +80,7 @@ void MainWindow::keepFocusUsable() {
 MainWindow::~MainWindow() {
     JobDeadline::setIndicator({});
     delete m_calculator;
+    delete m_reports;
 }
 
 // While a print job waits, the window says so and the cursor waits; keys and clicks are refused.
@@ -165,6 +167,7 @@ void MainWindow::buildMenus() {
     m_itemsMenu = new ItemsMenu(*m_counter, bar);
     m_dataMenu = new DataMenu(*m_counter, bar);
     connect(m_dataMenu, &DataMenu::printerAsked, this, &MainWindow::printerSettingsAsked);
+    connect(m_registerMenu, &RegisterMenu::reportsAsked, this, &MainWindow::openReports);
     // "Importe": a pop-up menu only, never on the menu bar.
     m_amountMenu = new AmountMenu(*m_counter, this);
     for (QMenu* menu : {static_cast<QMenu*>(m_registerMenu), static_cast<QMenu*>(m_notesMenu),
@@ -227,6 +230,17 @@ void MainWindow::openCalculator() {
     m_calculator->show();
     m_calculator->raise();
     m_calculator->activateWindow();
+}
+
+void MainWindow::openReports() {
+    // One reports window for the whole run; each opening reads the history again.
+    if (!m_reports) {
+        m_reports = new ReportsWindow(*m_counter, *m_dialogs, m_theme);
+        m_reports->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    m_reports->show();
+    m_reports->raise();
+    m_reports->activateWindow();
 }
 
 void MainWindow::load() {
@@ -322,4 +336,5 @@ void MainWindow::applyTheme(const ThemePalette& colours) {
     p.setColor(QPalette::Window, QColor(10, 10, 10));
     setPalette(p);
     menuBar()->setStyleSheet(style.menuBar());
+    if (m_reports) m_reports->applyTheme(colours);
 }

@@ -22,6 +22,7 @@ class Keypad;
 class NotesMenu;
 class NotesPanel;
 class RegisterMenu;
+class ReportsWindow;
 class ViewLayout;
 
 // The counter's window: the panels and menus that show the counter, put together and wired. Every
@@ -51,6 +52,9 @@ public:
     void closeAnyway();
     // False when the day's register could be kept nowhere at close.
     bool dayKept() const { return m_dayKept; }
+    // The reports window, once it has been opened ("Informes", Ctrl+I).
+    ReportsWindow* reports() const { return m_reports; }
+    void openReports();
     QMenu* amountMenu() const;
     QMenu* notesMenu() const;
     QMenu* itemsMenu() const;
@@ -79,6 +83,8 @@ private:
     ThemePalette m_theme;
     QWidget* m_pendingFocus = nullptr;
     CalcWindow* m_calculator = nullptr;
+    ReportsWindow* m_reports = nullptr;
+    Dialogs* m_dialogs = nullptr;
 
     QFrame* m_frmeCoord = nullptr;
     HeaderBar* m_header = nullptr;

@@ -63,6 +63,7 @@ inline constexpr Text MenuQuit{"&Retiro de dinero (-)", "Cash &withdawel (-)"};
 inline constexpr Text MenuCut{"&Suma de entradas y salidas", "&Sum of inflows and outflows"};
 inline constexpr Text MenuCount{"&Contar ventas", "C&ount sales"};
 inline constexpr Text MenuGroup2{"&Pagos con tarjeta", "Car&d payments"};
+inline constexpr Text MenuReports{"In&formes", "R&eports"};
 inline constexpr Text MenuSumCard{"&Suma de ingresos con tarjeta", "&Sum of card entries"};
 inline constexpr Text MenuNumbCard{"&Contar ingresos con tarjeta", "&Count card entries"};
 inline constexpr Text MenuCard{"&Ingreso simple con tarjeta", "Simple card &entry"};
@@ -79,6 +80,8 @@ inline constexpr Text MenuTicket{"&Imprimir tickets", "&Print tickets"};
 inline constexpr Text MenuDouble{"Imprimir &doble ticket", "Print d&ouble ticket"};
 inline constexpr Text MenuWhereTicket{"&Serie de ticket", "&Number of ticket"};
 inline constexpr Text MenuReprint{"Reim&primir último ticket", "&Reprint last ticket"};
+// A closed sale's line chosen in the record note
+inline constexpr Text MenuReprintSale{"Reimprimir tic&ket", "Reprint tic&ket"};
 inline constexpr Text MenuList{"&Inventario", "&Inventory"};
 inline constexpr Text MenuSeeStock{"Inventario &visible", "&Visible stock"};
 inline constexpr Text MenuCountAll{"V&alor de todo", "V&alue of all"};
@@ -153,5 +156,30 @@ inline constexpr Text CountTyped{"&Contado:", "&Counted:"};
 inline constexpr Text CountByDenomination{"O contar por &denominación", "Or count by &denomination"};
 inline constexpr Text CountTotal{"Total contado:", "Total counted:"};
 inline constexpr Text CountBook{"&Registrar", "&Book"};
+
+// ---- Reports window ----
+inline constexpr Text ReportMenu{"&Informe", "&Report"};
+inline constexpr Text ReportToday{"&Hoy", "&Today"};
+inline constexpr Text ReportYesterday{"&Ayer", "&Yesterday"};
+inline constexpr Text ReportThisWeek{"Esta &semana", "This &week"};
+inline constexpr Text ReportThisMonth{"Este &mes", "This &month"};
+inline constexpr Text ReportLastMonth{"Mes &pasado", "&Last month"};
+inline constexpr Text ReportThisYear{"Este añ&o", "T&his year"};
+inline constexpr Text ReportRange{"&Rango de fechas", "Ra&nge of dates"};
+inline constexpr Text ReportExport{"&Exportar CSV…", "&Export CSV…"};
+inline constexpr Text ReportPrint{"&Imprimir", "&Print"};
+inline constexpr Text ReportAddFolder{"Agregar carpe&ta…", "&Add folder…"};
+inline constexpr Text ReportRemoveFolders{"&Quitar carpetas agregadas", "Remo&ve added folders"};
+inline constexpr Text ReportClose{"&Cerrar", "&Close"};
+inline constexpr Text ReportSummaryTab{"&Resumen", "&Summary"};
+inline constexpr Text ReportBestTab{"&Más vendidos", "&Best sellers"};
+inline constexpr Text ReportSalesTab{"&Ventas", "Sa&les"};
+inline constexpr Text ReportPeriod{"&Periodo:", "&Period:"};
+inline constexpr Text ReportFrom{"&Desde", "&From"};
+inline constexpr Text ReportTo{"&Hasta", "&To"};
+inline constexpr Text ReportFolder{"&Carpeta:", "F&older:"};
+inline constexpr Text ReportDay{"Dí&a:", "&Day:"};
+inline constexpr Text ReportExportTitle{"Carpeta para los archivos CSV", "Folder for the CSV files"};
+inline constexpr Text ReportFolderTitle{"Carpeta de datos de otra caja", "Data folder of another till"};
 
 } // namespace Captions
