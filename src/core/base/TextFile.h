@@ -37,6 +37,11 @@ std::optional<QStringList> readLines(const QString& path);
 // The lines of file bytes, decoded as read() does.
 QStringList linesOf(const QByteArray& bytes);
 
+// The lines of a text, split at LF, one CR right before it dropped; a last line without a line end
+// still counts, and the line end of the last line gives no extra empty line. The lines share the
+// text's memory.
+QStringList splitLines(QString text);
+
 // The lines as file bytes: each line encoded in Windows-1252 and followed by CR LF.
 QByteArray toBytes(const QStringList& lines);
 
