@@ -1,13 +1,13 @@
 // One keystroke in a search field over 100,000 generated lines, up to the shown list repainted: the
-// filter, the model reset and a QListView laying out and painting its visible rows. (The counter's own
-// window has its own benchmark; this one measures the list view alone.)
+// filter, the model reset and the item list view laying out and painting its visible rows. (The
+// counter's own window has its own benchmark; this one measures the list view alone.)
 
 #include "GeneratedList.h"
 #include "core/items/ItemList.h"
 #include "ui/items/ItemListModel.h"
+#include "ui/items/ItemListView.h"
 
 #include <QApplication>
-#include <QListView>
 
 #include <benchmark/benchmark.h>
 
@@ -37,8 +37,7 @@ void BM_KeystrokeToShownList(benchmark::State& state) {
     ItemList items;
     items.load(gShop->listPath);
     ItemListModel model(items);
-    QListView view;
-    view.setUniformItemSizes(true);
+    ItemListView view;
     view.setModel(&model);
     view.resize(420, 640);
     view.show();
