@@ -60,6 +60,21 @@ void BM_KeystrokeToShownList(benchmark::State& state) {
 }
 BENCHMARK(BM_KeystrokeToShownList)->Arg(1)->Arg(3)->Arg(8)->Unit(benchmark::kMillisecond);
 
+// The same run's reference: grep counting the lines that hold the query, case ignored. It runs
+// another program, so its number of runs follows the wall clock.
+void BM_KeystrokeToShownList_ReferenceGrep(benchmark::State& state) {
+    const std::string path = gShop->listPath.toStdString();
+    const std::string query = keystroke(state.range(0)).after;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::runTool({"grep", "-c", "-i", "-F", query, path}));
+}
+BENCHMARK(BM_KeystrokeToShownList_ReferenceGrep)
+    ->Arg(1)
+    ->Arg(3)
+    ->Arg(8)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
