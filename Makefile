@@ -14,7 +14,8 @@ SHOP ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/Vendel/demo
 PREFIX ?= /usr/local
 ARGS ?=
 
-.PHONY: all run test install deb deps build-release build-test screenshots bench mutants format clean
+.PHONY: all run test install deb deps build-release build-test screenshots build-bench bench bench-check \
+        bench-baseline mutants format clean
 
 all: build-release
 
@@ -68,11 +69,31 @@ screenshots: build-release
 	QT_QPA_PLATFORM=offscreen build/release/tools/vendel_screenshots demo docs
 	QT_QPA_PLATFORM=offscreen build/release/tools/vendel_ticket_picture demo docs/ticket.png
 
-bench:
+BENCH_DIR := build/bench/bench
+
+build-bench:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(BENCH_PACKAGES)"
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENDEL_TESTS=OFF -DVENDEL_BENCH=ON
 	cmake --build build/bench -j $(JOBS)
-	@for b in build/bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Every benchmark program, one after the other (the build folder also holds folders named bench_*);
+# fails at the end, naming them, when any of them failed.
+bench: build-bench
+	@failed=""; for b in $(BENCH_DIR)/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	  echo "== $$(basename "$$b")"; "$$b" || failed="$$failed $$(basename "$$b")"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Failed:$$failed"; exit 1; fi
+
+# The figures that carry a reference measured in the same run, each as a ratio to its reference,
+# against bench/baseline.json: prints the table and fails when a ratio is more than 25 % worse. Not
+# part of `make test`: timings depend on what else the machine is doing.
+bench-check: build-bench
+	$(BENCH_DIR)/vendel_bench_check check bench/baseline.json $(BENCH_DIR)
+
+# Records this run's ratios as bench/baseline.json, to commit with the change that moved them.
+bench-baseline: build-bench
+	$(BENCH_DIR)/vendel_bench_check write bench/baseline.json $(BENCH_DIR)
 
 # Small changes to the core, one at a time, each rebuilt and put to the tests: the share the tests catch,
 # and the changes they miss (tools/mutants/README.md). ARGS="--count 20" for a short trial.

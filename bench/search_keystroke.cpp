@@ -21,6 +21,7 @@
 namespace {
 
 std::unique_ptr<bench::GeneratedShop> gShop;
+const char* const kQueries[] = {"c", "caf", "cuaderno"};
 
 void sendKey(QWidget* target, int key, const QString& text) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -43,7 +44,6 @@ void BM_KeystrokeInTheCounter(benchmark::State& state) {
     window.counter().search().lblFinder_Click();
     auto* finder = window.findChild<QLineEdit*>(QStringLiteral("txtFinder"));
     auto* list = window.findChild<QListView*>(QStringLiteral("lstItem1"));
-    static const char* const kQueries[] = {"c", "caf", "cuaderno"};
     const QString query = QString::fromUtf8(kQueries[state.range(0)]);
     const QString before = query.left(query.size() - 1);
     const QString last = query.right(1);
@@ -60,6 +60,20 @@ void BM_KeystrokeInTheCounter(benchmark::State& state) {
     state.SetLabel(query.toStdString());
 }
 BENCHMARK(BM_KeystrokeInTheCounter)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The same run's reference: grep counting the lines that hold the query, case ignored. It runs
+// another program, so its number of runs follows the wall clock.
+void BM_KeystrokeInTheCounter_ReferenceGrep(benchmark::State& state) {
+    const std::string path = gShop->listPath.toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::runTool({"grep", "-c", "-i", "-F", kQueries[state.range(0)], path}));
+}
+BENCHMARK(BM_KeystrokeInTheCounter_ReferenceGrep)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

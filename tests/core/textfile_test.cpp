@@ -73,13 +73,27 @@ private Q_SLOTS:
             << QByteArray("[1] A $1\r[2] B $2\r") << QStringList{"[1] A $1", "[2] B $2"};
         QTest::newRow("LF CR line ends") << QByteArray("a\n\rb\n\r") << QStringList{"a", "\rb", "\r"};
         QTest::newRow("euro and pound bytes") << QByteArray("\x80 \xa3 \xf1\r\n") << QStringList{"€ £ ñ"};
+        QTest::newRow("long lines") << QByteArray(40, 'x') + "\r\n" + QByteArray(40, '\x80')
+                                    << QStringList{QString(40, u'x'), QString(40, QChar(0x20AC))};
     }
     void lineEnds() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, expected);
         TempShop shop;
         shop.writeBytes(QStringLiteral("x.txt"), bytes);
-        QCOMPARE(TextFile::readLines(shop.file(QStringLiteral("x.txt"))).value(), expected);
+        QStringList lines = TextFile::readLines(shop.file(QStringLiteral("x.txt"))).value();
+        QCOMPARE(lines, expected);
+        // The lines share one piece of memory: each still ends as a string ends, and a line changed
+        // on its own, even the last one left of them, changes no other text.
+        for (const QString& line : lines)
+            QCOMPARE(line.utf16()[line.size()], u'\0');
+        if (lines.isEmpty()) return;
+        QString kept = lines.first();
+        lines.last().append(u"+");
+        QCOMPARE(lines.last(), expected.last() + u'+');
+        lines.clear();
+        kept.append(QString(300, u'z'));
+        QCOMPARE(kept, expected.first() + QString(300, u'z'));
     }
 
     // A file that is there but cannot be read is told apart from one that is not there.

@@ -11,6 +11,10 @@
 namespace Cp1252 {
 
 QString decode(QByteArrayView bytes);
+// The n bytes decoded into dst, which has room for n characters; returns the end of what was
+// written. The bytes may lie in dst's own memory, from byte n of it on: each byte is read before
+// its place is written.
+char16_t* decodeTo(const char* bytes, qsizetype n, char16_t* dst);
 QByteArray encode(const QString& text);
 // The text encoded into dst, which has room for text.size() bytes; returns the end of what was written.
 char* encodeTo(QStringView text, char* dst);

@@ -13,6 +13,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace TextFile {
 
 namespace {
@@ -64,8 +68,92 @@ ReadResult unreadable(const QString& why) {
     return result;
 }
 
-// Reads a whole file that exists; empty error on success.
-QString readAll(const QString& path, QByteArray& bytes) {
+// Where the first LF at or after `from` is, or n when there is none.
+qsizetype lineFeedFrom(const char16_t* text, qsizetype from, qsizetype n) {
+#if defined(__SSE2__)
+    const __m128i lineFeed = _mm_set1_epi16(u'\n');
+    for (; from + 8 <= n; from += 8) {
+        const auto found = unsigned(_mm_movemask_epi8(
+            _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + from)), lineFeed)));
+        if (found != 0) return from + __builtin_ctz(found) / 2;
+    }
+#endif
+    for (; from < n; ++from)
+        if (text[from] == u'\n') return from;
+    return n;
+}
+
+// How many LF the text holds.
+qsizetype lineFeeds(const char16_t* text, qsizetype n) {
+    qsizetype count = 0;
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i lineFeed = _mm_set1_epi16(u'\n');
+    for (; i + 8 <= n; i += 8)
+        count += __builtin_popcount(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(
+                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i)), lineFeed)))) /
+                 2;
+#endif
+    for (; i < n; ++i)
+        count += text[i] == u'\n';
+    return count;
+}
+
+// Appends the rest of a file to bytes; empty error on success.
+QString readRest(int fd, QByteArray& bytes) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            bytes.append(buffer, qsizetype(n));
+        else if (n == 0)
+            return {};
+        else if (errno != EINTR)
+            return describe(errno);
+    }
+}
+
+// The lines of an open plain file of the given size; empty error on success.
+QString readLinesFrom(int fd, qsizetype size, QStringList& lines) {
+    // The text's own memory takes the file's bytes in its upper half, so a file in the code page is
+    // widened where it lies: no second buffer the size of the file.
+    QString text(size + 1, Qt::Uninitialized);
+    char* raw = reinterpret_cast<char*>(text.data()) + size + 2;
+    qsizetype got = 0;
+    // One byte more than the size, to see whether the file grew since its size was taken.
+    char more = 0;
+    for (;;) {
+        const bool full = got == size;
+        const ssize_t n = ::read(fd, full ? &more : raw + got, full ? 1 : std::size_t(size - got));
+        if (n > 0 && full) {
+            // It did: read on the plain way.
+            QByteArray bytes(raw, got);
+            bytes.append(more);
+            if (QString why = readRest(fd, bytes); !why.isEmpty()) return why;
+            lines = linesOf(bytes);
+            return {};
+        }
+        if (n > 0)
+            got += qsizetype(n);
+        else if (n == 0)
+            break;
+        else if (errno != EINTR)
+            return describe(errno);
+    }
+    QByteArrayView bytes(raw, got);
+    if (Cp1252::isUtf8Text(bytes)) {
+        if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
+        lines = splitLines(QString::fromUtf8(bytes));
+    } else {
+        Cp1252::decodeTo(raw, got, reinterpret_cast<char16_t*>(text.data()));
+        text.truncate(got);
+        lines = splitLines(std::move(text));
+    }
+    return {};
+}
+
+// Reads the lines of a whole file that exists; empty error on success.
+QString readAll(const QString& path, QStringList& lines) {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0)
@@ -78,23 +166,10 @@ QString readAll(const QString& path, QByteArray& bytes) {
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return describe(errno);
     QString why;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         why = QStringLiteral("it is not a plain file");
-    } else {
-        bytes.reserve(qsizetype(st.st_size));
-        char buffer[65536];
-        for (;;) {
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n > 0) {
-                bytes.append(buffer, qsizetype(n));
-            } else if (n == 0) {
-                break;
-            } else if (errno != EINTR) {
-                why = describe(errno);
-                break;
-            }
-        }
-    }
+    else
+        why = readLinesFrom(fd, qsizetype(st.st_size), lines);
     ::close(fd);
     return why;
 }
@@ -109,18 +184,39 @@ QStringList linesOf(const QByteArray& bytes) {
     QByteArrayView text(bytes);
     const bool utf8 = Cp1252::isUtf8Text(text);
     if (utf8 && text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
+    return splitLines(utf8 ? QString::fromUtf8(text) : Cp1252::decode(text));
+}
+
+QStringList splitLines(QString text) {
+    // The lines share the text's one block of memory instead of taking one each: a list of 100,000
+    // lines is then one allocation, not 100,000, and goes back to the system in one piece. Each line
+    // is a view of its part of the block, which ends where the '\0' that every string ends with is
+    // written over the line end; so each line reads, compares and copies as a string of its own.
+    // Changing a line never writes into the block while another line shares it: the changed line
+    // first gets a block of its own.
     QStringList lines;
+    const qsizetype n = text.size();
+    if (n == 0) return lines;
+    char16_t* data = reinterpret_cast<char16_t*>(text.data()); // the text is not shared: no copy
+    qsizetype feeds = lineFeeds(data, n);
     // A file written with CR alone after each line (old Mac editors) has no LF at all: CR ends its lines.
-    const char lineEnd = text.contains('\n') || !text.contains('\r') ? '\n' : '\r';
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf(lineEnd, start);
-        const bool lastWithoutEnd = end < 0;
-        if (lastWithoutEnd) end = text.size();
+    if (feeds == 0 && text.contains(u'\r')) {
+        text.replace(u'\r', u'\n');
+        data = reinterpret_cast<char16_t*>(text.data());
+        feeds = lineFeeds(data, n);
+    }
+    const QString::DataPointer& block = text.data_ptr();
+    lines.reserve(feeds + 1); // grown step by step, the list would be copied each time
+    for (qsizetype start = 0; start < n;) {
+        const qsizetype end = lineFeedFrom(data, start, n);
+        const bool lastWithoutEnd = end == n;
         qsizetype stop = end;
-        if (!lastWithoutEnd && stop > start && text[stop - 1] == '\r') --stop;
-        const QByteArrayView line = text.sliced(start, stop - start);
-        lines.append(utf8 ? QString::fromUtf8(line) : Cp1252::decode(line));
+        if (!lastWithoutEnd && stop > start && data[stop - 1] == u'\r') --stop;
+        data[stop] = u'\0';
+        QString::DataPointer line(block);
+        line.ptr = block.ptr + start;
+        line.size = stop - start;
+        lines.append(QString(std::move(line)));
         start = end + 1;
     }
     return lines;
@@ -134,45 +230,10 @@ ReadResult read(const QString& path) {
         if (errno == ENOENT || errno == ENOTDIR) return {};
         return unreadable(describe(errno));
     }
-    QByteArray bytes;
-    if (const QString why = readAll(path, bytes); !why.isEmpty()) return unreadable(why);
     ReadResult result;
+    if (const QString why = readAll(path, result.lines); !why.isEmpty()) return unreadable(why);
     result.status = ReadResult::Status::Read;
-    result.lines = linesOf(bytes);
     return result;
-}
-
-WholeText readWhole(const QString& path) {
-    WholeText whole;
-    if (path.isEmpty()) return whole;
-    struct stat st {};
-    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
-        if (errno != ENOENT && errno != ENOTDIR) whole.status = ReadResult::Status::Unreadable;
-        return whole;
-    }
-    QByteArray bytes;
-    if (!readAll(path, bytes).isEmpty()) {
-        whole.status = ReadResult::Status::Unreadable;
-        return whole;
-    }
-    whole.status = ReadResult::Status::Read;
-    QByteArrayView text(bytes);
-    const bool utf8 = Cp1252::isUtf8Text(text);
-    if (utf8 && text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
-    whole.text = utf8 ? QString::fromUtf8(text) : Cp1252::decode(text);
-    // Decoding keeps every CR and LF where it was, so the text splits as the bytes do.
-    const QStringView all(whole.text);
-    qsizetype start = 0;
-    while (start < all.size()) {
-        qsizetype end = all.indexOf(u'\n', start);
-        const bool lastWithoutEnd = end < 0;
-        if (lastWithoutEnd) end = all.size();
-        qsizetype stop = end;
-        if (!lastWithoutEnd && stop > start && all[stop - 1] == u'\r') --stop;
-        whole.lines.append(all.sliced(start, stop - start));
-        start = end + 1;
-    }
-    return whole;
 }
 
 std::optional<QStringList> readLines(const QString& path) {

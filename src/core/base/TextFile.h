@@ -37,14 +37,10 @@ std::optional<QStringList> readLines(const QString& path);
 // The lines of file bytes, decoded as read() does.
 QStringList linesOf(const QByteArray& bytes);
 
-// A whole file as one text, decoded as read() decodes it, line ends kept: for a reader that goes once
-// through many files' lines without keeping them. `lines` are views into `text`.
-struct WholeText {
-    ReadResult::Status status = ReadResult::Status::Missing;
-    QString text;
-    QList<QStringView> lines; // split as read() splits them
-};
-WholeText readWhole(const QString& path);
+// The lines of a text, split at LF (at CR when it has no LF at all), one CR right before it dropped; a last
+// line without a line end still counts, and the line end of the last line gives no extra empty line. The
+// lines share the text's memory.
+QStringList splitLines(QString text);
 
 // The lines as file bytes: each line encoded in Windows-1252 and followed by CR LF.
 QByteArray toBytes(const QStringList& lines);

@@ -164,16 +164,13 @@ Day read(const QDate& date, int folder, const Sources& sources, ItemNames& names
     day.summary.folder = folder;
     Pass pass{day, names, withDetails, {}};
     for (const QString& path : sources.files) {
-        // The lines are read in place, in the file's one text; nothing of them is kept but copies.
-        const TextFile::WholeText whole = TextFile::readWhole(path);
-        if (whole.status != TextFile::ReadResult::Status::Read) {
+        // The lines share the file's one decoded text; nothing of them is kept but copies.
+        const TextFile::ReadResult read = TextFile::read(path);
+        if (read.status != TextFile::ReadResult::Status::Read) {
             ++day.summary.unreadable;
             continue;
         }
-        QStringList lines;
-        lines.reserve(whole.lines.size());
-        for (const QStringView line : whole.lines)
-            lines.append(QString::fromRawData(line.data(), line.size()));
+        const QStringList& lines = read.lines;
         pass.lines(path, lines);
     }
     if (!sources.memoryFile.isEmpty()) pass.lines(sources.memoryFile, sources.memoryLines);

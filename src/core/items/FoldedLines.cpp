@@ -3,63 +3,240 @@
 #include "core/items/Folding.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__)
+#include <immintrin.h>
 #endif
 
 namespace {
 
-// The first occurrence of the needle in [p, end), or nullptr.
-const char* findBytes(const char* p, const char* end, const QByteArray& needle) {
-    const auto m = std::size_t(needle.size());
-    const char* n = needle.constData();
-    if (m == 0) return p;
-    if (std::size_t(end - p) < m) return nullptr;
-    if (m == 1) return static_cast<const char*>(std::memchr(p, n[0], std::size_t(end - p)));
-    const char* stop = end - m + 1; // a hit starts before stop
-#if defined(__SSE2__)
-    // Sixteen start positions at a time: only those where the first and the last byte of the needle
-    // both match are compared in full.
-    const __m128i first = _mm_set1_epi8(n[0]);
-    const __m128i last = _mm_set1_epi8(n[m - 1]);
-    for (; stop - p >= 16; p += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + m - 1));
-        auto mask =
-            unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-        while (mask != 0) {
-            const int bit = __builtin_ctz(mask);
-            if (std::memcmp(p + bit + 1, n + 1, m - 2) == 0) return p + bit;
-            mask &= mask - 1;
+// Ends every folded line in the text. UTF-8 never holds this byte, so no word can run from one line
+// into the next, whatever the lines hold (a line may hold a line feed).
+constexpr char kEndOfLine = '\xFF';
+
+// A folded word of the search, never empty, with its first and last byte at hand: the scan tests
+// those two at every position.
+struct Word {
+    const char* bytes;
+    std::size_t size;
+    char first;
+    char last;
+
+    explicit Word(const QByteArray& word)
+        : bytes(word.constData()), size(std::size_t(word.size())), first(bytes[0]), last(bytes[size - 1]) {}
+};
+
+// Whether the bytes of the word between its first and its last match at `at` (those two already
+// do). A plain loop: the word is a few typed characters, and a call would cost the scan its registers.
+[[gnu::always_inline]] inline bool middleMatches(const char* at, Word word) {
+    for (std::size_t k = 1; k + 1 < word.size; ++k)
+        if (at[k] != word.bytes[k]) return false;
+    return true;
+}
+
+// The start positions in the 64 bytes from p where the first and the last byte of the word both
+// match, one bit each: the word's other bytes are compared only there. The word's last byte at the
+// last position must lie within the text.
+#if defined(__x86_64__)
+struct Sse2Lanes {
+    static std::uint64_t candidates(const char* p, Word word) {
+        const __m128i first = _mm_set1_epi8(word.first);
+        const __m128i last = _mm_set1_epi8(word.last);
+        const char* q = p + word.size - 1;
+        std::uint64_t mask = 0;
+        for (int k = 0; k < 64; k += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k));
+            mask |= std::uint64_t(unsigned(
+                        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last)))))
+                    << k;
+        }
+        return mask;
+    }
+};
+
+struct Avx2Lanes {
+    [[gnu::target("avx2")]] static std::uint64_t candidates(const char* p, Word word) {
+        const __m256i first = _mm256_set1_epi8(word.first);
+        const __m256i last = _mm256_set1_epi8(word.last);
+        const char* q = p + word.size - 1;
+        const __m256i a0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        const __m256i b0 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q));
+        const __m256i a1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+        const __m256i b1 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 32));
+        const __m256i m0 = _mm256_and_si256(_mm256_cmpeq_epi8(a0, first), _mm256_cmpeq_epi8(b0, last));
+        const __m256i m1 = _mm256_and_si256(_mm256_cmpeq_epi8(a1, first), _mm256_cmpeq_epi8(b1, last));
+        return std::uint64_t(unsigned(_mm256_movemask_epi8(m0))) |
+               std::uint64_t(unsigned(_mm256_movemask_epi8(m1))) << 32;
+    }
+};
+#else
+struct PlainLanes {
+    static std::uint64_t candidates(const char* p, Word word) {
+        std::uint64_t mask = 0;
+        for (int k = 0; k < 64; ++k)
+            if (p[k] == word.first && p[k + word.size - 1] == word.last) mask |= std::uint64_t(1) << k;
+        return mask;
+    }
+};
+#endif
+
+// The first occurrence of the word in [p, end), or nullptr.
+template <typename Lanes>
+[[gnu::always_inline]] inline const char* findWord(const char* p, const char* end, Word word) {
+    if (std::size_t(end - p) < word.size) return nullptr;
+    const char* stop = end - word.size + 1; // a hit starts before stop
+    for (; stop - p >= 64; p += 64) {
+        for (std::uint64_t mask = Lanes::candidates(p, word); mask != 0; mask &= mask - 1) {
+            const char* at = p + __builtin_ctzll(mask);
+            if (middleMatches(at, word)) return at;
         }
     }
-#endif
-    for (; p < stop; ++p) {
-        p = static_cast<const char*>(std::memchr(p, n[0], std::size_t(stop - p)));
-        if (!p) return nullptr;
-        if (std::memcmp(p + 1, n + 1, m - 1) == 0) return p;
-    }
+    for (; p < stop; ++p)
+        if (*p == word.first && p[word.size - 1] == word.last && middleMatches(p, word)) return p;
     return nullptr;
 }
+
+// The folded text and where its lines start, as FoldedLines keeps them.
+struct Text {
+    const char* base;
+    const char* end;
+    const qsizetype* starts; // lineCount + 1 entries
+    std::size_t lineCount;
+
+    // The line that holds the byte at offset, at or after the given line: near lines are walked to,
+    // far ones looked up.
+    std::size_t lineOf(qsizetype offset, std::size_t line) const {
+        const std::size_t near = std::min(line + 16, lineCount);
+        for (; line < near; ++line)
+            if (starts[line + 1] > offset) return line;
+        return std::size_t(std::upper_bound(starts + line + 1, starts + lineCount + 1, offset) - starts) - 1;
+    }
+    const char* lineStart(std::size_t line) const { return base + starts[line]; }
+    const char* lineEnd(std::size_t line) const { return base + starts[line + 1] - 1; } // its end mark
+};
+
+// Whether every other word occurs in the line.
+template <typename Lanes>
+[[gnu::always_inline]] inline bool othersIn(const Text& text, const std::vector<Word>& others,
+                                            std::size_t line) {
+    for (const Word& other : others)
+        if (!findWord<Lanes>(text.lineStart(line), text.lineEnd(line), other)) return false;
+    return true;
+}
+
+// Writes every line that holds all the words to out, in order, and returns the end of what it wrote.
+// The longest word drives the scan over the whole text, 64 start positions at a time; after a hit the
+// scan goes on at the next line, in the same block when the line ends there. The other words are
+// looked for only inside the lines that hold the longest.
+template <typename Lanes>
+[[gnu::always_inline]] inline int* searchWith(const Text& text, const std::vector<Word>& words, int* out) {
+    const auto longest = std::max_element(words.begin(), words.end(),
+                                          [](const Word& a, const Word& b) { return a.size < b.size; });
+    const Word scan = *longest;
+    std::vector<Word> others(words.begin(), longest);
+    others.insert(others.end(), longest + 1, words.end());
+
+    const char* base = text.base;
+    const char* p = base;
+    std::size_t line = 0; // the line p is in, or one before it
+    if (scan.size <= 2) {
+        // A word of one or two bytes is in most lines, so the lines are taken one by one, the first
+        // 64 bytes of each at once, with no branch on what they hold: a branch that goes one way
+        // half the time costs more than the test.
+        const bool alone = others.empty();
+        for (; line < text.lineCount && text.end - text.lineStart(line) > 64; ++line) {
+            const char* start = text.lineStart(line);
+            const qsizetype length = text.starts[line + 1] - text.starts[line] - 1;
+            const std::uint64_t inLine = length >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << length) - 1;
+            bool hit = (Lanes::candidates(start, scan) & inLine) != 0;
+            if (length > 64 && !hit) hit = findWord<Lanes>(start + 64, text.lineEnd(line), scan) != nullptr;
+            if (!alone && hit) hit = othersIn<Lanes>(text, others, line);
+            *out = int(line);
+            out += hit;
+        }
+        p = line < text.lineCount ? text.lineStart(line) : text.end;
+    } else if (std::size_t(text.end - base) >= scan.size + 63) {
+        const char* last = text.end - scan.size - 63; // a block's last candidate ends in the text
+        for (; p <= last; p += 64) {
+            std::uint64_t candidates = Lanes::candidates(p, scan);
+            if (candidates == 0) continue;
+            do {
+                const char* at = p + __builtin_ctzll(candidates);
+                candidates &= candidates - 1;
+                if (!middleMatches(at, scan)) continue;
+                line = text.lineOf(at - base, line);
+                if (others.empty() || othersIn<Lanes>(text, others, line)) *out++ = int(line);
+                const char* nextLine = text.lineStart(++line);
+                if (nextLine - p >= 64) {
+                    p = nextLine - 64; // the loop steps to the next line
+                    break;
+                }
+                candidates &= ~std::uint64_t(0) << (nextLine - p);
+            } while (candidates != 0);
+        }
+    }
+    // The last bytes, too few for a block: hit by hit.
+    while (p < text.end) {
+        const char* at = findWord<Lanes>(p, text.end, scan);
+        if (!at) break;
+        line = text.lineOf(at - base, line);
+        if (others.empty() || othersIn<Lanes>(text, others, line)) *out++ = int(line);
+        p = text.lineEnd(line++) + 1;
+    }
+    return out;
+}
+
+template <typename Lanes>
+[[gnu::always_inline]] inline int findFromWith(const Text& text, Word word, std::size_t line) {
+    const char* at = findWord<Lanes>(text.lineStart(line), text.end, word);
+    return at ? int(text.lineOf(at - text.base, line)) : -1;
+}
+
+#if defined(__x86_64__)
+// Compiled twice, for the processors with 32-byte registers and for all others.
+[[gnu::target("avx2,popcnt,bmi"), gnu::flatten]] int* searchAvx2(const Text& text,
+                                                                 const std::vector<Word>& words, int* out) {
+    return searchWith<Avx2Lanes>(text, words, out);
+}
+[[gnu::target("avx2,popcnt,bmi"), gnu::flatten]] int findFromAvx2(const Text& text, Word word,
+                                                                  std::size_t line) {
+    return findFromWith<Avx2Lanes>(text, word, line);
+}
+[[gnu::flatten]] int* searchSse2(const Text& text, const std::vector<Word>& words, int* out) {
+    return searchWith<Sse2Lanes>(text, words, out);
+}
+[[gnu::flatten]] int findFromSse2(const Text& text, Word word, std::size_t line) {
+    return findFromWith<Sse2Lanes>(text, word, line);
+}
+const bool kAvx2 =
+    __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi");
+#endif
 
 } // namespace
 
 void FoldedLines::assign(const QStringList& lines) {
-    m_text.clear();
-    qsizetype size = 0;
+    // One buffer for the whole list, sized for text that is mostly one byte a character and grown in
+    // the rare case that it is not; each line gets room for its worst case before it is written.
+    qsizetype units = 0;
     for (const QString& line : lines)
-        size += line.size() + 1;
-    m_text.reserve(size + size / 8);
+        units += line.size() + 1;
+    m_text.resize(units + units / 8 + 64);
     m_starts.clear();
     m_starts.reserve(std::size_t(lines.size()) + 1);
+    qsizetype used = 0;
     for (const QString& line : lines) {
-        m_starts.push_back(m_text.size());
-        Folding::appendUtf8(line, m_text);
-        m_text.append('\n');
+        const qsizetype room = 3 * line.size() + 1;
+        if (m_text.size() - used < room) m_text.resize(std::max(2 * m_text.size(), used + room));
+        m_starts.push_back(used);
+        char* end = Folding::writeUtf8(line, m_text.data() + used);
+        *end++ = kEndOfLine;
+        used = end - m_text.constData();
     }
-    m_starts.push_back(m_text.size());
+    m_starts.push_back(used);
+    m_text.truncate(used);
 }
 
 QByteArray FoldedLines::line(int index) const {
@@ -71,7 +248,7 @@ void FoldedLines::replaceOne(int index, QStringView line) {
     QByteArray folded;
     folded.reserve(line.size() + 1);
     Folding::appendUtf8(line, folded);
-    folded.append('\n');
+    folded.append(kEndOfLine);
     const auto i = std::size_t(index);
     const qsizetype oldSize = m_starts[i + 1] - m_starts[i];
     const qsizetype delta = folded.size() - oldSize;
@@ -105,7 +282,7 @@ void FoldedLines::update(const QStringList& lines, const std::vector<int>& chang
         starts.push_back(text.size());
         if (next != changed.end() && *next == i) {
             Folding::appendUtf8(lines[i], text);
-            text.append('\n');
+            text.append(kEndOfLine);
             while (next != changed.end() && *next == i)
                 ++next;
         } else {
@@ -128,57 +305,34 @@ std::vector<QByteArray> FoldedLines::words(QStringView query) {
 }
 
 void FoldedLines::search(const std::vector<QByteArray>& words, std::vector<int>& hits) const {
-    hits.clear();
     const int count = size();
+    hits.resize(std::size_t(count));
     if (words.empty()) {
-        hits.resize(std::size_t(count));
         for (int i = 0; i < count; ++i)
             hits[std::size_t(i)] = i;
         return;
     }
-    // The longest word drives the scan over the whole text; the others are looked for only inside
-    // the lines that hold it.
-    const auto scan =
-        std::max_element(words.begin(), words.end(),
-                         [](const QByteArray& a, const QByteArray& b) { return a.size() < b.size(); });
-    const char* base = m_text.constData();
-    const char* end = base + m_text.size();
-    const char* p = base;
-    std::size_t line = 0;
-    while (p < end) {
-        const char* hit = findBytes(p, end, *scan);
-        if (!hit) break;
-        const qsizetype at = hit - base;
-        while (m_starts[line + 1] <= at)
-            ++line;
-        const qsizetype lineEnd = m_starts[line + 1] - 1; // the "\n" after the line
-        if (at + scan->size() > lineEnd) { // runs into the next line: a search text holding a line feed
-            p = hit + 1;
-            continue;
-        }
-        bool all = true;
-        for (auto w = words.begin(); all && w != words.end(); ++w)
-            if (w != scan) all = findBytes(base + m_starts[line], base + lineEnd, *w) != nullptr;
-        if (all) hits.push_back(int(line));
-        ++line;
-        p = base + m_starts[line];
-    }
+    const std::vector<Word> folded(words.begin(), words.end());
+    const Text text{m_text.constData(), m_text.constData() + m_text.size(), m_starts.data(),
+                    std::size_t(count)};
+#if defined(__x86_64__)
+    const int* end = kAvx2 ? searchAvx2(text, folded, hits.data()) : searchSse2(text, folded, hits.data());
+#else
+    const int* end = searchWith<PlainLanes>(text, folded, hits.data());
+#endif
+    hits.resize(std::size_t(end - hits.data()));
 }
 
 int FoldedLines::findFrom(const QByteArray& word, int fromLine) const {
     if (fromLine < 0 || fromLine >= size()) return -1;
-    const char* base = m_text.constData();
-    const char* end = base + m_text.size();
-    auto line = std::size_t(fromLine);
-    const char* p = base + m_starts[line];
-    while (p < end) {
-        const char* hit = findBytes(p, end, word);
-        if (!hit) return -1;
-        const qsizetype at = hit - base;
-        while (m_starts[line + 1] <= at)
-            ++line;
-        if (at + word.size() < m_starts[line + 1]) return int(line);
-        p = hit + 1;
-    }
-    return -1;
+    if (word.isEmpty()) return fromLine;
+    const Text text{m_text.constData(), m_text.constData() + m_text.size(), m_starts.data(),
+                    std::size_t(size())};
+    const Word w(word);
+#if defined(__x86_64__)
+    return kAvx2 ? findFromAvx2(text, w, std::size_t(fromLine))
+                 : findFromSse2(text, w, std::size_t(fromLine));
+#else
+    return findFromWith<PlainLanes>(text, w, std::size_t(fromLine));
+#endif
 }

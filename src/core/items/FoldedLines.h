@@ -31,6 +31,6 @@ public:
 private:
     void replaceOne(int index, QStringView line);
 
-    QByteArray m_text;                  // every folded line followed by "\n"
+    QByteArray m_text;                  // every folded line followed by an end mark (byte FF)
     std::vector<qsizetype> m_starts{0}; // where each line starts, then the end of the text
 };

@@ -3,6 +3,12 @@
 #include <QChar>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace Folding {
 
@@ -61,6 +67,31 @@ char* writeCodePoint(char32_t c, char* p) {
     return p;
 }
 
+// The folded UTF-8 of the characters 00 to FF, which the code page's files are made of: each folds
+// within them, so into one or two bytes.
+struct Narrow {
+    char bytes[2];
+    unsigned char size;
+};
+const std::array<Narrow, 256> kNarrow = [] {
+    std::array<Narrow, 256> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        char bytes[4] = {};
+        const char* end = writeCodePoint(foldCodePoint(char32_t(i)), bytes);
+        table[i] = {{bytes[0], bytes[1]}, static_cast<unsigned char>(end - bytes)};
+    }
+    return table;
+}();
+
+#if defined(__SSE2__)
+// Eight UTF-16 units with the capitals A to Z lowered.
+inline __m128i lowered(__m128i v) {
+    const __m128i capital = _mm_and_si128(_mm_cmpgt_epi16(v, _mm_set1_epi16('A' - 1)),
+                                          _mm_cmplt_epi16(v, _mm_set1_epi16('Z' + 1)));
+    return _mm_add_epi16(v, _mm_and_si128(capital, _mm_set1_epi16(0x20)));
+}
+#endif
+
 } // namespace
 
 QString fold(QStringView text) {
@@ -78,26 +109,48 @@ QString fold(QStringView text) {
     return out;
 }
 
-void appendUtf8(QStringView text, QByteArray& out) {
-    // A code unit takes at most three bytes, a surrogate pair four. The bytes are written in place:
-    // the item search folds every line of a long list this way.
-    const qsizetype start = out.size();
-    const qsizetype need = start + 3 * text.size();
-    if (out.capacity() < need) out.reserve(std::max(need, 2 * out.capacity()));
-    out.resize(need);
-    char* p = out.data() + start;
+char* writeUtf8(QStringView text, char* p) {
     const char16_t* u = text.utf16();
-    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
-        if (u[i] < 0x80) {
-            *p++ = char(foldUnit(u[i]));
-        } else if (QChar::isHighSurrogate(u[i]) && i + 1 < n && QChar::isLowSurrogate(u[i + 1])) {
-            p = writeCodePoint(foldCodePoint(QChar::surrogateToUcs4(u[i], u[i + 1])), p);
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+#if defined(__SSE2__)
+        // Sixteen characters at a time, capitals lowered, each written as one byte: the run of ASCII
+        // among them is kept, and the character after it, if any, is folded on its own below.
+        if (i + 16 <= n) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(u + i + 8));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(lowered(a), lowered(b)));
+            // One bit per character beyond ASCII (packed from the high bytes and the eighth bits).
+            const __m128i beyond = _mm_packus_epi16(_mm_srli_epi16(a, 7), _mm_srli_epi16(b, 7));
+            const auto mask =
+                unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(beyond, _mm_setzero_si128()))) ^ 0xFFFFu;
+            const int run = mask == 0 ? 16 : __builtin_ctz(mask);
+            p += run;
+            i += run;
+            if (run == 16) continue;
+        }
+#endif
+        const char16_t c = u[i];
+        if (c < 0x100) {
+            const Narrow& folded = kNarrow[c];
+            std::memcpy(p, folded.bytes, 2); // the room is there: three bytes a unit
+            p += folded.size;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(u[i + 1])) {
+            p = writeCodePoint(foldCodePoint(QChar::surrogateToUcs4(c, u[i + 1])), p);
             ++i;
         } else {
-            p = writeCodePoint(foldCodePoint(u[i]), p);
+            p = writeCodePoint(foldCodePoint(c), p);
         }
+        ++i;
     }
-    out.truncate(p - out.constData());
+    return p;
+}
+
+void appendUtf8(QStringView text, QByteArray& out) {
+    const qsizetype start = out.size();
+    out.resize(start + 3 * text.size());
+    out.truncate(writeUtf8(text, out.data() + start) - out.constData());
 }
 
 char16_t foldWide(char16_t u) {

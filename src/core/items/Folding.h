@@ -14,6 +14,9 @@ QString fold(QStringView text);
 // Appends the folded text as UTF-8. A word occurs in a folded line exactly when its UTF-8 bytes occur
 // in the line's UTF-8 bytes, which lets the search scan plain bytes.
 void appendUtf8(QStringView text, QByteArray& out);
+// The same written at out, which has room for three bytes per UTF-16 unit of the text (the most a
+// unit takes); returns the end of what was written.
+char* writeUtf8(QStringView text, char* out);
 
 // The same folding one UTF-16 unit for one, so that a position in a folded text is the same position
 // in the text: letters beyond the first plane (surrogates) are compared as written.

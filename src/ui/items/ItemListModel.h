@@ -7,8 +7,7 @@
 class ItemList;
 
 // The shown item list, read straight from the item list: no copy of the lines is kept here, so a list
-// of any length costs only the rows a view paints. Give the view uniform item sizes
-// (QListView::setUniformItemSizes) so that it never measures every row.
+// of any length costs only the rows a view paints (ItemListView, which never measures every row).
 class ItemListModel : public QAbstractListModel {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "core/items/ItemActions.h"
 #include "core/items/ItemSearch.h"
 #include "ui/items/ItemListModel.h"
+#include "ui/items/ItemListView.h"
 #include "ui/keyboard/FocusMove.h"
 #include "ui/widgets/Captions.h"
 #include "ui/widgets/LabelButton.h"
@@ -11,7 +12,6 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListView>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
@@ -33,14 +33,9 @@ ItemsPanel::ItemsPanel(Counter& counter, QWidget* parent) : QWidget(parent), m_c
     m_txtFinder->installEventFilter(this);
     finderRow->addWidget(m_txtFinder, 1);
     column->addLayout(finderRow);
-    m_lstItem = new QListView(this);
+    m_lstItem = new ItemListView(this);
     m_lstItem->setObjectName(QStringLiteral("lstItem1"));
     m_lstItem->setToolTip(c.text(Captions::TipItemList));
-    m_lstItem->setUniformItemSizes(true);
-    QFont listFont(QStringLiteral("DejaVu Sans Mono"));
-    listFont.setStyleHint(QFont::TypeWriter);
-    listFont.setPointSize(9);
-    m_lstItem->setFont(listFont);
     m_lstItem->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lstItem->setContextMenuPolicy(Qt::CustomContextMenu);
     m_itemModel = new ItemListModel(c.items(), this);
