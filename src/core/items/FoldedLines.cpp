@@ -1,5 +1,6 @@
 #include "FoldedLines.h"
 
+#include "core/base/LargePages.h"
 #include "core/items/Folding.h"
 
 #include <algorithm>
@@ -224,6 +225,7 @@ void FoldedLines::assign(const QStringList& lines) {
     for (const QString& line : lines)
         units += line.size() + 1;
     m_text.resize(units + units / 8 + 64);
+    LargePages::prefer(m_text.data(), m_text.size());
     m_starts.clear();
     m_starts.reserve(std::size_t(lines.size()) + 1);
     qsizetype used = 0;
