@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -57,11 +56,6 @@ void ringUp(WindowRig& rig, const QString& description, const QString& price) {
 }
 int totals(const QStringList& lines) {
     return int(lines.filter(QStringLiteral("[TOTAL ")).size());
-}
-QMenu* shownMenu() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* menu = qobject_cast<QMenu*>(w); menu && menu->isVisible()) return menu;
-    return nullptr;
 }
 // Real Qt boxes, each answered by a key a moment after it shows, so the focus goes to the box and
 // comes back as it does for a cashier.
@@ -119,11 +113,6 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() {
-        while (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
-    }
-
     // Letters and arrows take the cashier from field to field; "" starts where the window opens.
     void keysMoveTheFocus_data() {
         QTest::addColumn<QString>("from");
@@ -256,40 +245,6 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), kept);
         WindowRig::focus(rig.find<QLineEdit>(field == "txtDato1" ? "txtDato4" : "txtDato1"));
         if (left != "*") QCOMPARE(edit->text(), left);
-    }
-
-    // The menu key and Shift+F10 open the control's pop-up menu at the control, not at the pointer.
-    void menuKeyOpensTheMenuAtTheControl_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("shiftF10");
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("cash field, menu key") << "txtTotal2" << false << "mnuOpc";
-        QTest::newRow("item list, Shift+F10") << "lstItem1" << true << "mnuList";
-    }
-    void menuKeyOpensTheMenuAtTheControl() {
-        QFETCH(QString, control);
-        QFETCH(bool, shiftF10);
-        QFETCH(QString, menu);
-        WindowRig rig;
-        rig.shop.write(kList, {"[10] PAN $100.00"});
-        rig.open();
-        add(rig.counter(), "1", "PAN", "100");
-        QCursor::setPos(rig.window->mapToGlobal(QPoint(2, 2))); // far from every control
-        auto* widget = rig.find<QWidget>(control);
-        WindowRig::focus(widget);
-        QTest::keyClick(widget, shiftF10 ? Qt::Key_F10 : Qt::Key_Menu,
-                        shiftF10 ? Qt::ShiftModifier : Qt::NoModifier);
-        QTRY_VERIFY(shownMenu());
-        QCOMPARE(shownMenu()->objectName(), menu);
-        QRect at(widget->mapToGlobal(QPoint(0, 0)), widget->size());
-        if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
-            const QRect line = view->visualRect(view->currentIndex());
-            at = QRect(view->viewport()->mapToGlobal(line.topLeft()), line.size());
-        }
-        // The menu's corner touches the control's bottom-left corner, or its top-left one.
-        const QRect menuAt = shownMenu()->geometry();
-        QVERIFY(qAbs(menuAt.left() - at.left()) <= 2 &&
-                (qAbs(menuAt.top() - at.bottom()) <= 3 || qAbs(menuAt.bottom() - at.top()) <= 3));
     }
 
     // Whatever box a command opens, from wherever the focus is, a letter key still works after it.
