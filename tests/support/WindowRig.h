@@ -7,7 +7,6 @@
 #include "TempShop.h"
 #include "ui/shell/MainWindow.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
 
@@ -36,11 +35,6 @@ struct WindowRig {
         T* w = window->findChild<T*>(name);
         if (!w) qWarning("no widget named %s", qPrintable(name));
         return w;
-    }
-    // Clicks a line of a list view.
-    static void clickRow(QAbstractItemView* view, int row) {
-        const QRect r = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
     }
     // Gives a widget the keyboard focus as a cashier's Tab or click would.
     static void focus(QWidget* w) {
