@@ -20,9 +20,12 @@ struct WindowRig {
     FakeShell shell;
     std::unique_ptr<MainWindow> window;
 
-    MainWindow& open(const QString& language = QString()) {
-        window = std::make_unique<MainWindow>(shop.path(), Language(language), QString(),
-                                              Ports{dialogs, clock, printer, shell});
+    // `boxes` and `printing`, when given, stand in for the scripted dialogs and the recording printer.
+    MainWindow& open(const QString& language = QString(), Dialogs* boxes = nullptr,
+                     Printer* printing = nullptr) {
+        window = std::make_unique<MainWindow>(
+            shop.path(), Language(language), QString(),
+            Ports{boxes ? *boxes : dialogs, clock, printing ? *printing : printer, shell});
         window->load();
         window->show();
         window->activateWindow();

@@ -13,8 +13,8 @@
 
 #include <cerrno>
 
-// The counter driven by a cashier's keys: the focus, a whole sale, the keys of the note and the menus,
-// a barcode scanner, the boxes, and the faults a shop day found (a ticket printing, a full disk).
+// The counter driven by a cashier's keys: the focus, a whole sale, the fields, every kind of box, the
+// keypad, the tips and help, and the faults a shop day found (a ticket printing, a full disk).
 namespace {
 
 const QString kList = QStringLiteral("VL Lista.txt");
@@ -258,17 +258,11 @@ private Q_SLOTS:
     void keysWorkAfterEveryBox() {
         QFETCH(QString, from);
         QFETCH(QString, command);
-        TempShop shop;
-        shop.write(kList, {"[5] PAN $12.50"});
         AnsweredBoxes boxes;
-        FakeClock clock;
-        RecordingPrinter printer;
-        FakeShell shell;
-        MainWindow window(shop.path(), Language(), QString(), Ports{boxes, clock, printer, shell});
+        WindowRig rig;
+        rig.shop.write(kList, {"[5] PAN $12.50"});
+        MainWindow& window = rig.open(QString(), &boxes);
         boxes.setOwner(&window);
-        window.load();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         if (from == QLatin1String("txtFinder")) {
             WindowRig::focus(window.findChild<QListView*>("lstItem1"));
             type("b"); // the search opens and takes the focus
@@ -304,16 +298,11 @@ private Q_SLOTS:
     void printWaitTakesNoInput() {
         QFETCH(bool, nextCustomer);
         QFETCH(bool, printed);
-        TempShop shop;
-        ScriptedDialogs dialogs;
-        FakeClock clock;
         SlowPrinter printer;
         printer.failing = !printed;
-        FakeShell shell;
-        MainWindow window(shop.path(), Language(), QString(), Ports{dialogs, clock, printer, shell});
-        window.load();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        WindowRig rig;
+        MainWindow& window = rig.open(QString(), nullptr, &printer);
+        const TempShop& shop = rig.shop;
         Counter& c = window.counter();
         c.settings().toggleTickets(); // tickets print without a question
         c.lblTask_Click(0);
