@@ -62,15 +62,6 @@ public:
         const std::lock_guard<std::mutex> lock(m_mutex);
         return m_captured;
     }
-    int connections() const {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        return m_connections;
-    }
-    // Connections that ended with the sender closing its end.
-    int finished() const {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        return m_finished;
-    }
 
 private:
     // Waits for `fd` or the stop signal; false on stop.
@@ -86,10 +77,6 @@ private:
         while (waitFor(m_listen)) {
             const int peer = ::accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
             if (peer < 0) continue;
-            {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                ++m_connections;
-            }
             if (m_behaviour == Behaviour::NeverRead) {
                 held.push_back(peer);
                 continue;
@@ -109,11 +96,7 @@ private:
             const qsizetype room =
                 m_behaviour == Behaviour::ResetAfter10 ? 10 - taken : qsizetype(sizeof buffer);
             const ssize_t n = ::read(peer, buffer, std::size_t(room));
-            if (n <= 0) {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                if (n == 0) ++m_finished;
-                break;
-            }
+            if (n <= 0) break;
             taken += n;
             {
                 const std::lock_guard<std::mutex> lock(m_mutex);
@@ -148,6 +131,4 @@ private:
     std::thread m_thread;
     mutable std::mutex m_mutex;
     QByteArray m_captured;
-    int m_connections = 0;
-    int m_finished = 0;
 };

@@ -90,7 +90,6 @@ public:
     QString why() const { return m_why; }
     // What CUPS_SERVER names for this daemon.
     QString server() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
-    QString folder() const { return m_dir.path(); }
 
     // The environment of a CUPS program aimed at this daemon.
     QProcessEnvironment environment() const {

@@ -7,7 +7,6 @@
 #include "TempShop.h"
 #include "ui/shell/MainWindow.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
 
@@ -21,9 +20,12 @@ struct WindowRig {
     FakeShell shell;
     std::unique_ptr<MainWindow> window;
 
-    MainWindow& open(const QString& language = QString()) {
-        window = std::make_unique<MainWindow>(shop.path(), Language(language), QString(),
-                                              Ports{dialogs, clock, printer, shell});
+    // `boxes` and `printing`, when given, stand in for the scripted dialogs and the recording printer.
+    MainWindow& open(const QString& language = QString(), Dialogs* boxes = nullptr,
+                     Printer* printing = nullptr) {
+        window = std::make_unique<MainWindow>(
+            shop.path(), Language(language), QString(),
+            Ports{boxes ? *boxes : dialogs, clock, printing ? *printing : printer, shell});
         window->load();
         window->show();
         window->activateWindow();
@@ -36,11 +38,6 @@ struct WindowRig {
         T* w = window->findChild<T*>(name);
         if (!w) qWarning("no widget named %s", qPrintable(name));
         return w;
-    }
-    // Clicks a line of a list view.
-    static void clickRow(QAbstractItemView* view, int row) {
-        const QRect r = view->visualRect(view->model()->index(row, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
     }
     // Gives a widget the keyboard focus as a cashier's Tab or click would.
     static void focus(QWidget* w) {

@@ -1,13 +1,18 @@
 #include "WindowRig.h"
 #include "ui/calc/CalcWindow.h"
+#include "ui/ports/QtDialogs.h"
+#include "ui/ports/QtTranslation.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -66,30 +71,26 @@ QStringList mnemonicFaults(const QList<QAction*>& actions, const QString& where)
     return faults;
 }
 
+// The buttons' texts of the box that opens next, without their shortcut marks; the box is then closed.
+QStringList buttonsOfNextBox(const std::function<void()>& open) {
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        for (const QAbstractButton* b : box->findChildren<QAbstractButton*>())
+            if (b->isVisible()) texts << b->text().remove(u'&');
+        if (auto* dialog = qobject_cast<QDialog*>(box)) dialog->reject();
+    });
+    open();
+    texts.sort();
+    return texts;
+}
 } // namespace
 
 class CaptionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Any code but "EN" is Spanish.
-    void languageCode_data() {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("firstMenu");
-        QTest::newRow("empty") << QString() << "&Registro";
-        QTest::newRow("es") << "es"
-                            << "&Registro";
-        QTest::newRow("en lowercase") << "en"
-                                      << "&Registro";
-        QTest::newRow("EN") << "EN"
-                            << "&Record";
-    }
-    void languageCode() {
-        QFETCH(QString, code);
-        QFETCH(QString, firstMenu);
-        WindowRig rig;
-        QCOMPARE(rig.open(code).menuBar()->actions().first()->text(), firstMenu);
-    }
 
     // Every caption and tooltip is there in both languages and none is left in the other language.
     void everyTextInBothLanguages() {
@@ -119,16 +120,51 @@ private Q_SLOTS:
     // A keyboard-only owner reaches every entry by its letter: one mnemonic each, unique in its menu.
     void mnemonicsAreUnique_data() {
         QTest::addColumn<QString>("code");
-        QTest::newRow("es") << "ES";
-        QTest::newRow("en") << "EN";
+        QTest::addColumn<QString>("firstMenu");
+        QTest::newRow("en lowercase is Spanish") << "en" << QString("&Registro");
+        QTest::newRow("EN") << "EN" << QString("&Record");
     }
     void mnemonicsAreUnique() {
         QFETCH(QString, code);
+        QFETCH(QString, firstMenu);
         WindowRig rig;
         MainWindow& window = rig.open(code);
+        QCOMPARE(window.menuBar()->actions().first()->text(), firstMenu);
         QStringList faults = mnemonicFaults(window.menuBar()->actions(), QStringLiteral("menu bar"));
         faults << mnemonicFaults(window.amountMenu()->actions(), QStringLiteral("Importe"));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // The buttons of Qt's own boxes speak the language of the counter.
+    void buttons_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("question");
+        QTest::addColumn<QStringList>("message");
+        QTest::addColumn<QStringList>("input");
+        QTest::newRow("Spanish") << QString() << QStringList{"No", "Sí"} << QStringList{"Aceptar"}
+                                 << QStringList{"Aceptar", "Cancelar"};
+        QTest::newRow("English") << "EN" << QStringList{"No", "Yes"} << QStringList{"OK"}
+                                 << QStringList{"Cancel", "OK"};
+    }
+    void buttons() {
+        QFETCH(QString, code);
+        QFETCH(QStringList, question);
+        QFETCH(QStringList, message);
+        QFETCH(QStringList, input);
+        const Language language(code);
+        QTranslator* translator = QtTranslation::install(language);
+        if (!language.isEnglish())
+            QVERIFY2(translator, "Qt's Spanish catalogue (qt6-translations-l10n) is missing");
+        QtDialogs dialogs(language);
+        QCOMPARE(buttonsOfNextBox([&] { dialogs.question(QStringLiteral("?")); }), question);
+        QCOMPARE(buttonsOfNextBox([&] { dialogs.message(QStringLiteral("!"), Dialogs::Icon::Information); }),
+                 message);
+        QCOMPARE(buttonsOfNextBox([&] { dialogs.input(QStringLiteral("key:"), Dialogs::Echo::Masked); }),
+                 input);
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
 };
 

@@ -67,51 +67,31 @@ class PrintersTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void pdfFolderWritesPdfAndExactText_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("ticket") << int(PrintDocument::Kind::Ticket) << s("20261205-143500-000 ticket");
-        QTest::newRow("business copy")
-            << int(PrintDocument::Kind::BusinessCopy) << s("20261205-143500-000 copy");
-        QTest::newRow("report") << int(PrintDocument::Kind::Report) << s("20261205-143500-000 report");
-    }
-    void pdfFolderWritesPdfAndExactText() {
-        QFETCH(int, kind);
-        QFETCH(QString, name);
+
+    // Each job is a PDF and its exact text, named by the time and the kind; jobs of the same millisecond,
+    // of this printer or of a second program on the folder, keep their files. A folder that cannot be
+    // made fails the job.
+    void pdfFolder() {
         QTemporaryDir dir;
         FakeClock clock;
         PdfFolderPrinter printer(dir.path(), clock);
-        QVERIFY(printer.print(sampleTicket(PrintDocument::Kind(kind))));
-        QVERIFY(readAll(dir.filePath(name + s(".pdf"))).startsWith("%PDF"));
-        QCOMPARE(readAll(dir.filePath(name + s(".txt"))),
+        PdfFolderPrinter other(dir.path(), clock);
+        for (PdfFolderPrinter* by : {&printer, &printer, &other})
+            QVERIFY(by->print(sampleTicket()));
+        QVERIFY(printer.print(sampleTicket(PrintDocument::Kind::BusinessCopy)));
+        QVERIFY(other.print(sampleTicket(PrintDocument::Kind::Report)));
+        const QString at = s("20261205-143500-00");
+        QCOMPARE(QDir(dir.path()).entryList({s("*.txt")}, QDir::Files),
+                 (QStringList{at + s("0 ticket.txt"), at + s("1 ticket.txt"), at + s("2 copy.txt"),
+                              at + s("2 ticket.txt"), at + s("3 report.txt")}));
+        QVERIFY(readAll(dir.filePath(at + s("2 copy.pdf"))).startsWith("%PDF"));
+        QCOMPARE(readAll(dir.filePath(at + s("3 report.txt"))),
                  s("\nABARROTES ÑANDÚ\nAv. Juárez 128\n\nTEL 555\nFECHA 05/12/2026\nImporte: €396.00\n"
                    "Efectivo: €500.00\n")
                      .toUtf8());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
-    }
-
-    void jobsInTheSameMillisecondKeepTheirFiles() {
-        QTemporaryDir dir;
-        FakeClock clock;
-        PdfFolderPrinter printer(dir.path(), clock);
-        QVERIFY(printer.print(sampleTicket()));
-        QVERIFY(printer.print(sampleTicket()));
-        // A second program on the same folder with the same clock does not overwrite either.
-        PdfFolderPrinter other(dir.path(), clock);
-        QVERIFY(other.print(sampleTicket()));
-        QCOMPARE(QDir(dir.path()).entryList({s("*.txt")}, QDir::Files),
-                 (QStringList{s("20261205-143500-000 ticket.txt"), s("20261205-143500-001 ticket.txt"),
-                              s("20261205-143500-002 ticket.txt")}));
-    }
-
-    void unwritableFolderFailsTheJob() {
-        QTemporaryDir dir;
-        QFile blocker(dir.filePath(s("file")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        FakeClock clock;
-        PdfFolderPrinter printer(dir.filePath(s("file/tickets")), clock);
-        QVERIFY(!printer.print(sampleTicket()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 10);
+        PdfFolderPrinter blocked(dir.filePath(s("20261205-143500-000 ticket.txt/tickets")), clock);
+        QVERIFY(!blocked.print(sampleTicket()));
     }
 
     // A receipt printer on the network is asked after the job whether it is online with paper; the job
