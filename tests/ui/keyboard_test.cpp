@@ -365,6 +365,17 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.messages().size(), 1); // the line-syntax box
     }
 
+    // F5, an amount, then Escape at the reason: no entry is booked and no notice prints.
+    void cancelAtTheReasonBooksNothing() {
+        WindowRig rig;
+        rig.open();
+        rig.dialogs.type("25").cancel();
+        key(Qt::Key_F5);
+        QCOMPARE(rig.dialogs.prompts().size(), 2);
+        QVERIFY(rig.counter().notes().at(0).lines.isEmpty());
+        QVERIFY(rig.printer.attempts.isEmpty());
+    }
+
     void keypadTypesIntoTheFocusedField() {
         WindowRig rig;
         rig.open();
