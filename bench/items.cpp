@@ -3,6 +3,7 @@
 
 #include "CounterAreas.h"
 #include "GeneratedList.h"
+#include "core/base/LargePages.h"
 #include "core/items/ItemLine.h"
 #include "core/items/ItemList.h"
 
@@ -115,6 +116,7 @@ BENCHMARK(BM_SaveOnly)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    LargePages::setUpAllocator(); // as the program does at start
     benchmark::Initialize(&argc, argv);
     gShop = std::make_unique<bench::GeneratedShop>(kLines);
     benchmark::AddCustomContext("list", QStringLiteral("%1 lines, %2 bytes, in %3")

@@ -4,6 +4,7 @@
 
 #include "CounterAreas.h"
 #include "GeneratedList.h"
+#include "core/base/LargePages.h"
 #include "core/items/ItemList.h"
 #include "ui/items/ItemListModel.h"
 #include "ui/items/ItemListView.h"
@@ -79,6 +80,7 @@ BENCHMARK(BM_KeystrokeToShownList_ReferenceGrep)
 } // namespace
 
 int main(int argc, char** argv) {
+    LargePages::setUpAllocator(); // as the program does at start
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -5,6 +5,7 @@
 #include "CounterAreas.h"
 #include "GeneratedList.h"
 #include "QuietPorts.h"
+#include "core/base/LargePages.h"
 #include "ui/ports/SystemClock.h"
 #include "ui/ports/UnavailablePrinter.h"
 #include "ui/shell/MainWindow.h"
@@ -78,6 +79,7 @@ BENCHMARK(BM_KeystrokeInTheCounter_ReferenceGrep)
 } // namespace
 
 int main(int argc, char** argv) {
+    LargePages::setUpAllocator(); // as the program does at start
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     gShop = std::make_unique<bench::GeneratedShop>(100000);

@@ -1,6 +1,7 @@
 #include "core/base/CommandLine.h"
 #include "core/base/DataFolder.h"
 #include "core/base/DataFolderLock.h"
+#include "core/base/LargePages.h"
 #include "core/shop/AppTexts.h"
 #include "core/shop/ShopInfo.h"
 #include "ui/ports/QtDialogs.h"
@@ -82,6 +83,7 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    LargePages::setUpAllocator();
     // The command line is read before any window or display exists, so --help and --version work anywhere.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -4,6 +4,10 @@
 
 #include <sys/mman.h>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace LargePages {
 
 void prefer(void* data, qsizetype bytes) {
@@ -18,6 +22,12 @@ void prefer(void* data, qsizetype bytes) {
 #else
     Q_UNUSED(data);
     Q_UNUSED(bytes);
+#endif
+}
+
+void setUpAllocator() {
+#if defined(__GLIBC__)
+    ::mallopt(M_MMAP_THRESHOLD, 1 << 20);
 #endif
 }
 

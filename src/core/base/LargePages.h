@@ -10,4 +10,9 @@ namespace LargePages {
 // megabytes, or a system without the feature, is left as it is. Nothing changes in what the block holds.
 void prefer(void* data, qsizetype bytes);
 
+// Called once at start: a block of a megabyte or more is always mapped on its own and given back
+// whole when freed, so that prefer() applies to every large block and not only to the first ones
+// (the allocator would otherwise serve them from its heap after the first was freed).
+void setUpAllocator();
+
 } // namespace LargePages
