@@ -8,8 +8,6 @@
 
 namespace {
 const QString kSale = "-----(09:00)------------------------------> [TOTAL $100.00]";
-const QString kEntry = "-----(09:05)-------> [INGRESO $50.00] cambio";
-const QString kWithdrawal = "-----(09:06)-------> [RETIRO $30.00] banco";
 const QString kCard = "*****(10:00)**************************** [TARJETA $86.00]";
 } // namespace
 
