@@ -3,6 +3,10 @@
 
 #include <QTest>
 
+#include <tuple>
+
+using AdjustmentLinesRow = std::tuple<QString, bool, QString, QString, QString>;
+
 // Discounts, interest and cancelled lines, and the total replayed from the lines that stay.
 class AdjustmentsTest : public QObject {
     Q_OBJECT
@@ -17,11 +21,7 @@ class AdjustmentsTest : public QObject {
 private Q_SLOTS:
 
     void adjustmentLines_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("interest");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("total");
+        QTest::addColumn<AdjustmentLinesRow>("row");
         struct Row {
             const char *name, *language;
             bool interest;
@@ -39,14 +39,11 @@ private Q_SLOTS:
             {"the whole total", "", false, "100", "     -$100 de descuento", "0.00"},
         };
         for (const Row& r : rows)
-            QTest::newRow(r.name) << r.language << r.interest << r.answer << r.line << r.total;
+            QTest::newRow(r.name) << AdjustmentLinesRow{r.language, r.interest, r.answer, r.line, r.total};
     }
     void adjustmentLines() {
-        QFETCH(QString, language);
-        QFETCH(bool, interest);
-        QFETCH(QString, answer);
-        QFETCH(QString, line);
-        QFETCH(QString, total);
+        QFETCH(AdjustmentLinesRow, row);
+        auto [language, interest, answer, line, total] = row;
         CounterRig rig(language);
         Counter& c = sideNoteWith100(rig);
         rig.dialogs.type(answer);

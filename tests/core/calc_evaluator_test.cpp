@@ -3,12 +3,16 @@
 
 #include <QTest>
 
+#include <tuple>
+
 // Expressions are written with "*" and "/" here and turned into the calculator's "×" and "÷".
 static QString expr(QString s) {
     s.replace(u'*', CalcEvaluator::kTimes);
     s.replace(u'/', CalcEvaluator::kDivide);
     return s;
 }
+
+using EResultRow = std::tuple<QString, QString, QString, QString>;
 
 class CalcEvaluatorTest : public QObject {
     Q_OBJECT
@@ -17,14 +21,11 @@ private Q_SLOTS:
     // "=" on an expression: what the display shows and what the expression line keeps ("&" is the
     // cursor mark).
     void eResult_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("expression");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("line");
+        QTest::addColumn<EResultRow>("row");
         auto row = [](const char* name, const char* e, const char* display, const char* line,
                       const char* language = "") {
-            QTest::newRow(name) << QString(language) << expr(QString::fromUtf8(e)) << QString(display)
-                                << expr(QString::fromUtf8(line));
+            QTest::newRow(name) << EResultRow{QString(language), expr(QString::fromUtf8(e)), QString(display),
+                                              expr(QString::fromUtf8(line))};
         };
         // Precedence and chains, each level left to right
         row("precedence", "2+3*4", "14", "1&4");
@@ -78,13 +79,11 @@ private Q_SLOTS:
         row("huge exponent", "1E99999999999999+1", "error", "1E99999999999999+&1");
         const QString nines = QString(400, u'9') + QStringLiteral("+1");
         QTest::newRow("400 digits overflow")
-            << QString() << nines << "error" << CalcEvaluator::markBeforeLast(nines);
+            << EResultRow{QString(), nines, "error", CalcEvaluator::markBeforeLast(nines)};
     }
     void eResult() {
-        QFETCH(QString, language);
-        QFETCH(QString, expression);
-        QFETCH(QString, display);
-        QFETCH(QString, line);
+        QFETCH(EResultRow, row);
+        auto [language, expression, display, line] = row;
         Calculator calc{Language(language)};
         calc.setExpression(expression);
         calc.eResult();

@@ -3,16 +3,18 @@
 
 #include <QTest>
 
+#include <tuple>
+
+using ChangeAddsUpToCashRow = std::tuple<QString, QString, QString, QString>;
+using QuantityChargedAsMovedRow = std::tuple<QString, QString, QString, QString>;
+
 // What the cashier types and what the counter charges, moves and gives back.
 class CashierAmountsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void changeAddsUpToCash_data() {
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("cash");
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("change");
+        QTest::addColumn<ChangeAddsUpToCashRow>("row");
         struct Row {
             const char *name, *price, *cash, *total, *change;
         };
@@ -22,13 +24,11 @@ private Q_SLOTS:
             {"exact", "2.50", "5", "2.50", "2.50"},
         };
         for (const Row& r : rows)
-            QTest::newRow(r.name) << r.price << r.cash << r.total << r.change;
+            QTest::newRow(r.name) << ChangeAddsUpToCashRow{r.price, r.cash, r.total, r.change};
     }
     void changeAddsUpToCash() {
-        QFETCH(QString, price);
-        QFETCH(QString, cash);
-        QFETCH(QString, total);
-        QFETCH(QString, change);
+        QFETCH(ChangeAddsUpToCashRow, row);
+        auto [price, cash, total, change] = row;
         CounterRig rig;
         Counter& c = rig.start();
         rig.add("1", "PAN", price);
@@ -40,10 +40,7 @@ private Q_SLOTS:
 
     // The quantity field takes no comma; the charge and the stock read the same number.
     void quantityChargedAsMoved_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("charged");
-        QTest::addColumn<QString>("stockLine");
+        QTest::addColumn<QuantityChargedAsMovedRow>("row");
         struct Row {
             const char *name, *typed, *field, *charged, *stockLine;
         };
@@ -53,13 +50,11 @@ private Q_SLOTS:
             {"thousands comma refused", "1,000", "1000", "$2000.00", "[-980] PAN $2.00"},
         };
         for (const Row& r : rows)
-            QTest::newRow(r.name) << r.typed << r.field << r.charged << r.stockLine;
+            QTest::newRow(r.name) << QuantityChargedAsMovedRow{r.typed, r.field, r.charged, r.stockLine};
     }
     void quantityChargedAsMoved() {
-        QFETCH(QString, typed);
-        QFETCH(QString, field);
-        QFETCH(QString, charged);
-        QFETCH(QString, stockLine);
+        QFETCH(QuantityChargedAsMovedRow, row);
+        auto [typed, field, charged, stockLine] = row;
         CounterRig rig;
         rig.shop.write("VL Lista.txt", {"[20] PAN $2.00"});
         Counter& c = rig.start();

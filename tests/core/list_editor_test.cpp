@@ -2,6 +2,12 @@
 
 #include <QTest>
 
+#include <tuple>
+
+using FindRow = std::tuple<QString, int, QString, QList<qsizetype>, int>;
+// answers: "-" cancels the box
+using RegisterBehindTheKeyRow = std::tuple<QString, QStringList, bool, QStringList>;
+
 // The editor of the item list and the register: its slide, its search, and what a save or a close
 // leaves in memory and on disk.
 class ListEditorTest : public QObject {
@@ -79,26 +85,19 @@ private Q_SLOTS:
 
     // Two searches in a row from the caret: where the caret ends after each, and the boxes shown.
     void find_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QList<qsizetype>>("carets");
-        QTest::addColumn<int>("boxes");
+        QTest::addColumn<FindRow>("row");
         const QString list = QStringLiteral("[1] CAFÉ $2.00\n[2] PAN $1.00\n[3] CAFE $3.00");
         QTest::newRow("once, caret after it: wraps to the same")
-            << "[1] PAN $1" << 10 << "pan" << QList<qsizetype>{7, 7} << 0;
-        QTest::newRow("folded, next then wrap") << list << 0 << "Café" << QList<qsizetype>{8, 37} << 0;
-        QTest::newRow("from the caret") << list << 9 << "cafe" << QList<qsizetype>{37, 8} << 0;
-        QTest::newRow("no match") << list << 0 << "leche" << QList<qsizetype>{-1, -1} << 2;
-        QTest::newRow("text too short") << "a" << 0 << "a" << QList<qsizetype>{-1, -1} << 0;
-        QTest::newRow("empty query") << list << 0 << "" << QList<qsizetype>{-1, -1} << 0;
+            << FindRow{"[1] PAN $1", 10, "pan", QList<qsizetype>{7, 7}, 0};
+        QTest::newRow("folded, next then wrap") << FindRow{list, 0, "Café", QList<qsizetype>{8, 37}, 0};
+        QTest::newRow("from the caret") << FindRow{list, 9, "cafe", QList<qsizetype>{37, 8}, 0};
+        QTest::newRow("no match") << FindRow{list, 0, "leche", QList<qsizetype>{-1, -1}, 2};
+        QTest::newRow("text too short") << FindRow{"a", 0, "a", QList<qsizetype>{-1, -1}, 0};
+        QTest::newRow("empty query") << FindRow{list, 0, "", QList<qsizetype>{-1, -1}, 0};
     }
     void find() {
-        QFETCH(QString, text);
-        QFETCH(int, caret);
-        QFETCH(QString, query);
-        QFETCH(QList<qsizetype>, carets);
-        QFETCH(int, boxes);
+        QFETCH(FindRow, row);
+        auto [text, caret, query, carets, boxes] = row;
         CounterRig rig;
         Counter& c = startShop(rig);
         c.eItemToEdit();
@@ -200,20 +199,16 @@ private Q_SLOTS:
     // With a user key set, the day's closed sales open in the editor only for whoever types the key,
     // hidden as it is typed; without one nothing is asked.
     void registerBehindTheKey_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QStringList>("answers"); // "-" cancels the box
-        QTest::addColumn<bool>("opened");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("no key") << "" << QStringList{} << true << QStringList{};
-        QTest::newRow("right key") << "k1" << QStringList{"k1"} << true << QStringList{};
-        QTest::newRow("wrong key") << "k1" << QStringList{"K1"} << false << QStringList{"Clave incorrecta."};
-        QTest::newRow("cancelled") << "k1" << QStringList{"-"} << false << QStringList{};
+        QTest::addColumn<RegisterBehindTheKeyRow>("row");
+        QTest::newRow("no key") << RegisterBehindTheKeyRow{"", QStringList{}, true, QStringList{}};
+        QTest::newRow("right key") << RegisterBehindTheKeyRow{"k1", QStringList{"k1"}, true, QStringList{}};
+        QTest::newRow("wrong key") << RegisterBehindTheKeyRow{"k1", QStringList{"K1"}, false,
+                                                              QStringList{"Clave incorrecta."}};
+        QTest::newRow("cancelled") << RegisterBehindTheKeyRow{"k1", QStringList{"-"}, false, QStringList{}};
     }
     void registerBehindTheKey() {
-        QFETCH(QString, key);
-        QFETCH(QStringList, answers);
-        QFETCH(bool, opened);
-        QFETCH(QStringList, messages);
+        QFETCH(RegisterBehindTheKeyRow, row);
+        auto [key, answers, opened, messages] = row;
         CounterRig rig(QString(), key);
         Counter& c = startShop(rig);
         c.lblTask_Click(0);

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 // A counter with the record note in front and no ticket question pending.
 Counter& startOnRecord(CounterRig& rig) {
@@ -14,25 +16,24 @@ Counter& startOnRecord(CounterRig& rig) {
 }
 } // namespace
 
+using ExactCashAndLargeChangeRow = std::tuple<QString, QString, QString, QString>;
+
 class PaymentTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void exactCashAndLargeChange_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("cash");
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QString>("money");
-        QTest::newRow("exact") << QString() << "80" << QString("Sin cambio") << "";
-        QTest::newRow("exact english") << QString("EN") << "80.00" << QString("Not change") << "";
-        QTest::newRow("grouped change") << QString() << "1,580" << QString("1,500.00") << "$";
-        QTest::newRow("cents") << QString() << "80.01" << QString("0.01") << "$";
+        QTest::addColumn<ExactCashAndLargeChangeRow>("row");
+        QTest::newRow("exact") << ExactCashAndLargeChangeRow{QString(), "80", QString("Sin cambio"), ""};
+        QTest::newRow("exact english")
+            << ExactCashAndLargeChangeRow{QString("EN"), "80.00", QString("Not change"), ""};
+        QTest::newRow("grouped change")
+            << ExactCashAndLargeChangeRow{QString(), "1,580", QString("1,500.00"), "$"};
+        QTest::newRow("cents") << ExactCashAndLargeChangeRow{QString(), "80.01", QString("0.01"), "$"};
     }
     void exactCashAndLargeChange() {
-        QFETCH(QString, language);
-        QFETCH(QString, cash);
-        QFETCH(QString, change);
-        QFETCH(QString, money);
+        QFETCH(ExactCashAndLargeChangeRow, row);
+        auto [language, cash, change, money] = row;
         CounterRig rig(language);
         Counter& c = startOnRecord(rig);
         rig.add("1", "X", "80");

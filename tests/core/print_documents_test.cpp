@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 using Documents::TicketData;
 
 namespace {
@@ -52,6 +54,9 @@ QStringList boldLines(const PrintDocument& document) {
 Q_DECLARE_METATYPE(Documents::Shop)
 Q_DECLARE_METATYPE(Documents::TicketData)
 Q_DECLARE_METATYPE(Language)
+
+using AmountRow = std::tuple<QString, QString, QString, bool>;
+using ReportRow = std::tuple<QStringList, Language, QStringList, QString>;
 
 class PrintDocumentsTest : public QObject {
     Q_OBJECT
@@ -146,73 +151,56 @@ private Q_SLOTS:
     }
 
     void amount_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("cash total") << s("-----(14:35)------------------------------> [TOTAL $396.00]")
-                                    << s("$") << s("396.00") << true;
-        QTest::newRow("grouped") << s("-----(12:30)------------------------------> [TOTAL $1,234.50]")
-                                 << s("$") << s("1,234.50") << true;
-        QTest::newRow("card sale") << s("*****(18:41)**************************** [TARJETA €86.00]") << s("€")
-                                   << s("86.00") << true;
-        QTest::newRow("no symbol: no ticket")
-            << s("-----(14:35)------------------------------> [TOTAL $396.00]") << s("€") << QString()
-            << false;
-        QTest::newRow("empty register") << QString() << s("$") << QString() << false;
+        QTest::addColumn<AmountRow>("row");
+        QTest::newRow("cash total") << AmountRow{
+            s("-----(14:35)------------------------------> [TOTAL $396.00]"), s("$"), s("396.00"), true};
+        QTest::newRow("grouped") << AmountRow{
+            s("-----(12:30)------------------------------> [TOTAL $1,234.50]"), s("$"), s("1,234.50"), true};
+        QTest::newRow("card sale") << AmountRow{
+            s("*****(18:41)**************************** [TARJETA €86.00]"), s("€"), s("86.00"), true};
+        QTest::newRow("no symbol: no ticket") << AmountRow{
+            s("-----(14:35)------------------------------> [TOTAL $396.00]"), s("€"), QString(), false};
+        QTest::newRow("empty register") << AmountRow{QString(), s("$"), QString(), false};
     }
     void amount() {
-        QFETCH(QString, line);
-        QFETCH(QString, symbol);
-        QFETCH(QString, expected);
-        QFETCH(bool, found);
+        QFETCH(AmountRow, row);
+        auto [line, symbol, expected, found] = row;
         const auto amount = Documents::ticketAmount(line, symbol);
         QCOMPARE(amount.has_value(), found);
         if (found) QCOMPARE(*amount, expected);
     }
 
     void report_data() {
-        QTest::addColumn<QStringList>("registerLines");
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QStringList>("body");
-        QTest::addColumn<QString>("total");
+        QTest::addColumn<ReportRow>("row");
 
         const QString sale = s("-----(10:00)------------------------------> [TOTAL $396.00]");
-        QTest::newRow("one sale of two items")
-            << QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale} << kEs
-            << QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale,
-                           QString(), QString()}
-            << s("TOTAL EN CAJA $396.00");
+        QTest::newRow("one sale of two items") << ReportRow{
+            QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale}, kEs,
+            QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale, QString(),
+                        QString()},
+            s("TOTAL EN CAJA $396.00")};
         const QString out = s("-----(11:00)-------> [RETIRO $700.00] banco");
-        QTest::newRow("negative total never grouped")
-            << QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), out} << kEs
-            << QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), QString(), out,
-                           QString(), QString()}
-            << s("TOTAL EN CAJA $-200.00");
+        QTest::newRow("negative total never grouped") << ReportRow{
+            QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), out}, kEs,
+            QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), QString(), out,
+                        QString(), QString()},
+            s("TOTAL EN CAJA $-200.00")};
         const QString in = s("-----(09:00)-------> [INGRESO $1,000.00] cambio");
         const QString card = s("*****(10:30)**************************** [TARJETA $99.00]");
-        QTest::newRow("grouped total, card line not counted")
-            << QStringList{in, s("-----(10:00)------------------------------> [TOTAL $500.00]"), card} << kEs
-            << QStringList{in,
-                           QString(),
-                           s("-----(10:00)------------------------------> [TOTAL $500.00]"),
-                           QString(),
-                           card,
-                           QString(),
-                           QString()}
-            << s("TOTAL EN CAJA $1,500.00");
+        QTest::newRow("grouped total, card line not counted") << ReportRow{
+            QStringList{in, s("-----(10:00)------------------------------> [TOTAL $500.00]"), card}, kEs,
+            QStringList{in, QString(), s("-----(10:00)------------------------------> [TOTAL $500.00]"),
+                        QString(), card, QString(), QString()},
+            s("TOTAL EN CAJA $1,500.00")};
         QTest::newRow("empty register")
-            << QStringList{} << kEs << QStringList{QString()} << s("TOTAL EN CAJA $0.00");
+            << ReportRow{QStringList{}, kEs, QStringList{QString()}, s("TOTAL EN CAJA $0.00")};
         const QString outTotal = s("-----(11:00)-------> [WITHDRAWAL $50.00] total");
-        QTest::newRow("English: a withdrawal whose reason says total subtracts")
-            << QStringList{outTotal} << kEn << QStringList{outTotal, QString(), QString()}
-            << s("TOTAL CASH $-50.00");
+        QTest::newRow("English: a withdrawal whose reason says total subtracts") << ReportRow{
+            QStringList{outTotal}, kEn, QStringList{outTotal, QString(), QString()}, s("TOTAL CASH $-50.00")};
     }
     void report() {
-        QFETCH(QStringList, registerLines);
-        QFETCH(Language, language);
-        QFETCH(QStringList, body);
-        QFETCH(QString, total);
+        QFETCH(ReportRow, row);
+        auto [registerLines, language, body, total] = row;
         Documents::ReportData data{
             s("Abarrotes La Esquina"), s("05/12/2026"), s("14:35"), registerLines, s("$"), language};
         const PrintDocument document = Documents::report(data);

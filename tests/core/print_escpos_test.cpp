@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 using Options = EscPosEncoder::Options;
@@ -30,33 +32,28 @@ QString s(const char* utf8) {
 
 } // namespace
 
+using JobRow = std::tuple<int, bool, bool, bool, QByteArray>;
+
 class PrintEscPosTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void job_data() {
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<bool>("pc858");
-        QTest::addColumn<bool>("cut");
-        QTest::addColumn<bool>("kick");
-        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<JobRow>("row");
 
         // Empty line bold, name bold, body plain, amount tall, back to normal.
         const QByteArray body = kBoldOn + "\nTIENDA\n" + kBoldOff + "PAN\n" + kTall + "Importe: $5.00\n" +
                                 kNormal + "Efectivo: $5.00\n";
         QTest::newRow("80 mm, table 16, cut")
-            << 48 << false << true << false << kInit + kTable16 + body + kCut;
-        QTest::newRow("no cut") << 48 << false << false << false << kInit + kTable16 + body;
+            << JobRow{48, false, true, false, kInit + kTable16 + body + kCut};
+        QTest::newRow("no cut") << JobRow{48, false, false, false, kInit + kTable16 + body};
         QTest::newRow("drawer kick first")
-            << 48 << false << true << true << kInit + kKick + kTable16 + body + kCut;
-        QTest::newRow("code page 858") << 32 << true << true << false << kInit + kTable19 + body + kCut;
+            << JobRow{48, false, true, true, kInit + kKick + kTable16 + body + kCut};
+        QTest::newRow("code page 858") << JobRow{32, true, true, false, kInit + kTable19 + body + kCut};
     }
     void job() {
-        QFETCH(int, columns);
-        QFETCH(bool, pc858);
-        QFETCH(bool, cut);
-        QFETCH(bool, kick);
-        QFETCH(QByteArray, expected);
+        QFETCH(JobRow, row);
+        auto [columns, pc858, cut, kick, expected] = row;
         PrintDocument document;
         document.font(s("Segoe UI")).size(7).bold(true).line(QString()).line(s("TIENDA")).bold(false);
         document.line(s("PAN")).size(10).line(s("Importe: $5.00")).size(7).line(s("Efectivo: $5.00"));

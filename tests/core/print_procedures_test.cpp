@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 const QString kDataError = QStringLiteral("Hubo un error al generar los datos del ticket.");
 const QString kTicketFailed =
@@ -34,31 +36,30 @@ QStringList kinds(const QList<PrintDocument>& jobs) {
 }
 } // namespace
 
+using TicketNumberAdvancesForPrintedCustomerCopiesRow =
+    std::tuple<bool, bool, QStringList, QStringList, qint64>;
+using NoticeQuestionOncePerRunRow = std::tuple<bool, bool, QList<bool>, bool, int, int, QStringList>;
+using ShopDataBehindTheKeyRow = std::tuple<QString, QString, bool, int, QStringList>;
+
 class PrintProceduresTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void ticketNumberAdvancesForPrintedCustomerCopies_data() {
-        QTest::addColumn<bool>("doubleTicket");
-        QTest::addColumn<bool>("failing");
-        QTest::addColumn<QStringList>("printed");
-        QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<qint64>("next");
-        QTest::newRow("single") << false << false << QStringList{"ticket"} << QStringList{} << qint64(2);
-        QTest::newRow("double") << true << false << QStringList{"ticket", "copy"} << QStringList{kCopyPrinted}
-                                << qint64(2);
-        QTest::newRow("single fails")
-            << false << true << QStringList{} << QStringList{kDataError} << qint64(1);
+        QTest::addColumn<TicketNumberAdvancesForPrintedCustomerCopiesRow>("row");
+        QTest::newRow("single") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
+            false, false, QStringList{"ticket"}, QStringList{}, qint64(2)};
+        QTest::newRow("double") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
+            true, false, QStringList{"ticket", "copy"}, QStringList{kCopyPrinted}, qint64(2)};
+        QTest::newRow("single fails") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
+            false, true, QStringList{}, QStringList{kDataError}, qint64(1)};
         // A customer copy that failed is not announced as printed, and no business copy follows.
-        QTest::newRow("double fails")
-            << true << true << QStringList{} << QStringList{kDataError} << qint64(1);
+        QTest::newRow("double fails") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
+            true, true, QStringList{}, QStringList{kDataError}, qint64(1)};
     }
     void ticketNumberAdvancesForPrintedCustomerCopies() {
-        QFETCH(bool, doubleTicket);
-        QFETCH(bool, failing);
-        QFETCH(QStringList, printed);
-        QFETCH(QStringList, messages);
-        QFETCH(qint64, next);
+        QFETCH(TicketNumberAdvancesForPrintedCustomerCopiesRow, row);
+        auto [doubleTicket, failing, printed, messages, next] = row;
         CounterRig rig;
         Counter& c = startWith(rig, true, doubleTicket);
         rig.printer.failing = failing;
@@ -84,30 +85,21 @@ private Q_SLOTS:
     }
 
     void noticeQuestionOncePerRun_data() {
-        QTest::addColumn<bool>("tickets");
-        QTest::addColumn<bool>("saleFirst");
-        QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<bool>("failing");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("notices");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("tickets on") << true << false << QList<bool>{} << false << 0 << 2 << QStringList{};
+        QTest::addColumn<NoticeQuestionOncePerRunRow>("row");
+        QTest::newRow("tickets on") << NoticeQuestionOncePerRunRow{true, false, QList<bool>{}, false,
+                                                                   0,    2,     QStringList{}};
         QTest::newRow("yes at the first")
-            << false << false << QList<bool>{true} << false << 1 << 2 << QStringList{};
+            << NoticeQuestionOncePerRunRow{false, false, QList<bool>{true}, false, 1, 2, QStringList{}};
         QTest::newRow("no at the first")
-            << false << false << QList<bool>{false} << false << 1 << 0 << QStringList{};
-        QTest::newRow("after a sale") << false << true << QList<bool>{} << false << 0 << 0 << QStringList{};
-        QTest::newRow("printer fails")
-            << true << false << QList<bool>{} << true << 0 << 0 << QStringList{kTicketFailed, kTicketFailed};
+            << NoticeQuestionOncePerRunRow{false, false, QList<bool>{false}, false, 1, 0, QStringList{}};
+        QTest::newRow("after a sale")
+            << NoticeQuestionOncePerRunRow{false, true, QList<bool>{}, false, 0, 0, QStringList{}};
+        QTest::newRow("printer fails") << NoticeQuestionOncePerRunRow{
+            true, false, QList<bool>{}, true, 0, 0, QStringList{kTicketFailed, kTicketFailed}};
     }
     void noticeQuestionOncePerRun() {
-        QFETCH(bool, tickets);
-        QFETCH(bool, saleFirst);
-        QFETCH(QList<bool>, answers);
-        QFETCH(bool, failing);
-        QFETCH(int, questions);
-        QFETCH(int, notices);
-        QFETCH(QStringList, messages);
+        QFETCH(NoticeQuestionOncePerRunRow, row);
+        auto [tickets, saleFirst, answers, failing, questions, notices, messages] = row;
         CounterRig rig;
         Counter& c = startWith(rig, tickets);
         if (saleFirst) {
@@ -166,26 +158,17 @@ private Q_SLOTS:
     }
 
     void shopDataBehindTheKey_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("failing");
-        QTest::addColumn<int>("printed");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("wrong key") << "k1"
-                                   << "K1" << false << 0 << QStringList{"Clave incorrecta."};
-        QTest::newRow("empty without a key") << ""
-                                             << "" << false << 1 << QStringList{};
-        QTest::newRow("right key") << "k1"
-                                   << "k1" << false << 1 << QStringList{};
-        QTest::newRow("printer fails") << "k1"
-                                       << "k1" << true << 0 << QStringList{kTicketFailed};
+        QTest::addColumn<ShopDataBehindTheKeyRow>("row");
+        QTest::newRow("wrong key") << ShopDataBehindTheKeyRow{"k1", "K1", false, 0,
+                                                              QStringList{"Clave incorrecta."}};
+        QTest::newRow("empty without a key") << ShopDataBehindTheKeyRow{"", "", false, 1, QStringList{}};
+        QTest::newRow("right key") << ShopDataBehindTheKeyRow{"k1", "k1", false, 1, QStringList{}};
+        QTest::newRow("printer fails")
+            << ShopDataBehindTheKeyRow{"k1", "k1", true, 0, QStringList{kTicketFailed}};
     }
     void shopDataBehindTheKey() {
-        QFETCH(QString, key);
-        QFETCH(QString, answer);
-        QFETCH(bool, failing);
-        QFETCH(int, printed);
-        QFETCH(QStringList, messages);
+        QFETCH(ShopDataBehindTheKeyRow, row);
+        auto [key, answer, failing, printed, messages] = row;
         CounterRig rig(QString(), key);
         Counter& c = startWith(rig, false);
         rig.printer.failing = failing;

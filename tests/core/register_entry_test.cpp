@@ -3,8 +3,14 @@
 
 #include <QTest>
 
+#include <tuple>
+
 using Kind = RegisterEntry::Kind;
 Q_DECLARE_METATYPE(RegisterEntry::Kind)
+
+using ReadsEveryKindRow =
+    std::tuple<QString, QString, Kind, QString, double, QString, double, double, double>;
+using ReasonsNeverChangeTheTotalsRow = std::tuple<QString, QString, double, int, double>;
 
 class RegisterEntryTest : public QObject {
     Q_OBJECT
@@ -14,20 +20,12 @@ private Q_SLOTS:
     // Every kind in both languages, then the lines a shop's hands or a cut-short file leave behind. The
     // symbol is "$". Text is the reason of a booking or the description of an item.
     void readsEveryKind_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<double>("amount");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("quantity");
-        QTest::addColumn<double>("price");
-        QTest::addColumn<double>("percent");
+        QTest::addColumn<ReadsEveryKindRow>("row");
         const auto row = [](const char* name, const QString& language, const QString& line, Kind kind,
                             const QString& time, double amount, const QString& text = {}, double quantity = 0,
                             double price = 0, double percent = 0) {
-            QTest::newRow(name) << language << line << kind << time << amount << text << quantity << price
-                                << percent;
+            QTest::newRow(name) << ReadsEveryKindRow{language, line,     kind,  time,   amount,
+                                                     text,     quantity, price, percent};
         };
         const QString es, en = "EN";
         row("sale total", es, "-----(14:35)------------------------------> [TOTAL $1,234.50]",
@@ -88,15 +86,8 @@ private Q_SLOTS:
         row("binary", es, QString::fromLatin1("\x01\xff$12 x ["), Kind::Other, "", 0);
     }
     void readsEveryKind() {
-        QFETCH(QString, language);
-        QFETCH(QString, line);
-        QFETCH(Kind, kind);
-        QFETCH(QString, time);
-        QFETCH(double, amount);
-        QFETCH(QString, text);
-        QFETCH(double, quantity);
-        QFETCH(double, price);
-        QFETCH(double, percent);
+        QFETCH(ReadsEveryKindRow, row);
+        auto [language, line, kind, time, amount, text, quantity, price, percent] = row;
         const RegisterEntry entry = RegisterEntry::read(line, "$", Language(language));
         QCOMPARE(int(entry.kind()), int(kind));
         QCOMPARE(entry.line(), line);
@@ -111,11 +102,7 @@ private Q_SLOTS:
     // A line's keyword is read only where the program writes it: a reason (or anything after the
     // brackets, or an item's description) that names another kind changes no total.
     void reasonsNeverChangeTheTotals_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<double>("cash");
-        QTest::addColumn<int>("sales");
-        QTest::addColumn<double>("cards");
+        QTest::addColumn<ReasonsNeverChangeTheTotalsRow>("row");
         const QStringList reasons{"pago total", "ingreso", "tarjeta", "retiro",        "cancelado",
                                   "total paid", "card",    "entry",   "[TOTAL $50.00]"};
         for (const QString& code : {QString(), QString("EN")}) {
@@ -148,15 +135,12 @@ private Q_SLOTS:
                 for (const Case& k : withReason(reason))
                     QTest::addRow("%s %s: %s", qPrintable(code.isEmpty() ? "es" : "en"), k.name,
                                   qPrintable(reason))
-                        << code << k.line << k.cash << k.sales << k.cards;
+                        << ReasonsNeverChangeTheTotalsRow{code, k.line, k.cash, k.sales, k.cards};
         }
     }
     void reasonsNeverChangeTheTotals() {
-        QFETCH(QString, language);
-        QFETCH(QString, line);
-        QFETCH(double, cash);
-        QFETCH(int, sales);
-        QFETCH(double, cards);
+        QFETCH(ReasonsNeverChangeTheTotalsRow, row);
+        auto [language, line, cash, sales, cards] = row;
         const Language lang(language);
         QCOMPARE(RegisterLines::cashTotal({line}, "$", lang), cash);
         QCOMPARE(RegisterLines::saleCount({line}, lang), sales);

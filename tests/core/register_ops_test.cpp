@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 const QString kSale100 = QStringLiteral("-----(10:00)------------------------------> [TOTAL $100.00]");
@@ -44,19 +46,20 @@ void typeAll(CounterRig& rig, const QStringList& answers) {
 
 } // namespace
 
+// line: the register's new last line; empty: nothing booked
+using MovementsRow = std::tuple<QString, bool, QStringList, QString, int>;
+// procedure: 0 cash total, 1 sale count, 2 card sum, 3 card count
+using MessagesRow = std::tuple<QString, QStringList, int, QString>;
+
 class RegisterOpsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void movements_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("entry");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("line"); // the register's new last line; empty: nothing booked
-        QTest::addColumn<int>("prompts");
+        QTest::addColumn<MovementsRow>("row");
         const auto row = [](const char* name, const char* language, bool entry, const QStringList& answers,
                             const QString& line, int prompts) {
-            QTest::newRow(name) << QString(language) << entry << answers << line << prompts;
+            QTest::newRow(name) << MovementsRow{QString(language), entry, answers, line, prompts};
         };
         const QString open = "-----(14:35)-------> [CAJA ABIERTA]";
         row("commas removed", "", true, {"1,500", "cambio"},
@@ -77,11 +80,8 @@ private Q_SLOTS:
             QString::fromUtf8("-----(14:35)-------> [INGRESO $5.00] café ?? fin"), 2);
     }
     void movements() {
-        QFETCH(QString, language);
-        QFETCH(bool, entry);
-        QFETCH(QStringList, answers);
-        QFETCH(QString, line);
-        QFETCH(int, prompts);
+        QFETCH(MovementsRow, row);
+        auto [language, entry, answers, line, prompts] = row;
         CounterRig rig(language);
         Counter& c = startWith(rig, {kSale100});
         typeAll(rig, answers);
@@ -212,14 +212,12 @@ private Q_SLOTS:
     }
 
     void messages_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("procedure"); // 0 cash total, 1 sale count, 2 card sum, 3 card count
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<MessagesRow>("row");
         const QStringList day{kSale100, kEntry50, kOut30, kCard86, kCard1250};
         const auto row = [](const char* name, const char* language, const QStringList& lines, int procedure,
                             const char* message) {
-            QTest::newRow(name) << QString(language) << lines << procedure << QString::fromUtf8(message);
+            QTest::newRow(name) << MessagesRow{QString(language), lines, procedure,
+                                               QString::fromUtf8(message)};
         };
         row("cash total", "", day, 0, "SUMA TOTAL [$120.00]");
         row("spanish day read in english", "EN", day, 0, "TOTAL SUM [$100.00]");
@@ -236,10 +234,8 @@ private Q_SLOTS:
         row("english cards", "EN", {"*****(11:00)********* [CARD $86.00]"}, 3, "NUMBER OF CARD ENTRIES [1]");
     }
     void messages() {
-        QFETCH(QString, language);
-        QFETCH(QStringList, lines);
-        QFETCH(int, procedure);
-        QFETCH(QString, message);
+        QFETCH(MessagesRow, row);
+        auto [language, lines, procedure, message] = row;
         CounterRig rig(language);
         Counter& c = startWith(rig, lines);
         if (procedure == 0) c.cut().mnuCut_Click();

@@ -2,9 +2,15 @@
 
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 const QString kList = QStringLiteral("VL Lista.txt");
 }
+
+using ItemLinesRow = std::tuple<QString, QString, QString, QString, QString, QString, QString>;
+using UnusablePricesChangeNothingRow = std::tuple<QString, QString, QString, QStringList>;
+using PickingAnItemFillsTheFieldsRow = std::tuple<bool, QString, QString, QString, SaleStep>;
 
 // Adding items to a note: the lines written, the totals and the entry fields afterwards.
 class SaleNoteTest : public QObject {
@@ -12,13 +18,7 @@ class SaleNoteTest : public QObject {
 
 private Q_SLOTS:
     void itemLines_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("quantity");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("discount");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("total");
+        QTest::addColumn<ItemLinesRow>("row");
         struct Row {
             const char *name, *language, *quantity, *description, *discount, *price, *line, *total;
         };
@@ -44,17 +44,12 @@ private Q_SLOTS:
             {"blank description", "EN", "1", "   ", "0", "5", "1 x ITEM of $5.00 = $5.00", "5.00"},
         };
         for (const Row& r : rows)
-            QTest::newRow(r.name) << r.language << r.quantity << r.description << r.discount << r.price
-                                  << r.line << r.total;
+            QTest::newRow(r.name) << ItemLinesRow{r.language, r.quantity, r.description, r.discount,
+                                                  r.price,    r.line,     r.total};
     }
     void itemLines() {
-        QFETCH(QString, language);
-        QFETCH(QString, quantity);
-        QFETCH(QString, description);
-        QFETCH(QString, discount);
-        QFETCH(QString, price);
-        QFETCH(QString, line);
-        QFETCH(QString, total);
+        QFETCH(ItemLinesRow, row);
+        auto [language, quantity, description, discount, price, line, total] = row;
         CounterRig rig(language);
         Counter& c = rig.start();
         c.lblTask_Click(0);
@@ -108,24 +103,18 @@ private Q_SLOTS:
 
     // Money no note may hold: refused with the reason, or (beyond every number) quietly.
     void unusablePricesChangeNothing_data() {
-        QTest::addColumn<QString>("quantity");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("discount");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("negative price")
-            << QString("1") << "-5"
-            << "0" << QStringList{"Un artículo con precio negativo no se puede vender; corrija su precio."};
-        QTest::newRow("discount above 100%")
-            << QString("1") << "10"
-            << "150" << QStringList{"El descuento de un artículo es de 100% como máximo."};
-        QTest::newRow("amount beyond every number") << QString("1E300") << "1E300"
-                                                    << "0" << QStringList{};
+        QTest::addColumn<UnusablePricesChangeNothingRow>("row");
+        QTest::newRow("negative price") << UnusablePricesChangeNothingRow{
+            QString("1"), "-5", "0",
+            QStringList{"Un artículo con precio negativo no se puede vender; corrija su precio."}};
+        QTest::newRow("discount above 100%") << UnusablePricesChangeNothingRow{
+            QString("1"), "10", "150", QStringList{"El descuento de un artículo es de 100% como máximo."}};
+        QTest::newRow("amount beyond every number")
+            << UnusablePricesChangeNothingRow{QString("1E300"), "1E300", "0", QStringList{}};
     }
     void unusablePricesChangeNothing() {
-        QFETCH(QString, quantity);
-        QFETCH(QString, price);
-        QFETCH(QString, discount);
-        QFETCH(QStringList, messages);
+        QFETCH(UnusablePricesChangeNothingRow, row);
+        auto [quantity, price, discount, messages] = row;
         CounterRig rig;
         Counter& c = rig.start();
         rig.add(quantity, "X", price, discount);
@@ -138,30 +127,23 @@ private Q_SLOTS:
     // A line without a currency symbol (or without its stock bracket while stock is shown) leaves
     // the fields as they were.
     void pickingAnItemFillsTheFields_data() {
-        QTest::addColumn<bool>("seeStock");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<SaleStep>("step");
-        QTest::newRow("stock shown") << true << "[10] PAN $12.50 #7501" << QString("PAN") << "12.50"
-                                     << SaleStep::ItemReady;
-        QTest::newRow("stock hidden") << false << "[2] LÁMPARA $1,250.00 #750" << QString("LÁMPARA")
-                                      << "1,250.00" << SaleStep::ItemReady;
-        QTest::newRow("no stock, hidden")
-            << false << "VASO $10" << QString("VASO") << "10.00" << SaleStep::ItemReady;
-        QTest::newRow("two symbols") << false << "[1] A $5 $7" << QString("A") << "5.00"
-                                     << SaleStep::ItemReady;
-        QTest::newRow("no symbol") << false << "[3] NOTA SIN PRECIO" << QString("(Ninguno)") << "0.00"
-                                   << SaleStep::Nothing;
-        QTest::newRow("stock shown but no bracket")
-            << true << "PAN $3" << QString("(Ninguno)") << "0.00" << SaleStep::Nothing;
+        QTest::addColumn<PickingAnItemFillsTheFieldsRow>("row");
+        QTest::newRow("stock shown") << PickingAnItemFillsTheFieldsRow{
+            true, "[10] PAN $12.50 #7501", QString("PAN"), "12.50", SaleStep::ItemReady};
+        QTest::newRow("stock hidden") << PickingAnItemFillsTheFieldsRow{
+            false, "[2] LÁMPARA $1,250.00 #750", QString("LÁMPARA"), "1,250.00", SaleStep::ItemReady};
+        QTest::newRow("no stock, hidden") << PickingAnItemFillsTheFieldsRow{
+            false, "VASO $10", QString("VASO"), "10.00", SaleStep::ItemReady};
+        QTest::newRow("two symbols") << PickingAnItemFillsTheFieldsRow{false, "[1] A $5 $7", QString("A"),
+                                                                       "5.00", SaleStep::ItemReady};
+        QTest::newRow("no symbol") << PickingAnItemFillsTheFieldsRow{
+            false, "[3] NOTA SIN PRECIO", QString("(Ninguno)"), "0.00", SaleStep::Nothing};
+        QTest::newRow("stock shown but no bracket") << PickingAnItemFillsTheFieldsRow{
+            true, "PAN $3", QString("(Ninguno)"), "0.00", SaleStep::Nothing};
     }
     void pickingAnItemFillsTheFields() {
-        QFETCH(bool, seeStock);
-        QFETCH(QString, line);
-        QFETCH(QString, description);
-        QFETCH(QString, price);
-        QFETCH(SaleStep, step);
+        QFETCH(PickingAnItemFillsTheFieldsRow, row);
+        auto [seeStock, line, description, price, step] = row;
         CounterRig rig;
         rig.shop.write(kList, {line});
         Counter& c = rig.start();

@@ -3,37 +3,37 @@
 
 #include <QTest>
 
+#include <tuple>
+
+// lines: empty: no file at all
+using ShopFileRow = std::tuple<QStringList, QString, QString, int, QString>;
+using ReadRow = std::tuple<QStringList, QString, QString, QString, QString, int>;
+
 class ShopInfoTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void shopFile_data() {
-        QTest::addColumn<QStringList>("lines"); // empty: no file at all
-        QTest::addColumn<QString>("brand");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("blue");
-        QTest::addColumn<QString>("legend");
-        QTest::newRow("no file") << QStringList{} << "Mi negocio"
-                                 << "Vendel" << 60 << "¡Gracias por su preferencia!";
-        QTest::newRow("only a name") << QStringList{"Tienda Ñandú"} << "Tienda Ñandú"
-                                     << "Vendel - TIENDA ÑANDÚ" << 60 << "¡Gracias por su preferencia!";
-        QTest::newRow("dark blue") << QStringList{"A", "", "", "", "0 0 128"} << "A"
-                                   << "Vendel - A" << 128 << "¡Gracias por su preferencia!";
-        QTest::newRow("two parts give green") << QStringList{"A", "", "", "", "0 0"} << "A"
-                                              << "Vendel - A" << 60 << "¡Gracias por su preferencia!";
-        QTest::newRow("above 255") << QStringList{"A", "", "", "", "1 2 999"} << "A"
-                                   << "Vendel - A" << 255 << "¡Gracias por su preferencia!";
-        QTest::newRow("blank remark") << QStringList{"A", "", "", "", "", "   ", "Vuelva pronto"} << "A"
-                                      << "Vendel - A" << 60 << "Vuelva pronto";
-        QTest::newRow("remark") << QStringList{"A", "", "", "", "", "Sucursal 2"} << "A"
-                                << "Vendel - A (Sucursal 2)" << 60 << "¡Gracias por su preferencia!";
+        QTest::addColumn<ShopFileRow>("row");
+        QTest::newRow("no file") << ShopFileRow{QStringList{}, "Mi negocio", "Vendel", 60,
+                                                "¡Gracias por su preferencia!"};
+        QTest::newRow("only a name") << ShopFileRow{QStringList{"Tienda Ñandú"}, "Tienda Ñandú",
+                                                    "Vendel - TIENDA ÑANDÚ", 60,
+                                                    "¡Gracias por su preferencia!"};
+        QTest::newRow("dark blue") << ShopFileRow{QStringList{"A", "", "", "", "0 0 128"}, "A", "Vendel - A",
+                                                  128, "¡Gracias por su preferencia!"};
+        QTest::newRow("two parts give green") << ShopFileRow{
+            QStringList{"A", "", "", "", "0 0"}, "A", "Vendel - A", 60, "¡Gracias por su preferencia!"};
+        QTest::newRow("above 255") << ShopFileRow{QStringList{"A", "", "", "", "1 2 999"}, "A", "Vendel - A",
+                                                  255, "¡Gracias por su preferencia!"};
+        QTest::newRow("blank remark") << ShopFileRow{QStringList{"A", "", "", "", "", "   ", "Vuelva pronto"},
+                                                     "A", "Vendel - A", 60, "Vuelva pronto"};
+        QTest::newRow("remark") << ShopFileRow{QStringList{"A", "", "", "", "", "Sucursal 2"}, "A",
+                                               "Vendel - A (Sucursal 2)", 60, "¡Gracias por su preferencia!"};
     }
     void shopFile() {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, brand);
-        QFETCH(QString, caption);
-        QFETCH(int, blue);
-        QFETCH(QString, legend);
+        QFETCH(ShopFileRow, row);
+        auto [lines, brand, caption, blue, legend] = row;
         CounterRig rig;
         if (!lines.isEmpty()) rig.shop.write("VL Info.txt", lines);
         Counter& c = rig.start();
@@ -51,40 +51,23 @@ private Q_SLOTS:
     }
     // The reader itself: what each line of the file gives.
     void read_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("brand");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("legend");
-        QTest::addColumn<int>("red");
-        QTest::newRow("english, no file") << QStringList{} << "EN"
-                                          << "My business"
-                                          << "Vendel"
-                                          << "Thanks for your preference!" << 30;
-        QTest::newRow("empty file") << QStringList{""} << "ES"
-                                    << ""
-                                    << "Vendel - "
-                                    << "¡Gracias por su preferencia!" << 30;
-        QTest::newRow("colour rounded") << QStringList{"A", "", "", "", "7.6 0 0"} << "ES"
-                                        << "A"
-                                        << "Vendel - A"
-                                        << "¡Gracias por su preferencia!" << 8;
-        QTest::newRow("negative colour") << QStringList{"A", "", "", "", "-5 0 0"} << "ES"
-                                         << "A"
-                                         << "Vendel - A"
-                                         << "¡Gracias por su preferencia!" << 0;
-        QTest::newRow("legend") << QStringList{"A", "", "", "", "", "", "Hasta luego"} << "ES"
-                                << "A"
-                                << "Vendel - A"
-                                << "Hasta luego" << 30;
+        QTest::addColumn<ReadRow>("row");
+        QTest::newRow("english, no file")
+            << ReadRow{QStringList{}, "EN", "My business", "Vendel", "Thanks for your preference!", 30};
+        QTest::newRow("empty file") << ReadRow{
+            QStringList{""}, "ES", "", "Vendel - ", "¡Gracias por su preferencia!", 30};
+        QTest::newRow("colour rounded")
+            << ReadRow{QStringList{"A", "", "", "", "7.6 0 0"}, "ES", "A", "Vendel - A",
+                       "¡Gracias por su preferencia!",          8};
+        QTest::newRow("negative colour")
+            << ReadRow{QStringList{"A", "", "", "", "-5 0 0"}, "ES", "A", "Vendel - A",
+                       "¡Gracias por su preferencia!",         0};
+        QTest::newRow("legend") << ReadRow{
+            QStringList{"A", "", "", "", "", "", "Hasta luego"}, "ES", "A", "Vendel - A", "Hasta luego", 30};
     }
     void read() {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, language);
-        QFETCH(QString, brand);
-        QFETCH(QString, caption);
-        QFETCH(QString, legend);
-        QFETCH(int, red);
+        QFETCH(ReadRow, row);
+        auto [lines, language, brand, caption, legend, red] = row;
         const ShopInfo info = ShopInfo::read(
             lines.isEmpty() ? std::nullopt : std::optional<QStringList>(lines), Language(language));
         QCOMPARE(info.brand, brand);
