@@ -7,6 +7,11 @@
 
 using AdjustmentLinesRow = std::tuple<QString, bool, QString, QString, QString>;
 
+using PromptsAskAgainRow = std::tuple<QStringList, int, int>;
+// adjustments: eDesc answers; "+x" is interest; before: with an item of 10 added after them
+using CancellingReplaysTheRestRow = std::tuple<QStringList, QString, QString>;
+using DeleteKeyFollowsTheCancelRuleRow = std::tuple<int, int, bool>;
+
 // Discounts, interest and cancelled lines, and the total replayed from the lines that stay.
 class AdjustmentsTest : public QObject {
     Q_OBJECT
@@ -57,19 +62,16 @@ private Q_SLOTS:
     }
 
     void promptsAskAgain_data() {
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<int>("prompts");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("150% then 15%") << QStringList{"150%", "15%"} << 2 << 2;
-        QTest::newRow("100% asked again") << QStringList{"100%", ""} << 2 << 1;
-        QTest::newRow("negative then cancel") << QStringList{"-5", ""} << 2 << 1;
-        QTest::newRow("blanks cancel") << QStringList{"   "} << 1 << 1;
-        QTest::newRow("99% accepted") << QStringList{"99%"} << 1 << 2;
+        QTest::addColumn<PromptsAskAgainRow>("row");
+        QTest::newRow("150% then 15%") << PromptsAskAgainRow{QStringList{"150%", "15%"}, 2, 2};
+        QTest::newRow("100% asked again") << PromptsAskAgainRow{QStringList{"100%", ""}, 2, 1};
+        QTest::newRow("negative then cancel") << PromptsAskAgainRow{QStringList{"-5", ""}, 2, 1};
+        QTest::newRow("blanks cancel") << PromptsAskAgainRow{QStringList{"   "}, 1, 1};
+        QTest::newRow("99% accepted") << PromptsAskAgainRow{QStringList{"99%"}, 1, 2};
     }
     void promptsAskAgain() {
-        QFETCH(QStringList, answers);
-        QFETCH(int, prompts);
-        QFETCH(int, lines);
+        QFETCH(PromptsAskAgainRow, row);
+        auto [answers, prompts, lines] = row;
         CounterRig rig;
         Counter& c = sideNoteWith100(rig);
         for (const QString& a : answers)
@@ -93,18 +95,15 @@ private Q_SLOTS:
 
     // Cancelling a line replays the others with exactly the values written in them.
     void cancellingReplaysTheRest_data() {
-        QTest::addColumn<QStringList>("adjustments"); // eDesc answers; "+x" is interest
-        QTest::addColumn<QString>("before");          // with an item of 10 added after them
-        QTest::addColumn<QString>("total");
-        QTest::newRow("percent kept exact") << QStringList{"7.5%"} << "102.50"
-                                            << "92.50"; // not 92 %
-        QTest::newRow("percent and interest") << QStringList{"10%", "+16%"} << "114.40"
-                                              << "104.40";
+        QTest::addColumn<CancellingReplaysTheRestRow>("row");
+        QTest::newRow("percent kept exact")
+            << CancellingReplaysTheRestRow{QStringList{"7.5%"}, "102.50", "92.50"}; // not 92 %
+        QTest::newRow("percent and interest")
+            << CancellingReplaysTheRestRow{QStringList{"10%", "+16%"}, "114.40", "104.40"};
     }
     void cancellingReplaysTheRest() {
-        QFETCH(QStringList, adjustments);
-        QFETCH(QString, before);
-        QFETCH(QString, total);
+        QFETCH(CancellingReplaysTheRestRow, row);
+        auto [adjustments, before, total] = row;
         CounterRig rig;
         Counter& c = sideNoteWith100(rig);
         for (const QString& a : adjustments) {
@@ -137,20 +136,17 @@ private Q_SLOTS:
     // The Delete key, the menu entry and the pop-up follow one rule: any line of a side note, only a
     // line of the open sale that is no cash or card entry in the record note.
     void deleteKeyFollowsTheCancelRule_data() {
-        QTest::addColumn<int>("note");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("cancelled");
-        QTest::newRow("earlier sale") << 0 << 0 << false;
-        QTest::newRow("closing line") << 0 << 1 << false;
-        QTest::newRow("card line") << 0 << 2 << false;
-        QTest::newRow("open sale") << 0 << 3 << true;
-        QTest::newRow("side note") << 1 << 0 << true;
-        QTest::newRow("no line chosen") << 1 << -1 << false;
+        QTest::addColumn<DeleteKeyFollowsTheCancelRuleRow>("row");
+        QTest::newRow("earlier sale") << DeleteKeyFollowsTheCancelRuleRow{0, 0, false};
+        QTest::newRow("closing line") << DeleteKeyFollowsTheCancelRuleRow{0, 1, false};
+        QTest::newRow("card line") << DeleteKeyFollowsTheCancelRuleRow{0, 2, false};
+        QTest::newRow("open sale") << DeleteKeyFollowsTheCancelRuleRow{0, 3, true};
+        QTest::newRow("side note") << DeleteKeyFollowsTheCancelRuleRow{1, 0, true};
+        QTest::newRow("no line chosen") << DeleteKeyFollowsTheCancelRuleRow{1, -1, false};
     }
     void deleteKeyFollowsTheCancelRule() {
-        QFETCH(int, note);
-        QFETCH(int, row);
-        QFETCH(bool, cancelled);
+        QFETCH(DeleteKeyFollowsTheCancelRuleRow, row);
+        auto [note, line, cancelled] = row;
         CounterRig rig;
         rig.shop.write(rig.registerName(), {"1 x OLD de $5.00 = $5.00",
                                             "-----(09:00)------------------------------> [TOTAL $5.00]",
@@ -158,7 +154,7 @@ private Q_SLOTS:
         Counter& c = rig.start();
         c.lblTask_Click(note);
         rig.add("1", "NEW", "7");
-        c.lstNote_Click(row);
+        c.lstNote_Click(line);
         QCOMPARE(c.adjustments().mayCancel(), cancelled);
         QCOMPARE(c.adjustments().cancelEntryVisible(), cancelled);
         const int before = int(c.notes().at(note).lines.size());

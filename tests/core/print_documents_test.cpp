@@ -58,32 +58,34 @@ Q_DECLARE_METATYPE(Language)
 using AmountRow = std::tuple<QString, QString, QString, bool>;
 using ReportRow = std::tuple<QStringList, Language, QStringList, QString>;
 
+// mark: the business copy's; empty: not printed
+using TicketRow = std::tuple<TicketData, QStringList, QString>;
+using SerieRow = std::tuple<QString, int, QString>;
+using ShopDataRow = std::tuple<Documents::Shop, Language, QStringList>;
+
 class PrintDocumentsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     // The customer's ticket; the business copy has the mark in place of the legend.
     void ticket_data() {
-        QTest::addColumn<TicketData>("data");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<QString>("mark"); // the business copy's; empty: not printed
-        QTest::newRow("full, cash, Spanish")
-            << fullTicket(kEs)
-            << split("|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
-                     "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
-                     "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
-                     "¡Gracias por su preferencia!||||.|")
-            << s("N-E-G-O-C-I-O");
+        QTest::addColumn<TicketRow>("row");
+        QTest::newRow("full, cash, Spanish") << TicketRow{
+            fullTicket(kEs),
+            split("|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
+                  "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
+                  "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
+                  "¡Gracias por su preferencia!||||.|"),
+            s("N-E-G-O-C-I-O")};
         TicketData en = fullTicket(kEn);
         en.shop.legend = s("Thanks!");
-        QTest::newRow("full, cash, English")
-            << en
-            << split(
-                   "|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
-                   "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
-                   "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
-                   "Thanks!||||.|")
-            << s("B-U-S-I-N-E-S-S");
+        QTest::newRow("full, cash, English") << TicketRow{
+            en,
+            split("|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
+                  "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
+                  "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
+                  "Thanks!||||.|"),
+            s("B-U-S-I-N-E-S-S")};
         // Blank (only blanks) shop lines leave out their lines; the date line follows an empty line.
         TicketData blank = fullTicket(kEs);
         blank.shop = {s("Mi negocio"), s("  "), QString(), s(" "), s("   "), QString()};
@@ -91,15 +93,14 @@ private Q_SLOTS:
         blank.paidByCard = true;
         blank.itemText = s("1 x PAN de $396.00 = $396.00\r\n");
         QTest::newRow("blank shop lines, card, number 1000")
-            << blank
-            << split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
-                     "1 x PAN de $396.00 = $396.00||Importe: $396.00|Compra con tarjeta||||.|")
-            << QString();
+            << TicketRow{blank,
+                         split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
+                               "1 x PAN de $396.00 = $396.00||Importe: $396.00|Compra con tarjeta||||.|"),
+                         QString()};
     }
     void ticket() {
-        QFETCH(TicketData, data);
-        QFETCH(QStringList, expected);
-        QFETCH(QString, mark);
+        QFETCH(TicketRow, row);
+        auto [data, expected, mark] = row;
         const PrintDocument document = Documents::customerTicket(data, s("396.00"));
         QCOMPARE(document.lines(), expected);
         QCOMPARE(document.kind(), PrintDocument::Kind::Ticket);
@@ -134,19 +135,16 @@ private Q_SLOTS:
     }
 
     void serie_data() {
-        QTest::addColumn<QString>("remark");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("no remark, padded") << QString() << 7 << s("Ticket No. 007\r\n");
-        QTest::newRow("blank remark") << s("   ") << 12 << s("Ticket No. 012\r\n");
+        QTest::addColumn<SerieRow>("row");
+        QTest::newRow("no remark, padded") << SerieRow{QString(), 7, s("Ticket No. 007\r\n")};
+        QTest::newRow("blank remark") << SerieRow{s("   "), 12, s("Ticket No. 012\r\n")};
         QTest::newRow("remark in capitals, untrimmed")
-            << s(" sucursal ñ") << 1 << s(" SUCURSAL Ñ\r\nTicket No. 001\r\n");
-        QTest::newRow("four digits kept") << QString() << 1000 << s("Ticket No. 1000\r\n");
+            << SerieRow{s(" sucursal ñ"), 1, s(" SUCURSAL Ñ\r\nTicket No. 001\r\n")};
+        QTest::newRow("four digits kept") << SerieRow{QString(), 1000, s("Ticket No. 1000\r\n")};
     }
     void serie() {
-        QFETCH(QString, remark);
-        QFETCH(int, number);
-        QFETCH(QString, expected);
+        QFETCH(SerieRow, row);
+        auto [remark, number, expected] = row;
         QCOMPARE(Documents::eSerie(remark, number), expected);
     }
 
@@ -247,21 +245,19 @@ private Q_SLOTS:
     }
 
     void shopData_data() {
-        QTest::addColumn<Documents::Shop>("shop");
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("every line, Spanish")
-            << Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}} << kEs
-            << split("|ABARROTES|Av. Juárez 128||TEL 555 123|RFC X||...");
-        QTest::newRow("only the phone") << Documents::Shop{s("Abarrotes"), s(" "), s("555 123"), {}, {}, {}}
-                                        << kEs << split("|ABARROTES||TEL 555 123||...");
-        QTest::newRow("nothing but the name")
-            << Documents::Shop{s("Mi negocio"), {}, {}, {}, {}, {}} << kEs << split("|MI NEGOCIO|||...");
+        QTest::addColumn<ShopDataRow>("row");
+        QTest::newRow("every line, Spanish") << ShopDataRow{
+            Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}}, kEs,
+            split("|ABARROTES|Av. Juárez 128||TEL 555 123|RFC X||...")};
+        QTest::newRow("only the phone")
+            << ShopDataRow{Documents::Shop{s("Abarrotes"), s(" "), s("555 123"), {}, {}, {}}, kEs,
+                           split("|ABARROTES||TEL 555 123||...")};
+        QTest::newRow("nothing but the name") << ShopDataRow{
+            Documents::Shop{s("Mi negocio"), {}, {}, {}, {}, {}}, kEs, split("|MI NEGOCIO|||...")};
     }
     void shopData() {
-        QFETCH(Documents::Shop, shop);
-        QFETCH(Language, language);
-        QFETCH(QStringList, expected);
+        QFETCH(ShopDataRow, row);
+        auto [shop, language, expected] = row;
         const PrintDocument document = Documents::shopData(shop, language);
         QCOMPARE(document.lines(), expected);
         QCOMPARE(boldLines(document), QStringList{shop.name.toUpper()});

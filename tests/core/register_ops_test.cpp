@@ -51,6 +51,13 @@ using MovementsRow = std::tuple<QString, bool, QStringList, QString, int>;
 // procedure: 0 cash total, 1 sale count, 2 card sum, 3 card count
 using MessagesRow = std::tuple<QString, QStringList, int, QString>;
 
+// operation: 0 entry, 1 withdrawal, 2 simple card entry, 3 card sum
+using RefusalRow = std::tuple<int, int, bool>;
+// line: booked; empty: the register is unchanged
+using SimpleCardEntryRow = std::tuple<QStringList, QString, QString>;
+using RecordTabAtTheCashLimitRow = std::tuple<QString, QString, QString>;
+using CutMenuRow = std::tuple<QStringList, int, bool>;
+
 class RegisterOpsTest : public QObject {
     Q_OBJECT
 
@@ -116,19 +123,16 @@ private Q_SLOTS:
     // A sale open in the record note refuses movements and card entries; one open on another tab
     // does not, and a side note paid by card waits for the record.
     void refusal_data() {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("operation"); // 0 entry, 1 withdrawal, 2 simple card entry, 3 card sum
-        QTest::addColumn<bool>("refused");
+        QTest::addColumn<RefusalRow>("row");
         for (int op = 0; op < 3; ++op) {
-            QTest::addRow("record open %d", op) << 0 << op << true;
-            QTest::addRow("tab 2 open %d", op) << 1 << op << false;
+            QTest::addRow("record open %d", op) << RefusalRow{0, op, true};
+            QTest::addRow("tab 2 open %d", op) << RefusalRow{1, op, false};
         }
-        QTest::newRow("card sum, record open") << 0 << 3 << true;
+        QTest::newRow("card sum, record open") << RefusalRow{0, 3, true};
     }
     void refusal() {
-        QFETCH(int, tab);
-        QFETCH(int, operation);
-        QFETCH(bool, refused);
+        QFETCH(RefusalRow, row);
+        auto [tab, operation, refused] = row;
         CounterRig rig;
         Counter& c = startWith(rig, {kSale100});
         c.lblTask_Click(tab);
@@ -160,22 +164,19 @@ private Q_SLOTS:
     }
 
     void simpleCardEntry_data() {
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QString>("line"); // booked; empty: the register is unchanged
-        QTest::addColumn<QString>("notice");
+        QTest::addColumn<SimpleCardEntryRow>("row");
         const QString card = "*****(14:35)********* [TARJETA $%1]";
-        QTest::newRow("booked") << QStringList{"1,250"} << card.arg("1,250.00") << card.arg("1,250.00");
+        QTest::newRow("booked") << SimpleCardEntryRow{QStringList{"1,250"}, card.arg("1,250.00"),
+                                                      card.arg("1,250.00")};
         QTest::newRow("negative asked again")
-            << QStringList{"-3", "86"} << card.arg("86.00") << card.arg("86.00");
-        QTest::newRow("zero prints the drawer only") << QStringList{"0"} << ""
-                                                     << "-----(14:35)-------> [CAJA ABIERTA]";
-        QTest::newRow("blank") << QStringList{" "} << ""
-                               << "";
+            << SimpleCardEntryRow{QStringList{"-3", "86"}, card.arg("86.00"), card.arg("86.00")};
+        QTest::newRow("zero prints the drawer only")
+            << SimpleCardEntryRow{QStringList{"0"}, "", "-----(14:35)-------> [CAJA ABIERTA]"};
+        QTest::newRow("blank") << SimpleCardEntryRow{QStringList{" "}, "", ""};
     }
     void simpleCardEntry() {
-        QFETCH(QStringList, answers);
-        QFETCH(QString, line);
-        QFETCH(QString, notice);
+        QFETCH(SimpleCardEntryRow, row);
+        auto [answers, line, notice] = row;
         CounterRig rig;
         Counter& c = startWith(rig, {kSale100});
         typeAll(rig, answers);
@@ -275,23 +276,14 @@ private Q_SLOTS:
     }
 
     void recordTabAtTheCashLimit_data() {
-        QTest::addColumn<QString>("limit");
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("at the limit") << "500"
-                                      << "400"
-                                      << "Registro*";
-        QTest::newRow("below") << "500"
-                               << "399.99"
-                               << "Registro";
-        QTest::newRow("no limit") << "0"
-                                  << "5000"
-                                  << "Registro";
+        QTest::addColumn<RecordTabAtTheCashLimitRow>("row");
+        QTest::newRow("at the limit") << RecordTabAtTheCashLimitRow{"500", "400", "Registro*"};
+        QTest::newRow("below") << RecordTabAtTheCashLimitRow{"500", "399.99", "Registro"};
+        QTest::newRow("no limit") << RecordTabAtTheCashLimitRow{"0", "5000", "Registro"};
     }
     void recordTabAtTheCashLimit() {
-        QFETCH(QString, limit);
-        QFETCH(QString, entry);
-        QFETCH(QString, caption);
+        QFETCH(RecordTabAtTheCashLimitRow, row);
+        auto [limit, entry, caption] = row;
         CounterRig rig;
         Counter& c = startWith(rig, {kSale100});
         rig.dialogs.type(limit);
@@ -304,17 +296,14 @@ private Q_SLOTS:
     }
 
     void cutMenu_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("one line") << QStringList{kSale100} << 0 << false;
-        QTest::newRow("two lines") << QStringList{kSale100, kEntry50} << 0 << true;
-        QTest::newRow("another tab in front") << QStringList{kSale100, kEntry50} << 1 << false;
+        QTest::addColumn<CutMenuRow>("row");
+        QTest::newRow("one line") << CutMenuRow{QStringList{kSale100}, 0, false};
+        QTest::newRow("two lines") << CutMenuRow{QStringList{kSale100, kEntry50}, 0, true};
+        QTest::newRow("another tab in front") << CutMenuRow{QStringList{kSale100, kEntry50}, 1, false};
     }
     void cutMenu() {
-        QFETCH(QStringList, lines);
-        QFETCH(int, tab);
-        QFETCH(bool, enabled);
+        QFETCH(CutMenuRow, row);
+        auto [lines, tab, enabled] = row;
         CounterRig rig;
         Counter& c = startWith(rig, lines);
         c.lblTask_Click(tab);

@@ -12,6 +12,9 @@ using ItemLinesRow = std::tuple<QString, QString, QString, QString, QString, QSt
 using UnusablePricesChangeNothingRow = std::tuple<QString, QString, QString, QStringList>;
 using PickingAnItemFillsTheFieldsRow = std::tuple<bool, QString, QString, QString, SaleStep>;
 
+using FreeItemAsksFirstRow = std::tuple<QString, bool, QStringList>;
+using PriceReminderBlinksRow = std::tuple<QString, QString, bool>;
+
 // Adding items to a note: the lines written, the totals and the entry fields afterwards.
 class SaleNoteTest : public QObject {
     Q_OBJECT
@@ -76,17 +79,14 @@ private Q_SLOTS:
     }
 
     void freeItemAsksFirst_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("yes") << "" << true << QStringList{"3 x BOLSA gratis"};
-        QTest::newRow("yes, english") << "EN" << true << QStringList{"3 x BOLSA free"};
-        QTest::newRow("no") << "" << false << QStringList{};
+        QTest::addColumn<FreeItemAsksFirstRow>("row");
+        QTest::newRow("yes") << FreeItemAsksFirstRow{"", true, QStringList{"3 x BOLSA gratis"}};
+        QTest::newRow("yes, english") << FreeItemAsksFirstRow{"EN", true, QStringList{"3 x BOLSA free"}};
+        QTest::newRow("no") << FreeItemAsksFirstRow{"", false, QStringList{}};
     }
     void freeItemAsksFirst() {
-        QFETCH(QString, language);
-        QFETCH(bool, yes);
-        QFETCH(QStringList, lines);
+        QFETCH(FreeItemAsksFirstRow, row);
+        auto [language, yes, lines] = row;
         CounterRig rig(language);
         Counter& c = rig.start();
         rig.add("2", "PAN", "10");
@@ -155,20 +155,17 @@ private Q_SLOTS:
     }
 
     void priceReminderBlinks_data() {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<bool>("blinks");
-        QTest::newRow("price 0.00") << QString("PAN") << "0.00" << true;
-        QTest::newRow("price empty") << QString("PAN") << "" << true;
-        QTest::newRow("price abc") << QString("PAN") << "abc" << true;
-        QTest::newRow("price with comma") << QString("PAN") << "1,000.00" << false;
-        QTest::newRow("placeholder") << QString("(Ninguno)") << "0.00" << false;
-        QTest::newRow("empty description") << QString() << "0.00" << false;
+        QTest::addColumn<PriceReminderBlinksRow>("row");
+        QTest::newRow("price 0.00") << PriceReminderBlinksRow{QString("PAN"), "0.00", true};
+        QTest::newRow("price empty") << PriceReminderBlinksRow{QString("PAN"), "", true};
+        QTest::newRow("price abc") << PriceReminderBlinksRow{QString("PAN"), "abc", true};
+        QTest::newRow("price with comma") << PriceReminderBlinksRow{QString("PAN"), "1,000.00", false};
+        QTest::newRow("placeholder") << PriceReminderBlinksRow{QString("(Ninguno)"), "0.00", false};
+        QTest::newRow("empty description") << PriceReminderBlinksRow{QString(), "0.00", false};
     }
     void priceReminderBlinks() {
-        QFETCH(QString, description);
-        QFETCH(QString, price);
-        QFETCH(bool, blinks);
+        QFETCH(PriceReminderBlinksRow, row);
+        auto [description, price, blinks] = row;
         CounterRig rig;
         Counter& c = rig.start();
         c.fields().set(EntryFields::Description, description);
