@@ -155,12 +155,9 @@ private Q_SLOTS:
             32,
             "=====(14:35)=====> [CASH COUNT $1,450.00] expected $1,462.50 short $12.50",
             split("|LA ESQUINA|Av. Juárez 128||CASH COUNT|05/12/2026 14:35|--------------------------------|"
-                  "  $500             2   $1,000.00|"
-                  "  $200             2     $400.00|"
-                  "  $20              2      $40.00|"
-                  "  $10              1      $10.00|"
-                  "--------------------------------|"
-                  "  Counted              $1,450.00|"
+                  "  $500             2   $1,000.00|  $200             2     $400.00|"
+                  "  $20              2      $40.00|  $10              1      $10.00|"
+                  "--------------------------------|  Counted              $1,450.00|"
                   "  Expected             $1,462.50|"
                   "  Short                   $12.50||||.|")};
         QTest::newRow("after a cut: the lines after it only")
@@ -223,17 +220,13 @@ private Q_SLOTS:
                         "-----(12:40)-------> [CAJA ABIERTA]",
                         "=====(13:00)=====> [ARQUEO $2,850.00] esperado $2,862.50 faltante $12.50", kSale100},
             split("|LA ESQUINA|CORTE X|05/12/2026 14:35|------------------------------------------------|"
-                  "EFECTIVO|"
-                  "  Ventas                           3   $1,562.50|"
+                  "EFECTIVO|  Ventas                           3   $1,562.50|"
                   "  Ingresos                         1   $1,500.00|"
                   "  Retiros                          1     $100.00|"
-                  "  Esperado                             $2,962.50|"
-                  "TARJETA|"
+                  "  Esperado                             $2,962.50|TARJETA|"
                   "  Ventas                           1      $86.00|"
-                  "  Ingresos                         1   $1,250.00|"
-                  "CANCELADAS                         1|"
-                  "------------------------------------------------|"
-                  "ARQUEO 13:00|"
+                  "  Ingresos                         1   $1,250.00|CANCELADAS                         1|"
+                  "------------------------------------------------|ARQUEO 13:00|"
                   "  Contado                              $2,850.00|"
                   "  Esperado                             $2,862.50|"
                   "  Faltante                                $12.50||||.|")};
@@ -242,16 +235,10 @@ private Q_SLOTS:
                           QStringList{"-----(10:00)------------------------------> [TOTAL $100.00]",
                                       "-----(12:00)-------> [WITHDRAWAL $1,500.00] bank"},
                           split("|LA ESQUINA|X REPORT|05/12/2026 14:35|--------------------------------|"
-                                "CASH|"
-                                "  Sales            1     $100.00|"
-                                "  Entries          0       $0.00|"
-                                "  Withdrawals      1   $1,500.00|"
-                                "  Expected             $-1400.00|"
-                                "CARD|"
-                                "  Sales            0       $0.00|"
-                                "  Entries          0       $0.00|"
-                                "CANCELLED          0|"
-                                "--------------------------------|"
+                                "CASH|  Sales            1     $100.00|  Entries          0       $0.00|"
+                                "  Withdrawals      1   $1,500.00|  Expected             $-1400.00|CARD|"
+                                "  Sales            0       $0.00|  Entries          0       $0.00|"
+                                "CANCELLED          0|--------------------------------|"
                                 "NO CASH COUNT||||.|")};
     }
     void reports() {
