@@ -170,31 +170,26 @@ private Q_SLOTS:
 
     void report_data() {
         QTest::addColumn<ReportRow>("row");
-
+        const auto row = [](const char* name, const QString& lines, const Language& language,
+                            const QString& body, const char* total) {
+            QTest::newRow(name) << ReportRow{lines.isEmpty() ? QStringList() : lines.split(u'|'), language,
+                                             body.split(u'|'), s(total)};
+        };
+        const QString items = s("2 x PAN de $12.50 = $25.00|1 x LECHE de $371.00 = $371.00|");
         const QString sale = s("-----(10:00)------------------------------> [TOTAL $396.00]");
-        QTest::newRow("one sale of two items") << ReportRow{
-            QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale}, kEs,
-            QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale, QString(),
-                        QString()},
-            s("TOTAL EN CAJA $396.00")};
+        const QString t500 = s("-----(10:00)------------------------------> [TOTAL $500.00]");
         const QString out = s("-----(11:00)-------> [RETIRO $700.00] banco");
-        QTest::newRow("negative total never grouped") << ReportRow{
-            QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), out}, kEs,
-            QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), QString(), out,
-                        QString(), QString()},
-            s("TOTAL EN CAJA $-200.00")};
         const QString in = s("-----(09:00)-------> [INGRESO $1,000.00] cambio");
         const QString card = s("*****(10:30)**************************** [TARJETA $99.00]");
-        QTest::newRow("grouped total, card line not counted") << ReportRow{
-            QStringList{in, s("-----(10:00)------------------------------> [TOTAL $500.00]"), card}, kEs,
-            QStringList{in, QString(), s("-----(10:00)------------------------------> [TOTAL $500.00]"),
-                        QString(), card, QString(), QString()},
-            s("TOTAL EN CAJA $1,500.00")};
-        QTest::newRow("empty register")
-            << ReportRow{QStringList{}, kEs, QStringList{QString()}, s("TOTAL EN CAJA $0.00")};
         const QString outTotal = s("-----(11:00)-------> [WITHDRAWAL $50.00] total");
-        QTest::newRow("English: a withdrawal whose reason says total subtracts") << ReportRow{
-            QStringList{outTotal}, kEn, QStringList{outTotal, QString(), QString()}, s("TOTAL CASH $-50.00")};
+        row("one sale of two items", items + sale, kEs, items + sale + "||", "TOTAL EN CAJA $396.00");
+        row("negative total never grouped", t500 + "|" + out, kEs, t500 + "||" + out + "||",
+            "TOTAL EN CAJA $-200.00");
+        row("grouped total, card line not counted", in + "|" + t500 + "|" + card, kEs,
+            in + "||" + t500 + "||" + card + "||", "TOTAL EN CAJA $1,500.00");
+        row("empty register", "", kEs, "", "TOTAL EN CAJA $0.00");
+        row("English: a withdrawal whose reason says total subtracts", outTotal, kEn, outTotal + "||",
+            "TOTAL CASH $-50.00");
     }
     void report() {
         QFETCH(ReportRow, row);
