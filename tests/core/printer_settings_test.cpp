@@ -47,23 +47,14 @@ PrinterSettings folder(const QString& path) {
 
 Q_DECLARE_METATYPE(PrinterSettings)
 
-// How a comparison that failed shows the settings.
+// How a failed comparison shows the settings: kind|name|link|address|paper|codepage|cut|drawer|status|folder.
 static char* toString(const PrinterSettings& s) {
-    return qstrdup(
-        QStringLiteral("kind %1 name '%2' link %3 address '%4' paper %5 codepage %6 cut %7 drawer %8 "
-                       "status %9 folder '%10'")
-            .arg(int(s.kind))
-            .arg(s.systemName)
-            .arg(int(s.link))
-            .arg(s.address)
-            .arg(s.paper)
-            .arg(s.codepage)
-            .arg(s.cut)
-            .arg(s.drawer)
-            .arg(s.status)
-            .arg(s.folder)
-            .toUtf8()
-            .constData());
+    const QStringList fields{QString::number(int(s.kind)), s.systemName,
+                             QString::number(int(s.link)), s.address,
+                             QString::number(s.paper),     QString::number(s.codepage),
+                             QString::number(s.cut),       QString::number(s.drawer),
+                             QString::number(s.status),    s.folder};
+    return qstrdup(fields.join(u'|').toUtf8().constData());
 }
 
 using CommandLineRow = std::tuple<PrinterSettings, QStringList, PrinterSettings, bool>;
