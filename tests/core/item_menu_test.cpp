@@ -38,8 +38,7 @@ private Q_SLOTS:
         for (const QString& a : answers)
             rig.dialogs.type(a);
         c.itemActions().mnuCountAll_Click();
-        QCOMPARE(rig.dialogs.prompts(),
-                 QStringList{"Para acceder a este dato, escriba la clave de usuario del programa:"});
+        QCOMPARE(rig.dialogs.prompts().size(), 1);
         QCOMPARE(rig.dialogs.messages(), messages);
         QCOMPARE(rig.dialogs.shown.first().echo, Dialogs::Echo::Masked); // the key is never seen
     }

@@ -90,6 +90,7 @@ private Q_SLOTS:
         QTest::newRow("folded, next then wrap") << FindRow{list, 0, "Café", QList<qsizetype>{8, 37}, 0};
         QTest::newRow("from the caret") << FindRow{list, 9, "cafe", QList<qsizetype>{37, 8}, 0};
         QTest::newRow("no match") << FindRow{list, 0, "leche", QList<qsizetype>{-1, -1}, 2};
+        QTest::newRow("text too short") << FindRow{"a", 0, "a", QList<qsizetype>{-1, -1}, 0};
         QTest::newRow("empty query") << FindRow{list, 0, "", QList<qsizetype>{-1, -1}, 0};
     }
     void find() {
@@ -196,6 +197,8 @@ private Q_SLOTS:
     // hidden as it is typed; without one nothing is asked.
     void registerBehindTheKey_data() {
         QTest::addColumn<RegisterBehindTheKeyRow>("row");
+        QTest::newRow("no key: nothing asked")
+            << RegisterBehindTheKeyRow{"", QStringList{}, true, QStringList{}};
         QTest::newRow("right key") << RegisterBehindTheKeyRow{"k1", QStringList{"k1"}, true, QStringList{}};
         QTest::newRow("wrong key") << RegisterBehindTheKeyRow{"k1", QStringList{"K1"}, false,
                                                               QStringList{"Clave incorrecta."}};

@@ -174,8 +174,7 @@ private Q_SLOTS:
         rig.printer.failing = failing;
         rig.dialogs.type(answer);
         c.reports().mnuPrintInfo_Click();
-        QCOMPARE(rig.dialogs.prompts(),
-                 QStringList{"Para acceder a esta acción, escriba la clave de usuario del programa:"});
+        QCOMPARE(rig.dialogs.prompts().size(), 1);
         QCOMPARE(kinds(rig.printer.jobs), QStringList(printed, "shop"));
         QCOMPARE(rig.dialogs.messages(), messages);
         if (!messages.isEmpty())

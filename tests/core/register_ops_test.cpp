@@ -311,7 +311,6 @@ private Q_SLOTS:
     void cut_data() {
         QTest::addColumn<QStringList>("taken"); // split-off names already there ("d" marks a folder)
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first") << QStringList{} << "VENTAS #05-12-2026 (1).txt";
         QTest::newRow("a freed number is used again") << QStringList{"2"} << "VENTAS #05-12-2026 (1).txt";
         QTest::newRow("a folder is skipped") << QStringList{"1d", "2"} << "VENTAS #05-12-2026 (3).txt";
     }
