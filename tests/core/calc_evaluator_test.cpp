@@ -30,6 +30,7 @@ private Q_SLOTS:
         // Precedence and chains, each level left to right
         row("precedence", "2+3*4", "14", "1&4");
         row("subtraction left to right", "10-4-3", "3", "&3");
+        row("division left to right", "8/4/2", "1", "&1");
         row("full precision between steps", "1/3*3", "1", "&1");
         row("fifteen digits", "0.1+0.2", "0.3", "0.&3");
         row("trailing operator", "7+", "7", "&7");
@@ -43,6 +44,7 @@ private Q_SLOTS:
         // Signs after operators
         row("sign after (", "2*(-3)", "-6", "-&6");
         row("sign after times", "5*-3", "-15", "-1&5");
+        row("signs after times combine", "5*+-3", "-15", "-1&5");
         row("sign before times", "5+*3", "error", "5+*&3");
         row("times divide reads 0 between", "2*/3", "0", "&0");
         row("divide run is one divide", "8///2", "4", "&4");
@@ -52,10 +54,12 @@ private Q_SLOTS:
         row("minus zero shows 0", "0*-1", "0", "&0");
         // Exponents
         row("exponent with minus", "1.5E-7*2", "3E-07", "3E-0&7");
+        row("exponent with plus", "1.5E+3+1", "1,501", "150&1");
         row("result at 1E15", "999999999999999+1", "1E+15", "1E+1&5");
         row("underflow is zero", "1E-400", "0", "&0");
         // Grouping of the integer part
         row("grouped long integer", "123456789*1000000", "123,456,789,000,000", "12345678900000&0");
+        row("negative grouped", "0-1234567.25", "-1,234,567.25", "-1234567.2&5");
         // Reading numbers
         row("second point stops the number", "1.2.3+1", "2.2", "2.&2");
         row("foreign characters skipped", "a5+ x2", "7", "&7");
@@ -67,6 +71,7 @@ private Q_SLOTS:
         row("indefinite in English", "7/0", "error", "7/&0 =indefinite", "EN");
         // Beyond the double range
         row("product overflows", "1E308*10", "error", "1E308*1&0");
+        row("huge exponent", "1E99999999999999+1", "error", "1E99999999999999+&1");
         const QString nines = QString(400, u'9') + QStringLiteral("+1");
         QTest::newRow("400 digits overflow")
             << EResultRow{QString(), nines, "error", CalcEvaluator::markBeforeLast(nines)};

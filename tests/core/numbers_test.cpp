@@ -18,6 +18,7 @@ private Q_SLOTS:
         QTest::newRow("word") << "ARTÍCULO" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("leading blanks and tab") << " \t-2.5x" << -2.5;
+        QTest::newRow("plus sign") << "+3" << 3.0;
         QTest::newRow("second point stops") << "1.2.3" << 1.2;
         QTest::newRow("comma stops") << "1,500" << 1.0;
         QTest::newRow("exponent E") << "1.5E3" << 1500.0;
@@ -49,6 +50,7 @@ private Q_SLOTS:
         QTest::newRow("binary 2.675 still rounds up") << 2.675 << "2.68";
         QTest::newRow("half away from zero negative") << -0.125 << "-0.13";
         QTest::newRow("grouped with rounding") << 12345.678 << "12,345.68";
+        QTest::newRow("millions") << 1234567.891 << "1,234,567.89";
         QTest::newRow("picture chosen before rounding") << 999.999 << "1000.00";
         QTest::newRow("tiny negative is zero") << -0.001 << "0.00";
         QTest::newRow("20-digit price") << 99999999999999999999.0 << "100,000,000,000,000,000,000.00";

@@ -92,6 +92,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("columns");
         QTest::addColumn<QList<QByteArray>>("expected");
         QTest::newRow("empty") << QByteArray() << 8 << QList<QByteArray>{""};
+        QTest::newRow("fits") << QByteArray("12345678") << 8 << QList<QByteArray>{"12345678"};
         QTest::newRow("at a blank") << QByteArray("aaa bbb ccc") << 8 << QList<QByteArray>{"aaa bbb", "ccc"};
         QTest::newRow("long word cut at the edge")
             << QByteArray("abcdefghijkl") << 5 << QList<QByteArray>{"abcde", "fghij", "kl"};
@@ -129,6 +130,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         using Status = EscPosEncoder::Status;
         QTest::newRow("online with paper") << bytes({0x12, 0x12}) << int(Status::Ready);
+        QTest::newRow("paper near its end") << bytes({0x12, 0x1E}) << int(Status::Ready);
+        QTest::newRow("drawer open signal") << bytes({0x16, 0x12}) << int(Status::Ready);
         QTest::newRow("offline") << bytes({0x1A, 0x12}) << int(Status::Offline);
         QTest::newRow("paper out") << bytes({0x12, 0x72}) << int(Status::NoPaper);
         QTest::newRow("offline and out of paper") << bytes({0x1A, 0x72}) << int(Status::Offline);
