@@ -204,7 +204,9 @@ private Q_SLOTS:
         QTest::newRow("negative and fractional stock")
             << QStringList{"[-2.5] A $4.00", "[1] B $1.00"} << "-9.00";
         QTest::newRow("-1000 grouped") << QStringList{"[-2] A $500.00"} << "-1,000.00";
+        QTest::newRow("below a million") << QStringList{"[1] A $999,999.99"} << "999,999.99";
         QTest::newRow("millions") << QStringList{"[1000] A $1,234.567"} << "1,234,567.00";
+        QTest::newRow("minus a million") << QStringList{"[-1000] A $1,000"} << "-1,000,000.00";
         QTest::newRow("empty list") << QStringList{} << "0.00";
         QTest::newRow("bracket line without symbol stops") << QStringList{"[2] A $1.00", "[1] X 5"} << "-";
         QTest::newRow("symbol only before the bracket stops") << QStringList{"[$2] A 1.00"} << "-";

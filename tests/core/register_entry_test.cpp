@@ -80,6 +80,9 @@ private Q_SLOTS:
         row("bare count", es, "=", Kind::Count, "", 0);
         row("unknown booking", es, "--- nada $5", Kind::Other, "", 0);
         row("empty", es, "", Kind::Other, "", 0);
+        row("single signs", es, "-*", Kind::Other, "", 0);
+        row("item cut short", es, "2 x PAN de $12", Kind::Other, "", 0);
+        row("no bracket", es, "-----(2)-> TOTAL $9", Kind::Other, "2", 0);
         row("plain text", es, "hola $3", Kind::Other, "", 0);
         row("item without symbol", es, "2 x PAN de 12.50 = 25.00", Kind::Other, "", 0);
         row("huge", es, QString(100000, 'x'), Kind::Other, "", 0);

@@ -66,6 +66,7 @@ private Q_SLOTS:
         QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
         QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{""};
         QTest::newRow("lone CR stays in the line") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
         QTest::newRow("only CR line ends")
             << QByteArray("[1] A $1\r[2] B $2\r") << QStringList{"[1] A $1", "[2] B $2"};
