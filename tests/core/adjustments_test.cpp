@@ -9,8 +9,8 @@ using AdjustmentLinesRow = std::tuple<QString, bool, QString, QString, QString>;
 
 using PromptsAskAgainRow = std::tuple<QStringList, int, int>;
 // adjustments: eDesc answers; "+x" is interest; before: with an item of 10 added after them
-using CancellingReplaysTheRestRow = std::tuple<QStringList, QString, QString>;
-using DeleteKeyFollowsTheCancelRuleRow = std::tuple<int, int, bool>;
+using ReplayRow = std::tuple<QStringList, QString, QString>;
+using DeleteKeyRow = std::tuple<int, int, bool>;
 
 // Discounts, interest and cancelled lines, and the total replayed from the lines that stay.
 class AdjustmentsTest : public QObject {
@@ -94,14 +94,12 @@ private Q_SLOTS:
 
     // Cancelling a line replays the others with exactly the values written in them.
     void cancellingReplaysTheRest_data() {
-        QTest::addColumn<CancellingReplaysTheRestRow>("row");
-        QTest::newRow("percent kept exact")
-            << CancellingReplaysTheRestRow{QStringList{"7.5%"}, "102.50", "92.50"}; // not 92 %
-        QTest::newRow("percent and interest")
-            << CancellingReplaysTheRestRow{QStringList{"10%", "+16%"}, "114.40", "104.40"};
+        QTest::addColumn<ReplayRow>("row");
+        QTest::newRow("percent kept exact") << ReplayRow{QStringList{"7.5%"}, "102.50", "92.50"}; // not 92 %
+        QTest::newRow("percent and interest") << ReplayRow{QStringList{"10%", "+16%"}, "114.40", "104.40"};
     }
     void cancellingReplaysTheRest() {
-        QFETCH(CancellingReplaysTheRestRow, row);
+        QFETCH(ReplayRow, row);
         auto [adjustments, before, total] = row;
         CounterRig rig;
         Counter& c = sideNoteWith100(rig);
@@ -135,16 +133,16 @@ private Q_SLOTS:
     // The Delete key, the menu entry and the pop-up follow one rule: any line of a side note, only a
     // line of the open sale that is no cash or card entry in the record note.
     void deleteKeyFollowsTheCancelRule_data() {
-        QTest::addColumn<DeleteKeyFollowsTheCancelRuleRow>("row");
-        QTest::newRow("earlier sale") << DeleteKeyFollowsTheCancelRuleRow{0, 0, false};
-        QTest::newRow("closing line") << DeleteKeyFollowsTheCancelRuleRow{0, 1, false};
-        QTest::newRow("card line") << DeleteKeyFollowsTheCancelRuleRow{0, 2, false};
-        QTest::newRow("open sale") << DeleteKeyFollowsTheCancelRuleRow{0, 3, true};
-        QTest::newRow("side note") << DeleteKeyFollowsTheCancelRuleRow{1, 0, true};
-        QTest::newRow("no line chosen") << DeleteKeyFollowsTheCancelRuleRow{1, -1, false};
+        QTest::addColumn<DeleteKeyRow>("row");
+        QTest::newRow("earlier sale") << DeleteKeyRow{0, 0, false};
+        QTest::newRow("closing line") << DeleteKeyRow{0, 1, false};
+        QTest::newRow("card line") << DeleteKeyRow{0, 2, false};
+        QTest::newRow("open sale") << DeleteKeyRow{0, 3, true};
+        QTest::newRow("side note") << DeleteKeyRow{1, 0, true};
+        QTest::newRow("no line chosen") << DeleteKeyRow{1, -1, false};
     }
     void deleteKeyFollowsTheCancelRule() {
-        QFETCH(DeleteKeyFollowsTheCancelRuleRow, row);
+        QFETCH(DeleteKeyRow, row);
         auto [note, line, cancelled] = row;
         CounterRig rig;
         rig.shop.write(rig.registerName(), {"1 x OLD de $5.00 = $5.00",

@@ -5,8 +5,8 @@
 
 #include <tuple>
 
-using ChangeAddsUpToCashRow = std::tuple<QString, QString, QString, QString>;
-using QuantityChargedAsMovedRow = std::tuple<QString, QString, QString, QString>;
+using CashChangeRow = std::tuple<QString, QString, QString, QString>;
+using QuantityRow = std::tuple<QString, QString, QString, QString>;
 
 // What the cashier types and what the counter charges, moves and gives back.
 class CashierAmountsTest : public QObject {
@@ -14,7 +14,7 @@ class CashierAmountsTest : public QObject {
 
 private Q_SLOTS:
     void changeAddsUpToCash_data() {
-        QTest::addColumn<ChangeAddsUpToCashRow>("row");
+        QTest::addColumn<CashChangeRow>("row");
         struct Row {
             const char *name, *price, *cash, *total, *change;
         };
@@ -24,10 +24,10 @@ private Q_SLOTS:
             {"exact", "2.50", "5", "2.50", "2.50"},
         };
         for (const Row& r : rows)
-            QTest::newRow(r.name) << ChangeAddsUpToCashRow{r.price, r.cash, r.total, r.change};
+            QTest::newRow(r.name) << CashChangeRow{r.price, r.cash, r.total, r.change};
     }
     void changeAddsUpToCash() {
-        QFETCH(ChangeAddsUpToCashRow, row);
+        QFETCH(CashChangeRow, row);
         auto [price, cash, total, change] = row;
         CounterRig rig;
         Counter& c = rig.start();
@@ -40,7 +40,7 @@ private Q_SLOTS:
 
     // The quantity field takes no comma; the charge and the stock read the same number.
     void quantityChargedAsMoved_data() {
-        QTest::addColumn<QuantityChargedAsMovedRow>("row");
+        QTest::addColumn<QuantityRow>("row");
         struct Row {
             const char *name, *typed, *field, *charged, *stockLine;
         };
@@ -50,10 +50,10 @@ private Q_SLOTS:
             {"thousands comma refused", "1,000", "1000", "$2000.00", "[-980] PAN $2.00"},
         };
         for (const Row& r : rows)
-            QTest::newRow(r.name) << QuantityChargedAsMovedRow{r.typed, r.field, r.charged, r.stockLine};
+            QTest::newRow(r.name) << QuantityRow{r.typed, r.field, r.charged, r.stockLine};
     }
     void quantityChargedAsMoved() {
-        QFETCH(QuantityChargedAsMovedRow, row);
+        QFETCH(QuantityRow, row);
         auto [typed, field, charged, stockLine] = row;
         CounterRig rig;
         rig.shop.write("VL Lista.txt", {"[20] PAN $2.00"});

@@ -4,30 +4,29 @@
 
 #include <tuple>
 
-using SymbolIsRecognisedRow = std::tuple<QStringList, QStringList, QString, QString>;
-using MissingListIsOfferedRow = std::tuple<QString, bool, QString, QString>;
+using SymbolRow = std::tuple<QStringList, QStringList, QString, QString>;
+using OfferRow = std::tuple<QString, bool, QString, QString>;
 
 class CurrencyTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void symbolIsRecognised_data() {
-        QTest::addColumn<SymbolIsRecognisedRow>("row");
+        QTest::addColumn<SymbolRow>("row");
         QTest::newRow("item list in euros")
-            << SymbolIsRecognisedRow{QStringList{}, QStringList{"[1] PAN €2.00"}, "€", "PAN €2.00"};
-        QTest::newRow("pound list") << SymbolIsRecognisedRow{QStringList{}, QStringList{"[1] TÉ £3.00"}, "£",
-                                                             "TÉ £3.00"};
-        QTest::newRow("record decides") << SymbolIsRecognisedRow{QStringList{"1 x A de €5.00 = €5.00"},
-                                                                 QStringList{"[1] B £1.00"}, "€", "B £1.00"};
+            << SymbolRow{QStringList{}, QStringList{"[1] PAN €2.00"}, "€", "PAN €2.00"};
+        QTest::newRow("pound list") << SymbolRow{QStringList{}, QStringList{"[1] TÉ £3.00"}, "£", "TÉ £3.00"};
+        QTest::newRow("record decides")
+            << SymbolRow{QStringList{"1 x A de €5.00 = €5.00"}, QStringList{"[1] B £1.00"}, "€", "B £1.00"};
         QTest::newRow("record without sign")
-            << SymbolIsRecognisedRow{QStringList{"hola"}, QStringList{"[1] B £1.00"}, "$", "B £1.00"};
+            << SymbolRow{QStringList{"hola"}, QStringList{"[1] B £1.00"}, "$", "B £1.00"};
         QTest::newRow("dollar before euro")
-            << SymbolIsRecognisedRow{QStringList{}, QStringList{"[1] X €1 $2"}, "$", "X €1 $2"};
-        QTest::newRow("empty list") << SymbolIsRecognisedRow{QStringList{"1 x A de £5.00 = £5.00"},
-                                                             QStringList{}, "$", "No hay elementos."};
+            << SymbolRow{QStringList{}, QStringList{"[1] X €1 $2"}, "$", "X €1 $2"};
+        QTest::newRow("empty list") << SymbolRow{QStringList{"1 x A de £5.00 = £5.00"}, QStringList{}, "$",
+                                                 "No hay elementos."};
     }
     void symbolIsRecognised() {
-        QFETCH(SymbolIsRecognisedRow, row);
+        QFETCH(SymbolRow, row);
         auto [record, list, symbol, firstShown] = row;
         CounterRig rig;
         if (!record.isEmpty()) rig.shop.write(rig.registerName(), record);
@@ -62,13 +61,13 @@ private Q_SLOTS:
     }
 
     void missingListIsOffered_data() {
-        QTest::addColumn<MissingListIsOfferedRow>("row");
-        QTest::newRow("spanish yes") << MissingListIsOfferedRow{"", true, "VL Lista.txt", "ARTÍCULO $198.00"};
-        QTest::newRow("english yes") << MissingListIsOfferedRow{"EN", true, "VL List.txt", "ITEM $198.00"};
-        QTest::newRow("no") << MissingListIsOfferedRow{"", false, "", "No hay elementos."};
+        QTest::addColumn<OfferRow>("row");
+        QTest::newRow("spanish yes") << OfferRow{"", true, "VL Lista.txt", "ARTÍCULO $198.00"};
+        QTest::newRow("english yes") << OfferRow{"EN", true, "VL List.txt", "ITEM $198.00"};
+        QTest::newRow("no") << OfferRow{"", false, "", "No hay elementos."};
     }
     void missingListIsOffered() {
-        QFETCH(MissingListIsOfferedRow, row);
+        QFETCH(OfferRow, row);
         auto [language, yes, file, shown] = row;
         CounterRig rig(language);
         rig.dialogs.answer(yes);

@@ -6,7 +6,7 @@
 
 using FindRow = std::tuple<QString, int, QString, QList<qsizetype>, int>;
 // answers: "-" cancels the box
-using RegisterBehindTheKeyRow = std::tuple<QString, QStringList, bool, QStringList>;
+using RegisterKeyRow = std::tuple<QString, QStringList, bool, QStringList>;
 
 // The editor of the item list and the register: its slide, its search, and what a save or a close
 // leaves in memory and on disk.
@@ -196,16 +196,15 @@ private Q_SLOTS:
     // With a user key set, the day's closed sales open in the editor only for whoever types the key,
     // hidden as it is typed; without one nothing is asked.
     void registerBehindTheKey_data() {
-        QTest::addColumn<RegisterBehindTheKeyRow>("row");
-        QTest::newRow("no key: nothing asked")
-            << RegisterBehindTheKeyRow{"", QStringList{}, true, QStringList{}};
-        QTest::newRow("right key") << RegisterBehindTheKeyRow{"k1", QStringList{"k1"}, true, QStringList{}};
-        QTest::newRow("wrong key") << RegisterBehindTheKeyRow{"k1", QStringList{"K1"}, false,
-                                                              QStringList{"Clave incorrecta."}};
-        QTest::newRow("cancelled") << RegisterBehindTheKeyRow{"k1", QStringList{"-"}, false, QStringList{}};
+        QTest::addColumn<RegisterKeyRow>("row");
+        QTest::newRow("no key: nothing asked") << RegisterKeyRow{"", QStringList{}, true, QStringList{}};
+        QTest::newRow("right key") << RegisterKeyRow{"k1", QStringList{"k1"}, true, QStringList{}};
+        QTest::newRow("wrong key") << RegisterKeyRow{"k1", QStringList{"K1"}, false,
+                                                     QStringList{"Clave incorrecta."}};
+        QTest::newRow("cancelled") << RegisterKeyRow{"k1", QStringList{"-"}, false, QStringList{}};
     }
     void registerBehindTheKey() {
-        QFETCH(RegisterBehindTheKeyRow, row);
+        QFETCH(RegisterKeyRow, row);
         auto [key, answers, opened, messages] = row;
         CounterRig rig(QString(), key);
         Counter& c = startShop(rig);

@@ -16,22 +16,20 @@ Counter& startOnRecord(CounterRig& rig) {
 }
 } // namespace
 
-using ExactCashAndLargeChangeRow = std::tuple<QString, QString, QString, QString>;
+using ChangeRow = std::tuple<QString, QString, QString, QString>;
 
 class PaymentTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void exactCashAndLargeChange_data() {
-        QTest::addColumn<ExactCashAndLargeChangeRow>("row");
-        QTest::newRow("exact") << ExactCashAndLargeChangeRow{QString(), "80", QString("Sin cambio"), ""};
-        QTest::newRow("exact english")
-            << ExactCashAndLargeChangeRow{QString("EN"), "80.00", QString("Not change"), ""};
-        QTest::newRow("grouped change")
-            << ExactCashAndLargeChangeRow{QString(), "1,580", QString("1,500.00"), "$"};
+        QTest::addColumn<ChangeRow>("row");
+        QTest::newRow("exact") << ChangeRow{QString(), "80", QString("Sin cambio"), ""};
+        QTest::newRow("exact english") << ChangeRow{QString("EN"), "80.00", QString("Not change"), ""};
+        QTest::newRow("grouped change") << ChangeRow{QString(), "1,580", QString("1,500.00"), "$"};
     }
     void exactCashAndLargeChange() {
-        QFETCH(ExactCashAndLargeChangeRow, row);
+        QFETCH(ChangeRow, row);
         auto [language, cash, change, money] = row;
         CounterRig rig(language);
         Counter& c = startOnRecord(rig);

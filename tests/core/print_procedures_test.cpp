@@ -36,29 +36,28 @@ QStringList kinds(const QList<PrintDocument>& jobs) {
 }
 } // namespace
 
-using TicketNumberAdvancesForPrintedCustomerCopiesRow =
-    std::tuple<bool, bool, QStringList, QStringList, qint64>;
-using NoticeQuestionOncePerRunRow = std::tuple<bool, bool, QList<bool>, bool, int, int, QStringList>;
-using ShopDataBehindTheKeyRow = std::tuple<QString, QString, bool, int, QStringList>;
+using TicketNumberRow = std::tuple<bool, bool, QStringList, QStringList, qint64>;
+using NoticeRow = std::tuple<bool, bool, QList<bool>, bool, int, int, QStringList>;
+using ShopKeyRow = std::tuple<QString, QString, bool, int, QStringList>;
 
 class PrintProceduresTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void ticketNumberAdvancesForPrintedCustomerCopies_data() {
-        QTest::addColumn<TicketNumberAdvancesForPrintedCustomerCopiesRow>("row");
-        QTest::newRow("single") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
-            false, false, QStringList{"ticket"}, QStringList{}, qint64(2)};
-        QTest::newRow("double") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
-            true, false, QStringList{"ticket", "copy"}, QStringList{kCopyPrinted}, qint64(2)};
-        QTest::newRow("single fails") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
-            false, true, QStringList{}, QStringList{kDataError}, qint64(1)};
+        QTest::addColumn<TicketNumberRow>("row");
+        QTest::newRow("single") << TicketNumberRow{false, false, QStringList{"ticket"}, QStringList{},
+                                                   qint64(2)};
+        QTest::newRow("double") << TicketNumberRow{true, false, QStringList{"ticket", "copy"},
+                                                   QStringList{kCopyPrinted}, qint64(2)};
+        QTest::newRow("single fails")
+            << TicketNumberRow{false, true, QStringList{}, QStringList{kDataError}, qint64(1)};
         // A customer copy that failed is not announced as printed, and no business copy follows.
-        QTest::newRow("double fails") << TicketNumberAdvancesForPrintedCustomerCopiesRow{
-            true, true, QStringList{}, QStringList{kDataError}, qint64(1)};
+        QTest::newRow("double fails")
+            << TicketNumberRow{true, true, QStringList{}, QStringList{kDataError}, qint64(1)};
     }
     void ticketNumberAdvancesForPrintedCustomerCopies() {
-        QFETCH(TicketNumberAdvancesForPrintedCustomerCopiesRow, row);
+        QFETCH(TicketNumberRow, row);
         auto [doubleTicket, failing, printed, messages, next] = row;
         CounterRig rig;
         Counter& c = startWith(rig, true, doubleTicket);
@@ -85,20 +84,18 @@ private Q_SLOTS:
     }
 
     void noticeQuestionOncePerRun_data() {
-        QTest::addColumn<NoticeQuestionOncePerRunRow>("row");
-        QTest::newRow("tickets on") << NoticeQuestionOncePerRunRow{true, false, QList<bool>{}, false,
-                                                                   0,    2,     QStringList{}};
+        QTest::addColumn<NoticeRow>("row");
+        QTest::newRow("tickets on") << NoticeRow{true, false, QList<bool>{}, false, 0, 2, QStringList{}};
         QTest::newRow("yes at the first")
-            << NoticeQuestionOncePerRunRow{false, false, QList<bool>{true}, false, 1, 2, QStringList{}};
+            << NoticeRow{false, false, QList<bool>{true}, false, 1, 2, QStringList{}};
         QTest::newRow("no at the first")
-            << NoticeQuestionOncePerRunRow{false, false, QList<bool>{false}, false, 1, 0, QStringList{}};
-        QTest::newRow("after a sale")
-            << NoticeQuestionOncePerRunRow{false, true, QList<bool>{}, false, 0, 0, QStringList{}};
-        QTest::newRow("printer fails") << NoticeQuestionOncePerRunRow{
-            true, false, QList<bool>{}, true, 0, 0, QStringList{kTicketFailed, kTicketFailed}};
+            << NoticeRow{false, false, QList<bool>{false}, false, 1, 0, QStringList{}};
+        QTest::newRow("after a sale") << NoticeRow{false, true, QList<bool>{}, false, 0, 0, QStringList{}};
+        QTest::newRow("printer fails")
+            << NoticeRow{true, false, QList<bool>{}, true, 0, 0, QStringList{kTicketFailed, kTicketFailed}};
     }
     void noticeQuestionOncePerRun() {
-        QFETCH(NoticeQuestionOncePerRunRow, row);
+        QFETCH(NoticeRow, row);
         auto [tickets, saleFirst, answers, failing, questions, notices, messages] = row;
         CounterRig rig;
         Counter& c = startWith(rig, tickets);
@@ -158,16 +155,14 @@ private Q_SLOTS:
     }
 
     void shopDataBehindTheKey_data() {
-        QTest::addColumn<ShopDataBehindTheKeyRow>("row");
-        QTest::newRow("wrong key") << ShopDataBehindTheKeyRow{"k1", "K1", false, 0,
-                                                              QStringList{"Clave incorrecta."}};
-        QTest::newRow("empty without a key") << ShopDataBehindTheKeyRow{"", "", false, 1, QStringList{}};
-        QTest::newRow("right key") << ShopDataBehindTheKeyRow{"k1", "k1", false, 1, QStringList{}};
-        QTest::newRow("printer fails")
-            << ShopDataBehindTheKeyRow{"k1", "k1", true, 0, QStringList{kTicketFailed}};
+        QTest::addColumn<ShopKeyRow>("row");
+        QTest::newRow("wrong key") << ShopKeyRow{"k1", "K1", false, 0, QStringList{"Clave incorrecta."}};
+        QTest::newRow("empty without a key") << ShopKeyRow{"", "", false, 1, QStringList{}};
+        QTest::newRow("right key") << ShopKeyRow{"k1", "k1", false, 1, QStringList{}};
+        QTest::newRow("printer fails") << ShopKeyRow{"k1", "k1", true, 0, QStringList{kTicketFailed}};
     }
     void shopDataBehindTheKey() {
-        QFETCH(ShopDataBehindTheKeyRow, row);
+        QFETCH(ShopKeyRow, row);
         auto [key, answer, failing, printed, messages] = row;
         CounterRig rig(QString(), key);
         Counter& c = startWith(rig, false);

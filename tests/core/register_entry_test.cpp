@@ -8,9 +8,8 @@
 using Kind = RegisterEntry::Kind;
 Q_DECLARE_METATYPE(RegisterEntry::Kind)
 
-using ReadsEveryKindRow =
-    std::tuple<QString, QString, Kind, QString, double, QString, double, double, double>;
-using ReasonsNeverChangeTheTotalsRow = std::tuple<QString, QString, double, int, double>;
+using KindRow = std::tuple<QString, QString, Kind, QString, double, QString, double, double, double>;
+using ReasonRow = std::tuple<QString, QString, double, int, double>;
 
 class RegisterEntryTest : public QObject {
     Q_OBJECT
@@ -20,12 +19,12 @@ private Q_SLOTS:
     // Every kind in both languages, then the lines a shop's hands or a cut-short file leave behind. The
     // symbol is "$". Text is the reason of a booking or the description of an item.
     void readsEveryKind_data() {
-        QTest::addColumn<ReadsEveryKindRow>("row");
+        QTest::addColumn<KindRow>("row");
         const auto row = [](const char* name, const QString& language, const QString& line, Kind kind,
                             const QString& time, double amount, const QString& text = {}, double quantity = 0,
                             double price = 0, double percent = 0) {
-            QTest::newRow(name) << ReadsEveryKindRow{language, line,     kind,  time,   amount,
-                                                     text,     quantity, price, percent};
+            QTest::newRow(name) << KindRow{language, line,     kind,  time,   amount,
+                                           text,     quantity, price, percent};
         };
         const QString es, en = "EN";
         row("sale total", es, "-----(14:35)------------------------------> [TOTAL $1,234.50]",
@@ -89,7 +88,7 @@ private Q_SLOTS:
         row("binary", es, QString::fromLatin1("\x01\xff$12 x ["), Kind::Other, "", 0);
     }
     void readsEveryKind() {
-        QFETCH(ReadsEveryKindRow, row);
+        QFETCH(KindRow, row);
         auto [language, line, kind, time, amount, text, quantity, price, percent] = row;
         const RegisterEntry entry = RegisterEntry::read(line, "$", Language(language));
         QCOMPARE(int(entry.kind()), int(kind));
@@ -105,7 +104,7 @@ private Q_SLOTS:
     // A line's keyword is read only where the program writes it: a reason (or anything after the
     // brackets, or an item's description) that names another kind changes no total.
     void reasonsNeverChangeTheTotals_data() {
-        QTest::addColumn<ReasonsNeverChangeTheTotalsRow>("row");
+        QTest::addColumn<ReasonRow>("row");
         const QStringList reasons{"pago total", "ingreso", "tarjeta", "retiro",        "cancelado",
                                   "total paid", "card",    "entry",   "[TOTAL $50.00]"};
         for (const QString& code : {QString(), QString("EN")}) {
@@ -138,11 +137,11 @@ private Q_SLOTS:
                 for (const Case& k : withReason(reason))
                     QTest::addRow("%s %s: %s", qPrintable(code.isEmpty() ? "es" : "en"), k.name,
                                   qPrintable(reason))
-                        << ReasonsNeverChangeTheTotalsRow{code, k.line, k.cash, k.sales, k.cards};
+                        << ReasonRow{code, k.line, k.cash, k.sales, k.cards};
         }
     }
     void reasonsNeverChangeTheTotals() {
-        QFETCH(ReasonsNeverChangeTheTotalsRow, row);
+        QFETCH(ReasonRow, row);
         auto [language, line, cash, sales, cards] = row;
         const Language lang(language);
         QCOMPARE(RegisterLines::cashTotal({line}, "$", lang), cash);

@@ -55,7 +55,7 @@ using MessagesRow = std::tuple<QString, QStringList, int, QString>;
 using RefusalRow = std::tuple<int, int, bool>;
 // line: booked; empty: the register is unchanged
 using SimpleCardEntryRow = std::tuple<QStringList, QString, QString>;
-using RecordTabAtTheCashLimitRow = std::tuple<QString, QString, QString>;
+using CashLimitRow = std::tuple<QString, QString, QString>;
 using CutMenuRow = std::tuple<QStringList, int, bool>;
 
 class RegisterOpsTest : public QObject {
@@ -272,13 +272,13 @@ private Q_SLOTS:
     }
 
     void recordTabAtTheCashLimit_data() {
-        QTest::addColumn<RecordTabAtTheCashLimitRow>("row");
-        QTest::newRow("at the limit") << RecordTabAtTheCashLimitRow{"500", "400", "Registro*"};
-        QTest::newRow("below") << RecordTabAtTheCashLimitRow{"500", "399.99", "Registro"};
-        QTest::newRow("no limit") << RecordTabAtTheCashLimitRow{"0", "5000", "Registro"};
+        QTest::addColumn<CashLimitRow>("row");
+        QTest::newRow("at the limit") << CashLimitRow{"500", "400", "Registro*"};
+        QTest::newRow("below") << CashLimitRow{"500", "399.99", "Registro"};
+        QTest::newRow("no limit") << CashLimitRow{"0", "5000", "Registro"};
     }
     void recordTabAtTheCashLimit() {
-        QFETCH(RecordTabAtTheCashLimitRow, row);
+        QFETCH(CashLimitRow, row);
         auto [limit, entry, caption] = row;
         CounterRig rig;
         Counter& c = startWith(rig, {kSale100});

@@ -9,11 +9,11 @@ const QString kList = QStringLiteral("VL Lista.txt");
 }
 
 using ItemLinesRow = std::tuple<QString, QString, QString, QString, QString, QString, QString>;
-using UnusablePricesChangeNothingRow = std::tuple<QString, QString, QString, QStringList>;
-using PickingAnItemFillsTheFieldsRow = std::tuple<bool, QString, QString, QString, SaleStep>;
+using UnusablePriceRow = std::tuple<QString, QString, QString, QStringList>;
+using PickRow = std::tuple<bool, QString, QString, QString, SaleStep>;
 
-using FreeItemAsksFirstRow = std::tuple<QString, bool, QStringList>;
-using PriceReminderBlinksRow = std::tuple<QString, QString, bool>;
+using FreeItemRow = std::tuple<QString, bool, QStringList>;
+using ReminderRow = std::tuple<QString, QString, bool>;
 
 // Adding items to a note: the lines written, the totals and the entry fields afterwards.
 class SaleNoteTest : public QObject {
@@ -79,13 +79,13 @@ private Q_SLOTS:
     }
 
     void freeItemAsksFirst_data() {
-        QTest::addColumn<FreeItemAsksFirstRow>("row");
-        QTest::newRow("yes") << FreeItemAsksFirstRow{"", true, QStringList{"3 x BOLSA gratis"}};
-        QTest::newRow("yes, english") << FreeItemAsksFirstRow{"EN", true, QStringList{"3 x BOLSA free"}};
-        QTest::newRow("no") << FreeItemAsksFirstRow{"", false, QStringList{}};
+        QTest::addColumn<FreeItemRow>("row");
+        QTest::newRow("yes") << FreeItemRow{"", true, QStringList{"3 x BOLSA gratis"}};
+        QTest::newRow("yes, english") << FreeItemRow{"EN", true, QStringList{"3 x BOLSA free"}};
+        QTest::newRow("no") << FreeItemRow{"", false, QStringList{}};
     }
     void freeItemAsksFirst() {
-        QFETCH(FreeItemAsksFirstRow, row);
+        QFETCH(FreeItemRow, row);
         auto [language, yes, lines] = row;
         CounterRig rig(language);
         Counter& c = rig.start();
@@ -103,17 +103,17 @@ private Q_SLOTS:
 
     // Money no note may hold: refused with the reason, or (beyond every number) quietly.
     void unusablePricesChangeNothing_data() {
-        QTest::addColumn<UnusablePricesChangeNothingRow>("row");
-        QTest::newRow("negative price") << UnusablePricesChangeNothingRow{
+        QTest::addColumn<UnusablePriceRow>("row");
+        QTest::newRow("negative price") << UnusablePriceRow{
             QString("1"), "-5", "0",
             QStringList{"Un artículo con precio negativo no se puede vender; corrija su precio."}};
-        QTest::newRow("discount above 100%") << UnusablePricesChangeNothingRow{
+        QTest::newRow("discount above 100%") << UnusablePriceRow{
             QString("1"), "10", "150", QStringList{"El descuento de un artículo es de 100% como máximo."}};
         QTest::newRow("amount beyond every number")
-            << UnusablePricesChangeNothingRow{QString("1E300"), "1E300", "0", QStringList{}};
+            << UnusablePriceRow{QString("1E300"), "1E300", "0", QStringList{}};
     }
     void unusablePricesChangeNothing() {
-        QFETCH(UnusablePricesChangeNothingRow, row);
+        QFETCH(UnusablePriceRow, row);
         auto [quantity, price, discount, messages] = row;
         CounterRig rig;
         Counter& c = rig.start();
@@ -127,22 +127,22 @@ private Q_SLOTS:
     // A line without a currency symbol (or without its stock bracket while stock is shown) leaves
     // the fields as they were.
     void pickingAnItemFillsTheFields_data() {
-        QTest::addColumn<PickingAnItemFillsTheFieldsRow>("row");
-        QTest::newRow("stock shown") << PickingAnItemFillsTheFieldsRow{
-            true, "[10] PAN $12.50 #7501", QString("PAN"), "12.50", SaleStep::ItemReady};
-        QTest::newRow("stock hidden") << PickingAnItemFillsTheFieldsRow{
-            false, "[2] LÁMPARA $1,250.00 #750", QString("LÁMPARA"), "1,250.00", SaleStep::ItemReady};
-        QTest::newRow("no stock, hidden") << PickingAnItemFillsTheFieldsRow{
-            false, "VASO $10", QString("VASO"), "10.00", SaleStep::ItemReady};
-        QTest::newRow("two symbols") << PickingAnItemFillsTheFieldsRow{false, "[1] A $5 $7", QString("A"),
-                                                                       "5.00", SaleStep::ItemReady};
-        QTest::newRow("no symbol") << PickingAnItemFillsTheFieldsRow{
-            false, "[3] NOTA SIN PRECIO", QString("(Ninguno)"), "0.00", SaleStep::Nothing};
-        QTest::newRow("stock shown but no bracket") << PickingAnItemFillsTheFieldsRow{
-            true, "PAN $3", QString("(Ninguno)"), "0.00", SaleStep::Nothing};
+        QTest::addColumn<PickRow>("row");
+        QTest::newRow("stock shown") << PickRow{true, "[10] PAN $12.50 #7501", QString("PAN"), "12.50",
+                                                SaleStep::ItemReady};
+        QTest::newRow("stock hidden") << PickRow{false, "[2] LÁMPARA $1,250.00 #750", QString("LÁMPARA"),
+                                                 "1,250.00", SaleStep::ItemReady};
+        QTest::newRow("no stock, hidden")
+            << PickRow{false, "VASO $10", QString("VASO"), "10.00", SaleStep::ItemReady};
+        QTest::newRow("two symbols") << PickRow{false, "[1] A $5 $7", QString("A"), "5.00",
+                                                SaleStep::ItemReady};
+        QTest::newRow("no symbol") << PickRow{false, "[3] NOTA SIN PRECIO", QString("(Ninguno)"), "0.00",
+                                              SaleStep::Nothing};
+        QTest::newRow("stock shown but no bracket")
+            << PickRow{true, "PAN $3", QString("(Ninguno)"), "0.00", SaleStep::Nothing};
     }
     void pickingAnItemFillsTheFields() {
-        QFETCH(PickingAnItemFillsTheFieldsRow, row);
+        QFETCH(PickRow, row);
         auto [seeStock, line, description, price, step] = row;
         CounterRig rig;
         rig.shop.write(kList, {line});
@@ -155,14 +155,14 @@ private Q_SLOTS:
     }
 
     void priceReminderBlinks_data() {
-        QTest::addColumn<PriceReminderBlinksRow>("row");
-        QTest::newRow("price 0.00") << PriceReminderBlinksRow{QString("PAN"), "0.00", true};
-        QTest::newRow("price with comma") << PriceReminderBlinksRow{QString("PAN"), "1,000.00", false};
-        QTest::newRow("placeholder") << PriceReminderBlinksRow{QString("(Ninguno)"), "0.00", false};
-        QTest::newRow("empty description") << PriceReminderBlinksRow{QString(), "0.00", false};
+        QTest::addColumn<ReminderRow>("row");
+        QTest::newRow("price 0.00") << ReminderRow{QString("PAN"), "0.00", true};
+        QTest::newRow("price with comma") << ReminderRow{QString("PAN"), "1,000.00", false};
+        QTest::newRow("placeholder") << ReminderRow{QString("(Ninguno)"), "0.00", false};
+        QTest::newRow("empty description") << ReminderRow{QString(), "0.00", false};
     }
     void priceReminderBlinks() {
-        QFETCH(PriceReminderBlinksRow, row);
+        QFETCH(ReminderRow, row);
         auto [description, price, blinks] = row;
         CounterRig rig;
         Counter& c = rig.start();

@@ -83,7 +83,7 @@ QString bestText(const QList<History::BestSeller>& list) {
 } // namespace
 
 // memory: the day's register in memory, in place of its file
-using FiguresOfTheFilesRow = std::tuple<Files, QStringList, bool, QString, QString, int>;
+using FiguresRow = std::tuple<Files, QStringList, bool, QString, QString, int>;
 using PeriodsRow = std::tuple<int, QDate, QDate, QDate>;
 using BarsRow = std::tuple<QDate, QDate, QStringList, QList<double>>;
 
@@ -94,10 +94,10 @@ private Q_SLOTS:
     // A folder of register files against the figures and best sellers of 5 December 2026 (or of the
     // period from 1 December to 5 December when the row says "month").
     void figuresOfTheFiles_data() {
-        QTest::addColumn<FiguresOfTheFilesRow>("row");
+        QTest::addColumn<FiguresRow>("row");
         const auto row = [](const char* name, const Files& files, const QStringList& memory, bool month,
                             const char* figures, const char* best, int unreadable = 0) {
-            QTest::newRow(name) << FiguresOfTheFilesRow{
+            QTest::newRow(name) << FiguresRow{
                 files, memory, month, QString::fromUtf8(figures), QString::fromUtf8(best), unreadable};
         };
         row("spanish day", {{"VENTAS #05-12-2026.txt", kSpanishDay}}, {}, false,
@@ -157,7 +157,7 @@ private Q_SLOTS:
             {}, true, "sales 1 12.50; cash 1 12.50", "PAN 1 12.50");
     }
     void figuresOfTheFiles() {
-        QFETCH(FiguresOfTheFilesRow, row);
+        QFETCH(FiguresRow, row);
         auto [files, memory, month, figures, best, unreadable] = row;
         TempShop shop;
         writeFiles(shop, files);
