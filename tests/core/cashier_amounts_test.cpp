@@ -1,5 +1,4 @@
 #include "CounterRig.h"
-#include "core/items/ItemList.h"
 
 #include <QTest>
 
@@ -67,14 +66,6 @@ private Q_SLOTS:
         c.amounts().setCashText("9999");
         c.eFinal();
         QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{stockLine});
-    }
-
-    // A sale line that holds a comma anyway (a hand-edited note) moves what it charged.
-    void commaLineMovesWhatItCharged() {
-        ItemList items;
-        items.setLines({"[20] PAN $2.00"});
-        items.moveStock({"1,5 x PAN de $2.00 = $2.00"}, "$", " de ");
-        QCOMPARE(items.lines(), QStringList{"[19] PAN $2.00"});
     }
 };
 
