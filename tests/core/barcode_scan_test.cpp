@@ -3,6 +3,10 @@
 
 #include <QTest>
 
+#include <tuple>
+
+using ScanRow = std::tuple<QString, bool, bool, QString, QStringList, int, QStringList>;
+
 // A scanned code is searched for as a barcode, exactly: the digits of a price, a stock or a longer
 // barcode never count, and a code that two lines share rings up neither.
 class BarcodeScanTest : public QObject {
@@ -40,37 +44,24 @@ private Q_SLOTS:
     }
 
     void scanRingsUpOrBeeps_data() {
-        QTest::addColumn<QString>("quantity");
-        QTest::addColumn<bool>("seeStock");
-        QTest::addColumn<bool>("lookup");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("quantity in force")
-            << "3" << false << false << "7501055300013" << QStringList{"3 x LECHE de $20.00 = $60.00"} << 0
-            << QStringList{};
-        QTest::newRow("an emptied quantity counts one")
-            << "" << false << false << "7501055300013" << QStringList{"1 x LECHE de $20.00 = $20.00"} << 0
-            << QStringList{};
-        QTest::newRow("stock shown") << "2" << true << false << "7501000000017"
-                                     << QStringList{"2 x PAN BLANCO de $1,250.00 = $2,500.00"} << 0
-                                     << QStringList{};
-        QTest::newRow("unknown code")
-            << "3" << false << false << "7501234567890" << QStringList{} << 1 << QStringList{};
-        QTest::newRow("code shared by two lines")
-            << "3" << false << false << "4000000000001" << QStringList{} << 1 << QStringList{};
-        QTest::newRow("look-up mode shows it") << "3" << true << true << "7501055300013" << QStringList{} << 0
-                                               << QStringList{"Artículo:\r\n[LECHE $20.00 #7501055300013]"};
+        QTest::addColumn<ScanRow>("row");
+        const auto row = [](const char* name, const char* quantity, bool seeStock, bool lookup,
+                            const char* code, const QStringList& lines, int beeps = 0,
+                            const QStringList& messages = {}) {
+            QTest::newRow(name) << ScanRow{quantity, seeStock, lookup, code, lines, beeps, messages};
+        };
+        row("quantity in force", "3", false, false, "7501055300013", {"3 x LECHE de $20.00 = $60.00"});
+        row("an emptied quantity counts one", "", false, false, "7501055300013",
+            {"1 x LECHE de $20.00 = $20.00"});
+        row("stock shown", "2", true, false, "7501000000017", {"2 x PAN BLANCO de $1,250.00 = $2,500.00"});
+        row("unknown code", "3", false, false, "7501234567890", {}, 1);
+        row("code shared by two lines", "3", false, false, "4000000000001", {}, 1);
+        row("look-up mode shows it", "3", true, true, "7501055300013", {}, 0,
+            {QString::fromUtf8("Artículo:\r\n[LECHE $20.00 #7501055300013]")});
     }
     void scanRingsUpOrBeeps() {
-        QFETCH(QString, quantity);
-        QFETCH(bool, seeStock);
-        QFETCH(bool, lookup);
-        QFETCH(QString, code);
-        QFETCH(QStringList, lines);
-        QFETCH(int, beeps);
-        QFETCH(QStringList, messages);
+        QFETCH(ScanRow, row);
+        auto [quantity, seeStock, lookup, code, lines, beeps, messages] = row;
         CounterRig rig;
         rig.shop.write("VL Lista.txt",
                        {"[10] PAN BLANCO $1,250.00 #7501000000017", "[5] LECHE $20.00 #7501055300013",

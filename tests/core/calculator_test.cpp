@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QTest>
 
+#include <tuple>
+
 #include <functional>
 
 namespace {
@@ -43,21 +45,20 @@ void play(Calculator& calc, const QString& keys) {
 
 } // namespace
 
+using KeysRow = std::tuple<QString, QString, QString, QString>;
+
 class CalculatorTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     // Editing, memory and paste rules: the expression line ("&" is the cursor mark), display and memory.
     void keys_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("expression");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("memory");
+        QTest::addColumn<KeysRow>("row");
         auto row = [](const char* name, const char* keys, const char* expression, const char* display,
                       const char* memory = "0") {
             QString e = QString::fromUtf8(expression);
             e.replace(u'*', CalcEvaluator::kTimes);
-            QTest::newRow(name) << QString::fromUtf8(keys) << e << QString(display) << QString(memory);
+            QTest::newRow(name) << KeysRow{QString::fromUtf8(keys), e, QString(display), QString(memory)};
         };
         // Typing and the cursor mark
         row("leading zero replaced", "05", "&5", "0");
@@ -93,10 +94,8 @@ private Q_SLOTS:
         row("paste drops marks", "{P:1&2&3}", "12&3", "0");
     }
     void keys() {
-        QFETCH(QString, keys);
-        QFETCH(QString, expression);
-        QFETCH(QString, display);
-        QFETCH(QString, memory);
+        QFETCH(KeysRow, row);
+        auto [keys, expression, display, memory] = row;
         Calculator calc{Language()};
         play(calc, keys);
         QCOMPARE(calc.expression(), expression);

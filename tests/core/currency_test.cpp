@@ -2,34 +2,32 @@
 
 #include <QTest>
 
+#include <tuple>
+
+using SymbolRow = std::tuple<QStringList, QStringList, QString, QString>;
+using OfferRow = std::tuple<QString, bool, QString, QString>;
+
 class CurrencyTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void symbolIsRecognised_data() {
-        QTest::addColumn<QStringList>("record");
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<QString>("firstShown");
-        QTest::newRow("item list in euros") << QStringList{} << QStringList{"[1] PAN €2.00"} << "€"
-                                            << "PAN €2.00";
-        QTest::newRow("pound list") << QStringList{} << QStringList{"[1] TÉ £3.00"} << "£"
-                                    << "TÉ £3.00";
+        QTest::addColumn<SymbolRow>("row");
+        QTest::newRow("item list in euros")
+            << SymbolRow{QStringList{}, QStringList{"[1] PAN €2.00"}, "€", "PAN €2.00"};
+        QTest::newRow("pound list") << SymbolRow{QStringList{}, QStringList{"[1] TÉ £3.00"}, "£", "TÉ £3.00"};
         QTest::newRow("record decides")
-            << QStringList{"1 x A de €5.00 = €5.00"} << QStringList{"[1] B £1.00"} << "€"
-            << "B £1.00";
-        QTest::newRow("record without sign") << QStringList{"hola"} << QStringList{"[1] B £1.00"} << "$"
-                                             << "B £1.00";
-        QTest::newRow("dollar before euro") << QStringList{} << QStringList{"[1] X €1 $2"} << "$"
-                                            << "X €1 $2";
-        QTest::newRow("empty list") << QStringList{"1 x A de £5.00 = £5.00"} << QStringList{} << "$"
-                                    << "No hay elementos.";
+            << SymbolRow{QStringList{"1 x A de €5.00 = €5.00"}, QStringList{"[1] B £1.00"}, "€", "B £1.00"};
+        QTest::newRow("record without sign")
+            << SymbolRow{QStringList{"hola"}, QStringList{"[1] B £1.00"}, "$", "B £1.00"};
+        QTest::newRow("dollar before euro")
+            << SymbolRow{QStringList{}, QStringList{"[1] X €1 $2"}, "$", "X €1 $2"};
+        QTest::newRow("empty list") << SymbolRow{QStringList{"1 x A de £5.00 = £5.00"}, QStringList{}, "$",
+                                                 "No hay elementos."};
     }
     void symbolIsRecognised() {
-        QFETCH(QStringList, record);
-        QFETCH(QStringList, list);
-        QFETCH(QString, symbol);
-        QFETCH(QString, firstShown);
+        QFETCH(SymbolRow, row);
+        auto [record, list, symbol, firstShown] = row;
         CounterRig rig;
         if (!record.isEmpty()) rig.shop.write(rig.registerName(), record);
         if (!list.isEmpty()) rig.shop.write("VL Lista.txt", list);
@@ -63,22 +61,14 @@ private Q_SLOTS:
     }
 
     void missingListIsOffered_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("spanish yes") << "" << true << "VL Lista.txt"
-                                     << "ARTÍCULO $198.00";
-        QTest::newRow("english yes") << "EN" << true << "VL List.txt"
-                                     << "ITEM $198.00";
-        QTest::newRow("no") << "" << false << ""
-                            << "No hay elementos.";
+        QTest::addColumn<OfferRow>("row");
+        QTest::newRow("spanish yes") << OfferRow{"", true, "VL Lista.txt", "ARTÍCULO $198.00"};
+        QTest::newRow("english yes") << OfferRow{"EN", true, "VL List.txt", "ITEM $198.00"};
+        QTest::newRow("no") << OfferRow{"", false, "", "No hay elementos."};
     }
     void missingListIsOffered() {
-        QFETCH(QString, language);
-        QFETCH(bool, yes);
-        QFETCH(QString, file);
-        QFETCH(QString, shown);
+        QFETCH(OfferRow, row);
+        auto [language, yes, file, shown] = row;
         CounterRig rig(language);
         rig.dialogs.answer(yes);
         Counter& c = rig.start();

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 #include <optional>
 
 using OptText = std::optional<QString>;
@@ -13,24 +15,21 @@ QString orNone(const OptText& text) {
 }
 } // namespace
 
+// shown: shown form, stock hidden; desc: description of that shown form; descStock: description of the whole
+// line, stock shown; sold: the line after selling 1
+using TakingApartRow = std::tuple<QString, QString, double, double, QString, QString, QString, QString>;
+
 class ItemLineTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     // How each reader takes a line apart, and the line after selling one of it.
     void takingApart_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<double>("stock");
-        QTest::addColumn<double>("price");
-        QTest::addColumn<QString>("shown");     // shown form, stock hidden
-        QTest::addColumn<QString>("desc");      // description of that shown form
-        QTest::addColumn<QString>("descStock"); // description of the whole line, stock shown
-        QTest::addColumn<QString>("sold");      // the line after selling 1
+        QTest::addColumn<TakingApartRow>("row");
         const auto row = [](const char* name, const QString& line, const QString& symbol, double stock,
                             double price, const QString& shown, const QString& desc, const QString& descStock,
                             const QString& sold) {
-            QTest::newRow(name) << line << symbol << stock << price << shown << desc << descStock << sold;
+            QTest::newRow(name) << TakingApartRow{line, symbol, stock, price, shown, desc, descStock, sold};
         };
         row("plain", "[10] ARTÍCULO $198.00", "$", 10, 198, "ARTÍCULO $198.00", "ARTÍCULO", "ARTÍCULO",
             "[9] ARTÍCULO $198.00");
@@ -62,14 +61,8 @@ private Q_SLOTS:
             longName, "[0] " + longName + " $1.00");
     }
     void takingApart() {
-        QFETCH(QString, line);
-        QFETCH(QString, symbol);
-        QFETCH(double, stock);
-        QFETCH(double, price);
-        QFETCH(QString, shown);
-        QFETCH(QString, desc);
-        QFETCH(QString, descStock);
-        QFETCH(QString, sold);
+        QFETCH(TakingApartRow, row);
+        auto [line, symbol, stock, price, shown, desc, descStock, sold] = row;
         QCOMPARE(ItemLine::stock(line), stock);
         QCOMPARE(ItemLine::price(line, symbol), price);
         QCOMPARE(ItemLine::shownForm(line, true), line);

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 using Documents::TicketData;
 
 namespace {
@@ -53,80 +55,55 @@ Q_DECLARE_METATYPE(Documents::Shop)
 Q_DECLARE_METATYPE(Documents::TicketData)
 Q_DECLARE_METATYPE(Language)
 
+using AmountRow = std::tuple<QString, QString, QString, bool>;
+using ReportRow = std::tuple<QStringList, Language, QStringList, QString>;
+
+// mark: the business copy's; empty: not printed
+using TicketRow = std::tuple<TicketData, QStringList, QString>;
+using SerieRow = std::tuple<QString, int, QString>;
+using ShopDataRow = std::tuple<Documents::Shop, Language, QStringList>;
+
 class PrintDocumentsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The customer's ticket; the business copy has the mark in place of the legend.
     void ticket_data() {
-        QTest::addColumn<TicketData>("data");
-        QTest::addColumn<bool>("business");
-        QTest::addColumn<QStringList>("expected");
-
-        const char* fullEs =
-            "|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
-            "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
-            "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
-            "¡Gracias por su preferencia!||||.|";
-        QTest::newRow("full, cash, Spanish") << fullTicket(kEs) << false << split(fullEs);
-
+        QTest::addColumn<TicketRow>("row");
+        QTest::newRow("full, cash, Spanish") << TicketRow{
+            fullTicket(kEs),
+            split("|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
+                  "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
+                  "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
+                  "¡Gracias por su preferencia!||||.|"),
+            s("N-E-G-O-C-I-O")};
         TicketData en = fullTicket(kEn);
-        en.shop.legend = s("Thanks for your preference!");
-        QTest::newRow("full, cash, English")
-            << en << false
-            << split(
-                   "|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
-                   "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
-                   "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
-                   "Thanks for your preference!||||.|");
-
-        QTest::newRow("business copy, Spanish")
-            << fullTicket(kEs) << true
-            << split("|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
-                     "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
-                     "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
-                     "N-E-G-O-C-I-O||||.|");
-        QTest::newRow("business copy, English")
-            << fullTicket(kEn) << true
-            << split(
-                   "|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
-                   "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
-                   "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
-                   "B-U-S-I-N-E-S-S||||.|");
-
+        en.shop.legend = s("Thanks!");
+        QTest::newRow("full, cash, English") << TicketRow{
+            en,
+            split("|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
+                  "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
+                  "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
+                  "Thanks!||||.|"),
+            s("B-U-S-I-N-E-S-S")};
         // Blank (only blanks) shop lines leave out their lines; the date line follows an empty line.
         TicketData blank = fullTicket(kEs);
-        blank.shop = {s("Mi negocio"), s("  "),  QString(),
-                      s(" "),          s("   "), s("¡Gracias por su preferencia!")};
+        blank.shop = {s("Mi negocio"), s("  "), QString(), s(" "), s("   "), QString()};
         blank.ticketNumber = 1000;
+        blank.paidByCard = true;
         blank.itemText = s("1 x PAN de $396.00 = $396.00\r\n");
-        QTest::newRow("blank shop lines, number 1000")
-            << blank << false
-            << split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
-                     "1 x PAN de $396.00 = $396.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
-                     "¡Gracias por su preferencia!||||.|");
-
-        TicketData card = blank;
-        card.paidByCard = true;
-        card.ticketNumber = 1;
-        card.shop.legend.clear();
-        QTest::newRow("card, empty legend, Spanish")
-            << card << false
-            << split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 001||Descripción:|"
-                     "1 x PAN de $396.00 = $396.00||Importe: $396.00|Compra con tarjeta||||.|");
-        card.language = kEn;
-        QTest::newRow("card, empty legend, English")
-            << card << false
-            << split("|MI NEGOCIO||DATE 05/12/2026|TIME 14:35|Ticket No. 001||Description:|"
-                     "1 x PAN de $396.00 = $396.00||Amount: $396.00|Card purchase||||.|");
+        QTest::newRow("blank shop lines, card, number 1000")
+            << TicketRow{blank,
+                         split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
+                               "1 x PAN de $396.00 = $396.00||Importe: $396.00|Compra con tarjeta||||.|"),
+                         QString()};
     }
     void ticket() {
-        QFETCH(TicketData, data);
-        QFETCH(bool, business);
-        QFETCH(QStringList, expected);
-        const PrintDocument document = business ? Documents::businessTicket(data, s("396.00"))
-                                                : Documents::customerTicket(data, s("396.00"));
+        QFETCH(TicketRow, row);
+        auto [data, expected, mark] = row;
+        const PrintDocument document = Documents::customerTicket(data, s("396.00"));
         QCOMPARE(document.lines(), expected);
-        QCOMPARE(document.kind(), business ? PrintDocument::Kind::BusinessCopy : PrintDocument::Kind::Ticket);
+        QCOMPARE(document.kind(), PrintDocument::Kind::Ticket);
         // Only the opening empty line and the shop name are bold; only the amount is large.
         QCOMPARE(boldLines(document), (QStringList{QString(), data.shop.name.toUpper()}));
         QCOMPARE(largeLines(document).size(), 1);
@@ -135,6 +112,11 @@ private Q_SLOTS:
             QCOMPARE(line.font, s("Segoe UI"));
             QVERIFY(line.size == 7 || line.size == 10);
         }
+        if (mark.isEmpty()) return;
+        const PrintDocument copy = Documents::businessTicket(data, s("396.00"));
+        expected[expected.size() - 6] = mark;
+        QCOMPARE(copy.lines(), expected);
+        QCOMPARE(copy.kind(), PrintDocument::Kind::BusinessCopy);
     }
 
     // The printer's settings change in this order, each once.
@@ -153,93 +135,65 @@ private Q_SLOTS:
     }
 
     void serie_data() {
-        QTest::addColumn<QString>("remark");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("no remark, padded") << QString() << 7 << s("Ticket No. 007\r\n");
-        QTest::newRow("blank remark") << s("   ") << 12 << s("Ticket No. 012\r\n");
+        QTest::addColumn<SerieRow>("row");
+        QTest::newRow("no remark, padded") << SerieRow{QString(), 7, s("Ticket No. 007\r\n")};
+        QTest::newRow("blank remark") << SerieRow{s("   "), 12, s("Ticket No. 012\r\n")};
         QTest::newRow("remark in capitals, untrimmed")
-            << s(" sucursal ñ") << 1 << s(" SUCURSAL Ñ\r\nTicket No. 001\r\n");
-        QTest::newRow("four digits kept") << QString() << 1000 << s("Ticket No. 1000\r\n");
+            << SerieRow{s(" sucursal ñ"), 1, s(" SUCURSAL Ñ\r\nTicket No. 001\r\n")};
+        QTest::newRow("four digits kept") << SerieRow{QString(), 1000, s("Ticket No. 1000\r\n")};
     }
     void serie() {
-        QFETCH(QString, remark);
-        QFETCH(int, number);
-        QFETCH(QString, expected);
+        QFETCH(SerieRow, row);
+        auto [remark, number, expected] = row;
         QCOMPARE(Documents::eSerie(remark, number), expected);
     }
 
     void amount_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("cash total") << s("-----(14:35)------------------------------> [TOTAL $396.00]")
-                                    << s("$") << s("396.00") << true;
-        QTest::newRow("grouped") << s("-----(12:30)------------------------------> [TOTAL $1,234.50]")
-                                 << s("$") << s("1,234.50") << true;
-        QTest::newRow("card sale") << s("*****(18:41)**************************** [TARJETA €86.00]") << s("€")
-                                   << s("86.00") << true;
-        QTest::newRow("no symbol: no ticket")
-            << s("-----(14:35)------------------------------> [TOTAL $396.00]") << s("€") << QString()
-            << false;
-        QTest::newRow("empty register") << QString() << s("$") << QString() << false;
+        QTest::addColumn<AmountRow>("row");
+        QTest::newRow("cash total") << AmountRow{
+            s("-----(14:35)------------------------------> [TOTAL $396.00]"), s("$"), s("396.00"), true};
+        QTest::newRow("grouped") << AmountRow{
+            s("-----(12:30)------------------------------> [TOTAL $1,234.50]"), s("$"), s("1,234.50"), true};
+        QTest::newRow("card sale") << AmountRow{
+            s("*****(18:41)**************************** [TARJETA €86.00]"), s("€"), s("86.00"), true};
+        QTest::newRow("no symbol: no ticket") << AmountRow{
+            s("-----(14:35)------------------------------> [TOTAL $396.00]"), s("€"), QString(), false};
+        QTest::newRow("empty register") << AmountRow{QString(), s("$"), QString(), false};
     }
     void amount() {
-        QFETCH(QString, line);
-        QFETCH(QString, symbol);
-        QFETCH(QString, expected);
-        QFETCH(bool, found);
+        QFETCH(AmountRow, row);
+        auto [line, symbol, expected, found] = row;
         const auto amount = Documents::ticketAmount(line, symbol);
         QCOMPARE(amount.has_value(), found);
         if (found) QCOMPARE(*amount, expected);
     }
 
     void report_data() {
-        QTest::addColumn<QStringList>("registerLines");
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QStringList>("body");
-        QTest::addColumn<QString>("total");
-
+        QTest::addColumn<ReportRow>("row");
+        const auto row = [](const char* name, const QString& lines, const Language& language,
+                            const QString& body, const char* total) {
+            QTest::newRow(name) << ReportRow{lines.isEmpty() ? QStringList() : lines.split(u'|'), language,
+                                             body.split(u'|'), s(total)};
+        };
+        const QString items = s("2 x PAN de $12.50 = $25.00|1 x LECHE de $371.00 = $371.00|");
         const QString sale = s("-----(10:00)------------------------------> [TOTAL $396.00]");
-        QTest::newRow("one sale of two items")
-            << QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale} << kEs
-            << QStringList{s("2 x PAN de $12.50 = $25.00"), s("1 x LECHE de $371.00 = $371.00"), sale,
-                           QString(), QString()}
-            << s("TOTAL EN CAJA $396.00");
+        const QString t500 = s("-----(10:00)------------------------------> [TOTAL $500.00]");
         const QString out = s("-----(11:00)-------> [RETIRO $700.00] banco");
-        QTest::newRow("negative total never grouped")
-            << QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), out} << kEs
-            << QStringList{s("-----(10:00)------------------------------> [TOTAL $500.00]"), QString(), out,
-                           QString(), QString()}
-            << s("TOTAL EN CAJA $-200.00");
         const QString in = s("-----(09:00)-------> [INGRESO $1,000.00] cambio");
         const QString card = s("*****(10:30)**************************** [TARJETA $99.00]");
-        QTest::newRow("grouped total, card line not counted")
-            << QStringList{in, s("-----(10:00)------------------------------> [TOTAL $500.00]"), card} << kEs
-            << QStringList{in,
-                           QString(),
-                           s("-----(10:00)------------------------------> [TOTAL $500.00]"),
-                           QString(),
-                           card,
-                           QString(),
-                           QString()}
-            << s("TOTAL EN CAJA $1,500.00");
-        QTest::newRow("empty register")
-            << QStringList{} << kEs << QStringList{QString()} << s("TOTAL EN CAJA $0.00");
         const QString outTotal = s("-----(11:00)-------> [WITHDRAWAL $50.00] total");
-        QTest::newRow("English: a withdrawal whose reason says total subtracts")
-            << QStringList{outTotal} << kEn << QStringList{outTotal, QString(), QString()}
-            << s("TOTAL CASH $-50.00");
-        QTest::newRow("Spanish lines read in English count only totals")
-            << QStringList{in, out} << kEn << QStringList{in, QString(), out, QString(), QString()}
-            << s("TOTAL CASH $0.00");
+        row("one sale of two items", items + sale, kEs, items + sale + "||", "TOTAL EN CAJA $396.00");
+        row("negative total never grouped", t500 + "|" + out, kEs, t500 + "||" + out + "||",
+            "TOTAL EN CAJA $-200.00");
+        row("grouped total, card line not counted", in + "|" + t500 + "|" + card, kEs,
+            in + "||" + t500 + "||" + card + "||", "TOTAL EN CAJA $1,500.00");
+        row("empty register", "", kEs, "", "TOTAL EN CAJA $0.00");
+        row("English: a withdrawal whose reason says total subtracts", outTotal, kEn, outTotal + "||",
+            "TOTAL CASH $-50.00");
     }
     void report() {
-        QFETCH(QStringList, registerLines);
-        QFETCH(Language, language);
-        QFETCH(QStringList, body);
-        QFETCH(QString, total);
+        QFETCH(ReportRow, row);
+        auto [registerLines, language, body, total] = row;
         Documents::ReportData data{
             s("Abarrotes La Esquina"), s("05/12/2026"), s("14:35"), registerLines, s("$"), language};
         const PrintDocument document = Documents::report(data);
@@ -286,24 +240,19 @@ private Q_SLOTS:
     }
 
     void shopData_data() {
-        QTest::addColumn<Documents::Shop>("shop");
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("every line, Spanish")
-            << Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}} << kEs
-            << split("|ABARROTES|Av. Juárez 128||TEL 555 123|RFC X||...");
-        QTest::newRow("every line, English")
-            << Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}} << kEn
-            << split("|ABARROTES|Av. Juárez 128||PHONE 555 123|RFC X||...");
-        QTest::newRow("only the phone") << Documents::Shop{s("Abarrotes"), s(" "), s("555 123"), {}, {}, {}}
-                                        << kEs << split("|ABARROTES||TEL 555 123||...");
-        QTest::newRow("nothing but the name")
-            << Documents::Shop{s("Mi negocio"), {}, {}, {}, {}, {}} << kEs << split("|MI NEGOCIO|||...");
+        QTest::addColumn<ShopDataRow>("row");
+        QTest::newRow("every line, Spanish") << ShopDataRow{
+            Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}}, kEs,
+            split("|ABARROTES|Av. Juárez 128||TEL 555 123|RFC X||...")};
+        QTest::newRow("only the phone")
+            << ShopDataRow{Documents::Shop{s("Abarrotes"), s(" "), s("555 123"), {}, {}, {}}, kEs,
+                           split("|ABARROTES||TEL 555 123||...")};
+        QTest::newRow("nothing but the name") << ShopDataRow{
+            Documents::Shop{s("Mi negocio"), {}, {}, {}, {}, {}}, kEs, split("|MI NEGOCIO|||...")};
     }
     void shopData() {
-        QFETCH(Documents::Shop, shop);
-        QFETCH(Language, language);
-        QFETCH(QStringList, expected);
+        QFETCH(ShopDataRow, row);
+        auto [shop, language, expected] = row;
         const PrintDocument document = Documents::shopData(shop, language);
         QCOMPARE(document.lines(), expected);
         QCOMPARE(boldLines(document), QStringList{shop.name.toUpper()});
@@ -319,11 +268,6 @@ private Q_SLOTS:
             << split("|ÑANDÚ|PRUEBA DE IMPRESIÓN|05/12/2026 14:35|áéíóú ÁÉÍÓÚ ñÑ üÜ ¿? ¡! €|"
                      "32 columnas:|----+----1----+----2----+----3--|48 columnas:|"
                      "----+----1----+----2----+----3----+----4----+---|1234567890||||.|");
-        QTest::newRow("English") << kEn
-                                 << split(
-                                        "|ÑANDÚ|TEST PAGE|05/12/2026 14:35|áéíóú ÁÉÍÓÚ ñÑ üÜ ¿? ¡! €|"
-                                        "32 columns:|----+----1----+----2----+----3--|48 columns:|"
-                                        "----+----1----+----2----+----3----+----4----+---|1234567890||||.|");
     }
     void testPage() {
         QFETCH(Language, language);

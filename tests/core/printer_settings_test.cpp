@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 using Kind = PrinterSettings::Kind;
@@ -45,24 +47,18 @@ PrinterSettings folder(const QString& path) {
 
 Q_DECLARE_METATYPE(PrinterSettings)
 
-// How a comparison that failed shows the settings.
+// How a failed comparison shows the settings: kind|name|link|address|paper|codepage|cut|drawer|status|folder.
 static char* toString(const PrinterSettings& s) {
-    return qstrdup(
-        QStringLiteral("kind %1 name '%2' link %3 address '%4' paper %5 codepage %6 cut %7 drawer %8 "
-                       "status %9 folder '%10'")
-            .arg(int(s.kind))
-            .arg(s.systemName)
-            .arg(int(s.link))
-            .arg(s.address)
-            .arg(s.paper)
-            .arg(s.codepage)
-            .arg(s.cut)
-            .arg(s.drawer)
-            .arg(s.status)
-            .arg(s.folder)
-            .toUtf8()
-            .constData());
+    const QStringList fields{QString::number(int(s.kind)), s.systemName,
+                             QString::number(int(s.link)), s.address,
+                             QString::number(s.paper),     QString::number(s.codepage),
+                             QString::number(s.cut),       QString::number(s.drawer),
+                             QString::number(s.status),    s.folder};
+    return qstrdup(fields.join(u'|').toUtf8().constData());
 }
+
+using CommandLineRow = std::tuple<PrinterSettings, QStringList, PrinterSettings, bool>;
+using ReceiptTargetRow = std::tuple<PrinterSettings, bool, int, QString, int>;
 
 // The printer as vendel.ini keeps it, and the command line over it.
 class PrinterSettingsTest : public QObject {
@@ -106,54 +102,51 @@ private Q_SLOTS:
     }
 
     void commandLine_data() {
-        QTest::addColumn<PrinterSettings>("saved");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<PrinterSettings>("used");
-        QTest::addColumn<bool>("overrides");
+        QTest::addColumn<CommandLineRow>("row");
         const PrinterSettings lan = receipt(Link::Tcp, "10.0.0.9:9100");
-        QTest::newRow("nothing given") << lan << QStringList{} << lan << false;
+        QTest::newRow("nothing given") << CommandLineRow{lan, QStringList{}, lan, false};
         QTest::newRow("receipt printer on a device")
-            << PrinterSettings() << QStringList{"--printer", "escpos:/dev/usb/lp0"}
-            << receipt(Link::Device, "/dev/usb/lp0") << true;
-        QTest::newRow("receipt printer on tcp") << systemPrinter("Oficina")
-                                                << QStringList{"--printer", "escpos:tcp://caja:9101"} <<
-            [] {
-                PrinterSettings s = receipt(Link::Tcp, "caja:9101");
-                s.systemName = "Oficina";
-                return s;
-            }() << true;
-        QTest::newRow("raw CUPS queue") << PrinterSettings() << QStringList{"--printer", "escpos:cups:TM-T20"}
-                                        << receipt(Link::CupsQueue, "TM-T20") << true;
-        QTest::newRow("system printer over a receipt printer") << lan << QStringList{"--printer", "Oficina"}
-                                                               <<
-            [&lan] {
-                PrinterSettings s = lan;
-                s.kind = Kind::System;
-                s.systemName = "Oficina";
-                return s;
-            }() << true;
+            << CommandLineRow{PrinterSettings(), QStringList{"--printer", "escpos:/dev/usb/lp0"},
+                              receipt(Link::Device, "/dev/usb/lp0"), true};
+        QTest::newRow("receipt printer on tcp")
+            << CommandLineRow{systemPrinter("Oficina"), QStringList{"--printer", "escpos:tcp://caja:9101"},
+                              [] {
+                                  PrinterSettings s = receipt(Link::Tcp, "caja:9101");
+                                  s.systemName = "Oficina";
+                                  return s;
+                              }(),
+                              true};
+        QTest::newRow("raw CUPS queue")
+            << CommandLineRow{PrinterSettings(), QStringList{"--printer", "escpos:cups:TM-T20"},
+                              receipt(Link::CupsQueue, "TM-T20"), true};
+        QTest::newRow("system printer over a receipt printer")
+            << CommandLineRow{lan, QStringList{"--printer", "Oficina"},
+                              [&lan] {
+                                  PrinterSettings s = lan;
+                                  s.kind = Kind::System;
+                                  s.systemName = "Oficina";
+                                  return s;
+                              }(),
+                              true};
         QTest::newRow("folder wins over printer")
-            << lan << QStringList{"--print-to", "/tmp/jobs", "--printer", "Oficina"} <<
-            [&lan] {
-                PrinterSettings s = lan;
-                s.kind = Kind::Folder;
-                s.folder = "/tmp/jobs";
-                return s;
-            }()
-            << true;
-        QTest::newRow("receipt options over the saved printer")
-            << lan
-            << QStringList{"--paper", "58", "--codepage", "858", "--no-cut", "--no-drawer", "--no-status"}
-            << withReceiptOptions(lan, 58, 858, false, false, false) << true;
-        QTest::newRow("options cannot switch back on")
-            << withReceiptOptions(lan, 58, 858, false, false, false) << QStringList{"--paper", "80"}
-            << withReceiptOptions(lan, 80, 858, false, false, false) << true;
+            << CommandLineRow{lan, QStringList{"--print-to", "/tmp/jobs", "--printer", "Oficina"},
+                              [&lan] {
+                                  PrinterSettings s = lan;
+                                  s.kind = Kind::Folder;
+                                  s.folder = "/tmp/jobs";
+                                  return s;
+                              }(),
+                              true};
+        QTest::newRow("receipt options over the saved printer") << CommandLineRow{
+            lan, QStringList{"--paper", "58", "--codepage", "858", "--no-cut", "--no-drawer", "--no-status"},
+            withReceiptOptions(lan, 58, 858, false, false, false), true};
+        QTest::newRow("options cannot switch back on") << CommandLineRow{
+            withReceiptOptions(lan, 58, 858, false, false, false), QStringList{"--paper", "80"},
+            withReceiptOptions(lan, 80, 858, false, false, false), true};
     }
     void commandLine() {
-        QFETCH(PrinterSettings, saved);
-        QFETCH(QStringList, arguments);
-        QFETCH(PrinterSettings, used);
-        QFETCH(bool, overrides);
+        QFETCH(CommandLineRow, row);
+        auto [saved, arguments, used, overrides] = row;
         const StartOptions options = CommandLine::parse(QStringList{"vendel"} + arguments, {});
         QCOMPARE(options.error, QString());
         QCOMPARE(saved.overriddenBy(options), used);
@@ -161,34 +154,29 @@ private Q_SLOTS:
     }
 
     void receiptTarget_data() {
-        QTest::addColumn<PrinterSettings>("settings");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<int>("port");
+        QTest::addColumn<ReceiptTargetRow>("row");
         using Target = ReceiptTarget::Kind;
-        QTest::newRow("usb device") << receipt(Link::Device, "/dev/usb/lp0") << true << int(Target::Device)
-                                    << "/dev/usb/lp0" << 0;
-        QTest::newRow("tcp default port")
-            << receipt(Link::Tcp, "192.168.1.50") << true << int(Target::Tcp) << "192.168.1.50" << 9100;
-        QTest::newRow("tcp with port") << receipt(Link::Tcp, "printer.local:9101") << true << int(Target::Tcp)
-                                       << "printer.local" << 9101;
-        QTest::newRow("tcp written as a url")
-            << receipt(Link::Tcp, "tcp://10.0.0.2:9100") << true << int(Target::Tcp) << "10.0.0.2" << 9100;
-        QTest::newRow("cups queue") << receipt(Link::CupsQueue, "TM-T20") << true << int(Target::CupsQueue)
-                                    << "TM-T20" << 0;
-        QTest::newRow("no device") << receipt(Link::Device, "") << false << 0 << "" << 0;
-        QTest::newRow("no host") << receipt(Link::Tcp, ":9100") << false << 0 << "" << 0;
-        QTest::newRow("port too large") << receipt(Link::Tcp, "caja:70000") << false << 0 << "" << 0;
-        QTest::newRow("a path after the host") << receipt(Link::Tcp, "caja:9100/x") << false << 0 << "" << 0;
-        QTest::newRow("no queue") << receipt(Link::CupsQueue, "") << false << 0 << "" << 0;
+        QTest::newRow("usb device") << ReceiptTargetRow{receipt(Link::Device, "/dev/usb/lp0"), true,
+                                                        int(Target::Device), "/dev/usb/lp0", 0};
+        QTest::newRow("tcp default port") << ReceiptTargetRow{receipt(Link::Tcp, "192.168.1.50"), true,
+                                                              int(Target::Tcp), "192.168.1.50", 9100};
+        QTest::newRow("tcp with port") << ReceiptTargetRow{receipt(Link::Tcp, "printer.local:9101"), true,
+                                                           int(Target::Tcp), "printer.local", 9101};
+        QTest::newRow("tcp written as a url") << ReceiptTargetRow{receipt(Link::Tcp, "tcp://10.0.0.2:9100"),
+                                                                  true, int(Target::Tcp), "10.0.0.2", 9100};
+        QTest::newRow("cups queue") << ReceiptTargetRow{receipt(Link::CupsQueue, "TM-T20"), true,
+                                                        int(Target::CupsQueue), "TM-T20", 0};
+        QTest::newRow("no device") << ReceiptTargetRow{receipt(Link::Device, ""), false, 0, "", 0};
+        QTest::newRow("no host") << ReceiptTargetRow{receipt(Link::Tcp, ":9100"), false, 0, "", 0};
+        QTest::newRow("port too large")
+            << ReceiptTargetRow{receipt(Link::Tcp, "caja:70000"), false, 0, "", 0};
+        QTest::newRow("a path after the host")
+            << ReceiptTargetRow{receipt(Link::Tcp, "caja:9100/x"), false, 0, "", 0};
+        QTest::newRow("no queue") << ReceiptTargetRow{receipt(Link::CupsQueue, ""), false, 0, "", 0};
     }
     void receiptTarget() {
-        QFETCH(PrinterSettings, settings);
-        QFETCH(bool, valid);
-        QFETCH(int, kind);
-        QFETCH(QString, where);
-        QFETCH(int, port);
+        QFETCH(ReceiptTargetRow, row);
+        auto [settings, valid, kind, where, port] = row;
         const auto target = settings.receiptTarget();
         QCOMPARE(target.has_value(), valid);
         if (!valid) return;

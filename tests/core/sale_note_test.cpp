@@ -2,9 +2,18 @@
 
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 const QString kList = QStringLiteral("VL Lista.txt");
 }
+
+using ItemLinesRow = std::tuple<QString, QString, QString, QString, QString, QString, QString>;
+using UnusablePriceRow = std::tuple<QString, QString, QString, QStringList>;
+using PickRow = std::tuple<bool, QString, QString, QString, SaleStep>;
+
+using FreeItemRow = std::tuple<QString, bool, QStringList>;
+using ReminderRow = std::tuple<QString, QString, bool>;
 
 // Adding items to a note: the lines written, the totals and the entry fields afterwards.
 class SaleNoteTest : public QObject {
@@ -12,13 +21,7 @@ class SaleNoteTest : public QObject {
 
 private Q_SLOTS:
     void itemLines_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("quantity");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("discount");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("total");
+        QTest::addColumn<ItemLinesRow>("row");
         struct Row {
             const char *name, *language, *quantity, *description, *discount, *price, *line, *total;
         };
@@ -44,17 +47,12 @@ private Q_SLOTS:
             {"blank description", "EN", "1", "   ", "0", "5", "1 x ITEM of $5.00 = $5.00", "5.00"},
         };
         for (const Row& r : rows)
-            QTest::newRow(r.name) << r.language << r.quantity << r.description << r.discount << r.price
-                                  << r.line << r.total;
+            QTest::newRow(r.name) << ItemLinesRow{r.language, r.quantity, r.description, r.discount,
+                                                  r.price,    r.line,     r.total};
     }
     void itemLines() {
-        QFETCH(QString, language);
-        QFETCH(QString, quantity);
-        QFETCH(QString, description);
-        QFETCH(QString, discount);
-        QFETCH(QString, price);
-        QFETCH(QString, line);
-        QFETCH(QString, total);
+        QFETCH(ItemLinesRow, row);
+        auto [language, quantity, description, discount, price, line, total] = row;
         CounterRig rig(language);
         Counter& c = rig.start();
         c.lblTask_Click(0);
@@ -81,17 +79,14 @@ private Q_SLOTS:
     }
 
     void freeItemAsksFirst_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("lines");
-        QTest::newRow("yes") << "" << true << QStringList{"3 x BOLSA gratis"};
-        QTest::newRow("yes, english") << "EN" << true << QStringList{"3 x BOLSA free"};
-        QTest::newRow("no") << "" << false << QStringList{};
+        QTest::addColumn<FreeItemRow>("row");
+        QTest::newRow("yes") << FreeItemRow{"", true, QStringList{"3 x BOLSA gratis"}};
+        QTest::newRow("yes, english") << FreeItemRow{"EN", true, QStringList{"3 x BOLSA free"}};
+        QTest::newRow("no") << FreeItemRow{"", false, QStringList{}};
     }
     void freeItemAsksFirst() {
-        QFETCH(QString, language);
-        QFETCH(bool, yes);
-        QFETCH(QStringList, lines);
+        QFETCH(FreeItemRow, row);
+        auto [language, yes, lines] = row;
         CounterRig rig(language);
         Counter& c = rig.start();
         rig.add("2", "PAN", "10");
@@ -108,24 +103,18 @@ private Q_SLOTS:
 
     // Money no note may hold: refused with the reason, or (beyond every number) quietly.
     void unusablePricesChangeNothing_data() {
-        QTest::addColumn<QString>("quantity");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<QString>("discount");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("negative price")
-            << QString("1") << "-5"
-            << "0" << QStringList{"Un artículo con precio negativo no se puede vender; corrija su precio."};
-        QTest::newRow("discount above 100%")
-            << QString("1") << "10"
-            << "150" << QStringList{"El descuento de un artículo es de 100% como máximo."};
-        QTest::newRow("amount beyond every number") << QString("1E300") << "1E300"
-                                                    << "0" << QStringList{};
+        QTest::addColumn<UnusablePriceRow>("row");
+        QTest::newRow("negative price") << UnusablePriceRow{
+            QString("1"), "-5", "0",
+            QStringList{"Un artículo con precio negativo no se puede vender; corrija su precio."}};
+        QTest::newRow("discount above 100%") << UnusablePriceRow{
+            QString("1"), "10", "150", QStringList{"El descuento de un artículo es de 100% como máximo."}};
+        QTest::newRow("amount beyond every number")
+            << UnusablePriceRow{QString("1E300"), "1E300", "0", QStringList{}};
     }
     void unusablePricesChangeNothing() {
-        QFETCH(QString, quantity);
-        QFETCH(QString, price);
-        QFETCH(QString, discount);
-        QFETCH(QStringList, messages);
+        QFETCH(UnusablePriceRow, row);
+        auto [quantity, price, discount, messages] = row;
         CounterRig rig;
         Counter& c = rig.start();
         rig.add(quantity, "X", price, discount);
@@ -138,30 +127,23 @@ private Q_SLOTS:
     // A line without a currency symbol (or without its stock bracket while stock is shown) leaves
     // the fields as they were.
     void pickingAnItemFillsTheFields_data() {
-        QTest::addColumn<bool>("seeStock");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<SaleStep>("step");
-        QTest::newRow("stock shown") << true << "[10] PAN $12.50 #7501" << QString("PAN") << "12.50"
-                                     << SaleStep::ItemReady;
-        QTest::newRow("stock hidden") << false << "[2] LÁMPARA $1,250.00 #750" << QString("LÁMPARA")
-                                      << "1,250.00" << SaleStep::ItemReady;
+        QTest::addColumn<PickRow>("row");
+        QTest::newRow("stock shown") << PickRow{true, "[10] PAN $12.50 #7501", QString("PAN"), "12.50",
+                                                SaleStep::ItemReady};
+        QTest::newRow("stock hidden") << PickRow{false, "[2] LÁMPARA $1,250.00 #750", QString("LÁMPARA"),
+                                                 "1,250.00", SaleStep::ItemReady};
         QTest::newRow("no stock, hidden")
-            << false << "VASO $10" << QString("VASO") << "10.00" << SaleStep::ItemReady;
-        QTest::newRow("two symbols") << false << "[1] A $5 $7" << QString("A") << "5.00"
-                                     << SaleStep::ItemReady;
-        QTest::newRow("no symbol") << false << "[3] NOTA SIN PRECIO" << QString("(Ninguno)") << "0.00"
-                                   << SaleStep::Nothing;
+            << PickRow{false, "VASO $10", QString("VASO"), "10.00", SaleStep::ItemReady};
+        QTest::newRow("two symbols") << PickRow{false, "[1] A $5 $7", QString("A"), "5.00",
+                                                SaleStep::ItemReady};
+        QTest::newRow("no symbol") << PickRow{false, "[3] NOTA SIN PRECIO", QString("(Ninguno)"), "0.00",
+                                              SaleStep::Nothing};
         QTest::newRow("stock shown but no bracket")
-            << true << "PAN $3" << QString("(Ninguno)") << "0.00" << SaleStep::Nothing;
+            << PickRow{true, "PAN $3", QString("(Ninguno)"), "0.00", SaleStep::Nothing};
     }
     void pickingAnItemFillsTheFields() {
-        QFETCH(bool, seeStock);
-        QFETCH(QString, line);
-        QFETCH(QString, description);
-        QFETCH(QString, price);
-        QFETCH(SaleStep, step);
+        QFETCH(PickRow, row);
+        auto [seeStock, line, description, price, step] = row;
         CounterRig rig;
         rig.shop.write(kList, {line});
         Counter& c = rig.start();
@@ -173,20 +155,15 @@ private Q_SLOTS:
     }
 
     void priceReminderBlinks_data() {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("price");
-        QTest::addColumn<bool>("blinks");
-        QTest::newRow("price 0.00") << QString("PAN") << "0.00" << true;
-        QTest::newRow("price empty") << QString("PAN") << "" << true;
-        QTest::newRow("price abc") << QString("PAN") << "abc" << true;
-        QTest::newRow("price with comma") << QString("PAN") << "1,000.00" << false;
-        QTest::newRow("placeholder") << QString("(Ninguno)") << "0.00" << false;
-        QTest::newRow("empty description") << QString() << "0.00" << false;
+        QTest::addColumn<ReminderRow>("row");
+        QTest::newRow("price 0.00") << ReminderRow{QString("PAN"), "0.00", true};
+        QTest::newRow("price with comma") << ReminderRow{QString("PAN"), "1,000.00", false};
+        QTest::newRow("placeholder") << ReminderRow{QString("(Ninguno)"), "0.00", false};
+        QTest::newRow("empty description") << ReminderRow{QString(), "0.00", false};
     }
     void priceReminderBlinks() {
-        QFETCH(QString, description);
-        QFETCH(QString, price);
-        QFETCH(bool, blinks);
+        QFETCH(ReminderRow, row);
+        auto [description, price, blinks] = row;
         CounterRig rig;
         Counter& c = rig.start();
         c.fields().set(EntryFields::Description, description);

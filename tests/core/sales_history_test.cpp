@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <tuple>
+
 using Files = QMap<QString, QStringList>;
 Q_DECLARE_METATYPE(Files)
 
@@ -55,16 +57,20 @@ void writeFiles(const TempShop& shop, const Files& files) {
 }
 
 QString figuresText(const History::Figures& x) {
-    const auto pair = [](int n, double a) { return QString::number(n) + u' ' + QString::number(a, 'f', 2); };
-    return QStringList{"sales " + pair(x.sales, x.amount),
-                       "cash " + pair(x.cashSales, x.cashAmount),
-                       "card " + pair(x.cardSales, x.cardAmount),
-                       "card entries " + pair(x.cardEntries, x.cardEntryAmount),
-                       "entries " + pair(x.entries, x.entryAmount),
-                       "withdrawals " + pair(x.withdrawals, x.withdrawalAmount),
-                       "cancelled " + QString::number(x.cancelled),
-                       "counts " + pair(int(x.counts.size()), x.countDifference)}
-        .join("; ");
+    // Only the tallies that are not zero.
+    QStringList out;
+    const auto add = [&out](const char* name, int n, double a) {
+        if (n || a) out << name + QString(" %1 %2").arg(n).arg(a, 0, 'f', 2);
+    };
+    add("sales", x.sales, x.amount);
+    add("cash", x.cashSales, x.cashAmount);
+    add("card", x.cardSales, x.cardAmount);
+    add("card entries", x.cardEntries, x.cardEntryAmount);
+    add("entries", x.entries, x.entryAmount);
+    add("withdrawals", x.withdrawals, x.withdrawalAmount);
+    add("cancelled", x.cancelled, 0);
+    add("counts", int(x.counts.size()), x.countDifference);
+    return out.join("; ");
 }
 
 QString bestText(const QList<History::BestSeller>& list) {
@@ -76,6 +82,11 @@ QString bestText(const QList<History::BestSeller>& list) {
 
 } // namespace
 
+// memory: the day's register in memory, in place of its file
+using FiguresRow = std::tuple<Files, QStringList, bool, QString, QString, int>;
+using PeriodsRow = std::tuple<int, QDate, QDate, QDate>;
+using BarsRow = std::tuple<QDate, QDate, QStringList, QList<double>>;
+
 class SalesHistoryTest : public QObject {
     Q_OBJECT
 
@@ -83,96 +94,71 @@ private Q_SLOTS:
     // A folder of register files against the figures and best sellers of 5 December 2026 (or of the
     // period from 1 December to 5 December when the row says "month").
     void figuresOfTheFiles_data() {
-        QTest::addColumn<Files>("files");
-        QTest::addColumn<QStringList>("memory"); // the day's register in memory, in place of its file
-        QTest::addColumn<bool>("month");
-        QTest::addColumn<QString>("figures");
-        QTest::addColumn<QString>("best");
-        QTest::addColumn<int>("unreadable");
-        const QString none =
-            "card entries 0 0.00; entries 0 0.00; withdrawals 0 0.00; cancelled 0; counts 0 0.00";
-        QTest::newRow("spanish day") << Files{{"VENTAS #05-12-2026.txt", kSpanishDay}} << QStringList()
-                                     << false
-                                     << "sales 2 1287.08; cash 2 1287.08; card 0 0.00; card entries 0 0.00; "
-                                        "entries 1 50.00; withdrawals 1 20.00; cancelled 1; counts 0 0.00"
-                                     << "PAN 2 25.00; CAFÉ 1 1250.00; LECHE 1 16.20" << 0;
-        QTest::newRow("english day") << Files{{"SALES #05-12-2026.txt", kEnglishDay}} << QStringList()
-                                     << false
-                                     << "sales 2 18.00; cash 1 0.00; card 1 18.00; card entries 1 100.00; "
-                                        "entries 0 0.00; withdrawals 0 0.00; cancelled 0; counts 0 0.00"
-                                     << "BREAD 2 0.00; MILK 1 18.00" << 0;
+        QTest::addColumn<FiguresRow>("row");
+        const auto row = [](const char* name, const Files& files, const QStringList& memory, bool month,
+                            const char* figures, const char* best, int unreadable = 0) {
+            QTest::newRow(name) << FiguresRow{
+                files, memory, month, QString::fromUtf8(figures), QString::fromUtf8(best), unreadable};
+        };
+        row("spanish day", {{"VENTAS #05-12-2026.txt", kSpanishDay}}, {}, false,
+            "sales 2 1287.08; cash 2 1287.08; entries 1 50.00; withdrawals 1 20.00; cancelled 1 0.00",
+            "PAN 2 25.00; CAFÉ 1 1250.00; LECHE 1 16.20");
+        row("english day", {{"SALES #05-12-2026.txt", kEnglishDay}}, {}, false,
+            "sales 2 18.00; cash 1 0.00; card 1 18.00; card entries 1 100.00", "BREAD 2 0.00; MILK 1 18.00");
         // A cut splits the day into files; both languages' files of one day add up.
-        QTest::newRow("splits and both languages") << Files{{"VENTAS #05-12-2026 (1).txt", kOneSale},
-                                                            {"VENTAS #05-12-2026 (2).txt", kOneSale},
-                                                            {"VENTAS #05-12-2026.txt", kOneSale},
-                                                            {"SALES #05-12-2026.txt", kEnglishDay}}
-                                                   << QStringList() << false
-                                                   << "sales 5 55.50; cash 4 37.50; card 1 18.00; card "
-                                                      "entries 1 100.00; entries 0 0.00; withdrawals 0 "
-                                                      "0.00; cancelled 0; counts 0 0.00"
-                                                   << "PAN 3 37.50; BREAD 2 0.00; MILK 1 18.00" << 0;
+        row("splits and both languages",
+            {{"VENTAS #05-12-2026 (1).txt", kOneSale},
+             {"VENTAS #05-12-2026 (2).txt", kOneSale},
+             {"VENTAS #05-12-2026.txt", kOneSale},
+             {"SALES #05-12-2026.txt", kEnglishDay}},
+            {}, false, "sales 5 55.50; cash 4 37.50; card 1 18.00; card entries 1 100.00",
+            "PAN 3 37.50; BREAD 2 0.00; MILK 1 18.00");
         // The counter took an old-style file into the day's file: it counts once. Alone, it counts.
-        QTest::newRow("old-style names")
-            << Files{{"Ventas de 05-12-2026.txt", kOneSale},
-                     {"VENTAS #05-12-2026.txt", kOneSale},
-                     {"Ventas de 04-12-2026.txt", kOneSale}}
-            << QStringList() << true << "sales 2 25.00; cash 2 25.00; card 0 0.00; " + none << "PAN 2 25.00"
-            << 0;
-        QTest::newRow("counts of the drawer")
-            << Files{{"VENTAS #05-12-2026.txt",
-                      {"=====(18:05)=====> [ARQUEO $1,450.00] esperado $1,462.50 faltante $12.50",
-                       "=====(19:05)=====> [ARQUEO $50.00]", "=====(20:00)=====> [ARQUEO $70.00] esperado"}},
-                     {"SALES #05-12-2026.txt",
-                      {"=====(21:00)=====> [CASH COUNT $100.00] expected $90.00 over $10.00"}}}
-            << QStringList() << false
-            << "sales 0 0.00; cash 0 0.00; card 0 0.00; card entries 0 0.00; entries 0 0.00; withdrawals 0 "
-               "0.00; cancelled 0; counts 4 -2.50"
-            << "" << 0;
+        row("old-style names",
+            {{"Ventas de 05-12-2026.txt", kOneSale},
+             {"VENTAS #05-12-2026.txt", kOneSale},
+             {"Ventas de 04-12-2026.txt", kOneSale}},
+            {}, true, "sales 2 25.00; cash 2 25.00", "PAN 2 25.00");
+        row("counts of the drawer",
+            {{"VENTAS #05-12-2026.txt",
+              {"=====(18:05)=====> [ARQUEO $1,450.00] esperado $1,462.50 faltante $12.50",
+               "=====(19:05)=====> [ARQUEO $50.00]", "=====(20:00)=====> [ARQUEO $70.00] esperado"}},
+             {"SALES #05-12-2026.txt",
+              {"=====(21:00)=====> [CASH COUNT $100.00] expected $90.00 over $10.00"}}},
+            {}, false, "counts 4 -2.50", "");
         // Lines of no known kind, a sale left open and an item line that lost its symbol count nothing.
-        QTest::newRow("odd lines") << Files{{"VENTAS #05-12-2026.txt",
-                                             {"hola", "-----( roto", "***", "2 x PAN 12.50 = 25.00",
-                                              "1 x PAN de $12.50 = $12.50",
-                                              "-----(08:00)------------------------------> [TOTAL $12.50]",
-                                              "5 x PAN de $12.50 = $62.50"}}}
-                                   << QStringList() << false
-                                   << "sales 1 12.50; cash 1 12.50; card 0 0.00; " + none << "PAN 1 12.50"
-                                   << 0;
-        QTest::newRow("windows-1252 and utf-8")
-            << Files{{"VENTAS #04-12-2026.txt",
-                      {"1 x CAFÉ de $30.00 = $30.00",
-                       "-----(08:00)------------------------------> [TOTAL $30.00]"}},
-                     {"VENTAS #05-12-2026.txt@utf8",
-                      {"2 x CAFÉ de $30.00 = $60.00",
-                       "-----(08:00)------------------------------> [TOTAL $60.00]"}}}
-            << QStringList() << true << "sales 2 90.00; cash 2 90.00; card 0 0.00; " + none << "CAFÉ 3 90.00"
-            << 0;
-        QTest::newRow("unreadable and odd files")
-            << Files{{"VENTAS #05-12-2026.txt", kOneSale},
-                     {"VENTAS #05-12-2026 (1).txt@folder", {}},
-                     {"VENTAS #31-02-2026.txt", kOneSale},
-                     {"VENTAS #05-12-2026 (copia).txt", kOneSale},
-                     {"notas.txt", kOneSale}}
-            << QStringList() << false << "sales 1 12.50; cash 1 12.50; card 0 0.00; " + none << "PAN 1 12.50"
-            << 3;
+        row("odd lines",
+            {{"VENTAS #05-12-2026.txt",
+              {"hola", "-----( roto", "***", "2 x PAN 12.50 = 25.00", "1 x PAN de $12.50 = $12.50",
+               "-----(08:00)------------------------------> [TOTAL $12.50]", "5 x PAN de $12.50 = $62.50"}}},
+            {}, false, "sales 1 12.50; cash 1 12.50", "PAN 1 12.50");
+        row("windows-1252 and utf-8",
+            {{"VENTAS #04-12-2026.txt",
+              {"1 x CAFÉ de $30.00 = $30.00", "-----(08:00)------------------------------> [TOTAL $30.00]"}},
+             {"VENTAS #05-12-2026.txt@utf8",
+              {"2 x CAFÉ de $30.00 = $60.00", "-----(08:00)------------------------------> [TOTAL $60.00]"}}},
+            {}, true, "sales 2 90.00; cash 2 90.00", "CAFÉ 3 90.00");
+        row("unreadable and odd files",
+            {{"VENTAS #05-12-2026.txt", kOneSale},
+             {"VENTAS #05-12-2026 (1).txt@folder", {}},
+             {"VENTAS #31-02-2026.txt", kOneSale},
+             {"VENTAS #05-12-2026 (copia).txt", kOneSale},
+             {"notas.txt", kOneSale}},
+            {}, false, "sales 1 12.50; cash 1 12.50", "PAN 1 12.50", 3);
         // Today's register comes from memory, not from its file; the day's split file still counts.
-        QTest::newRow("the day in memory")
-            << Files{{"VENTAS #05-12-2026.txt", kSpanishDay}, {"VENTAS #05-12-2026 (1).txt", kOneSale}}
-            << kOneSale + kOneSale + QStringList{"9 x PAN de $12.50 = $112.50"} << false
-            << "sales 3 37.50; cash 3 37.50; card 0 0.00; " + none << "PAN 3 37.50" << 0;
-        QTest::newRow("outside the period")
-            << Files{{"VENTAS #30-11-2026.txt", kOneSale},
-                     {"VENTAS #06-12-2026.txt", kOneSale},
-                     {"VENTAS #01-12-2026.txt", kOneSale}}
-            << QStringList() << true << "sales 1 12.50; cash 1 12.50; card 0 0.00; " + none << "PAN 1 12.50"
-            << 0;
+        row("the day in memory",
+            {{"VENTAS #05-12-2026.txt", kSpanishDay}, {"VENTAS #05-12-2026 (1).txt", kOneSale}},
+            kOneSale + kOneSale + QStringList{"9 x PAN de $12.50 = $112.50"}, false,
+            "sales 3 37.50; cash 3 37.50", "PAN 3 37.50");
+        row("outside the period",
+            {{"VENTAS #30-11-2026.txt", kOneSale},
+             {"VENTAS #06-12-2026.txt", kOneSale},
+             {"VENTAS #01-12-2026.txt", kOneSale}},
+            {}, true, "sales 1 12.50; cash 1 12.50", "PAN 1 12.50");
     }
     void figuresOfTheFiles() {
-        QFETCH(Files, files);
-        QFETCH(QStringList, memory);
-        QFETCH(bool, month);
-        QFETCH(QString, figures);
-        QFETCH(QString, best);
-        QFETCH(int, unreadable);
+        QFETCH(FiguresRow, row);
+        auto [files, memory, month, figures, best, unreadable] = row;
         TempShop shop;
         writeFiles(shop, files);
         History::Source source{shop.path(), {}, {}, {}};
@@ -184,8 +170,8 @@ private Q_SLOTS:
         QCOMPARE(history.unreadable(), unreadable);
         // The sales one by one add up to the figures.
         double sum = 0;
-        for (const SalesDay::SaleRow& row : history.sales(period))
-            sum += row.amount;
+        for (const SalesDay::SaleRow& sale : history.sales(period))
+            sum += sale.amount;
         QCOMPARE(QString::number(sum, 'f', 2), QString::number(history.figures(period).amount, 'f', 2));
     }
 
@@ -231,30 +217,25 @@ private Q_SLOTS:
     }
 
     void periods_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QDate>("today");
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<QDate>("last");
+        QTest::addColumn<PeriodsRow>("row");
         using K = Period::Kind;
         const QDate sat(2026, 12, 5);
-        QTest::newRow("today") << int(K::Today) << sat << sat << sat;
+        QTest::newRow("today") << PeriodsRow{int(K::Today), sat, sat, sat};
         QTest::newRow("yesterday over new year")
-            << int(K::Yesterday) << QDate(2027, 1, 1) << QDate(2026, 12, 31) << QDate(2026, 12, 31);
-        QTest::newRow("week from monday") << int(K::ThisWeek) << sat << QDate(2026, 11, 30) << sat;
+            << PeriodsRow{int(K::Yesterday), QDate(2027, 1, 1), QDate(2026, 12, 31), QDate(2026, 12, 31)};
+        QTest::newRow("week from monday") << PeriodsRow{int(K::ThisWeek), sat, QDate(2026, 11, 30), sat};
         QTest::newRow("week on a monday")
-            << int(K::ThisWeek) << QDate(2026, 11, 30) << QDate(2026, 11, 30) << QDate(2026, 11, 30);
-        QTest::newRow("month") << int(K::ThisMonth) << sat << QDate(2026, 12, 1) << sat;
+            << PeriodsRow{int(K::ThisWeek), QDate(2026, 11, 30), QDate(2026, 11, 30), QDate(2026, 11, 30)};
+        QTest::newRow("month") << PeriodsRow{int(K::ThisMonth), sat, QDate(2026, 12, 1), sat};
         QTest::newRow("last month in march")
-            << int(K::LastMonth) << QDate(2028, 3, 31) << QDate(2028, 2, 1) << QDate(2028, 2, 29);
+            << PeriodsRow{int(K::LastMonth), QDate(2028, 3, 31), QDate(2028, 2, 1), QDate(2028, 2, 29)};
         QTest::newRow("last month in january")
-            << int(K::LastMonth) << QDate(2027, 1, 15) << QDate(2026, 12, 1) << QDate(2026, 12, 31);
-        QTest::newRow("year") << int(K::ThisYear) << sat << QDate(2026, 1, 1) << sat;
+            << PeriodsRow{int(K::LastMonth), QDate(2027, 1, 15), QDate(2026, 12, 1), QDate(2026, 12, 31)};
+        QTest::newRow("year") << PeriodsRow{int(K::ThisYear), sat, QDate(2026, 1, 1), sat};
     }
     void periods() {
-        QFETCH(int, kind);
-        QFETCH(QDate, today);
-        QFETCH(QDate, first);
-        QFETCH(QDate, last);
+        QFETCH(PeriodsRow, row);
+        auto [kind, today, first, last] = row;
         QCOMPARE(Period::of(Period::Kind(kind), today), (Period{first, last}));
         // A range is taken in either order.
         QCOMPARE(Period::of(Period::Kind::Range, today, last, first), (Period{first, last}));
@@ -262,26 +243,22 @@ private Q_SLOTS:
 
     // The bars of the per-day chart: a day each up to two months, then a month each.
     void bars_data() {
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<QDate>("last");
-        QTest::addColumn<QStringList>("labels");
-        QTest::addColumn<QList<double>>("cash");
-        QTest::newRow("days of one month") << QDate(2026, 12, 3) << QDate(2026, 12, 5)
-                                           << QStringList{"3", "4", "5"} << QList<double>{0, 12.5, 1287.08};
-        QTest::newRow("across months") << QDate(2026, 11, 30) << QDate(2026, 12, 1)
-                                       << QStringList{"30/11", "1/12"} << QList<double>{0, 0};
+        QTest::addColumn<BarsRow>("row");
+        QTest::newRow("days of one month")
+            << BarsRow{QDate(2026, 12, 3), QDate(2026, 12, 5), QStringList{"3", "4", "5"},
+                       QList<double>{0, 12.5, 1287.08}};
+        QTest::newRow("across months") << BarsRow{QDate(2026, 11, 30), QDate(2026, 12, 1),
+                                                  QStringList{"30/11", "1/12"}, QList<double>{0, 0}};
         QStringList months;
         for (int m = 1; m <= 12; ++m)
             months << QString("%1/2026").arg(m, 2, 10, QChar('0'));
         QList<double> cash(12, 0.0);
         cash[11] = 1299.58;
-        QTest::newRow("a year") << QDate(2026, 1, 1) << QDate(2026, 12, 31) << months << cash;
+        QTest::newRow("a year") << BarsRow{QDate(2026, 1, 1), QDate(2026, 12, 31), months, cash};
     }
     void bars() {
-        QFETCH(QDate, first);
-        QFETCH(QDate, last);
-        QFETCH(QStringList, labels);
-        QFETCH(QList<double>, cash);
+        QFETCH(BarsRow, row);
+        auto [first, last, labels, cash] = row;
         TempShop shop;
         shop.write("VENTAS #04-12-2026.txt", kOneSale);
         shop.write("VENTAS #05-12-2026.txt", kSpanishDay);
@@ -315,10 +292,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("green");
         QTest::addColumn<int>("blue");
         QTest::newRow("default") << 30 << 120 << 60;
-        QTest::newRow("light") << 235 << 235 << 235;
         QTest::newRow("dark") << 20 << 20 << 30;
-        QTest::newRow("mid grey") << 119 << 119 << 119;
-        QTest::newRow("yellow") << 250 << 220 << 0;
     }
     void chartTextsReadable() {
         QFETCH(int, red);

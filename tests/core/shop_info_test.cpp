@@ -3,94 +3,65 @@
 
 #include <QTest>
 
+#include <tuple>
+
+// lines: empty: no file at all; theme: "red green blue"
+using ReadRow = std::tuple<QStringList, QString, QString, QString, QString, QString>;
+
 class ShopInfoTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void shopFile_data() {
-        QTest::addColumn<QStringList>("lines"); // empty: no file at all
-        QTest::addColumn<QString>("brand");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("blue");
-        QTest::addColumn<QString>("legend");
-        QTest::newRow("no file") << QStringList{} << "Mi negocio"
-                                 << "Vendel" << 60 << "¡Gracias por su preferencia!";
-        QTest::newRow("only a name") << QStringList{"Tienda Ñandú"} << "Tienda Ñandú"
-                                     << "Vendel - TIENDA ÑANDÚ" << 60 << "¡Gracias por su preferencia!";
-        QTest::newRow("dark blue") << QStringList{"A", "", "", "", "0 0 128"} << "A"
-                                   << "Vendel - A" << 128 << "¡Gracias por su preferencia!";
-        QTest::newRow("two parts give green") << QStringList{"A", "", "", "", "0 0"} << "A"
-                                              << "Vendel - A" << 60 << "¡Gracias por su preferencia!";
-        QTest::newRow("above 255") << QStringList{"A", "", "", "", "1 2 999"} << "A"
-                                   << "Vendel - A" << 255 << "¡Gracias por su preferencia!";
-        QTest::newRow("blank remark") << QStringList{"A", "", "", "", "", "   ", "Vuelva pronto"} << "A"
-                                      << "Vendel - A" << 60 << "Vuelva pronto";
-        QTest::newRow("remark") << QStringList{"A", "", "", "", "", "Sucursal 2"} << "A"
-                                << "Vendel - A (Sucursal 2)" << 60 << "¡Gracias por su preferencia!";
-    }
-    void shopFile() {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, brand);
-        QFETCH(QString, caption);
-        QFETCH(int, blue);
-        QFETCH(QString, legend);
-        CounterRig rig;
-        if (!lines.isEmpty()) rig.shop.write("VL Info.txt", lines);
-        Counter& c = rig.start();
-        QCOMPARE(c.shop().brand, brand);
-        QCOMPARE(c.shop().windowCaption, caption);
-        QCOMPARE(c.shop().theme.blue, blue);
-        QCOMPARE(c.shop().legend, legend);
-    }
-
-    void tooltipNamesTheShop() {
-        CounterRig rig;
-        rig.shop.write("VL Info.txt", {"Mi negocio", "Calle 5", "555 1234", "RFC X"});
-        QCOMPARE(rig.start().shop().brandTooltip,
-                 QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
-    }
-    // The reader itself: what each line of the file gives.
+    // What each line of the shop's file gives.
     void read_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("brand");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("legend");
-        QTest::addColumn<int>("red");
-        QTest::newRow("english, no file") << QStringList{} << "EN"
-                                          << "My business"
-                                          << "Vendel"
-                                          << "Thanks for your preference!" << 30;
-        QTest::newRow("empty file") << QStringList{""} << "ES"
-                                    << ""
-                                    << "Vendel - "
-                                    << "¡Gracias por su preferencia!" << 30;
-        QTest::newRow("colour rounded") << QStringList{"A", "", "", "", "7.6 0 0"} << "ES"
-                                        << "A"
-                                        << "Vendel - A"
-                                        << "¡Gracias por su preferencia!" << 8;
-        QTest::newRow("negative colour") << QStringList{"A", "", "", "", "-5 0 0"} << "ES"
-                                         << "A"
-                                         << "Vendel - A"
-                                         << "¡Gracias por su preferencia!" << 0;
-        QTest::newRow("legend") << QStringList{"A", "", "", "", "", "", "Hasta luego"} << "ES"
-                                << "A"
-                                << "Vendel - A"
-                                << "Hasta luego" << 30;
+        QTest::addColumn<ReadRow>("row");
+        const auto row = [](const char* name, const QStringList& lines, const char* language,
+                            const char* brand, const char* caption, const char* legend, const char* theme) {
+            QTest::newRow(name) << ReadRow{lines,
+                                           language,
+                                           QString::fromUtf8(brand),
+                                           QString::fromUtf8(caption),
+                                           QString::fromUtf8(legend),
+                                           theme};
+        };
+        const char* thanks = "¡Gracias por su preferencia!";
+        row("no file", {}, "ES", "Mi negocio", "Vendel", thanks, "30 120 60");
+        row("english, no file", {}, "EN", "My business", "Vendel", "Thanks for your preference!",
+            "30 120 60");
+        row("empty file", {""}, "ES", "", "Vendel - ", thanks, "30 120 60");
+        row("only a name", {"Tienda Ñandú"}, "ES", "Tienda Ñandú", "Vendel - TIENDA ÑANDÚ", thanks,
+            "30 120 60");
+        row("dark blue", {"A", "", "", "", "0 0 128"}, "ES", "A", "Vendel - A", thanks, "0 0 128");
+        row("two parts give green", {"A", "", "", "", "0 0"}, "ES", "A", "Vendel - A", thanks, "30 120 60");
+        row("above 255", {"A", "", "", "", "1 2 999"}, "ES", "A", "Vendel - A", thanks, "1 2 255");
+        row("colour rounded", {"A", "", "", "", "7.6 0 0"}, "ES", "A", "Vendel - A", thanks, "8 0 0");
+        row("negative colour", {"A", "", "", "", "-5 0 0"}, "ES", "A", "Vendel - A", thanks, "0 0 0");
+        row("blank remark, legend", {"A", "", "", "", "", "   ", "Vuelva pronto"}, "ES", "A", "Vendel - A",
+            "Vuelva pronto", "30 120 60");
+        row("remark", {"A", "", "", "", "", "Sucursal 2"}, "ES", "A", "Vendel - A (Sucursal 2)", thanks,
+            "30 120 60");
     }
     void read() {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, language);
-        QFETCH(QString, brand);
-        QFETCH(QString, caption);
-        QFETCH(QString, legend);
-        QFETCH(int, red);
+        QFETCH(ReadRow, row);
+        auto [lines, language, brand, caption, legend, theme] = row;
         const ShopInfo info = ShopInfo::read(
             lines.isEmpty() ? std::nullopt : std::optional<QStringList>(lines), Language(language));
         QCOMPARE(info.brand, brand);
         QCOMPARE(info.windowCaption, caption);
         QCOMPARE(info.legend, legend);
-        QCOMPARE(info.theme.red, red);
+        QCOMPARE(QString("%1 %2 %3").arg(info.theme.red).arg(info.theme.green).arg(info.theme.blue), theme);
+    }
+
+    // The counter reads the shop's file at its start.
+    void theCounterReadsTheShopFile() {
+        CounterRig rig;
+        rig.shop.write("VL Info.txt",
+                       {"Mi negocio", "Calle 5", "555 1234", "RFC X", "0 0 128", "", "Vuelva"});
+        const ShopInfo& shop = rig.start().shop();
+        QCOMPARE(shop.windowCaption, QString("Vendel - MI NEGOCIO"));
+        QCOMPARE(shop.brandTooltip, QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
+        QCOMPARE(shop.theme.blue, 128);
+        QCOMPARE(shop.legend, QString("Vuelva"));
     }
 };
 

@@ -62,7 +62,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-        QTest::newRow("bare LF reads the same") << QByteArray("a\nb\n") << QStringList{"a", "b"};
         QTest::newRow("mixed") << QByteArray("a\r\nb\nc") << QStringList{"a", "b", "c"};
         QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
         QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
@@ -72,7 +71,6 @@ private Q_SLOTS:
         QTest::newRow("only CR line ends")
             << QByteArray("[1] A $1\r[2] B $2\r") << QStringList{"[1] A $1", "[2] B $2"};
         QTest::newRow("LF CR line ends") << QByteArray("a\n\rb\n\r") << QStringList{"a", "\rb", "\r"};
-        QTest::newRow("euro and pound bytes") << QByteArray("\x80 \xa3 \xf1\r\n") << QStringList{"€ £ ñ"};
         QTest::newRow("long lines") << QByteArray(40, 'x') + "\r\n" + QByteArray(40, '\x80')
                                     << QStringList{QString(40, u'x'), QString(40, QChar(0x20AC))};
     }
@@ -226,8 +224,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("pure ASCII") << QByteArray("CAFE $1.00\r\n") << QStringList{"CAFE $1.00"}
-                                    << QByteArray("CAFE $1.00\r\n");
         QTest::newRow("1252 accents") << QByteArray("CAF\xc9 \x80 a\xf1o\r\n") << QStringList{"CAFÉ € año"}
                                       << QByteArray("CAF\xc9 \x80 a\xf1o\r\n");
         QTest::newRow("UTF-8 accents")
