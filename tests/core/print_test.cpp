@@ -1,0 +1,724 @@
+#include "CounterRig.h"
+#include "TempShop.h"
+#include "core/base/CommandLine.h"
+#include "core/printing/Documents.h"
+#include "core/printing/EscPosEncoder.h"
+#include "core/printing/PrinterSettings.h"
+
+#include <QSettings>
+#include <QTest>
+
+#include <tuple>
+
+using Documents::TicketData;
+using Options = EscPosEncoder::Options;
+using CodePage = EscPosEncoder::CodePage;
+using Kind = PrinterSettings::Kind;
+using Link = PrinterSettings::Link;
+
+namespace {
+
+const Language kEs;
+const Language kEn(QStringLiteral("EN"));
+
+QString s(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QStringList split(const char* joined) {
+    return s(joined).split(u'|');
+}
+
+TicketData fullTicket(const Language& language) {
+    TicketData data;
+    data.shop = {s("Abarrotes La Esquina"), s("Av. Juárez 128"),  s("555 123 4567"),
+                 s("rfc aes-010203"),       s("Sucursal Centro"), s("¡Gracias por su preferencia!")};
+    data.dateText = s("05/12/2026");
+    data.timeText = s("14:35");
+    data.ticketNumber = 7;
+    data.itemText = s("2 x PAN de $12.50 = $25.00\r\n1 x LECHE de $371.00 = $371.00\r\n");
+    data.cashText = s("$500.00");
+    data.changeText = s("$104.00");
+    data.symbol = s("$");
+    data.language = language;
+    return data;
+}
+
+// The lines printed at this size, or bold (size 0).
+QStringList linesAt(const PrintDocument& document, double size) {
+    QStringList out;
+    for (const auto& line : document.printedLines())
+        if (size ? line.size == size : line.bold) out << line.text;
+    return out;
+}
+
+QByteArray bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+const QByteArray kInit = bytes({0x1B, 0x40});
+const QByteArray kTable16 = bytes({0x1B, 0x74, 16});
+const QByteArray kKick = bytes({0x1B, 0x70, 0, 0x19, 0xFA});
+const QByteArray kCut = bytes({0x1D, 0x56, 0x41, 3});
+
+const QString kDataError = QStringLiteral("Hubo un error al generar los datos del ticket.");
+const QString kTicketFailed =
+    QStringLiteral("No se pudo imprimir el ticket, intente nuevamente o más tarde.");
+const QString kCopyPrinted =
+    QStringLiteral("Se ha impreso la copia del cliente, ahora se imprimirá la copia del negocio.");
+
+// A counter with the record note in front and tickets as asked.
+Counter& startWith(CounterRig& rig, bool tickets, bool doubleTicket = false) {
+    Counter& c = rig.start();
+    c.lblTask_Click(0);
+    if (tickets) c.settings().toggleTickets();
+    if (doubleTicket) c.settings().toggleDouble();
+    rig.dialogs.clear();
+    rig.dialogs.unexpected = 0;
+    return c;
+}
+
+void sell(CounterRig& rig) {
+    rig.add("2", "PAN", "12.50");
+    rig.counter->amounts().setCashText("30");
+    rig.counter->eFinal();
+}
+
+QStringList kinds(const QList<PrintDocument>& jobs) {
+    QStringList names;
+    for (const PrintDocument& job : jobs)
+        names << PrintDocument::kindName(job.kind());
+    return names;
+}
+
+PrinterSettings printer(Kind kind, Link link = Link::Device, const QString& address = {}) {
+    PrinterSettings s;
+    s.kind = kind;
+    s.link = link;
+    s.address = address;
+    return s;
+}
+
+PrinterSettings receipt(Link link, const QString& address) {
+    return printer(Kind::Receipt, link, address);
+}
+
+PrinterSettings named(PrinterSettings s, Kind kind, const QString& name, const QString& folder = {}) {
+    s.kind = kind;
+    s.systemName = name;
+    s.folder = folder;
+    return s;
+}
+
+// The receipt printer's paper and code page, with cut, drawer and status all on or all off.
+PrinterSettings withOptions(PrinterSettings s, int paper, int codepage, bool on) {
+    s.paper = paper;
+    s.codepage = codepage;
+    s.cut = s.drawer = s.status = on;
+    return s;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Documents::Shop)
+Q_DECLARE_METATYPE(Documents::TicketData)
+Q_DECLARE_METATYPE(Language)
+Q_DECLARE_METATYPE(PrinterSettings)
+
+// How a failed comparison shows the settings: kind|name|link|address|paper|codepage|cut|drawer|status|folder.
+static char* toString(const PrinterSettings& s) {
+    const QStringList fields{QString::number(int(s.kind)), s.systemName,
+                             QString::number(int(s.link)), s.address,
+                             QString::number(s.paper),     QString::number(s.codepage),
+                             QString::number(s.cut),       QString::number(s.drawer),
+                             QString::number(s.status),    s.folder};
+    return qstrdup(fields.join(u'|').toUtf8().constData());
+}
+
+// mark: the business copy's; empty: not printed
+using TicketRow = std::tuple<TicketData, QStringList, QString>;
+using SerieRow = std::tuple<QString, int, QString>;
+using AmountRow = std::tuple<QString, QString, QString, bool>;
+using ReportRow = std::tuple<QStringList, Language, QStringList, QString>;
+using ShopDataRow = std::tuple<Documents::Shop, Language, QStringList>;
+using JobRow = std::tuple<int, bool, bool, bool, QByteArray>;
+using TextRow = std::tuple<QString, bool, QByteArray>;
+using WrapRow = std::tuple<QByteArray, int, QList<QByteArray>>;
+using StatusRow = std::tuple<QByteArray, EscPosEncoder::Status>;
+using TicketNumberRow = std::tuple<bool, bool, QStringList, QStringList, qint64>;
+using NoticeRow = std::tuple<bool, bool, QList<bool>, bool, int, int, QStringList>;
+using ShopKeyRow = std::tuple<QString, QString, bool, int, QStringList>;
+using CommandLineRow = std::tuple<PrinterSettings, QStringList, PrinterSettings, bool>;
+using ReceiptTargetRow = std::tuple<PrinterSettings, int, QString, int>;
+
+// Printed documents, how a receipt printer gets them, the printing procedures and the printer's settings.
+class PrintTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The customer's ticket; the business copy has the mark in place of the legend.
+    void ticket_data() {
+        QTest::addColumn<TicketRow>("row");
+        QTest::newRow("full, cash, Spanish") << TicketRow{
+            fullTicket(kEs),
+            split("|ABARROTES LA ESQUINA|Av. Juárez 128||TEL 555 123 4567|RFC AES-010203|FECHA 05/12/2026|"
+                  "HORA 14:35|SUCURSAL CENTRO|Ticket No. 007||Descripción:|2 x PAN de $12.50 = $25.00|"
+                  "1 x LECHE de $371.00 = $371.00||Importe: $396.00|Efectivo: $500.00|Cambio: $104.00||"
+                  "¡Gracias por su preferencia!||||.|"),
+            s("N-E-G-O-C-I-O")};
+        TicketData en = fullTicket(kEn);
+        en.shop.legend = s("Thanks!");
+        QTest::newRow("full, cash, English") << TicketRow{
+            en,
+            split("|ABARROTES LA ESQUINA|Av. Juárez 128||PHONE 555 123 4567|RFC AES-010203|DATE 05/12/2026|"
+                  "TIME 14:35|SUCURSAL CENTRO|Ticket No. 007||Description:|2 x PAN de $12.50 = $25.00|"
+                  "1 x LECHE de $371.00 = $371.00||Amount: $396.00|Cash: $500.00|Change: $104.00||"
+                  "Thanks!||||.|"),
+            s("B-U-S-I-N-E-S-S")};
+        // Blank (only blanks) shop lines leave out their lines; the date line follows an empty line.
+        TicketData blank = fullTicket(kEs);
+        blank.shop = {s("Mi negocio"), s("  "), QString(), s(" "), s("   "), QString()};
+        blank.ticketNumber = 1000;
+        blank.paidByCard = true;
+        blank.itemText = s("1 x PAN de $396.00 = $396.00\r\n");
+        QTest::newRow("blank shop lines, card, number 1000")
+            << TicketRow{blank,
+                         split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
+                               "1 x PAN de $396.00 = $396.00||Importe: $396.00|Compra con tarjeta||||.|"),
+                         QString()};
+    }
+    void ticket() {
+        QFETCH(TicketRow, row);
+        auto [data, expected, mark] = row;
+        const PrintDocument document = Documents::customerTicket(data, s("396.00"));
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(document.kind(), PrintDocument::Kind::Ticket);
+        // Only the opening empty line and the shop name are bold; only the amount is large.
+        QCOMPARE(linesAt(document, 0), (QStringList{QString(), data.shop.name.toUpper()}));
+        QCOMPARE(linesAt(document, 10).size(), 1);
+        QVERIFY(linesAt(document, 10).constFirst().endsWith(s(" $396.00")));
+        for (const auto& line : document.printedLines()) {
+            QCOMPARE(line.font, s("Segoe UI"));
+            QVERIFY(line.size == 7 || line.size == 10);
+        }
+        if (mark.isEmpty()) return;
+        const PrintDocument copy = Documents::businessTicket(data, s("396.00"));
+        expected[expected.size() - 6] = mark;
+        QCOMPARE(copy.lines(), expected);
+        QCOMPARE(copy.kind(), PrintDocument::Kind::BusinessCopy);
+    }
+
+    // The printer's settings change in this order, each once.
+    void ticketSteps() {
+        TicketData data = fullTicket(kEs);
+        data.paidByCard = true;
+        QStringList steps = Documents::customerTicket(data, s("396.00")).stepTexts();
+        QCOMPARE(steps.mid(0, 5), (QStringList{s("font Segoe UI"), s("size 7"), s("bold 1"), s("line "),
+                                               s("line ABARROTES LA ESQUINA")}));
+        QCOMPARE(steps.at(5), s("bold 0"));
+        QCOMPARE(steps.at(6), s("line ") + Documents::ticketBody(data));
+        QCOMPARE(steps.mid(7), (QStringList{s("size 10"), s("line Importe: $396.00"), s("size 7"),
+                                            s("line Compra con tarjeta"), s("line "),
+                                            s("line ¡Gracias por su preferencia!"), s("line "), s("line "),
+                                            s("line "), s("line ."), s("line ")}));
+    }
+
+    void serie_data() {
+        QTest::addColumn<SerieRow>("row");
+        QTest::newRow("no remark, padded") << SerieRow{QString(), 7, s("Ticket No. 007\r\n")};
+        QTest::newRow("blank remark") << SerieRow{s("   "), 12, s("Ticket No. 012\r\n")};
+        QTest::newRow("remark in capitals, untrimmed")
+            << SerieRow{s(" sucursal ñ"), 1, s(" SUCURSAL Ñ\r\nTicket No. 001\r\n")};
+        QTest::newRow("four digits kept") << SerieRow{QString(), 1000, s("Ticket No. 1000\r\n")};
+    }
+    void serie() {
+        QFETCH(SerieRow, row);
+        auto [remark, number, expected] = row;
+        QCOMPARE(Documents::eSerie(remark, number), expected);
+    }
+
+    void amount_data() {
+        QTest::addColumn<AmountRow>("row");
+        QTest::newRow("cash total") << AmountRow{
+            s("-----(14:35)------------------------------> [TOTAL $396.00]"), s("$"), s("396.00"), true};
+        QTest::newRow("grouped") << AmountRow{
+            s("-----(12:30)------------------------------> [TOTAL $1,234.50]"), s("$"), s("1,234.50"), true};
+        QTest::newRow("card sale") << AmountRow{
+            s("*****(18:41)**************************** [TARJETA €86.00]"), s("€"), s("86.00"), true};
+        QTest::newRow("no symbol: no ticket") << AmountRow{
+            s("-----(14:35)------------------------------> [TOTAL $396.00]"), s("€"), QString(), false};
+        QTest::newRow("empty register") << AmountRow{QString(), s("$"), QString(), false};
+    }
+    void amount() {
+        QFETCH(AmountRow, row);
+        auto [line, symbol, expected, found] = row;
+        const auto amount = Documents::ticketAmount(line, symbol);
+        QCOMPARE(amount.has_value(), found);
+        if (found) QCOMPARE(*amount, expected);
+    }
+
+    void report_data() {
+        QTest::addColumn<ReportRow>("row");
+        const auto row = [](const char* name, const QString& lines, const Language& language,
+                            const QString& body, const char* total) {
+            QTest::newRow(name) << ReportRow{lines.isEmpty() ? QStringList() : lines.split(u'|'), language,
+                                             body.split(u'|'), s(total)};
+        };
+        const QString items = s("2 x PAN de $12.50 = $25.00|1 x LECHE de $371.00 = $371.00|");
+        const QString sale = s("-----(10:00)------------------------------> [TOTAL $396.00]");
+        const QString t500 = s("-----(10:00)------------------------------> [TOTAL $500.00]");
+        const QString out = s("-----(11:00)-------> [RETIRO $700.00] banco");
+        const QString in = s("-----(09:00)-------> [INGRESO $1,000.00] cambio");
+        const QString card = s("*****(10:30)**************************** [TARJETA $99.00]");
+        const QString outTotal = s("-----(11:00)-------> [WITHDRAWAL $50.00] total");
+        row("one sale of two items", items + sale, kEs, items + sale + "||", "TOTAL EN CAJA $396.00");
+        row("negative total never grouped", t500 + "|" + out, kEs, t500 + "||" + out + "||",
+            "TOTAL EN CAJA $-200.00");
+        row("grouped total, card line not counted", in + "|" + t500 + "|" + card, kEs,
+            in + "||" + t500 + "||" + card + "||", "TOTAL EN CAJA $1,500.00");
+        row("empty register", "", kEs, "", "TOTAL EN CAJA $0.00");
+        row("English: a withdrawal whose reason says total subtracts", outTotal, kEn, outTotal + "||",
+            "TOTAL CASH $-50.00");
+    }
+    void report() {
+        QFETCH(ReportRow, row);
+        auto [registerLines, language, body, total] = row;
+        Documents::ReportData data{
+            s("Abarrotes La Esquina"), s("05/12/2026"), s("14:35"), registerLines, s("$"), language};
+        const PrintDocument document = Documents::report(data);
+        const QString heading =
+            (language.isEnglish() ? s("REGISTRY") : s("REGISTRO")) + s(" - 05/12/2026 14:35");
+        const QStringList expected = QStringList{QString(), s("ABARROTES LA ESQUINA"), heading, QString()} +
+                                     body + QStringList{total, QString(), QString(), s("."), QString()};
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(document.kind(), PrintDocument::Kind::Report);
+        // The body in 5 points between the heading and the total in 8; nothing bold.
+        const auto printed = document.printedLines();
+        for (std::size_t i = 0; i < printed.size(); ++i) {
+            const bool inBody = i >= 4 && i < 4 + std::size_t(body.size());
+            QCOMPARE(printed[i].size, inBody ? 5.0 : 8.0);
+            QVERIFY(!printed[i].bold);
+        }
+    }
+
+    void notice_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("blank address: an empty line under the name") << s("  ");
+        QTest::newRow("address, then an empty line") << s("Av. Juárez 128");
+    }
+    void notice() {
+        QFETCH(QString, address);
+        const QStringList expected =
+            QStringList{"", "MI NEGOCIO"} +
+            (address.trimmed().isEmpty() ? QStringList{} : QStringList{address}) +
+            split("|Ticket No. 003||Movimiento:|-----(09:05)-------> [RETIRO $50.00]");
+        const QString info =
+            Documents::movementNotice(QString(), 3, s("-----(09:05)-------> [RETIRO $50.00]"), kEs);
+        const PrintDocument document = Documents::notice(s("Mi negocio"), address, info);
+        // The movement text ends in fifteen line breaks and ".": fourteen empty lines.
+        QStringList lines = document.lines();
+        QCOMPARE(lines.takeLast(), s("."));
+        for (int i = 0; i < 14; ++i)
+            QCOMPARE(lines.takeLast(), QString());
+        QCOMPARE(lines, expected);
+        QCOMPARE(linesAt(document, 0), (QStringList{QString(), s("MI NEGOCIO")}));
+        QCOMPARE(document.kind(), PrintDocument::Kind::Notice);
+    }
+
+    void shopData_data() {
+        QTest::addColumn<ShopDataRow>("row");
+        QTest::newRow("every line, Spanish") << ShopDataRow{
+            Documents::Shop{s("Abarrotes"), s("Av. Juárez 128"), s("555 123"), s("rfc x"), {}, {}}, kEs,
+            split("|ABARROTES|Av. Juárez 128||TEL 555 123|RFC X||...")};
+        QTest::newRow("only the phone")
+            << ShopDataRow{Documents::Shop{s("Abarrotes"), s(" "), s("555 123"), {}, {}, {}}, kEs,
+                           split("|ABARROTES||TEL 555 123||...")};
+        QTest::newRow("nothing but the name") << ShopDataRow{
+            Documents::Shop{s("Mi negocio"), {}, {}, {}, {}, {}}, kEs, split("|MI NEGOCIO|||...")};
+    }
+    void shopData() {
+        QFETCH(ShopDataRow, row);
+        auto [shop, language, expected] = row;
+        const PrintDocument document = Documents::shopData(shop, language);
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(linesAt(document, 0), QStringList{shop.name.toUpper()});
+        for (const auto& line : document.printedLines())
+            QCOMPARE(line.size, 9.0);
+    }
+
+    void testPage() {
+        const QStringList expected =
+            split("|ÑANDÚ|PRUEBA DE IMPRESIÓN|05/12/2026 14:35|áéíóú ÁÉÍÓÚ ñÑ üÜ ¿? ¡! €|"
+                  "32 columnas:|----+----1----+----2----+----3--|48 columnas:|"
+                  "----+----1----+----2----+----3----+----4----+---|1234567890||||.|");
+        const PrintDocument document = Documents::testPage(s("Ñandú"), s("05/12/2026 14:35"), kEs);
+        QCOMPARE(document.lines(), expected);
+        QCOMPARE(linesAt(document, 0), (QStringList{QString(), s("ÑANDÚ")}));
+        QVERIFY(document.opensDrawer());
+        QCOMPARE(PrintDocument::kindName(document.kind()), s("test"));
+    }
+
+    void job_data() {
+        QTest::addColumn<JobRow>("row");
+        // Empty line bold, name bold, body plain, amount tall, back to normal.
+        const QByteArray body = bytes({0x1B, 0x45, 1}) + "\nTIENDA\n" + bytes({0x1B, 0x45, 0}) + "PAN\n" +
+                                bytes({0x1D, 0x21, 1}) + "Importe: $5.00\n" + bytes({0x1D, 0x21, 0}) +
+                                "Efectivo: $5.00\n";
+        QTest::newRow("80 mm, table 16, cut")
+            << JobRow{48, false, true, false, kInit + kTable16 + body + kCut};
+        QTest::newRow("no cut") << JobRow{48, false, false, false, kInit + kTable16 + body};
+        QTest::newRow("drawer kick first")
+            << JobRow{48, false, true, true, kInit + kKick + kTable16 + body + kCut};
+        QTest::newRow("code page 858")
+            << JobRow{32, true, true, false, kInit + bytes({0x1B, 0x74, 19}) + body + kCut};
+    }
+    void job() {
+        QFETCH(JobRow, row);
+        auto [columns, pc858, cut, kick, expected] = row;
+        PrintDocument document;
+        document.font(s("Segoe UI")).size(7).bold(true).line(QString()).line(s("TIENDA")).bold(false);
+        document.line(s("PAN")).size(10).line(s("Importe: $5.00")).size(7).line(s("Efectivo: $5.00"));
+        const EscPosEncoder encoder(Options{columns, pc858 ? CodePage::Pc858 : CodePage::Windows1252, cut});
+        QCOMPARE(encoder.encode(document, kick), expected);
+    }
+
+    void text_data() {
+        QTest::addColumn<TextRow>("row");
+        QTest::newRow("1252 accents and euro") << TextRow{s("Juárez ñ €5"), false,
+                                                          "Ju\xE1rez \xF1 \x80"
+                                                          "5"};
+        QTest::newRow("858 accents and euro") << TextRow{s("Juárez ñ €5"), true,
+                                                         "Ju\xA0rez \xA4 \xD5"
+                                                         "5"};
+        QTest::newRow("1252 lacks Cyrillic") << TextRow{s("Дом"), false, "???"};
+        QTest::newRow("858 lacks curly quotes") << TextRow{s("“A”"), true, "?A?"};
+        QTest::newRow("emoji is one character") << TextRow{s("a😀b"), false, "a?b"};
+        QTest::newRow("escape in a shop name is no command") << TextRow{s("A\x1B"
+                                                                          "d\x7F"),
+                                                                        false, "A?d?"};
+        QTest::newRow("undefined 1252 byte is a control") << TextRow{QString(QChar(0x81)), false, "?"};
+    }
+    void text() {
+        QFETCH(TextRow, row);
+        const auto& [text, pc858, expected] = row;
+        const EscPosEncoder encoder(Options{48, pc858 ? CodePage::Pc858 : CodePage::Windows1252, true});
+        QCOMPARE(encoder.encodeText(text), expected);
+    }
+
+    void wrap_data() {
+        QTest::addColumn<WrapRow>("row");
+        QTest::newRow("empty") << WrapRow{"", 8, {""}};
+        QTest::newRow("fits") << WrapRow{"12345678", 8, {"12345678"}};
+        QTest::newRow("at a blank") << WrapRow{"aaa bbb ccc", 8, {"aaa bbb", "ccc"}};
+        QTest::newRow("long word cut at the edge") << WrapRow{"abcdefghijkl", 5, {"abcde", "fghij", "kl"}};
+        QTest::newRow("blank right after the edge") << WrapRow{"abcde fgh", 5, {"abcde", "fgh"}};
+        QTest::newRow("leading blanks kept") << WrapRow{"  ab", 8, {"  ab"}};
+    }
+    void wrap() {
+        QFETCH(WrapRow, row);
+        const auto& [line, columns, expected] = row;
+        QCOMPARE(EscPosEncoder::wrap(line, columns), expected);
+    }
+
+    // Nothing of a long register line is lost on 58 mm paper: cut at the edge, the rest below.
+    void longLinesWrapWithoutLoss() {
+        const QString line = s("-----(12:30)------------------------------> [TOTAL $1,234.50]");
+        PrintDocument document;
+        document.size(5).line(line);
+        const QByteArray job = EscPosEncoder(Options{32, CodePage::Windows1252, false}).encode(document);
+        QList<QByteArray> printed = job.mid(kInit.size() + kTable16.size()).split('\n');
+        QCOMPARE(printed.takeLast(), QByteArray());
+        QCOMPARE(printed,
+                 (QList<QByteArray>{"-----(12:30)--------------------", "----------> [TOTAL $1,234.50]"}));
+    }
+
+    // What the printer answers to DLE EOT 1 and DLE EOT 4.
+    void status_data() {
+        QTest::addColumn<StatusRow>("row");
+        using Status = EscPosEncoder::Status;
+        QTest::newRow("online with paper") << StatusRow{bytes({0x12, 0x12}), Status::Ready};
+        QTest::newRow("paper near its end") << StatusRow{bytes({0x12, 0x1E}), Status::Ready};
+        QTest::newRow("drawer open signal") << StatusRow{bytes({0x16, 0x12}), Status::Ready};
+        QTest::newRow("offline") << StatusRow{bytes({0x1A, 0x12}), Status::Offline};
+        QTest::newRow("paper out") << StatusRow{bytes({0x12, 0x72}), Status::NoPaper};
+        QTest::newRow("offline and out of paper") << StatusRow{bytes({0x1A, 0x72}), Status::Offline};
+        QTest::newRow("one answer only") << StatusRow{bytes({0x12}), Status::Unanswered};
+        // An automatic status message (4 bytes, bit 4 of each clear or bits 0-1 of the first clear)
+        // before the answers is skipped.
+        QTest::newRow("automatic status first")
+            << StatusRow{bytes({0x10, 0x00, 0x00, 0x0F, 0x12, 0x72}), Status::NoPaper};
+    }
+    void status() {
+        QFETCH(StatusRow, row);
+        const auto& [received, status] = row;
+        QCOMPARE(EscPosEncoder::readStatus(received), status);
+        QCOMPARE(EscPosEncoder::statusRequest(), bytes({0x10, 0x04, 1, 0x10, 0x04, 4}));
+    }
+
+    void paperColumnsAndDrawer() {
+        QCOMPARE(EscPosEncoder::columnsForPaper(58), 32);
+        QCOMPARE(EscPosEncoder::columnsForPaper(80), 48);
+        QCOMPARE(EscPosEncoder().drawerKick(), kInit + kKick);
+    }
+
+    void ticketNumberAdvancesForPrintedCustomerCopies_data() {
+        QTest::addColumn<TicketNumberRow>("row");
+        QTest::newRow("single") << TicketNumberRow{false, false, QStringList{"ticket"}, QStringList{},
+                                                   qint64(2)};
+        QTest::newRow("double") << TicketNumberRow{true, false, QStringList{"ticket", "copy"},
+                                                   QStringList{kCopyPrinted}, qint64(2)};
+        QTest::newRow("single fails")
+            << TicketNumberRow{false, true, QStringList{}, QStringList{kDataError}, qint64(1)};
+        // A customer copy that failed is not announced as printed, and no business copy follows.
+        QTest::newRow("double fails")
+            << TicketNumberRow{true, true, QStringList{}, QStringList{kDataError}, qint64(1)};
+    }
+    void ticketNumberAdvancesForPrintedCustomerCopies() {
+        QFETCH(TicketNumberRow, row);
+        auto [doubleTicket, failing, printed, messages, next] = row;
+        CounterRig rig;
+        Counter& c = startWith(rig, true, doubleTicket);
+        rig.printer.failing = failing;
+        sell(rig);
+        QCOMPARE(kinds(rig.printer.jobs), printed);
+        QCOMPARE(rig.dialogs.messages(), messages);
+        if (!rig.dialogs.shown.isEmpty())
+            QCOMPARE(rig.dialogs.shown.first().icon,
+                     failing ? Dialogs::Icon::Warning : Dialogs::Icon::Information);
+        for (const PrintDocument& job : rig.printer.jobs)
+            QVERIFY(job.lines().contains("Ticket No. 001"));
+        // The sale stays recorded whatever the printer did.
+        QCOMPARE(rig.shop.lines(rig.registerName()).size(), 2);
+        QCOMPARE(c.settings().values().ticketNumber, next);
+        rig.dialogs.clear();
+        c.tickets().mnuWhereTicket_Click();
+        QCOMPARE(rig.dialogs.messages(),
+                 QStringList{next == 2 ? QStringLiteral("Ticket #1")
+                                       : QStringLiteral("Ningún ticket se ha impreso.")});
+        // The number was saved at once.
+        rig.start();
+        QCOMPARE(rig.counter->settings().values().ticketNumber, next);
+    }
+
+    void noticeQuestionOncePerRun_data() {
+        QTest::addColumn<NoticeRow>("row");
+        QTest::newRow("tickets on") << NoticeRow{true, false, QList<bool>{}, false, 0, 2, QStringList{}};
+        QTest::newRow("yes at the first")
+            << NoticeRow{false, false, QList<bool>{true}, false, 1, 2, QStringList{}};
+        QTest::newRow("no at the first")
+            << NoticeRow{false, false, QList<bool>{false}, false, 1, 0, QStringList{}};
+        QTest::newRow("after a sale") << NoticeRow{false, true, QList<bool>{}, false, 0, 0, QStringList{}};
+        QTest::newRow("printer fails")
+            << NoticeRow{true, false, QList<bool>{}, true, 0, 0, QStringList{kTicketFailed, kTicketFailed}};
+    }
+    void noticeQuestionOncePerRun() {
+        QFETCH(NoticeRow, row);
+        auto [tickets, saleFirst, answers, failing, questions, notices, messages] = row;
+        CounterRig rig;
+        Counter& c = startWith(rig, tickets);
+        if (saleFirst) {
+            rig.dialogs.answer(false);
+            sell(rig);
+            rig.dialogs.clear();
+        }
+        const qint64 before = c.settings().values().ticketNumber;
+        for (const bool yes : answers)
+            rig.dialogs.answer(yes);
+        rig.printer.failing = failing;
+        c.ePrintQuiz("Ticket No. 001\r\n\r\nMovimiento:\r\n--- ENTRADA");
+        c.ePrintQuiz("Ticket No. 002\r\n\r\nMovimiento:\r\n--- ENTRADA");
+        QCOMPARE(rig.dialogs.questionTexts().size(), questions);
+        QCOMPARE(kinds(rig.printer.jobs), QStringList(notices, "notice"));
+        QCOMPARE(rig.dialogs.messages(), messages);
+        QCOMPARE(c.settings().values().ticketNumber, before + notices);
+        QCOMPARE(rig.dialogs.unexpected, 0);
+    }
+
+    // The copy's mark is its first line, above the shop's name; a declined ticket can still be printed.
+    void reprintMarksTheCopy_data() {
+        QTest::addColumn<bool>("tickets");
+        QTest::addColumn<QStringList>("expected"); // the copy's lines; "#" the ticket number's line
+        const QString copy =
+            "COPIA||MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|#||Descripción:|2 x PAN de $12.50 ||"
+            "Importe: $25.00|Efectivo: $30.00|Cambio: $5.00||¡Gracias por su preferencia!||||.|";
+        QTest::newRow("printed") << true << QString(copy).replace("#", "Ticket No. 001").split(u'|');
+        // Never printed, so it never took a number.
+        QTest::newRow("declined") << false << QString(copy).remove("#|").split(u'|');
+    }
+    void reprintMarksTheCopy() {
+        QFETCH(bool, tickets);
+        QFETCH(QStringList, expected);
+        CounterRig rig;
+        Counter& c = startWith(rig, tickets);
+        QVERIFY(!c.tickets().reprintAvailable());
+        c.tickets().mnuReprint_Click();
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QVERIFY(rig.printer.attempts.isEmpty());
+        if (!tickets) rig.dialogs.answer(false);
+        sell(rig);
+        QVERIFY(c.tickets().reprintAvailable());
+        c.tickets().mnuReprint_Click();
+        QCOMPARE(rig.printer.jobs.size(), tickets ? 2 : 1);
+        QCOMPARE(rig.printer.jobs.last().lines(), expected);
+        if (tickets) QCOMPARE(rig.printer.jobs.last().lines().mid(1), rig.printer.jobs.first().lines());
+        // The cash sale's ticket opens the drawer; its copy, printed without money, does not.
+        QVERIFY(!rig.printer.jobs.last().opensDrawer());
+        QCOMPARE(c.settings().values().ticketNumber, qint64(tickets ? 2 : 1));
+        rig.printer.failing = true;
+        rig.dialogs.clear();
+        c.tickets().mnuReprint_Click();
+        QCOMPARE(rig.dialogs.shown.size(), 1);
+        QCOMPARE(rig.dialogs.shown.first().icon, Dialogs::Icon::Warning);
+    }
+
+    void shopDataBehindTheKey_data() {
+        QTest::addColumn<ShopKeyRow>("row");
+        QTest::newRow("wrong key") << ShopKeyRow{"k1", "K1", false, 0, QStringList{"Clave incorrecta."}};
+        QTest::newRow("empty without a key") << ShopKeyRow{"", "", false, 1, QStringList{}};
+        QTest::newRow("right key") << ShopKeyRow{"k1", "k1", false, 1, QStringList{}};
+        QTest::newRow("printer fails") << ShopKeyRow{"k1", "k1", true, 0, QStringList{kTicketFailed}};
+    }
+    void shopDataBehindTheKey() {
+        QFETCH(ShopKeyRow, row);
+        auto [key, answer, failing, printed, messages] = row;
+        CounterRig rig(QString(), key);
+        Counter& c = startWith(rig, false);
+        rig.printer.failing = failing;
+        rig.dialogs.type(answer);
+        c.reports().mnuPrintInfo_Click();
+        QCOMPARE(rig.dialogs.prompts().size(), 1);
+        QCOMPARE(kinds(rig.printer.jobs), QStringList(printed, "shop"));
+        QCOMPARE(rig.dialogs.messages(), messages);
+        if (!messages.isEmpty())
+            QCOMPARE(rig.dialogs.shown.last().icon, failing ? Dialogs::Icon::Warning : Dialogs::Icon::Error);
+    }
+
+    void reportAndDrawer_data() {
+        QTest::addColumn<bool>("failing");
+        QTest::newRow("prints") << false;
+        QTest::newRow("fails") << true;
+    }
+    void reportAndDrawer() {
+        QFETCH(bool, failing);
+        CounterRig rig;
+        Counter& c = startWith(rig, false);
+        rig.printer.failing = failing;
+        QCOMPARE(c.reports().ePrintHistory(), !failing);
+        QCOMPARE(kinds(rig.printer.jobs), failing ? QStringList{} : QStringList{"report"});
+        c.tickets().mnuDrawer_Click();
+        QCOMPARE(rig.printer.drawerOpenings, 1);
+        QCOMPARE(rig.dialogs.messages(),
+                 failing ? (QStringList{"No se pudo imprimir el corte, intente nuevamente o más tarde.",
+                                        "No se pudo abrir el cajón."})
+                         : QStringList{});
+    }
+
+    void read_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<PrinterSettings>("expected");
+        QTest::newRow("no file: the system's default printer") << QByteArray() << PrinterSettings();
+        QTest::newRow("receipt printer on the network")
+            << QByteArray("[printer]\nkind=receipt\nconnection=tcp\naddress=192.168.1.50:9100\npaper=58\n"
+                          "codepage=858\ncut=false\ndrawer=false\nstatus=false\n")
+            << withOptions(receipt(Link::Tcp, "192.168.1.50:9100"), 58, 858, false);
+        QTest::newRow("system printer by name")
+            << QByteArray("[printer]\nkind=system\nname=Oficina\n") << named({}, Kind::System, "Oficina");
+        QTest::newRow("folder") << QByteArray("[printer]\nkind=folder\nfolder=/srv/tickets\n")
+                                << named({}, Kind::Folder, "", "/srv/tickets");
+        // Values that cannot be read stand for their defaults.
+        QTest::newRow("unreadable values")
+            << QByteArray("[printer]\nkind=laser\nconnection=bluetooth\npaper=76\ncodepage=437\ncut=maybe\n")
+            << PrinterSettings();
+        QTest::newRow("not an ini file") << QByteArray("\xFF\xFE garbage = = [[\n") << PrinterSettings();
+    }
+    void read() {
+        QFETCH(QByteArray, file);
+        QFETCH(PrinterSettings, expected);
+        TempShop shop;
+        shop.writeBytes(PrinterSettings::kFileName, file);
+        const QSettings settings(shop.file(PrinterSettings::kFileName), QSettings::IniFormat);
+        QCOMPARE(PrinterSettings::read(settings), expected);
+        // What is written reads back the same.
+        TempShop other;
+        {
+            QSettings written(other.file(PrinterSettings::kFileName), QSettings::IniFormat);
+            expected.write(written);
+        }
+        const QSettings again(other.file(PrinterSettings::kFileName), QSettings::IniFormat);
+        QCOMPARE(PrinterSettings::read(again), expected);
+    }
+
+    void commandLine_data() {
+        QTest::addColumn<CommandLineRow>("row");
+        const PrinterSettings lan = receipt(Link::Tcp, "10.0.0.9:9100");
+        QTest::newRow("nothing given") << CommandLineRow{lan, QStringList{}, lan, false};
+        QTest::newRow("receipt printer on a device")
+            << CommandLineRow{PrinterSettings(), QStringList{"--printer", "escpos:/dev/usb/lp0"},
+                              receipt(Link::Device, "/dev/usb/lp0"), true};
+        QTest::newRow("receipt printer on tcp")
+            << CommandLineRow{named({}, Kind::System, "Oficina"),
+                              {"--printer", "escpos:tcp://caja:9101"},
+                              named(receipt(Link::Tcp, "caja:9101"), Kind::Receipt, "Oficina"),
+                              true};
+        QTest::newRow("raw CUPS queue")
+            << CommandLineRow{PrinterSettings(), QStringList{"--printer", "escpos:cups:TM-T20"},
+                              receipt(Link::CupsQueue, "TM-T20"), true};
+        QTest::newRow("system printer over a receipt printer") << CommandLineRow{
+            lan, QStringList{"--printer", "Oficina"}, named(lan, Kind::System, "Oficina"), true};
+        QTest::newRow("folder wins over printer")
+            << CommandLineRow{lan, QStringList{"--print-to", "/tmp/jobs", "--printer", "Oficina"},
+                              named(lan, Kind::Folder, "", "/tmp/jobs"), true};
+        QTest::newRow("receipt options over the saved printer") << CommandLineRow{
+            lan, QStringList{"--paper", "58", "--codepage", "858", "--no-cut", "--no-drawer", "--no-status"},
+            withOptions(lan, 58, 858, false), true};
+        QTest::newRow("options cannot switch back on")
+            << CommandLineRow{withOptions(lan, 58, 858, false), QStringList{"--paper", "80"},
+                              withOptions(lan, 80, 858, false), true};
+    }
+    void commandLine() {
+        QFETCH(CommandLineRow, row);
+        auto [saved, arguments, used, overrides] = row;
+        const StartOptions options = CommandLine::parse(QStringList{"vendel"} + arguments, {});
+        QCOMPARE(options.error, QString());
+        QCOMPARE(saved.overriddenBy(options), used);
+        QCOMPARE(PrinterSettings::overrides(options), overrides);
+    }
+
+    // kind -1: no target
+    void receiptTarget_data() {
+        QTest::addColumn<ReceiptTargetRow>("row");
+        const int device = int(ReceiptTarget::Kind::Device), tcp = int(ReceiptTarget::Kind::Tcp);
+        QTest::newRow("usb device") << ReceiptTargetRow{receipt(Link::Device, "/dev/usb/lp0"), device,
+                                                        "/dev/usb/lp0", 0};
+        QTest::newRow("tcp default port")
+            << ReceiptTargetRow{receipt(Link::Tcp, "192.168.1.50"), tcp, "192.168.1.50", 9100};
+        QTest::newRow("tcp with port")
+            << ReceiptTargetRow{receipt(Link::Tcp, "printer.local:9101"), tcp, "printer.local", 9101};
+        QTest::newRow("tcp written as a url")
+            << ReceiptTargetRow{receipt(Link::Tcp, "tcp://10.0.0.2:9100"), tcp, "10.0.0.2", 9100};
+        QTest::newRow("cups queue") << ReceiptTargetRow{receipt(Link::CupsQueue, "TM-T20"),
+                                                        int(ReceiptTarget::Kind::CupsQueue), "TM-T20", 0};
+        QTest::newRow("no device") << ReceiptTargetRow{receipt(Link::Device, ""), -1, "", 0};
+        QTest::newRow("no host") << ReceiptTargetRow{receipt(Link::Tcp, ":9100"), -1, "", 0};
+        QTest::newRow("port too large") << ReceiptTargetRow{receipt(Link::Tcp, "caja:70000"), -1, "", 0};
+        QTest::newRow("a path after the host")
+            << ReceiptTargetRow{receipt(Link::Tcp, "caja:9100/x"), -1, "", 0};
+        QTest::newRow("no queue") << ReceiptTargetRow{receipt(Link::CupsQueue, ""), -1, "", 0};
+    }
+    void receiptTarget() {
+        QFETCH(ReceiptTargetRow, row);
+        const auto& [settings, kind, where, port] = row;
+        const auto target = settings.receiptTarget();
+        QCOMPARE(target.has_value(), kind >= 0);
+        if (!target) return;
+        QCOMPARE(int(target->kind), kind);
+        QCOMPARE(target->kind == ReceiptTarget::Kind::Tcp ? target->host : target->path, where);
+        if (port) QCOMPARE(int(target->port), port);
+    }
+};
+
+QTEST_GUILESS_MAIN(PrintTest)
+#include "print_test.moc"
