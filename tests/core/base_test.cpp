@@ -1,5 +1,6 @@
 #include "TempShop.h"
 #include "core/base/Cp1252.h"
+#include "core/base/Numbers.h"
 #include "core/base/TextFile.h"
 
 #include <QDir>
@@ -9,7 +10,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -38,10 +41,110 @@ QStringList everyEntry(const QString& folder) {
 
 Q_DECLARE_METATYPE(TextFile::IoStep)
 
-class TextFileTest : public QObject {
+using LeadingRow = std::tuple<QString, double>;
+using AmountTextRow = std::tuple<double, QString>;
+using PictureRow = std::tuple<double, int, QString>;
+using PlainRow = std::tuple<double, QString>;
+using LineEndsRow = std::tuple<QByteArray, QStringList>;
+using ReadRow = std::tuple<QString, int, QStringList>;
+using StepRow = std::tuple<TextFile::IoStep, int, bool>;
+using EncodingRow = std::tuple<QByteArray, QStringList, QByteArray>;
+
+class BaseTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void leading_data() {
+        QTest::addColumn<LeadingRow>("row");
+        QTest::newRow("plain") << LeadingRow{"198.00", 198.0};
+        QTest::newRow("barcode after #") << LeadingRow{"198.00 #750", 198.0};
+        QTest::newRow("blanks inside join digits") << LeadingRow{"1 500", 1500.0};
+        QTest::newRow("barcode without # joins") << LeadingRow{"198.00 750", 198.0075};
+        QTest::newRow("word") << LeadingRow{"ARTÍCULO", 0.0};
+        QTest::newRow("empty") << LeadingRow{"", 0.0};
+        QTest::newRow("leading blanks and tab") << LeadingRow{" \t-2.5x", -2.5};
+        QTest::newRow("plus sign") << LeadingRow{"+3", 3.0};
+        QTest::newRow("second point stops") << LeadingRow{"1.2.3", 1.2};
+        QTest::newRow("comma stops") << LeadingRow{"1,500", 1.0};
+        QTest::newRow("exponent E") << LeadingRow{"1.5E3", 1500.0};
+        QTest::newRow("exponent D") << LeadingRow{"2D-2", 0.02};
+        QTest::newRow("exponent without digits") << LeadingRow{"7E", 7.0};
+        QTest::newRow("lone point") << LeadingRow{".", 0.0};
+        QTest::newRow("overflow reads 0") << LeadingRow{"1E400", 0.0};
+        QTest::newRow("twenty digits") << LeadingRow{"99999999999999999999", 1e20};
+        QTest::newRow("line feed skipped") << LeadingRow{"1\n2", 12.0};
+    }
+    void leading() {
+        QFETCH(LeadingRow, row);
+        const auto& [text, expected] = row;
+        QCOMPARE(Numbers::leading(text), expected);
+    }
+
+    void amountRemovesCommas() {
+        QCOMPARE(Numbers::amount(QStringLiteral("1,250.00")), 1250.0);
+        QCOMPARE(Numbers::amount(QStringLiteral("1,000,000.5")), 1000000.5);
+    }
+
+    void amountText_data() {
+        QTest::addColumn<AmountTextRow>("row");
+        QTest::newRow("thousand groups") << AmountTextRow{1000.0, "1,000.00"};
+        QTest::newRow("below thousand") << AmountTextRow{999.5, "999.50"};
+        QTest::newRow("negative never grouped") << AmountTextRow{-1500.0, "-1500.00"};
+        QTest::newRow("rounds half up") << AmountTextRow{0.125, "0.13"};
+        QTest::newRow("binary 2.675 still rounds up") << AmountTextRow{2.675, "2.68"};
+        QTest::newRow("half away from zero negative") << AmountTextRow{-0.125, "-0.13"};
+        QTest::newRow("grouped with rounding") << AmountTextRow{12345.678, "12,345.68"};
+        QTest::newRow("millions") << AmountTextRow{1234567.891, "1,234,567.89"};
+        QTest::newRow("picture chosen before rounding") << AmountTextRow{999.999, "1000.00"};
+        QTest::newRow("tiny negative is zero") << AmountTextRow{-0.001, "0.00"};
+        QTest::newRow("20-digit price")
+            << AmountTextRow{99999999999999999999.0, "100,000,000,000,000,000,000.00"};
+        QTest::newRow("0.1+0.2") << AmountTextRow{0.1 + 0.2, "0.30"};
+        QTest::newRow("infinity never shows")
+            << AmountTextRow{std::numeric_limits<double>::infinity(), "0.00"};
+    }
+    void amountText() {
+        QFETCH(AmountTextRow, row);
+        const auto& [value, expected] = row;
+        QCOMPARE(Numbers::amountText(value), expected);
+    }
+
+    void pictures_data() {
+        QTest::addColumn<PictureRow>("row");
+        QTest::newRow("grouped zero-fills") << PictureRow{5.0, int(Numbers::Picture::Grouped), "0,005.00"};
+        QTest::newRow("plain thousand") << PictureRow{1500.0, int(Numbers::Picture::Plain), "1500.00"};
+        QTest::newRow("millions zero-fills")
+            << PictureRow{23.0, int(Numbers::Picture::Millions), "0,000,023.00"};
+        QTest::newRow("carry into new digit")
+            << PictureRow{9999.995, int(Numbers::Picture::Grouped), "10,000.00"};
+    }
+    void pictures() {
+        QFETCH(PictureRow, row);
+        const auto& [value, picture, expected] = row;
+        QCOMPARE(Numbers::format(value, Numbers::Picture(picture)), expected);
+    }
+
+    void plain_data() {
+        QTest::addColumn<PlainRow>("row");
+        QTest::newRow("fraction") << PlainRow{7.5, "7.5"};
+        QTest::newRow("15 digits") << PlainRow{0.1 + 0.2, "0.3"};
+        QTest::newRow("large exponent") << PlainRow{1.5e20, "1.5E+20"};
+        QTest::newRow("1E+15") << PlainRow{1e15, "1E+15"};
+        QTest::newRow("below 1E+15 stays plain") << PlainRow{123456789012345.0, "123456789012345"};
+        QTest::newRow("small exponent") << PlainRow{2e-7, "2E-07"};
+        QTest::newRow("negative zero") << PlainRow{-0.0, "0"};
+    }
+    void plain() {
+        QFETCH(PlainRow, row);
+        const auto& [value, expected] = row;
+        QCOMPARE(Numbers::plain(value), expected);
+    }
+
+    void floorText() {
+        QCOMPARE(Numbers::floorText(12.7), QStringLiteral("12"));
+        QCOMPARE(Numbers::floorText(-2.5), QStringLiteral("-3"));
+    }
+
     void everyByteSurvivesReadAndWrite() {
         TempShop shop;
         QByteArray line;
@@ -59,24 +162,27 @@ private Q_SLOTS:
     }
 
     void lineEnds_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-        QTest::newRow("mixed") << QByteArray("a\r\nb\nc") << QStringList{"a", "b", "c"};
-        QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-        QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{""};
-        QTest::newRow("lone CR stays in the line") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
+        QTest::addColumn<LineEndsRow>("row");
+        QTest::newRow("CR LF") << LineEndsRow{QByteArray("a\r\nb\r\n"), QStringList{"a", "b"}};
+        QTest::newRow("mixed") << LineEndsRow{QByteArray("a\r\nb\nc"), QStringList{"a", "b", "c"}};
+        QTest::newRow("last line without end") << LineEndsRow{QByteArray("a\r\nb"), QStringList{"a", "b"}};
+        QTest::newRow("empty lines kept")
+            << LineEndsRow{QByteArray("a\r\n\r\nb\r\n"), QStringList{"a", "", "b"}};
+        QTest::newRow("empty file") << LineEndsRow{QByteArray(), QStringList{}};
+        QTest::newRow("one empty line") << LineEndsRow{QByteArray("\r\n"), QStringList{""}};
+        QTest::newRow("lone CR stays in the line")
+            << LineEndsRow{QByteArray("a\rb\r\n"), QStringList{"a\rb"}};
         QTest::newRow("only CR line ends")
-            << QByteArray("[1] A $1\r[2] B $2\r") << QStringList{"[1] A $1", "[2] B $2"};
-        QTest::newRow("LF CR line ends") << QByteArray("a\n\rb\n\r") << QStringList{"a", "\rb", "\r"};
-        QTest::newRow("long lines") << QByteArray(40, 'x') + "\r\n" + QByteArray(40, '\x80')
-                                    << QStringList{QString(40, u'x'), QString(40, QChar(0x20AC))};
+            << LineEndsRow{QByteArray("[1] A $1\r[2] B $2\r"), QStringList{"[1] A $1", "[2] B $2"}};
+        QTest::newRow("LF CR line ends")
+            << LineEndsRow{QByteArray("a\n\rb\n\r"), QStringList{"a", "\rb", "\r"}};
+        QTest::newRow("long lines") << LineEndsRow{
+            QByteArray(40, 'x') + "\r\n" + QByteArray(40, '\x80'),
+            QStringList{QString(40, u'x'), QString(40, QChar(0x20AC))}};
     }
     void lineEnds() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, expected);
+        QFETCH(LineEndsRow, row);
+        const auto& [bytes, expected] = row;
         TempShop shop;
         shop.writeBytes(QStringLiteral("x.txt"), bytes);
         QStringList lines = TextFile::readLines(shop.file(QStringLiteral("x.txt"))).value();
@@ -96,27 +202,24 @@ private Q_SLOTS:
 
     // A file that is there but cannot be read is told apart from one that is not there.
     void readTellsMissingFromUnreadable_data() {
-        QTest::addColumn<QString>("setup");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<ReadRow>("row");
         using S = TextFile::ReadResult::Status;
-        QTest::newRow("missing") << "none" << int(S::Missing) << QStringList{};
-        QTest::newRow("missing folder on the way") << "no folder" << int(S::Missing) << QStringList{};
-        QTest::newRow("a file on the way") << "file on the way" << int(S::Missing) << QStringList{};
-        QTest::newRow("empty") << "empty" << int(S::Read) << QStringList{};
-        QTest::newRow("fine") << "fine" << int(S::Read) << QStringList{"uno", "dos"};
-        QTest::newRow("link to a fine file") << "link" << int(S::Read) << QStringList{"uno", "dos"};
-        QTest::newRow("folder in its place") << "folder" << int(S::Unreadable) << QStringList{};
-        QTest::newRow("dangling link") << "dangling" << int(S::Unreadable) << QStringList{};
-        QTest::newRow("link loop") << "loop" << int(S::Unreadable) << QStringList{};
-        QTest::newRow("pipe in its place") << "fifo" << int(S::Unreadable) << QStringList{};
-        QTest::newRow("no permission") << "chmod 000" << int(S::Unreadable) << QStringList{};
-        QTest::newRow("read error of the disk") << "EIO" << int(S::Unreadable) << QStringList{};
+        QTest::newRow("missing") << ReadRow{"none", int(S::Missing), QStringList{}};
+        QTest::newRow("missing folder on the way") << ReadRow{"no folder", int(S::Missing), QStringList{}};
+        QTest::newRow("a file on the way") << ReadRow{"file on the way", int(S::Missing), QStringList{}};
+        QTest::newRow("empty") << ReadRow{"empty", int(S::Read), QStringList{}};
+        QTest::newRow("fine") << ReadRow{"fine", int(S::Read), QStringList{"uno", "dos"}};
+        QTest::newRow("link to a fine file") << ReadRow{"link", int(S::Read), QStringList{"uno", "dos"}};
+        QTest::newRow("folder in its place") << ReadRow{"folder", int(S::Unreadable), QStringList{}};
+        QTest::newRow("dangling link") << ReadRow{"dangling", int(S::Unreadable), QStringList{}};
+        QTest::newRow("link loop") << ReadRow{"loop", int(S::Unreadable), QStringList{}};
+        QTest::newRow("pipe in its place") << ReadRow{"fifo", int(S::Unreadable), QStringList{}};
+        QTest::newRow("no permission") << ReadRow{"chmod 000", int(S::Unreadable), QStringList{}};
+        QTest::newRow("read error of the disk") << ReadRow{"EIO", int(S::Unreadable), QStringList{}};
     }
     void readTellsMissingFromUnreadable() {
-        QFETCH(QString, setup);
-        QFETCH(int, status);
-        QFETCH(QStringList, lines);
+        QFETCH(ReadRow, row);
+        const auto& [setup, status, lines] = row;
         TempShop shop;
         QString path = shop.file("VL Lista.txt");
         Faults faults;
@@ -161,26 +264,23 @@ private Q_SLOTS:
     // A failing disk: every failure is reported, the old file stays whole, no temporary file stays
     // behind, and the next save after the fault is complete.
     void failedStepsKeepTheOldFile_data() {
-        QTest::addColumn<TextFile::IoStep>("step");
-        QTest::addColumn<int>("error");
-        QTest::addColumn<bool>("oldKept");
+        QTest::addColumn<StepRow>("row");
         using enum TextFile::IoStep;
         for (const auto& [name, error] : {std::pair{"ENOSPC", ENOSPC}, std::pair{"EIO", EIO}}) {
-            QTest::addRow("open, %s", name) << Open << error << true;
-            QTest::addRow("write, %s", name) << Write << error << true;
-            QTest::addRow("sync, %s", name) << Sync << error << true;
-            QTest::addRow("rename, %s", name) << Rename << error << true;
+            QTest::addRow("open, %s", name) << StepRow{Open, error, true};
+            QTest::addRow("write, %s", name) << StepRow{Write, error, true};
+            QTest::addRow("sync, %s", name) << StepRow{Sync, error, true};
+            QTest::addRow("rename, %s", name) << StepRow{Rename, error, true};
         }
         // After the rename the new content is in place; the save is still reported as failed, as it
         // may not survive a power cut.
-        QTest::newRow("folder sync, EIO") << FolderSync << EIO << false;
+        QTest::newRow("folder sync, EIO") << StepRow{FolderSync, EIO, false};
         // A folder with write and search rights only cannot be opened to sync: the file was saved.
-        QTest::newRow("folder not readable, EACCES") << FolderSync << EACCES << false;
+        QTest::newRow("folder not readable, EACCES") << StepRow{FolderSync, EACCES, false};
     }
     void failedStepsKeepTheOldFile() {
-        QFETCH(TextFile::IoStep, step);
-        QFETCH(int, error);
-        QFETCH(bool, oldKept);
+        QFETCH(StepRow, row);
+        const auto& [step, error, oldKept] = row;
         TempShop shop;
         const QString path = shop.file("VL Lista.txt");
         const QByteArray old = "[1] PAN $1.00\r\n";
@@ -221,34 +321,32 @@ private Q_SLOTS:
 
     // Windows-1252 unless the whole file is UTF-8 with characters beyond ASCII; saves are 1252.
     void encodingOfWhatIsRead_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("1252 accents") << QByteArray("CAF\xc9 \x80 a\xf1o\r\n") << QStringList{"CAFÉ € año"}
-                                      << QByteArray("CAF\xc9 \x80 a\xf1o\r\n");
+        QTest::addColumn<EncodingRow>("row");
+        QTest::newRow("1252 accents")
+            << EncodingRow{QByteArray("CAF\xc9 \x80 a\xf1o\r\n"), QStringList{"CAFÉ € año"},
+                           QByteArray("CAF\xc9 \x80 a\xf1o\r\n")};
         QTest::newRow("UTF-8 accents")
-            << QByteArray("CAF\xc3\x89 \xe2\x82\xac a\xc3\xb1o\r\nx\r\n") << QStringList{"CAFÉ € año", "x"}
-            << QByteArray("CAF\xc9 \x80 a\xf1o\r\nx\r\n");
+            << EncodingRow{QByteArray("CAF\xc3\x89 \xe2\x82\xac a\xc3\xb1o\r\nx\r\n"),
+                           QStringList{"CAFÉ € año", "x"}, QByteArray("CAF\xc9 \x80 a\xf1o\r\nx\r\n")};
         QTest::newRow("UTF-8 with byte order mark")
-            << QByteArray("\xef\xbb\xbfPAN\r\nCAF\xc3\x89\r\n") << QStringList{"PAN", "CAFÉ"}
-            << QByteArray("PAN\r\nCAF\xc9\r\n");
+            << EncodingRow{QByteArray("\xef\xbb\xbfPAN\r\nCAF\xc3\x89\r\n"), QStringList{"PAN", "CAFÉ"},
+                           QByteArray("PAN\r\nCAF\xc9\r\n")};
         QTest::newRow("byte order mark alone")
-            << QByteArray("\xef\xbb\xbfPAN\n") << QStringList{"PAN"} << QByteArray("PAN\r\n");
-        QTest::newRow("UTF-8 beyond the code page")
-            << QByteArray("\xc4\x89 \xf0\x9f\x98\x80\r\n") << QStringList{"ĉ 😀"} << QByteArray("? ?\r\n");
-        QTest::newRow("1252 that is no UTF-8")
-            << QByteArray("\xc3\x89\xff\r\n") << QStringList{"Ã‰ÿ"} << QByteArray("\xc3\x89\xff\r\n");
+            << EncodingRow{QByteArray("\xef\xbb\xbfPAN\n"), QStringList{"PAN"}, QByteArray("PAN\r\n")};
+        QTest::newRow("UTF-8 beyond the code page") << EncodingRow{
+            QByteArray("\xc4\x89 \xf0\x9f\x98\x80\r\n"), QStringList{"ĉ 😀"}, QByteArray("? ?\r\n")};
+        QTest::newRow("1252 that is no UTF-8") << EncodingRow{
+            QByteArray("\xc3\x89\xff\r\n"), QStringList{"Ã‰ÿ"}, QByteArray("\xc3\x89\xff\r\n")};
         QTest::newRow("overlong form is 1252")
-            << QByteArray("\xc0\xaf\r\n") << QStringList{"À¯"} << QByteArray("\xc0\xaf\r\n");
-        QTest::newRow("surrogate form is 1252")
-            << QByteArray("\xed\xa0\x80\r\n") << QStringList{"í\u00a0€"} << QByteArray("\xed\xa0\x80\r\n");
+            << EncodingRow{QByteArray("\xc0\xaf\r\n"), QStringList{"À¯"}, QByteArray("\xc0\xaf\r\n")};
+        QTest::newRow("surrogate form is 1252") << EncodingRow{
+            QByteArray("\xed\xa0\x80\r\n"), QStringList{"í\u00a0€"}, QByteArray("\xed\xa0\x80\r\n")};
         QTest::newRow("cut sequence at the end is 1252")
-            << QByteArray("ok \xc3") << QStringList{"ok Ã"} << QByteArray("ok \xc3\r\n");
+            << EncodingRow{QByteArray("ok \xc3"), QStringList{"ok Ã"}, QByteArray("ok \xc3\r\n")};
     }
     void encodingOfWhatIsRead() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, lines);
-        QFETCH(QByteArray, saved);
+        QFETCH(EncodingRow, row);
+        const auto& [bytes, lines, saved] = row;
         TempShop shop;
         shop.writeBytes("in.txt", bytes);
         const TextFile::ReadResult result = TextFile::read(shop.file("in.txt"));
@@ -257,8 +355,6 @@ private Q_SLOTS:
         QVERIFY(TextFile::saveLines(shop.file("out.txt"), result.lines));
         QCOMPARE(shop.bytes("out.txt"), saved);
     }
-
-    void noPathReadsNothing() { QVERIFY(!TextFile::readLines(QString()).has_value()); }
 
     void encodingRefusesWhatTheCodePageLacks_data() {
         QTest::addColumn<int>("offset");
@@ -316,6 +412,7 @@ private Q_SLOTS:
         TempShop shop;
         QVERIFY(!TextFile::eFind(shop.file(QStringLiteral("gone.txt"))));
         QVERIFY(!TextFile::eFind(QString()));
+        QVERIFY(!TextFile::readLines(QString()).has_value());
         QVERIFY(TextFile::eFind(shop.path()));
         shop.writeBytes(QStringLiteral("gone.txt"), "1");
         QVERIFY(TextFile::removeIfExists(shop.file(QStringLiteral("gone.txt"))));
@@ -329,5 +426,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TextFileTest)
-#include "textfile_test.moc"
+QTEST_APPLESS_MAIN(BaseTest)
+#include "base_test.moc"
