@@ -8,16 +8,28 @@
 
 #include <tuple>
 
-using Kind = RegisterEntry::Kind;
-Q_DECLARE_METATYPE(RegisterEntry::Kind)
-
-using KindRow = std::tuple<QString, QString, Kind, QString, double, QString, double, double, double>;
+// line as read: kind|time|amount|text|quantity|price|percent, empty and zero fields at the end left out
+using KindRow = std::tuple<QString, QString, QString>;
 using ReasonRow = std::tuple<QString, QString, double, int, double>;
 using FileRow = std::tuple<QString, QString>;
 // taken: split-off names already there ("d" marks a folder)
 using CutRow = std::tuple<QStringList, QString>;
 
 namespace {
+
+// Text is the reason of a booking or the description of an item.
+QString readAs(const RegisterEntry& e) {
+    static const QStringList kinds{"other", "item",       "discount", "interest", "total",       "cancelled",
+                                   "entry", "withdrawal", "drawer",   "card",     "simple card", "count"};
+    const bool item = e.kind() == RegisterEntry::Kind::Item;
+    QStringList out{kinds.value(int(e.kind())),    e.time(),
+                    QString::number(e.amount()),   item ? e.description() : e.reason(),
+                    QString::number(e.quantity()), QString::number(e.unitPrice()),
+                    QString::number(e.percent())};
+    while (out.size() > 1 && (out.last().isEmpty() || out.last() == "0"))
+        out.removeLast();
+    return out.join(u'|');
+}
 
 const QString kSale100 = QStringLiteral("-----(10:00)------------------------------> [TOTAL $100.00]");
 const QString kEntry50 = QStringLiteral("-----(10:05)-------> [INGRESO $50.00] cambio");
@@ -73,89 +85,67 @@ class RegisterTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every kind in both languages, then the lines a shop's hands or a cut-short file leave behind. The
-    // symbol is "$". Text is the reason of a booking or the description of an item.
+    // Every kind in both languages, then the lines a shop's hands or a cut-short file leave behind.
     void readsEveryKind_data() {
         QTest::addColumn<KindRow>("row");
-        const auto row = [](const char* name, const QString& language, const QString& line, Kind kind,
-                            const QString& time, double amount, const QString& text = {}, double quantity = 0,
-                            double price = 0, double percent = 0) {
-            QTest::newRow(name) << KindRow{language, line,     kind,  time,   amount,
-                                           text,     quantity, price, percent};
+        const auto row = [](const char* name, const QString& language, const QString& line,
+                            const char* read) {
+            QTest::newRow(name) << KindRow{language, line, read};
         };
         const QString es, en = "EN";
         row("sale total", es, "-----(14:35)------------------------------> [TOTAL $1,234.50]",
-            Kind::SaleTotal, "14:35", 1234.5);
-        row("cancelled", es, "-----(14:35)------------------------------> CANCELADO", Kind::Cancelled,
-            "14:35", 0);
-        row("entry", es, "-----(09:05)-------> [INGRESO $50.00] cambio", Kind::CashEntry, "09:05", 50,
-            "cambio");
-        row("drawer opened", es, "-----(09:05)-------> [CAJA ABIERTA]", Kind::DrawerOpened, "09:05", 0);
-        row("card sale", es, "*****(18:41)**************************** [TARJETA $86.00]", Kind::CardSale,
-            "18:41", 86);
-        row("simple card", es, "*****(18:41)********* [TARJETA $86.00]", Kind::SimpleCard, "18:41", 86);
-        row("count", es, "=====(18:05)=====> [ARQUEO $1,450.00] esperado $1,462.50", Kind::Count, "18:05",
-            1450, "esperado $1,462.50");
-        row("item", es, "2 x PAN de $12.50 = $25.00", Kind::Item, "", 25, "PAN", 2, 12.5);
-        row("item with discount", es, "2 x PAN DE CASA de $1,500.00 (-10%) = $2,700.00", Kind::Item, "", 2700,
-            "PAN DE CASA", 2, 1500, 10);
-        row("item with surcharge", es, "1.5 x PAN de $10.00 (+5%) = $15.75", Kind::Item, "", 15.75, "PAN",
-            1.5, 10, -5);
-        row("free item", es, "3 x BOLSA gratis", Kind::Item, "", 0, "BOLSA", 3);
-        row("discount in per cent", es, "     -10% de descuento", Kind::Discount, "", 0, "", 0, 0, 10);
-        row("discount as an amount", es, "     -$1,000 de descuento", Kind::Discount, "", 1000);
-        row("interest in per cent", es, "     +16% de interés", Kind::Interest, "", 0, "", 0, 0, 16);
-
-        row("entry en", en, "-----(09:05)-------> [ENTRY $1,500.00] change", Kind::CashEntry, "09:05", 1500,
-            "change");
-        row("withdrawal en", en, "-----(09:05)-------> [WITHDRAWAL $30.00] bank", Kind::CashWithdrawal,
-            "09:05", 30, "bank");
-        row("card sale en", en, "*****(18:41)**************************** [CARD $86.00]", Kind::CardSale,
-            "18:41", 86);
-        row("item en", en, "2 x MILK of $1.50 (-10%) = $2.70", Kind::Item, "", 2.7, "MILK", 2, 1.5, 10);
-        row("free item en", en, "1 x BAG free", Kind::Item, "", 0, "BAG", 1);
-        row("interest en", en, "     +$2.5 interest", Kind::Interest, "", 2.5);
-
-        row("lower-case keyword", es, "-----(1)-------> [ingreso $10.00] Caja", Kind::CashEntry, "1", 10,
-            "Caja");
-        row("mixed-case card, short bridge", es, "*****(1)*** [Tarjeta $4.00]", Kind::SimpleCard, "1", 4);
-        row("keyword cut short", es, "-----(2)-> [TOTA $9]", Kind::Other, "2", 0);
-        row("cut short in the amount", es, "-----(09:00)------------------------------> [TOTAL $100.0",
-            Kind::SaleTotal, "09:00", 100);
-        row("cut short in the time", es, "-----(09:0", Kind::Other, "", 0);
-        row("no symbol", es, "-----(09:00)-> [TOTAL 100.00]", Kind::SaleTotal, "09:00", 0);
-        row("another currency", es, "-----(09:00)-> [TOTAL €5.00]", Kind::SaleTotal, "09:00", 0);
+            "total|14:35|1234.5");
+        row("cancelled", es, "-----(14:35)------------------------------> CANCELADO", "cancelled|14:35");
+        row("entry", es, "-----(09:05)-------> [INGRESO $50.00] cambio", "entry|09:05|50|cambio");
+        row("drawer opened", es, "-----(09:05)-------> [CAJA ABIERTA]", "drawer|09:05");
+        row("card sale", es, "*****(18:41)**************************** [TARJETA $86.00]", "card|18:41|86");
+        row("simple card", es, "*****(18:41)********* [TARJETA $86.00]", "simple card|18:41|86");
+        row("count", es, "=====(18:05)=====> [ARQUEO $1,450.00] esperado $1,462.50",
+            "count|18:05|1450|esperado $1,462.50");
+        row("item", es, "2 x PAN de $12.50 = $25.00", "item||25|PAN|2|12.5");
+        row("item with discount", es, "2 x PAN DE CASA de $1,500.00 (-10%) = $2,700.00",
+            "item||2700|PAN DE CASA|2|1500|10");
+        row("item with surcharge", es, "1.5 x PAN de $10.00 (+5%) = $15.75", "item||15.75|PAN|1.5|10|-5");
+        row("free item", es, "3 x BOLSA gratis", "item||0|BOLSA|3");
+        row("discount in per cent", es, "     -10% de descuento", "discount||0||0|0|10");
+        row("discount as an amount", es, "     -$1,000 de descuento", "discount||1000");
+        row("interest in per cent", es, "     +16% de interés", "interest||0||0|0|16");
+        row("entry en", en, "-----(09:05)-------> [ENTRY $1,500.00] change", "entry|09:05|1500|change");
+        row("withdrawal en", en, "-----(09:05)-------> [WITHDRAWAL $30.00] bank", "withdrawal|09:05|30|bank");
+        row("card sale en", en, "*****(18:41)**************************** [CARD $86.00]", "card|18:41|86");
+        row("item en", en, "2 x MILK of $1.50 (-10%) = $2.70", "item||2.7|MILK|2|1.5|10");
+        row("free item en", en, "1 x BAG free", "item||0|BAG|1");
+        row("interest en", en, "     +$2.5 interest", "interest||2.5");
+        row("lower-case keyword", es, "-----(1)-------> [ingreso $10.00] Caja", "entry|1|10|Caja");
+        row("mixed-case card, short bridge", es, "*****(1)*** [Tarjeta $4.00]", "simple card|1|4");
+        row("keyword cut short", es, "-----(2)-> [TOTA $9]", "other|2");
+        row("cut short in the amount", es, "-----(09:00)-> [TOTAL $100.0", "total|09:00|100");
+        row("cut short in the time", es, "-----(09:0", "other");
+        row("no symbol", es, "-----(09:00)-> [TOTAL 100.00]", "total|09:00");
+        row("another currency", es, "-----(09:00)-> [TOTAL €5.00]", "total|09:00");
         row("spanish keyword read in english", en, "-----(09:05)-------> [INGRESO $50.00] cambio",
-            Kind::Other, "09:05", 0);
-        row("english keyword read in spanish", es, "*****(18:41)********* [CARD $86.00]", Kind::Other,
-            "18:41", 0);
+            "other|09:05");
+        row("english keyword read in spanish", es, "*****(18:41)********* [CARD $86.00]", "other|18:41");
         row("brackets in the reason", es, "-----(09:05)-> [RETIRO $5.00] caja [TOTAL $9]",
-            Kind::CashWithdrawal, "09:05", 5, "caja [TOTAL $9]");
-        row("parenthesis after the brackets", es, "--- [TOTAL $5] (14:00)", Kind::SaleTotal, "", 5,
-            "(14:00)");
-        row("bare count", es, "=", Kind::Count, "", 0);
-        row("unknown booking", es, "--- nada $5", Kind::Other, "", 0);
-        row("empty", es, "", Kind::Other, "", 0);
-        row("single signs", es, "-*", Kind::Other, "", 0);
-        row("item cut short", es, "2 x PAN de $12", Kind::Other, "", 0);
-        row("no bracket", es, "-----(2)-> TOTAL $9", Kind::Other, "2", 0);
-        row("plain text", es, "hola $3", Kind::Other, "", 0);
-        row("item without symbol", es, "2 x PAN de 12.50 = 25.00", Kind::Other, "", 0);
-        row("huge", es, QString(100000, 'x'), Kind::Other, "", 0);
-        row("binary", es, QString::fromLatin1("\x01\xff$12 x ["), Kind::Other, "", 0);
+            "withdrawal|09:05|5|caja [TOTAL $9]");
+        row("parenthesis after the brackets", es, "--- [TOTAL $5] (14:00)", "total||5|(14:00)");
+        row("bare count", es, "=", "count");
+        row("unknown booking", es, "--- nada $5", "other");
+        row("empty", es, "", "other");
+        row("single signs", es, "-*", "other");
+        row("item cut short", es, "2 x PAN de $12", "other");
+        row("no bracket", es, "-----(2)-> TOTAL $9", "other|2");
+        row("plain text", es, "hola $3", "other");
+        row("item without symbol", es, "2 x PAN de 12.50 = 25.00", "other");
+        row("huge", es, QString(100000, 'x'), "other");
+        row("binary", es, QString::fromLatin1("\x01\xff$12 x ["), "other");
     }
     void readsEveryKind() {
         QFETCH(KindRow, row);
-        auto [language, line, kind, time, amount, text, quantity, price, percent] = row;
-        const RegisterEntry entry = RegisterEntry::read(line, "$", Language(language));
-        QCOMPARE(int(entry.kind()), int(kind));
-        QCOMPARE(entry.line(), line);
-        QCOMPARE(entry.time(), time);
-        QCOMPARE(entry.amount(), amount);
-        QCOMPARE(kind == Kind::Item ? entry.description() : entry.reason(), text);
-        QCOMPARE(entry.quantity(), quantity);
-        QCOMPARE(entry.unitPrice(), price);
-        QCOMPARE(entry.percent(), percent);
+        const auto& [language, line, read] = row;
+        const RegisterEntry e = RegisterEntry::read(line, "$", Language(language));
+        QCOMPARE(e.line(), line);
+        QCOMPARE(readAs(e), read);
     }
 
     // A line's keyword is read only where the program writes it: a reason (or anything after the
