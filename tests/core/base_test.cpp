@@ -17,8 +17,7 @@
 
 namespace {
 
-// Fails one step of the reads and saves of one file with one error number, and records the folders
-// that saves synced.
+// Fails one step of the reads and saves of one file with one error; records the folders saves synced.
 struct Faults : TextFile::IoFaults {
     TextFile::IoStep step = TextFile::IoStep::Read;
     QString path;
@@ -255,8 +254,7 @@ private Q_SLOTS:
         QCOMPARE(TextFile::readLines(path).has_value(), result.ok());
     }
 
-    // A failing disk: every failure is reported, the old file stays whole, no temporary file stays
-    // behind, and the next save after the fault is complete.
+    // A failing disk: each failure reported, the old file whole, no temporary file left, the next save whole.
     void failedStepsKeepTheOldFile_data() {
         QTest::addColumn<StepRow>("row");
         using enum TextFile::IoStep;

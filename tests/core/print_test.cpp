@@ -423,8 +423,8 @@ private Q_SLOTS:
         QTest::newRow("paper out") << StatusRow{bytes({0x12, 0x72}), Status::NoPaper};
         QTest::newRow("offline and out of paper") << StatusRow{bytes({0x1A, 0x72}), Status::Offline};
         QTest::newRow("one answer only") << StatusRow{bytes({0x12}), Status::Unanswered};
-        // An automatic status message (4 bytes, bit 4 of each clear or bits 0-1 of the first clear)
-        // before the answers is skipped.
+        // An automatic status message (4 bytes, bit 4 of each clear or bits 0-1 of the first clear) is
+        // skipped.
         QTest::newRow("automatic status first")
             << StatusRow{bytes({0x10, 0x00, 0x00, 0x0F, 0x12, 0x72}), Status::NoPaper};
     }

@@ -63,8 +63,7 @@ private Q_SLOTS:
         QVERIFY(!NoteLines::isPlaceholder("NINGUNO", "(Ninguno)"));
     }
 
-    // Replaying the lines left after one is cancelled: adjustments apply the value written in their
-    // line, free lines add nothing, lines before the sale start do not count.
+    // Replaying the lines left after a cancel: adjustments apply their own value, free lines add nothing.
     void replay_data() {
         QTest::addColumn<ReplayRow>("row");
         const QString a = "1 x A de $100.00 = $100.00";
@@ -191,8 +190,7 @@ private Q_SLOTS:
         QCOMPARE(c.amounts().totalText(), QString("0.00"));
     }
 
-    // A line without a currency symbol (or without its stock bracket while stock is shown) leaves
-    // the fields as they were.
+    // A line without a currency symbol (or stock bracket while stock is shown) leaves the fields.
     void pickingAnItemFillsTheFields_data() {
         QTest::addColumn<PickRow>("row");
         const SaleStep ready = SaleStep::ItemReady, none = SaleStep::Nothing;
@@ -612,7 +610,6 @@ private Q_SLOTS:
         QVERIFY(scan.run().isEmpty());
     }
 
-    // What each line of the shop's information file gives.
     void shopInfo_data() {
         QTest::addColumn<ShopRow>("row");
         const QString thanks = "¡Gracias por su preferencia!";

@@ -91,8 +91,7 @@ class SalesHistoryTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // A folder of register files against the figures and best sellers of 5 December 2026 (or of the
-    // period from 1 December to 5 December when the row says "month").
+    // Register files against the figures and best sellers of 5 December 2026 (or 1-5 December: "month").
     void figuresOfTheFiles_data() {
         QTest::addColumn<FiguresRow>("row");
         const auto row = [](const char* name, const Files& files, const QStringList& memory, bool month,
@@ -286,7 +285,7 @@ private Q_SLOTS:
         QCOMPARE(ReportTables::parseCsv(bytes), rows);
     }
 
-    // Every text of a chart is readable in the counter's themes, the default, light and dark ones.
+    // Every text of a chart is readable in the default theme, a dark one and on paper.
     void chartTextsReadable() {
         for (const Rgb& theme : {Rgb{30, 120, 60}, Rgb{20, 20, 30}}) {
             const ChartLook look = ChartLook::of(ThemePalette(theme));
@@ -296,8 +295,7 @@ private Q_SLOTS:
         QVERIFY(Contrast::ratio(printed.text, printed.background) >= Contrast::kReadable);
     }
 
-    // The printed report: charts as pictures, which a receipt printer's text leaves out, and text lines
-    // that fit 58 mm paper.
+    // The printed report: charts as pictures (left out of a receipt printer's text), lines fit 58 mm.
     void printedReport() {
         TempShop shop;
         shop.write("VENTAS #05-12-2026.txt", kSpanishDay);
