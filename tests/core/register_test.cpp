@@ -229,21 +229,18 @@ private Q_SLOTS:
                             const QString& line, int prompts) {
             QTest::newRow(name) << MovementsRow{QString(language), entry, answers, line, prompts};
         };
-        const QString open = "-----(14:35)-------> [CAJA ABIERTA]";
-        row("commas removed", "", true, {"1,500", "cambio"},
-            "-----(14:35)-------> [INGRESO $1,500.00] cambio", 2);
-        row("picture of the typed number", "", false, {"999.999", "x"},
-            "-----(14:35)-------> [RETIRO $1000.00] x", 2);
-        row("negative asked again", "", false, {"-20", "-0.5", "50", ""},
-            "-----(14:35)-------> [RETIRO $50.00] ", 4);
+        const QString at = "-----(14:35)-------> [", open = at + "CAJA ABIERTA]";
+        row("commas removed", "", true, {"1,500", "cambio"}, at + "INGRESO $1,500.00] cambio", 2);
+        row("picture of the typed number", "", false, {"999.999", "x"}, at + "RETIRO $1000.00] x", 2);
+        row("negative asked again", "", false, {"-20", "-0.5", "50", ""}, at + "RETIRO $50.00] ", 4);
         row("zero opens the drawer", "", true, {"0"}, open, 1);
         row("text opens the drawer", "", false, {"abc"}, open, 1);
         row("blank", "", true, {"  "}, "", 1);
         row("negative then cancelled", "", false, {"-20", ""}, "", 2);
         row("cancelled at the reason", "", true, {"25", "<Cancel>"}, "", 2);
-        row("english", "EN", true, {"20", "float"}, "-----(14:35)-------> [ENTRY $20.00] float", 2);
-        row("outside the code page", "", true, {"5", QString::fromUtf8("café 中\xF0\x9F\x98\x80\nfin")},
-            QString::fromUtf8("-----(14:35)-------> [INGRESO $5.00] café ?? fin"), 2);
+        row("english", "EN", true, {"20", "float"}, at + "ENTRY $20.00] float", 2);
+        row("outside the code page", "", true, {"5", "café 中\xF0\x9F\x98\x80\nfin"},
+            at + "INGRESO $5.00] café ?? fin", 2);
     }
     void movements() {
         QFETCH(MovementsRow, row);
@@ -325,13 +322,12 @@ private Q_SLOTS:
     void simpleCardEntry_data() {
         QTest::addColumn<SimpleCardEntryRow>("row");
         const QString card = "*****(14:35)********* [TARJETA $%1]";
-        QTest::newRow("booked") << SimpleCardEntryRow{QStringList{"1,250"}, card.arg("1,250.00"),
-                                                      card.arg("1,250.00")};
+        QTest::newRow("booked") << SimpleCardEntryRow{{"1,250"}, card.arg("1,250.00"), card.arg("1,250.00")};
         QTest::newRow("negative asked again")
-            << SimpleCardEntryRow{QStringList{"-3", "86"}, card.arg("86.00"), card.arg("86.00")};
+            << SimpleCardEntryRow{{"-3", "86"}, card.arg("86.00"), card.arg("86.00")};
         QTest::newRow("zero prints the drawer only")
-            << SimpleCardEntryRow{QStringList{"0"}, "", "-----(14:35)-------> [CAJA ABIERTA]"};
-        QTest::newRow("blank") << SimpleCardEntryRow{QStringList{" "}, "", ""};
+            << SimpleCardEntryRow{{"0"}, "", "-----(14:35)-------> [CAJA ABIERTA]"};
+        QTest::newRow("blank") << SimpleCardEntryRow{{" "}, "", ""};
     }
     void simpleCardEntry() {
         QFETCH(SimpleCardEntryRow, row);
@@ -376,8 +372,7 @@ private Q_SLOTS:
         const QStringList day{kSale100, kEntry50, kOut30, kCard86, kCard1250};
         const auto row = [](const char* name, const char* language, const QStringList& lines, int procedure,
                             const char* message) {
-            QTest::newRow(name) << MessagesRow{QString(language), lines, procedure,
-                                               QString::fromUtf8(message)};
+            QTest::newRow(name) << MessagesRow{language, lines, procedure, message};
         };
         row("cash total", "", day, 0, "SUMA TOTAL [$120.00]");
         row("spanish day read in english", "EN", day, 0, "TOTAL SUM [$100.00]");
