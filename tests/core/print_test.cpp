@@ -4,6 +4,8 @@
 #include "core/printing/Documents.h"
 #include "core/printing/EscPosEncoder.h"
 #include "core/printing/PrinterSettings.h"
+#include "core/printing/ReportPrinter.h"
+#include "core/register/CashCount.h"
 
 #include <QSettings>
 #include <QTest>
@@ -573,13 +575,16 @@ private Q_SLOTS:
         Counter& c = startWith(rig, false);
         rig.printer.failing = failing;
         QCOMPARE(c.reports().ePrintHistory(), !failing);
-        QCOMPARE(kinds(rig.printer.jobs), failing ? QStringList{} : QStringList{"report"});
+        QCOMPARE(c.reports().printXReport(), !failing);
+        QCOMPARE(c.reports().printCountNotice(CashCount(), QStringLiteral("18:05")), !failing);
+        const QStringList printed{"report", "x-report", "count"};
+        QCOMPARE(kinds(rig.printer.jobs), failing ? QStringList{} : printed);
         c.tickets().mnuDrawer_Click();
         QCOMPARE(rig.printer.drawerOpenings, 1);
-        QCOMPARE(rig.dialogs.messages(),
-                 failing ? (QStringList{"No se pudo imprimir el corte, intente nuevamente o más tarde.",
-                                        "No se pudo abrir el cajón."})
-                         : QStringList{});
+        const QString cut = "No se pudo imprimir el corte, intente nuevamente o más tarde.";
+        const QStringList warned{cut, cut, "No se pudo imprimir el ticket, intente nuevamente o más tarde.",
+                                 "No se pudo abrir el cajón."};
+        QCOMPARE(rig.dialogs.messages(), failing ? warned : QStringList{});
     }
 
     void read_data() {
