@@ -1,12 +1,15 @@
-#include "TempShop.h"
+#include "CounterRig.h"
+#include "core/items/ItemLine.h"
 #include "core/items/ItemList.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
-#include <tuple>
-
 #include <algorithm>
+#include <optional>
 #include <random>
+#include <tuple>
 
 using Rows = QList<int>;
 
@@ -14,6 +17,11 @@ namespace {
 
 const QString kDollar = QStringLiteral("$");
 const QString kDe = QStringLiteral(" de ");
+const QString kNone = QStringLiteral("<none>");
+
+QString orNone(const std::optional<QString>& text) {
+    return text.value_or(kNone);
+}
 
 QStringList shopLines() {
     return {
@@ -41,19 +49,99 @@ ItemList listOf(const QStringList& lines) {
     return items;
 }
 
+Counter& startWith(CounterRig& rig, const QStringList& list) {
+    rig.shop.write("VL Lista.txt", list);
+    Counter& c = rig.start();
+    rig.dialogs.clear();
+    return c;
+}
+
 } // namespace
 
+// shown: shown form, stock hidden; desc: description of that shown form; descStock: description of the whole
+// line, stock shown; sold: the line after selling 1
+using TakingApartRow = std::tuple<QString, QString, double, double, QString, QString, QString, QString>;
+using StockKeyRow = std::tuple<QString, QString, bool>;
 using MoveStockRow = std::tuple<QStringList, QStringList, QStringList, int>;
 // belowZero: prices the change would take below 0
 using ChangePricesRow = std::tuple<QStringList, QString, bool, ItemList::PriceChange::Kind, QStringList, int>;
 // saved: empty: the file is deleted
 using FileRoundTripRow = std::tuple<QString, QString, QByteArray, QByteArray>;
+using BarcodeRow = std::tuple<QStringList, QString, int>;
+// quantity, stock shown, look-up mode, code; then the note's lines, beeps and messages
+using ScanRow = std::tuple<QString, bool, bool, QString, QStringList, int, QStringList>;
+using KeyRow = std::tuple<QString, QStringList, QStringList>;
 
+// The item list: its lines taken apart, the search, the stock, the prices, the file and the barcode, and
+// the menu that the counter offers on it.
 class ItemListTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // ---- Search ----
+    // How each reader takes a line apart, and the line after selling one of it.
+    void takingApart_data() {
+        QTest::addColumn<TakingApartRow>("row");
+        const auto row = [](const char* name, const QString& line, const QString& symbol, double stock,
+                            double price, const QString& shown, const QString& desc, const QString& descStock,
+                            const QString& sold) {
+            QTest::newRow(name) << TakingApartRow{line, symbol, stock, price, shown, desc, descStock, sold};
+        };
+        row("plain", "[10] ARTÍCULO $198.00", "$", 10, 198, "ARTÍCULO $198.00", "ARTÍCULO", "ARTÍCULO",
+            "[9] ARTÍCULO $198.00");
+        row("thousands comma and barcode", "[2] LÁMPARA $1,250.00 #750", "$", 2, 1250,
+            "LÁMPARA $1,250.00 #750", "LÁMPARA", "LÁMPARA", "[1] LÁMPARA $1,250.00 #750");
+        row("euro", "[3] CUADERNO €25.50 #750", "€", 3, 25.5, "CUADERNO €25.50 #750", "CUADERNO", "CUADERNO",
+            "[2] CUADERNO €25.50 #750");
+        row("other symbol is no item", "[3] CUADERNO $25.50", "€", 3, 0, "CUADERNO $25.50", kNone, kNone,
+            "[2] CUADERNO $25.50");
+        row("no symbol", "[5] NOTA SIN PRECIO", "$", 5, 0, "NOTA SIN PRECIO", kNone, kNone,
+            "[4] NOTA SIN PRECIO");
+        row("no stock", "LÁMPARA $1,250.00", "$", 0, 1250, "LÁMPARA $1,250.00", "LÁMPARA", kNone, kNone);
+        row("bracket without blank", "[4]TAZA $2", "$", 4, 2, "[4]TAZA $2", "[4]TAZA", "TAZA", kNone);
+        row("second stock end", "[5] CAJA] GRANDE $9.00", "$", 5, 9, "CAJA", kNone, "CAJA",
+            "[4] CAJA] GRANDE $9.00");
+        row("two symbols", "[1] A$B $6.00", "$", 1, 0, "A$B $6.00", "A", "A", "[0] A$B $6.00");
+        row("stock comma removed", "[1,500] CLAVO $0.10", "$", 1500, 0.1, "CLAVO $0.10", "CLAVO", "CLAVO",
+            "[1499] CLAVO $0.10");
+        row("stock and price not numbers", "[mucho] VASO $barato", "$", 0, 0, "VASO $barato", "VASO", "VASO",
+            "[-1] VASO $barato");
+        row("no binary noise", "[1.1] HILO $1", "$", 1.1, 1, "HILO $1", "HILO", "HILO", "[0.1] HILO $1");
+        row("blanks trimmed", "[2]   A $1   ", "$", 2, 1, "  A $1   ", "A", "A", "[1] A $1");
+        row("empty line", "", "$", 0, 0, "", kNone, kNone, kNone);
+        const QString binary = QStringLiteral("A") + QChar(0) + QChar(1) + QChar(0x7f) + QChar(0x81) + u'B';
+        row("binary bytes", "[3] " + binary + " $5.00 #" + QChar(0xff), "$", 3, 5,
+            binary + " $5.00 #" + QChar(0xff), binary, binary, "[2] " + binary + " $5.00 #" + QChar(0xff));
+        const QString longName(100000, u'X');
+        row("100,000 characters", "[1] " + longName + " $1.00", "$", 1, 1, longName + " $1.00", longName,
+            longName, "[0] " + longName + " $1.00");
+    }
+    void takingApart() {
+        QFETCH(TakingApartRow, row);
+        auto [line, symbol, stock, price, shown, desc, descStock, sold] = row;
+        QCOMPARE(ItemLine::stock(line), stock);
+        QCOMPARE(ItemLine::price(line, symbol), price);
+        QCOMPARE(ItemLine::shownForm(line, true), line);
+        QCOMPARE(ItemLine::shownForm(line, false), shown);
+        QCOMPARE(orNone(ItemLine::description(shown, symbol, false)), desc);
+        QCOMPARE(orNone(ItemLine::description(line, symbol, true)), descStock);
+        QCOMPARE(orNone(ItemLine::withStockLowered(line, 1)), sold);
+    }
+
+    // The key of a sold description against an item line.
+    void stockKey_data() {
+        QTest::addColumn<StockKeyRow>("row");
+        QTest::newRow("inside a longer name") << StockKeyRow{"VASO", "[4] MI VASO $12.00", true};
+        QTest::newRow("description trimmed") << StockKeyRow{"  VASO ", "[9] VASO $10.00", true};
+        QTest::newRow("case counts") << StockKeyRow{"vaso", "[9] VASO $10.00", false};
+        QTest::newRow("accents count") << StockKeyRow{"LAMPARA", "[2] LÁMPARA $5.00", false};
+        QTest::newRow("blank before the symbol") << StockKeyRow{"VASO", "[9] VASO$10.00", false};
+        QTest::newRow("other symbol") << StockKeyRow{"VASO", "[9] VASO €10.00", false};
+    }
+    void stockKey() {
+        QFETCH(StockKeyRow, row);
+        const auto& [description, line, matches] = row;
+        QCOMPARE(ItemLine::matchesKey(line, ItemLine::key(description, kDollar), kDollar), matches);
+    }
 
     void filter_data() {
         QTest::addColumn<QString>("query");
@@ -72,8 +160,8 @@ private Q_SLOTS:
         QFETCH(QString, query);
         QFETCH(Rows, rows);
         ItemList items = listOf(shopLines());
-        const auto result = items.filter(query, Language());
-        QCOMPARE(result, rows.isEmpty() ? ItemList::Filtered::NoMatches : ItemList::Filtered::Hits);
+        QCOMPARE(items.filter(query, Language()),
+                 rows.isEmpty() ? ItemList::Filtered::NoMatches : ItemList::Filtered::Hits);
         if (rows.isEmpty()) {
             QCOMPARE(items.shownCount(), 1);
             QCOMPARE(items.shownLine(0), QStringLiteral("No hay coincidencias."));
@@ -144,8 +232,6 @@ private Q_SLOTS:
         QCOMPARE(items.filter(u"25.50", Language()), ItemList::Filtered::NoMatches);
     }
 
-    // ---- Stock movement ----
-
     void moveStock_data() {
         QTest::addColumn<MoveStockRow>("row");
         const auto row = [](const char* name, const QStringList& list, const QStringList& sale,
@@ -193,8 +279,6 @@ private Q_SLOTS:
         QCOMPARE(items.shownRowOf(0), -1);
     }
 
-    // ---- Inventory value ----
-
     void inventoryValue_data() {
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<QString>("shown"); // "-" for no result
@@ -217,8 +301,6 @@ private Q_SLOTS:
         const auto value = listOf(list).inventoryValue(kDollar);
         QCOMPARE(value ? ItemList::inventoryValueText(*value) : QStringLiteral("-"), shown);
     }
-
-    // ---- Price change ----
 
     void changePrices_data() {
         using K = ItemList::PriceChange::Kind;
@@ -260,19 +342,13 @@ private Q_SLOTS:
         QCOMPARE(items.lines(), after);
     }
 
-    // ---- The list file ----
-
     void fileRoundTrip_data() {
         QTest::addColumn<FileRoundTripRow>("row");
-        const auto row = [](const char* name, const QString& language, const QString& file,
-                            const QByteArray& bytes, const QByteArray& saved) {
-            QTest::newRow(name) << FileRoundTripRow{language, file, bytes, saved};
-        };
-        row("empty middle line kept", "ES", "VL Lista.txt", "[1] A $1\r\n\r\n[2] B $2\r\n",
-            "[1] A $1\r\n\r\n[2] B $2\r\n");
-        row("every line ends in CR LF", "EN", "VL List.txt", "[1] A $1\n[2] B $2",
-            "[1] A $1\r\n[2] B $2\r\n");
-        row("empty list deletes the file", "ES", "VL Lista.txt", "", "");
+        QTest::newRow("empty middle line kept") << FileRoundTripRow{
+            "ES", "VL Lista.txt", "[1] A $1\r\n\r\n[2] B $2\r\n", "[1] A $1\r\n\r\n[2] B $2\r\n"};
+        QTest::newRow("every line ends in CR LF")
+            << FileRoundTripRow{"EN", "VL List.txt", "[1] A $1\n[2] B $2", "[1] A $1\r\n[2] B $2\r\n"};
+        QTest::newRow("empty list deletes the file") << FileRoundTripRow{"ES", "VL Lista.txt", "", ""};
     }
     void fileRoundTrip() {
         QFETCH(FileRoundTripRow, row);
@@ -297,7 +373,172 @@ private Q_SLOTS:
         QVERIFY(items.isEmpty());
         QCOMPARE(items.shownCount(), 0);
     }
+
+    // A scanned code is searched for as a barcode, exactly: the digits of a price, a stock or a longer
+    // barcode never count, and a code that two lines share rings up neither.
+    void findBarcode_data() {
+        QTest::addColumn<BarcodeRow>("row");
+        const QStringList shop{"[10] PAN BLANCO $12.50 #7501000000017", "[5] LECHE $20.00 #7501055300013",
+                               "[2] QUESO $75.01 #750105530001", "[7501055300013] SAL $1.00"};
+        QTest::newRow("its barcode") << BarcodeRow{shop, "7501055300013", 1};
+        QTest::newRow("a barcode that is the start of another") << BarcodeRow{shop, "750105530001", 2};
+        QTest::newRow("the start of a barcode") << BarcodeRow{shop, "75010553", -1};
+        QTest::newRow("digits of a price") << BarcodeRow{shop, "75.01", -1};
+        QTest::newRow("digits of a stock only") << BarcodeRow{{shop[3]}, "7501055300013", -1};
+        QTest::newRow("blanks after it") << BarcodeRow{{"LECHE $20.00 #7501055300013  "}, "7501055300013", 0};
+        QTest::newRow("two lines share it")
+            << BarcodeRow{{"A $1.00 #123456", "B $2.00 #123456", "C $3.00 #654321"}, "123456", -1};
+        QTest::newRow("a # before the symbol")
+            << BarcodeRow{{"CAJA #123456 $5.00", "CAJA $5.00 #123456"}, "123456", 1};
+        QTest::newRow("no item line") << BarcodeRow{{"NOTA #123456"}, "123456", -1};
+        QTest::newRow("letters count exactly") << BarcodeRow{{"A $1.00 #ABC-123"}, "abc-123", -1};
+        QTest::newRow("empty code") << BarcodeRow{{"A $1.00 #"}, "", -1};
+    }
+    void findBarcode() {
+        QFETCH(BarcodeRow, row);
+        const auto& [lines, code, found] = row;
+        QCOMPARE(listOf(lines).findBarcode(code, kDollar), found);
+    }
+
+    void scanRingsUpOrBeeps_data() {
+        QTest::addColumn<ScanRow>("row");
+        const QString milk = "7501055300013";
+        QTest::newRow("quantity in force")
+            << ScanRow{"3", false, false, milk, {"3 x LECHE de $20.00 = $60.00"}, 0, {}};
+        QTest::newRow("an emptied quantity counts one")
+            << ScanRow{"", false, false, milk, {"1 x LECHE de $20.00 = $20.00"}, 0, {}};
+        QTest::newRow("stock shown") << ScanRow{
+            "2", true, false, "7501000000017", {"2 x PAN BLANCO de $1,250.00 = $2,500.00"}, 0, {}};
+        QTest::newRow("unknown code") << ScanRow{"3", false, false, "7501234567890", {}, 1, {}};
+        QTest::newRow("code shared by two lines") << ScanRow{"3", false, false, "4000000000001", {}, 1, {}};
+        QTest::newRow("look-up mode shows it")
+            << ScanRow{"3", true, true, milk, {}, 0, {"Artículo:\r\n[LECHE $20.00 #7501055300013]"}};
+    }
+    void scanRingsUpOrBeeps() {
+        QFETCH(ScanRow, row);
+        const auto& [quantity, seeStock, lookup, code, lines, beeps, messages] = row;
+        CounterRig rig;
+        Counter& c =
+            startWith(rig, {"[10] PAN BLANCO $1,250.00 #7501000000017", "[5] LECHE $20.00 #7501055300013",
+                            "[1] UNO $1.00 #4000000000001", "[1] OTRO $2.00 #4000000000001"});
+        if (c.settings().values().seeStock != seeStock) c.mnuSeeStock_Click();
+        c.search().setLookupMode(lookup);
+        c.fields().set(EntryFields::Quantity, quantity);
+        const auto fields = [&c] {
+            return QStringList{c.fields().field(1), c.fields().field(2), c.fields().field(3)};
+        };
+        const QStringList fieldsBefore = fields();
+        rig.dialogs.clear();
+        c.scanBarcode(code);
+        QCOMPARE(c.notes().at(c.notes().current()).lines, lines);
+        QCOMPARE(rig.shell.beeps, beeps);
+        QCOMPARE(rig.dialogs.messages(), messages);
+        if (lines.isEmpty()) { // nothing changed
+            QCOMPARE(c.fields().field(EntryFields::Quantity), quantity);
+            QCOMPARE(fields(), fieldsBefore);
+        }
+    }
+
+    void inventoryValueBehindTheKey_data() {
+        QTest::addColumn<KeyRow>("row");
+        const QStringList value{"Tiene un inventario con valor de $3,020.00"};
+        const QStringList wrong{"Clave incorrecta."};
+        QTest::newRow("no key, OK") << KeyRow{"", {""}, value};
+        QTest::newRow("no key, typed") << KeyRow{"", {"abc"}, wrong};
+        QTest::newRow("key, cancel") << KeyRow{"k1", {""}, {}};
+        QTest::newRow("key, wrong") << KeyRow{"k1", {"K1"}, wrong};
+        QTest::newRow("key, right") << KeyRow{"k1", {"k1"}, value};
+    }
+    void inventoryValueBehindTheKey() {
+        QFETCH(KeyRow, row);
+        const auto& [key, answers, messages] = row;
+        CounterRig rig(QString(), key);
+        Counter& c = startWith(rig, {"[2] A $10.00", "[3] B $1,000.00", "SIN STOCK $5"});
+        for (const QString& a : answers)
+            rig.dialogs.type(a);
+        c.itemActions().mnuCountAll_Click();
+        QCOMPARE(rig.dialogs.prompts().size(), 1);
+        QCOMPARE(rig.dialogs.messages(), messages);
+        QCOMPARE(rig.dialogs.shown.first().echo, Dialogs::Echo::Masked); // the key is never seen
+    }
+
+    // A decrease that would make any price negative changes none and says how many.
+    void decreaseBelowZeroIsRefused() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[5] BOLILLO $3.00", "[1] PAN $12.00"});
+        const QByteArray before = rig.shop.bytes("VL Lista.txt");
+        rig.dialogs.type("5");
+        c.itemActions().mnuPriceChg_Click(1);
+        QCOMPARE(
+            rig.dialogs.messages(),
+            QStringList{"La bajada dejaría 1 artículo(s) con precio negativo; no se cambió ningún precio."});
+        QCOMPARE(rig.shop.bytes("VL Lista.txt"), before);
+        QCOMPARE(c.items().lines().first(), QString("[5] BOLILLO $3.00"));
+    }
+
+    void priceChangePromptsUntilAcceptable() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.5 #750", "NOTA"});
+        rig.dialogs.type("100%").type("-5").type("10%");
+        c.itemActions().mnuPriceChg_Click(0);
+        QCOMPARE(rig.dialogs.prompts().size(), 3);
+        QCOMPARE(rig.dialogs.prompts().first(),
+                 QString("Subir al precio de todos los artículos (ej. '20' ó '5%'):"));
+        QCOMPARE(rig.shop.lines("VL Lista.txt"),
+                 (QStringList{"[3] LIBRO $110.00", "[1] CAJA $6.05 #750", "NOTA"}));
+        rig.dialogs.type("");
+        c.itemActions().mnuPriceChg_Click(1); // cancelled: nothing changes
+        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $110.00"));
+        rig.dialogs.type("5");
+        c.itemActions().mnuPriceChg_Click(1);
+        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $105.00"));
+    }
+
+    void recordNoteMovesOnlyTheOpenSale() {
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"5 x VASO de $10.00 = $50.00",
+                                            "-----(09:00)------------------------------> [TOTAL $50.00]"});
+        Counter& c = startWith(rig, {"[9] VASO $10.00"});
+        c.lblTask_Click(0);
+        rig.add("2", "VASO", "10");
+        c.amounts().setCashText("20");
+        rig.dialogs.answer(false);
+        c.eFinal();
+        QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{"[7] VASO $10.00"});
+    }
+
+    void aLineWithoutStockStopsTheMovement() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"VASO $10.00"});
+        rig.add("1", "VASO", "10");
+        c.amounts().setCashText("10");
+        rig.dialogs.answer(false);
+        c.eFinal();
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Aquí hay un error, repórtelo al sitio web Orvane."});
+        QCOMPARE(c.notes().at(0).lines.size(), 2); // the sale is booked all the same
+    }
+
+    void aListThatCannotBeSavedIsReported() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[9] VASO $10.00"});
+        QFile::remove(rig.shop.file("VL Lista.txt"));
+        QDir(rig.shop.path()).mkdir("VL Lista.txt");
+        rig.dialogs.type("1");
+        c.itemActions().mnuPriceChg_Click(0);
+        QCOMPARE(rig.dialogs.messages(), QStringList{"No se pudo crear el archivo, intente más tarde."});
+        QCOMPARE(c.items().lines(), QStringList{"[9] VASO $11.00"}); // kept in memory
+    }
+
+    void stockShownOrHiddenKeepsTheSearch() {
+        CounterRig rig;
+        Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.00"});
+        c.search().txtFinder_Change("caja");
+        c.mnuSeeStock_Click();
+        QCOMPARE(c.items().shownCount(), 1);
+        QCOMPARE(c.items().shownLine(0), QString("[1] CAJA $5.00"));
+        QCOMPARE(rig.shop.lines("VL Config.ini").at(7), QString("1"));
+    }
 };
 
-QTEST_APPLESS_MAIN(ItemListTest)
+QTEST_GUILESS_MAIN(ItemListTest)
 #include "itemlist_test.moc"
