@@ -1,16 +1,22 @@
 #include "TempShop.h"
+#include "Versions.h"
 #include "core/base/DataFolder.h"
 #include "core/base/DataFolderLock.h"
 #include "core/base/TextFile.h"
+#include "core/register/DayRegister.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -25,14 +31,74 @@ bool startLocker(QProcess& locker, const QString& folder) {
     return locker.waitForReadyRead(60000) && locker.readLine() == "locked\n";
 }
 
+// What the kills of the saver left: each file on disk must be one whole version that was written.
+struct Tally {
+    int kills = 0;
+    int torn = 0;
+    int missing = 0;
+    int leftovers = 0;      // temporary files the kills left behind
+    int leftoversAfter = 0; // what the cleanup of the next start did not remove
+    int newest = 0;         // the highest version found on disk
+};
+
+void check(const QString& path, const QString& kind, Tally& tally) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ++tally.missing;
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const int n = Versions::versionOf(TextFile::linesOf(bytes));
+    if (n < 0 || bytes != TextFile::toBytes(Versions::lines(kind, n))) {
+        ++tally.torn;
+        return;
+    }
+    tally.newest = std::max(tally.newest, n);
+}
+
 } // namespace
 
-// Start-up housekeeping of the shop's folder: temporary files of interrupted saves, and the lock
-// that keeps a second program off the folder.
+// The shop's folder: a program killed in the middle of its saves leaves whole files, the next start
+// clears the temporary files of interrupted saves, and a lock keeps a second program off the folder.
 class DataFolderTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void killedSavesLeaveWholeFiles() {
+        TempShop shop;
+        const QString list = shop.file("VL Lista.txt");
+        const QString day = DayRegister::filePath(shop.path(), QDate(2026, 12, 6), Language());
+        QVERIFY(TextFile::saveLines(list, Versions::lines("LISTA", 0)));
+        QVERIFY(TextFile::saveLines(day, Versions::lines("VENTAS", 0)));
+        const QStringList dataFiles{QFileInfo(day).fileName(), "VL Lista.txt"};
+        QRandomGenerator random(20261206);
+        Tally tally;
+        for (int round = 0; round < 200; ++round) {
+            QProcess saver;
+            saver.start(QStringLiteral(VENDEL_SAVER), {"save", shop.path()});
+            QVERIFY(saver.waitForReadyRead(60000));
+            std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(15000)));
+            saver.kill();
+            QVERIFY(saver.waitForFinished(60000));
+            if (saver.exitStatus() == QProcess::CrashExit) ++tally.kills;
+            check(list, "LISTA", tally);
+            check(day, "VENTAS", tally);
+            tally.leftovers += int(everyEntry(shop.path()).size()) - int(dataFiles.size());
+            DataFolder::removeStaleTemporaries(shop.path());
+            const QStringList after = everyEntry(shop.path());
+            tally.leftoversAfter += int(after.size()) - int(dataFiles.size());
+            QCOMPARE(after, dataFiles);
+        }
+        qInfo("kills %d, torn %d, missing %d, temporary files left by kills %d, after cleanup %d, "
+              "newest version %d",
+              tally.kills, tally.torn, tally.missing, tally.leftovers, tally.leftoversAfter, tally.newest);
+        QCOMPARE(tally.kills, 200);
+        QCOMPARE(tally.torn, 0);
+        QCOMPARE(tally.missing, 0);
+        QCOMPARE(tally.leftoversAfter, 0);
+        QVERIFY(tally.newest > 0); // the saves did run between the kills
+    }
+
     // Only what a save of the program leaves behind is swept; a person's backups never are.
     void staleTemporaryNames_data() {
         QTest::addColumn<QString>("name");
@@ -103,12 +169,9 @@ private Q_SLOTS:
     void whatStandsInPlaceOfTheLock_data() {
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("why"); // empty: the lock is taken
-        QTest::newRow("empty file") << "empty"
-                                    << "";
-        QTest::newRow("garbage") << "garbage"
-                                 << "";
-        QTest::newRow("a dead program's") << "dead"
-                                          << "";
+        QTest::newRow("empty file") << "empty" << QString();
+        QTest::newRow("garbage") << "garbage" << QString();
+        QTest::newRow("a dead program's") << "dead" << QString();
         QTest::newRow("a folder") << "folder"
                                   << "a folder stands in place of .vendel.lock";
         QTest::newRow("a pipe") << "pipe"
