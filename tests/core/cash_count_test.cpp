@@ -58,18 +58,13 @@ Counter& startWith(CounterRig& rig, const QStringList& lines) {
     return c;
 }
 
-QStringList printed(const CounterRig& rig, PrintDocument::Kind kind) {
-    for (const PrintDocument& job : rig.printer.jobs)
-        if (job.kind() == kind) return job.lines();
-    return {"(not printed)"};
-}
-
 } // namespace
 
 // sale: a sale rung up and paid in cash: price and cash; cut: the day cut before the count; typed: the
 // counted cash typed whole; pieces: or the pieces of each banknote and coin, highest first
 using BookedRow =
     std::tuple<QString, QStringList, QStringList, bool, double, QList<int>, int, QString, QStringList>;
+using SummaryRow = std::tuple<QString, QStringList, QString>;
 using ReportsRow = std::tuple<QString, int, QStringList, QStringList>;
 
 class CashCountTest : public QObject {
@@ -78,49 +73,41 @@ class CashCountTest : public QObject {
 private Q_SLOTS:
     // The day's summary over register lines: the faults the cashiers of other programs meet.
     void summary_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QString>("summary");
-        QTest::newRow("entries add, withdrawals subtract")
-            << "" << QStringList{kSale100, kEntry50, kOut30}
-            << "cash 1 100.00 | in 1 50.00 | out 1 30.00 | expected 120.00";
-        QTest::newRow("card sales and card entries apart, neither is cash")
-            << "" << QStringList{kCard86, kSale100, kCard1250}
-            << "cash 1 100.00 | card 1 86.00 | simple 1 1250.00 | expected 100.00";
-        QTest::newRow("a withdrawal for the total stays a withdrawal")
-            << "" << QStringList{kSale100, "-----(10:10)-------> [RETIRO $30.00] pago total"}
-            << "cash 1 100.00 | out 1 30.00 | expected 70.00";
-        QTest::newRow("two counts: each against the cash before it, the last one counts")
-            << ""
-            << QStringList{kSale100, "=====(12:00)=====> [ARQUEO $90.00] esperado $100.00 faltante $10.00",
-                           kEntry50,
-                           "=====(18:05)=====> [ARQUEO $1,150.50] esperado $150.00 sobrante $1,000.50"}
-            << "cash 1 100.00 | in 1 50.00 | expected 150.00 | count 12:00 90.00/100.00/-10.00 | count 18:05 "
-               "1150.50/150.00/1000.50 | last 18:05";
-        QTest::newRow("a count counts no cash and no sale")
-            << ""
-            << QStringList{"=====(08:00)=====> [ARQUEO $500.00] esperado $0.00 sobrante $500.00", kOut30}
-            << "out 1 30.00 | expected -30.00 | count 08:00 500.00/0.00/500.00 | last 08:00";
-        QTest::newRow("english")
-            << "EN"
-            << QStringList{"-----(10:00)------------------------------> [TOTAL $100.00]",
-                           "-----(10:05)-------> [ENTRY $50.00] float",
-                           "-----(10:10)-------> [WITHDRAWAL $30.00] bank",
-                           "-----(10:20)------------------------------> CANCELLED",
-                           "*****(11:00)**************************** [CARD $86.00]",
-                           "=====(18:05)=====> [CASH COUNT $120.00] expected $120.00 balanced"}
-            << "cash 1 100.00 | in 1 50.00 | out 1 30.00 | card 1 86.00 | cancelled 1 | "
-               "expected 120.00 | count 18:05 120.00/120.00/0.00 | last 18:05";
-        QTest::newRow("a spanish register read in english: its totals only")
-            << "EN"
-            << QStringList{kSale100, kEntry50, kOut30, kCard86,
-                           "-----(10:20)------------------------------> CANCELADO"}
-            << "cash 1 100.00 | expected 100.00";
+        QTest::addColumn<SummaryRow>("row");
+        const auto row = [](const char* name, const char* language, const QStringList& lines,
+                            const char* summary) {
+            QTest::newRow(name) << SummaryRow{language, lines, summary};
+        };
+        row("entries add, withdrawals subtract", "", {kSale100, kEntry50, kOut30},
+            "cash 1 100.00 | in 1 50.00 | out 1 30.00 | expected 120.00");
+        row("card sales and card entries apart", "", {kCard86, kSale100, kCard1250},
+            "cash 1 100.00 | card 1 86.00 | simple 1 1250.00 | expected 100.00");
+        row("a withdrawal for the total", "", {kSale100, "-----(10:10)-------> [RETIRO $30.00] pago total"},
+            "cash 1 100.00 | out 1 30.00 | expected 70.00");
+        // Each count against the cash before it; the last one counts.
+        row("two counts", "",
+            {kSale100, "=====(12:00)=====> [ARQUEO $90.00] esperado $100.00 faltante $10.00", kEntry50,
+             "=====(18:05)=====> [ARQUEO $1,150.50] esperado $150.00 sobrante $1,000.50"},
+            "cash 1 100.00 | in 1 50.00 | expected 150.00 | count 12:00 90.00/100.00/-10.00 | "
+            "count 18:05 1150.50/150.00/1000.50 | last 18:05");
+        row("a count counts no cash and no sale", "",
+            {"=====(08:00)=====> [ARQUEO $500.00] esperado $0.00 sobrante $500.00", kOut30},
+            "out 1 30.00 | expected -30.00 | count 08:00 500.00/0.00/500.00 | last 08:00");
+        row("english", "EN",
+            {kSale100, "-----(10:05)-------> [ENTRY $50.00] float",
+             "-----(10:10)-------> [WITHDRAWAL $30.00] bank",
+             "-----(10:20)------------------------------> CANCELLED",
+             "*****(11:00)**************************** [CARD $86.00]",
+             "=====(18:05)=====> [CASH COUNT $120.00] expected $120.00 balanced"},
+            "cash 1 100.00 | in 1 50.00 | out 1 30.00 | card 1 86.00 | cancelled 1 | expected 120.00 | "
+            "count 18:05 120.00/120.00/0.00 | last 18:05");
+        row("a spanish register read in english: its totals only", "EN",
+            {kSale100, kEntry50, kOut30, kCard86, "-----(10:20)------------------------------> CANCELADO"},
+            "cash 1 100.00 | expected 100.00");
     }
     void summary() {
-        QFETCH(QString, language);
-        QFETCH(QStringList, lines);
-        QFETCH(QString, summary);
+        QFETCH(SummaryRow, row);
+        const auto& [language, lines, summary] = row;
         const DaySummary day = DaySummary::of(lines, "$", Language(language));
         QCOMPARE(describe(day), summary);
         // The expected cash is the record tab's total to the last bit.
@@ -130,50 +117,36 @@ private Q_SLOTS:
     // A count booked through the counter: the register line and the notice, whole.
     void booked_data() {
         QTest::addColumn<BookedRow>("row");
+        const auto row = [](const char* name, const QString& language, const QStringList& day,
+                            const QStringList& sale, bool cut, double typed, const QList<int>& pieces,
+                            int columns, const QString& line, const char* notice) {
+            QTest::newRow(name) << BookedRow{language, day,     sale, cut,          typed,
+                                             pieces,   columns, line, split(notice)};
+        };
         // The change given is not cash taken: a sale of 86 paid with 100 leaves 86 more in the drawer.
-        QTest::newRow("typed, es") << BookedRow{
-            "",
-            QStringList{},
-            QStringList{"86", "100"},
-            false,
-            100.0,
-            QList<int>{},
-            48,
+        row("typed, es", "", {}, {"86", "100"}, false, 100.0, {}, 48,
             "=====(14:35)=====> [ARQUEO $100.00] esperado $86.00 sobrante $14.00",
-            split("|LA ESQUINA|Av. Juárez 128||ARQUEO DE CAJA|05/12/2026 14:35|"
-                  "------------------------------------------------|"
-                  "  Contado                                $100.00|"
-                  "  Esperado                                $86.00|"
-                  "  Sobrante                                $14.00||||.|")};
-        QTest::newRow("by denomination, en, 58 mm") << BookedRow{
-            "EN",
-            QStringList{"-----(10:00)------------------------------> [TOTAL $1,462.50]"},
-            QStringList{},
-            false,
-            0.0,
-            QList<int>{0, 2, 2, 0, 0, 2, 1, 0, 0, 0, 0},
-            32,
+            "|LA ESQUINA|Av. Juárez 128||ARQUEO DE CAJA|05/12/2026 14:35|"
+            "------------------------------------------------|"
+            "  Contado                                $100.00|"
+            "  Esperado                                $86.00|"
+            "  Sobrante                                $14.00||||.|");
+        row("by denomination, en, 58 mm", "EN",
+            {"-----(10:00)------------------------------> [TOTAL $1,462.50]"}, {}, false, 0.0,
+            {0, 2, 2, 0, 0, 2, 1, 0, 0, 0, 0}, 32,
             "=====(14:35)=====> [CASH COUNT $1,450.00] expected $1,462.50 short $12.50",
-            split("|LA ESQUINA|Av. Juárez 128||CASH COUNT|05/12/2026 14:35|--------------------------------|"
-                  "  $500             2   $1,000.00|  $200             2     $400.00|"
-                  "  $20              2      $40.00|  $10              1      $10.00|"
-                  "--------------------------------|  Counted              $1,450.00|"
-                  "  Expected             $1,462.50|"
-                  "  Short                   $12.50||||.|")};
-        QTest::newRow("after a cut: the lines after it only")
-            << BookedRow{"",
-                         QStringList{kSale100, kEntry50},
-                         QStringList{},
-                         true,
-                         0.0,
-                         QList<int>{},
-                         48,
-                         "=====(14:35)=====> [ARQUEO $0.00] esperado $0.00 cuadra",
-                         split("|LA ESQUINA|Av. Juárez 128||ARQUEO DE CAJA|05/12/2026 14:35|"
-                               "------------------------------------------------|"
-                               "  Contado                                  $0.00|"
-                               "  Esperado                                 $0.00|"
-                               "  Cuadra                                   $0.00||||.|")};
+            "|LA ESQUINA|Av. Juárez 128||CASH COUNT|05/12/2026 14:35|--------------------------------|"
+            "  $500             2   $1,000.00|  $200             2     $400.00|"
+            "  $20              2      $40.00|  $10              1      $10.00|"
+            "--------------------------------|  Counted              $1,450.00|"
+            "  Expected             $1,462.50|  Short                   $12.50||||.|");
+        row("after a cut: the lines after it only", "", {kSale100, kEntry50}, {}, true, 0.0, {}, 48,
+            "=====(14:35)=====> [ARQUEO $0.00] esperado $0.00 cuadra",
+            "|LA ESQUINA|Av. Juárez 128||ARQUEO DE CAJA|05/12/2026 14:35|"
+            "------------------------------------------------|"
+            "  Contado                                  $0.00|"
+            "  Esperado                                 $0.00|"
+            "  Cuadra                                   $0.00||||.|");
     }
     void booked() {
         QFETCH(BookedRow, row);
@@ -202,7 +175,8 @@ private Q_SLOTS:
         QCOMPARE(c.notes().saleStart(), c.notes().at(0).lines.size() - 1);
         QCOMPARE(rig.shop.lines(fileName(language)), c.notes().at(0).lines);
         QCOMPARE(rig.printer.jobs.size(), 1);
-        QCOMPARE(printed(rig, PrintDocument::Kind::CountNotice), notice);
+        QCOMPARE(rig.printer.jobs[0].kind(), PrintDocument::Kind::CountNotice);
+        QCOMPARE(rig.printer.jobs[0].lines(), notice);
         QCOMPARE(rig.dialogs.unexpected, 0);
     }
 
