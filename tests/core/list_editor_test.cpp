@@ -4,22 +4,23 @@
 
 #include <tuple>
 
+namespace {
+const QString kList = QStringLiteral("VL Lista.txt");
+} // namespace
+
 using FindRow = std::tuple<QString, int, QString, QList<qsizetype>, int>;
+using SaveListRow = std::tuple<QString, QStringList, int>;
 // answers: "-" cancels the box
 using RegisterKeyRow = std::tuple<QString, QStringList, bool, QStringList>;
 
-// The editor of the item list and the register: its slide, its search, and what a save or a close
+// The editor of the item list and the register: its search, and what a save or a close
 // leaves in memory and on disk.
 class ListEditorTest : public QObject {
     Q_OBJECT
 
-    static const QString& listFile() {
-        static const QString name = QStringLiteral("VL Lista.txt");
-        return name;
-    }
     // A counter on a shop with a list and a register of today.
     static Counter& startShop(CounterRig& rig) {
-        rig.shop.write(listFile(), {"[10] PAN $12.50", "[3] LECHE $25.00"});
+        rig.shop.write(kList, {"[10] PAN $12.50", "[3] LECHE $25.00"});
         rig.shop.write(rig.registerName(), {"1 x PAN de $12.50 = $12.50",
                                             "-----(10:00)------------------------------> [TOTAL $12.50]"});
         return rig.start();
@@ -44,41 +45,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QStringList, lines);
         QCOMPARE(ListEditor::splitLines(text), lines);
-    }
-
-    // 480 twips per tick while far, 60 on the last stretch, then one tick that ends the slide.
-    void slide_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("open");
-        QTest::newRow("item list from the right") << 1 << 14880 << 5040;
-        QTest::newRow("register from the left") << 0 << -9720 << 120;
-    }
-    void slide() {
-        QFETCH(int, index);
-        QFETCH(int, start);
-        QFETCH(int, open);
-        CounterRig rig;
-        Counter& c = startShop(rig);
-        rig.counter->lblTask_Click(0);
-        index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
-        QVERIFY(c.editor().visible());
-        QCOMPARE(c.editor().left(), start);
-        for (const bool opening : {true, false}) {
-            QList<int> steps;
-            int before = c.editor().left();
-            while (c.editor().sliding()) {
-                c.tmrAni_Timer();
-                if (c.editor().left() != before) steps << std::abs(c.editor().left() - before);
-                before = c.editor().left();
-            }
-            QCOMPARE(c.editor().left(), opening ? open : start);
-            QCOMPARE(steps.size(), 24);
-            QCOMPARE(steps.count(480), 20);
-            QCOMPARE(steps.mid(20), (QList<int>{60, 60, 60, 60}));
-            QCOMPARE(c.editor().visible(), opening);
-            if (opening) c.editor().startSlide(false);
-        }
     }
 
     // Two searches in a row from the caret: where the caret ends after each, and the boxes shown.
@@ -115,25 +81,20 @@ private Q_SLOTS:
 
     // What a save of the item list leaves in both lists and in the file.
     void saveList_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("fileLines");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("two lines") << "[1] A $1.00\n[2] B $2.00" << QStringList{"[1] A $1.00", "[2] B $2.00"}
-                                   << 2;
-        QTest::newRow("ending in an empty line") << "[1] A $1.00\n" << QStringList{"[1] A $1.00", ""} << 2;
-        QTest::newRow("empty text deletes the file") << "" << QStringList{} << 1;
-        QTest::newRow("the aid's lone bracket") << "[1] A $1.00\n[" << QStringList{"[1] A $1.00"} << 1;
-        QTest::newRow("a bracket among blanks")
-            << "[1] A $1.00\n \t[  \n[2] B $2.00" << QStringList{"[1] A $1.00", "[2] B $2.00"} << 2;
+        QTest::addColumn<SaveListRow>("row");
+        const QStringList ab{"[1] A $1.00", "[2] B $2.00"};
+        QTest::newRow("two lines") << SaveListRow{"[1] A $1.00\n[2] B $2.00", ab, 2};
+        QTest::newRow("ending in an empty line") << SaveListRow{"[1] A $1.00\n", {"[1] A $1.00", ""}, 2};
+        QTest::newRow("empty text deletes the file") << SaveListRow{"", {}, 1};
+        QTest::newRow("the aid's lone bracket") << SaveListRow{"[1] A $1.00\n[", {"[1] A $1.00"}, 1};
+        QTest::newRow("a bracket among blanks") << SaveListRow{"[1] A $1.00\n \t[  \n[2] B $2.00", ab, 2};
         // Characters the code page lacks become "?", tabs and NUL stay, a lone CR is a line break.
-        QTest::newRow("bad input") << QString::fromUtf8("[1] A\t\u0416 $1.00\r[2] B") + QChar(0) + "C"
-                                   << QStringList{"[1] A\t? $1.00", QStringLiteral("[2] B") + QChar(0) + "C"}
-                                   << 2;
+        const QString nul = QStringLiteral("[2] B") + QChar(0) + "C";
+        QTest::newRow("bad input") << SaveListRow{"[1] A\t\u0416 $1.00\r" + nul, {"[1] A\t? $1.00", nul}, 2};
     }
     void saveList() {
-        QFETCH(QString, text);
-        QFETCH(QStringList, fileLines);
-        QFETCH(int, shown);
+        QFETCH(SaveListRow, row);
+        const auto& [text, fileLines, shown] = row;
         CounterRig rig;
         Counter& c = startShop(rig);
         const QStringList record = c.notes().at(0).lines;
@@ -141,8 +102,8 @@ private Q_SLOTS:
         c.eSaveNotetoList(text);
         QCOMPARE(c.items().count(), int(fileLines.size()));
         QCOMPARE(c.items().shownCount(), shown);
-        QCOMPARE(rig.shop.exists(listFile()), !fileLines.isEmpty());
-        if (!fileLines.isEmpty()) QCOMPARE(rig.shop.lines(listFile()), fileLines);
+        QCOMPARE(rig.shop.exists(kList), !fileLines.isEmpty());
+        if (!fileLines.isEmpty()) QCOMPARE(rig.shop.lines(kList), fileLines);
         QVERIFY(c.editor().visible()); // the panel stays open
         QCOMPARE(c.notes().at(0).lines, record);
     }
@@ -159,7 +120,7 @@ private Q_SLOTS:
         QFETCH(bool, fileKept);
         CounterRig rig;
         Counter& c = startShop(rig);
-        const QByteArray list = rig.shop.bytes(listFile());
+        const QByteArray list = rig.shop.bytes(kList);
         c.lblTask_Click(0);
         c.eNoteToEdit();
         c.eSaveNotetoList(text);
@@ -169,27 +130,28 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(0).selected, int(lines.size()) - 1);
         QCOMPARE(rig.shop.exists(rig.registerName()), fileKept);
         if (fileKept) QCOMPARE(rig.shop.lines(rig.registerName()), lines);
-        QCOMPARE(rig.shop.bytes(listFile()), list);
+        QCOMPARE(rig.shop.bytes(kList), list);
         QCOMPARE(c.tabs().caption(0).isEmpty(), false);
     }
 
     void closingWithoutSavingChangesNothing() {
         CounterRig rig;
         Counter& c = startShop(rig);
-        const QByteArray list = rig.shop.bytes(listFile());
+        const QByteArray list = rig.shop.bytes(kList);
         const QByteArray day = rig.shop.bytes(rig.registerName());
         const QStringList items = c.items().lines();
         const QStringList record = c.notes().at(0).lines;
         for (const int index : {1, 0}) {
             index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
             slideToRest(c);
+            QVERIFY(c.editor().visible());
             c.editor().startSlide(false);
             slideToRest(c);
             QVERIFY(!c.editor().visible());
         }
         QCOMPARE(c.items().lines(), items);
         QCOMPARE(c.notes().at(0).lines, record);
-        QCOMPARE(rig.shop.bytes(listFile()), list);
+        QCOMPARE(rig.shop.bytes(kList), list);
         QCOMPARE(rig.shop.bytes(rig.registerName()), day);
     }
 
@@ -223,26 +185,21 @@ private Q_SLOTS:
         QCOMPARE(shown, messages);
     }
 
-    // Adding to the note is refused while the register is edited, allowed while the list is.
-    void notesWhileEditing_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("added");
-        QTest::newRow("register") << 0 << 0;
-        QTest::newRow("item list") << 1 << 1;
-    }
+    // Adding to the note is refused while the register is edited, allowed while the list is; no cut
+    // meanwhile.
     void notesWhileEditing() {
-        QFETCH(int, index);
-        QFETCH(int, added);
-        CounterRig rig;
-        Counter& c = startShop(rig);
-        index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
-        rig.dialogs.clear();
-        rig.add("1", "PAN", "12.50");
-        QCOMPARE(int(c.notes().at(1).lines.size()), added);
-        QCOMPARE(rig.dialogs.messages().contains(
-                     QStringLiteral("No puede usar las notas mientras está editando alguno.")),
-                 added == 0);
-        QVERIFY(!c.cut().cutMenuEnabled()); // no cut while the editor shows
+        for (const bool list : {false, true}) {
+            CounterRig rig;
+            Counter& c = startShop(rig);
+            list ? c.eItemToEdit() : c.eNoteToEdit();
+            rig.dialogs.clear();
+            rig.add("1", "PAN", "12.50");
+            QCOMPARE(c.notes().at(1).lines.size(), list ? 1 : 0);
+            QCOMPARE(rig.dialogs.messages().contains(
+                         QStringLiteral("No puede usar las notas mientras está editando alguno.")),
+                     !list);
+            QVERIFY(!c.cut().cutMenuEnabled());
+        }
     }
 
     void formatReminderOncePerRun() {
