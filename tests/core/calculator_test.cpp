@@ -14,9 +14,8 @@ QString expr(const char* text) {
     return QString::fromUtf8(text).replace(u'*', CalcEvaluator::kTimes).replace(u'/', CalcEvaluator::kDivide);
 }
 
-// Plays keys on the calculator. Plain characters go through the keyboard table; braces name the
-// other keys and commands: {L} {R} {H} {E} {B} (Left, Right, Home, End, Backspace), {A} "AC",
-// {%} percent, {s} square root, {X} "Borrar todo", {P:text} paste of text.
+// Plain characters are typed; {L} {R} {H} {E} {B} are Left, Right, Home, End, Backspace, {A} "AC",
+// {%} percent, {s} square root, {X} "Borrar todo", {P:text} a paste.
 void play(Calculator& calc, const QString& keys) {
     static const QHash<QString, int> moves = {{"L", Qt::Key_Left},
                                               {"R", Qt::Key_Right},
@@ -50,15 +49,13 @@ void play(Calculator& calc, const QString& keys) {
 
 } // namespace
 
-// the expression given to "=" or the keys played, the expression line then ("&" is the cursor mark), the
-// display, and the language (for "=") or the memory (for keys)
+// expression for "=" or keys, expression line then ("&" is the cursor), display, language or memory
 using CalcRow = std::tuple<QString, QString, QString, QString>;
 
 class CalculatorTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // "=" on an expression: the display and what the expression line keeps.
     void eResult_data() {
         QTest::addColumn<CalcRow>("row");
         auto row = [](const char* name, const char* e, const char* display, const char* line,
@@ -121,7 +118,6 @@ private Q_SLOTS:
         QCOMPARE(calc.expression(), line);
     }
 
-    // Editing, memory and paste rules.
     void keys_data() {
         QTest::addColumn<CalcRow>("row");
         auto row = [](const char* name, const char* keys, const char* expression, const char* display,

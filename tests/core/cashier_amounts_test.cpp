@@ -20,18 +20,15 @@ const QStringList kDayWithACard{"1 x OLD de $5.00 = $5.00",
 
 } // namespace
 
-// language, interest (or discount), answers, the line added (empty: none), total, "too large" messages
+// language, interest (else discount), answers, line added (empty: none), total, "too large" messages
 using AdjustRow = std::tuple<QString, bool, QStringList, QString, QString, int>;
-// note, row chosen, cancelled
 using CancelRow = std::tuple<int, int, bool>;
 using ChangeRow = std::tuple<QString, QString, QString, QString>;
 using QuantityRow = std::tuple<QString, QString, QString, QString>;
-// register, item list, symbol, first line shown
 using SymbolRow = std::tuple<QStringList, QStringList, QString, QString>;
 using OfferRow = std::tuple<QString, bool, QString, QString>;
 
-// What the cashier types and what the counter charges, moves and gives back: discounts, interest and
-// cancelled lines (the total replayed from the lines that stay), the change and the currency.
+// Discounts, interest, cancelled lines, change and currency: what the cashier types and the counter charges.
 class CashierAmountsTest : public QObject {
     Q_OBJECT
 
@@ -51,7 +48,6 @@ private Q_SLOTS:
         QCOMPARE(c.amounts().totalText(), QString("105.00"));
     }
 
-    // An answer refused as too large or asked again adds no line.
     void adjustmentLines_data() {
         QTest::addColumn<AdjustRow>("row");
         QTest::newRow("amount discount")
@@ -158,8 +154,7 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(1).lines, (QStringList{"1 x A de $100.00 = $100.00", "1 x BOLSA gratis"}));
     }
 
-    // The Delete key, the menu entry and the pop-up follow one rule: any line of a side note, only a
-    // line of the open sale that is no cash or card entry in the record note.
+    // Delete key, menu and pop-up: any line of a side note, only an item of the open sale in the record.
     void cancelRule_data() {
         QTest::addColumn<CancelRow>("row");
         QTest::newRow("earlier sale") << CancelRow{0, 0, false};

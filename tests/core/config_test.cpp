@@ -31,7 +31,6 @@ void checkReadable(const ThemePalette& palette) {
 } // namespace
 
 using RatioRow = std::tuple<Rgb, Rgb, double>;
-// background, wished text colour, text colour given
 using TextOnRow = std::tuple<Rgb, Rgb, Rgb>;
 
 // The shop's settings file and the colours of its theme.
@@ -189,7 +188,7 @@ private Q_SLOTS:
                  QList<int>({expected.red, expected.green, expected.blue}));
     }
 
-    // Every base colour, from the shop file's colour line as a shop may write it, and a sweep over many.
+    // The colour line as a shop may write it.
     void everyThemeReadable_data() {
         QTest::addColumn<QString>("line");
         QTest::newRow("default green") << QString();

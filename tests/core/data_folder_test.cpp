@@ -32,7 +32,6 @@ bool startLocker(QProcess& locker, const QString& folder) {
     return locker.waitForReadyRead(60000) && locker.readLine() == "locked\n";
 }
 
-// What the kills of the saver left: each file on disk must be one whole version that was written.
 struct Tally {
     int kills = 0;
     int torn = 0;
@@ -92,10 +91,7 @@ QByteArray hostile(const QString& kind) {
 
 } // namespace
 
-// The shop's folder: a program killed in the middle of its saves leaves whole files, the next start
-// clears the temporary files of interrupted saves, and a lock keeps a second program off the folder.
-// Files that a fault, a wrong copy or a hand edit filled with anything at all: the counter loads them,
-// rings up a sale and closes without crashing (the suite also runs under the sanitizers).
+// The shop's folder: killed saves, stale temporary files, the lock, and files filled with anything at all.
 class DataFolderTest : public QObject {
     Q_OBJECT
 
@@ -176,8 +172,7 @@ private Q_SLOTS:
         QCOMPARE(shop.bytes("VL Lista.txt"), QByteArray("x\r\n"));
     }
 
-    // Whatever a kill or a person left in place of the lock: a plain file no live program holds is
-    // taken over; anything else is refused at once, saying why, never as "already open".
+    // A plain file no live program holds is taken over; anything else is refused, saying why.
     void whatStandsInPlaceOfTheLock_data() {
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("why"); // empty: the lock is taken

@@ -51,8 +51,7 @@ const QString kOut30 = QStringLiteral("-----(10:10)-------> [RETIRO $30.00] banc
 const QString kCard86 = QStringLiteral("*****(11:00)**************************** [TARJETA $86.00]");
 const QString kCard1250 = QStringLiteral("*****(11:30)********* [TARJETA $1,250.00]");
 
-// The summary on one line: each tally that is not zero as "count amount", the expected cash, every
-// count of the drawer as "time counted/expected/difference", then the time of the day's count.
+// Tallies as "count amount", counts as "time counted/expected/difference", then the last count's time.
 QString describe(const DaySummary& s) {
     const auto money = [](double amount) { return QString::number(amount, 'f', 2); };
     QStringList out;
@@ -94,15 +93,13 @@ Counter& startWith(CounterRig& rig, const QStringList& lines) {
 
 } // namespace
 
-// sale: a sale rung up and paid in cash: price and cash; cut: the day cut before the count; typed: the
-// counted cash typed whole; pieces: or the pieces of each banknote and coin, highest first
+// sale: price and cash; cut: the day cut first; typed: the cash typed whole, or the pieces of each note
 using BookedRow =
     std::tuple<QString, QStringList, QStringList, bool, double, QList<int>, int, QString, QStringList>;
 using SummaryRow = std::tuple<QString, QStringList, QString>;
 using ReportsRow = std::tuple<QString, int, QStringList, QStringList>;
 
-// The day's register file, the day's sales whatever the clock and the disk do, and the day's summary:
-// the count of the drawer and the X and Z reports.
+// The day's register whatever the clock and the disk do, the cash count and the X and Z reports.
 class DayRegisterTest : public QObject {
     Q_OBJECT
 
@@ -133,8 +130,7 @@ private Q_SLOTS:
                  "  1 x A de $5.00 = $5.00\r\n" + sale + "\r\n\x01\x80\xff odd\r\n");
     }
 
-    // Only blanks make a line blank: a line of tabs or no-break spaces is the shop's text. A register of
-    // that line alone is kept as a file, or deleted when the line is blank.
+    // Only blanks make a line blank; a register of a blank line alone is deleted.
     void blankLines_data() {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<bool>("kept");
@@ -160,8 +156,7 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(file), kept);
     }
 
-    // An old-style file is the day's source until a cut splits the day off: its sales are then in the
-    // split file and never come back into the register (counted twice).
+    // An old-style file is read until a cut splits it off; its sales never come back (counted twice).
     void oldStyleFileIsReadButNeverWritten() {
         CounterRig rig;
         rig.shop.write("Ventas de 05-12-2026.txt", {kSale});
@@ -276,9 +271,7 @@ private Q_SLOTS:
         QCOMPARE(c.book().registerDate(), QDate(2026, 12, 8));
     }
 
-    // Each sale ends in exactly one register file. Steps: "+1d" / "-1d" move the clock by a day between two
-    // sales, "midnight" puts it at the last second of the day for the next sale's item and half a second
-    // past midnight for its closing.
+    // Each sale in exactly one file; "midnight" rings an item up at 23:59:59 and closes it just after.
     void everySaleInOneFile_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::newRow("clock back a day") << QStringList{"-1d"};
@@ -362,7 +355,6 @@ private Q_SLOTS:
         QCOMPARE(rig.start().settings().values().backToRecord, !before);
     }
 
-    // The day's summary over register lines: the faults the cashiers of other programs meet.
     void summary_data() {
         QTest::addColumn<SummaryRow>("row");
         const auto row = [](const char* name, const char* language, const QStringList& lines,

@@ -13,12 +13,10 @@ using SaveListRow = std::tuple<QString, QStringList, int>;
 // answers: "-" cancels the box
 using RegisterKeyRow = std::tuple<QString, QStringList, bool, QStringList>;
 
-// The editor of the item list and the register: its search, and what a save or a close
-// leaves in memory and on disk.
+// The editor of the item list and the register: its search, and what a save or a close leaves.
 class ListEditorTest : public QObject {
     Q_OBJECT
 
-    // A counter on a shop with a list and a register of today.
     static Counter& startShop(CounterRig& rig) {
         rig.shop.write(kList, {"[10] PAN $12.50", "[3] LECHE $25.00"});
         rig.shop.write(rig.registerName(), {"1 x PAN de $12.50 = $12.50",
@@ -79,7 +77,6 @@ private Q_SLOTS:
         QVERIFY(!c.editor().findNext());
     }
 
-    // What a save of the item list leaves in both lists and in the file.
     void saveList_data() {
         QTest::addColumn<SaveListRow>("row");
         const QStringList ab{"[1] A $1.00", "[2] B $2.00"};
@@ -155,8 +152,7 @@ private Q_SLOTS:
         QCOMPARE(rig.shop.bytes(rig.registerName()), day);
     }
 
-    // With a user key set, the day's closed sales open in the editor only for whoever types the key,
-    // hidden as it is typed; without one nothing is asked.
+    // With a user key set, the register opens only for whoever types it, masked.
     void registerBehindTheKey_data() {
         QTest::addColumn<RegisterKeyRow>("row");
         QTest::newRow("no key: nothing asked") << RegisterKeyRow{"", QStringList{}, true, QStringList{}};
