@@ -30,7 +30,6 @@ void checkReadable(const ThemePalette& palette) {
 
 } // namespace
 
-using RatioRow = std::tuple<Rgb, Rgb, double>;
 using TextOnRow = std::tuple<Rgb, Rgb, Rgb>;
 
 // The shop's settings file and the colours of its theme.
@@ -59,41 +58,42 @@ private Q_SLOTS:
         QCOMPARE(rig.shop.bytes(kConfig).count("\r\n"), 10);
     }
 
-    void ticketNumberRestartsEachDay() {
-        for (const auto& [daysAgo, expected] : {std::pair{0, 10}, std::pair{1, 1}}) {
-            CounterRig rig;
-            const QString date = rig.clock.at.date().addDays(-daysAgo).toString(QStringLiteral("dd/MM/yyyy"));
-            rig.shop.write(
-                kConfig, {"0", "0", "0", Config::scramble(QStringLiteral("10")), date, "", "", "0", "", ""});
-            QCOMPARE(rig.start().settings().values().ticketNumber, expected);
-        }
+    // Options read as numbers, the ticket number of today only, nothing after a bad date.
+    void reading_data() {
+        QTest::addColumn<QStringList>("lines"); // "today" and "yesterday" stand for those dates
+        QTest::addColumn<QString>("read");      // back to record, tickets, stock, ticket number, amounts
+        const QString ten = Config::scramble(QStringLiteral("10"));
+        QTest::newRow("ticket of today")
+            << QStringList{"0", "0", "0", ten, "today", "", "", "0", "", ""} << "000 #10";
+        QTest::newRow("ticket of yesterday")
+            << QStringList{"0", "0", "0", ten, "yesterday", "", "", "0", "", ""} << "000 #1";
+        for (const char* o : {"2", "0", "", "x", "0.5"})
+            QTest::addRow("option '%s'", o) << QStringList{o, o, "0", "", "today", "", "", o, "", ""}
+                                            << (QString(o) == "2" ? "111 #1" : "000 #1");
+        QTest::newRow("amounts lose their commas")
+            << QStringList{"0", "0", "0", "", "today", "", "", "0", "1,500", "500"} << "000 #1 $1500 top 500";
+        QTest::newRow("a bad date stops the reading")
+            << QStringList{"1", "1", "0", Config::scramble(QStringLiteral("5")), "not a date", "", "",
+                           "1", "9", "9"}
+            << "110 #1";
     }
-
-    void optionsAreReadAsNumbers_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("checked");
-        QTest::newRow("2") << "2" << true;
-        QTest::newRow("0") << "0" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("x") << "x" << false;
-        QTest::newRow("0.5") << "0.5" << false;
-    }
-    void optionsAreReadAsNumbers() {
-        QFETCH(QString, line);
-        QFETCH(bool, checked);
+    void reading() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, read);
         CounterRig rig;
-        rig.shop.write(kConfig, {line, line, "0", "", today(rig), "", "", line, "", ""});
+        lines.replaceInStrings(QStringLiteral("yesterday"),
+                               rig.clock.at.date().addDays(-1).toString("dd/MM/yyyy"));
+        rig.shop.write(kConfig, lines.replaceInStrings(QStringLiteral("today"), today(rig)));
         const Settings& s = rig.start().settings().values();
-        QCOMPARE(QList<bool>({s.backToRecord, s.printTickets, s.seeStock}), QList<bool>(3, checked));
-    }
-
-    void amountsLoseTheirCommas() {
-        CounterRig rig;
-        rig.shop.write(kConfig, {"0", "0", "0", "", today(rig), "", "", "0", "1,500", "500"});
-        Counter& c = rig.start();
-        QCOMPARE(c.settings().values().cashLimit.value_or(-1), 1500.0);
-        QCOMPARE(c.settings().values().topNote.value_or(-1), 500.0);
-        QCOMPARE(rig.shop.lines(kConfig).mid(8), (QStringList{"1500", "500"}));
+        QString got = QString("%1%2%3 #%4")
+                          .arg(int(s.backToRecord))
+                          .arg(int(s.printTickets))
+                          .arg(int(s.seeStock))
+                          .arg(s.ticketNumber);
+        if (s.cashLimit) got += " $" + QString::number(*s.cashLimit);
+        if (s.topNote) got += " top " + QString::number(*s.topNote);
+        QCOMPARE(got, read);
+        QVERIFY(!rig.shop.lines(kConfig).mid(8).join(u' ').contains(u','));
     }
 
     void keyAndLanguageAreRewrittenFromMemory() {
@@ -154,20 +154,6 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.messages(),
                  QStringList{QStringLiteral("No se pudo guardar la configuración, intente más tarde.")});
         QCOMPARE(rig.dialogs.shown.last().icon, Dialogs::Icon::Error);
-    }
-
-    void contrastRatio_data() {
-        QTest::addColumn<RatioRow>("row");
-        QTest::newRow("black on white") << RatioRow{{0, 0, 0}, {255, 255, 255}, 21.0};
-        QTest::newRow("same colour") << RatioRow{{30, 120, 60}, {30, 120, 60}, 1.0};
-        QTest::newRow("order does not count") << RatioRow{{255, 255, 255}, {0, 0, 0}, 21.0};
-        QTest::newRow("mid grey on white") << RatioRow{{119, 119, 119}, {255, 255, 255}, 4.48};
-    }
-    void contrastRatio() {
-        QFETCH(RatioRow, row);
-        const auto& [a, b, expected] = row;
-        QVERIFY2(qAbs(Contrast::ratio(a, b) - expected) < 0.01,
-                 qPrintable(QString::number(Contrast::ratio(a, b))));
     }
 
     // A text colour that is readable stays; one that is not gives way to black or near-white.
