@@ -100,58 +100,48 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(1).lines.size(), 2);
     }
 
-    // Cancelling a line replays the others with exactly the values written in them.
-    void cancellingReplaysTheRest_data() {
-        QTest::addColumn<QStringList>("adjustments"); // eDesc answers; "+x" is interest
-        QTest::addColumn<QString>("total");
-        QTest::newRow("amount discount") << QStringList{"20"} << "80.00";
-        QTest::newRow("percent kept exact") << QStringList{"7.5%"} << "92.50"; // not 92 %
-        QTest::newRow("percent and interest") << QStringList{"10%", "+16%"} << "104.40";
-        QTest::newRow("amount interest with cents") << QStringList{"+20.5"} << "120.50";
+    // Cancelling a line replays the others with exactly the values written in them. Steps after "1 x A de
+    // $100.00" in a side note: an item "NAME PRICE", a discount answer, or "+" and an interest answer.
+    void cancellingALine_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("line");      // the line cancelled
+        QTest::addColumn<QString>("total"); // after it
+        QTest::newRow("amount discount") << QStringList{"20", "B 10"} << 2 << "80.00";
+        QTest::newRow("percent kept exact") << QStringList{"7.5%", "B 10"} << 2 << "92.50"; // not 92 %
+        QTest::newRow("percent and interest") << QStringList{"10%", "+16%", "B 10"} << 3 << "104.40";
+        QTest::newRow("amount interest with cents") << QStringList{"+20.5", "B 10"} << 2 << "120.50";
+        QTest::newRow("free items add nothing") << QStringList{"BOLSA 0", "C 3"} << 2 << "100.00";
+        QTest::newRow("the only line frees the note") << QStringList{} << 0 << "0.00";
     }
-    void cancellingReplaysTheRest() {
-        QFETCH(QStringList, adjustments);
+    void cancellingALine() {
+        QFETCH(QStringList, steps);
+        QFETCH(int, line);
         QFETCH(QString, total);
         CounterRig rig;
         Counter& c = sideNoteWith100(rig);
-        for (const QString& a : adjustments) {
-            if (a.startsWith('+')) {
-                rig.dialogs.type(a.mid(1));
+        for (const QString& step : steps) {
+            if (step[0].isLetter()) {
+                if (step.endsWith(" 0")) rig.dialogs.answer(true); // a free item is confirmed
+                rig.add("1", step.section(u' ', 0, 0), step.section(u' ', 1));
+            } else if (step.startsWith(u'+')) {
+                rig.dialogs.type(step.mid(1));
                 c.adjustments().mnuIVA_Click();
             } else {
-                c.adjustments().eDesc(a);
+                c.adjustments().eDesc(step);
             }
         }
-        rig.add("1", "B", "10");
-        const QString expectedBefore = c.amounts().totalText();
-        c.lstNote_Click(int(c.notes().at(1).lines.size()) - 1);
-        QCOMPARE(c.adjustments().cancelEntryCaption(), QString("Cancelar [1 x B de $10.00]"));
+        QStringList expected = c.notes().at(1).lines;
+        const QString before = c.amounts().totalText();
+        c.lstNote_Click(line);
+        QCOMPARE(c.adjustments().cancelEntryCaption(),
+                 "Cancelar [" + expected[line].section(" = ", 0, 0) + "]");
         c.adjustments().mnuDel_Click();
+        expected.removeAt(line);
+        QCOMPARE(c.notes().at(1).lines, expected);
         QCOMPARE(c.amounts().totalText(), total);
-        QVERIFY(expectedBefore != total);
-    }
-
-    void cancellingTheOnlyLineFreesTheNote() {
-        CounterRig rig;
-        Counter& c = sideNoteWith100(rig);
-        c.lstNote_Click(0);
-        c.adjustments().mnuDel_Click();
-        QVERIFY(c.notes().at(1).lines.isEmpty());
-        QVERIFY(!c.notes().at(1).used);
-        QCOMPARE(c.tabs().caption(1), QString("(nuevo)"));
-        QCOMPARE(c.amounts().totalText(), QString("0.00"));
-    }
-
-    void freeItemsAddNothingOnReplay() {
-        CounterRig rig;
-        Counter& c = sideNoteWith100(rig);
-        rig.dialogs.answer(true);
-        rig.add("1", "BOLSA", "0");
-        rig.add("2", "C", "3");
-        c.lstNote_Click(2);
-        c.adjustments().mnuDel_Click();
-        QCOMPARE(c.notes().at(1).total, 100.0);
-        QCOMPARE(c.notes().at(1).lines, (QStringList{"1 x A de $100.00 = $100.00", "1 x BOLSA gratis"}));
+        QVERIFY(before != total);
+        QCOMPARE(c.notes().at(1).used, !expected.isEmpty());
+        if (expected.isEmpty()) QCOMPARE(c.tabs().caption(1), QString("(nuevo)"));
     }
 
     // Delete key, menu and pop-up: any line of a side note, only an item of the open sale in the record.

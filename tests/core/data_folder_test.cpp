@@ -32,30 +32,6 @@ bool startLocker(QProcess& locker, const QString& folder) {
     return locker.waitForReadyRead(60000) && locker.readLine() == "locked\n";
 }
 
-struct Tally {
-    int kills = 0;
-    int torn = 0;
-    int missing = 0;
-    int leftovers = 0;      // temporary files the kills left behind
-    int leftoversAfter = 0; // what the cleanup of the next start did not remove
-    int newest = 0;         // the highest version found on disk
-};
-
-void check(const QString& path, const QString& kind, Tally& tally) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ++tally.missing;
-        return;
-    }
-    const QByteArray bytes = file.readAll();
-    const int n = Versions::versionOf(TextFile::linesOf(bytes));
-    if (n < 0 || bytes != TextFile::toBytes(Versions::lines(kind, n))) {
-        ++tally.torn;
-        return;
-    }
-    tally.newest = std::max(tally.newest, n);
-}
-
 // Fails every read of one file of the shop with a read error of the disk.
 struct UnreadableFile : TextFile::IoFaults {
     QString name;
@@ -104,7 +80,15 @@ private Q_SLOTS:
         QVERIFY(TextFile::saveLines(day, Versions::lines("VENTAS", 0)));
         const QStringList dataFiles{QFileInfo(day).fileName(), "VL Lista.txt"};
         QRandomGenerator random(20261206);
-        Tally tally;
+        int kills = 0, torn = 0, missing = 0, leftovers = 0, newest = 0; // leftovers: temporaries left
+        const auto check = [&](const QString& path, const QString& kind) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) return void(++missing);
+            const QByteArray bytes = file.readAll();
+            const int n = Versions::versionOf(TextFile::linesOf(bytes));
+            if (n < 0 || bytes != TextFile::toBytes(Versions::lines(kind, n))) return void(++torn);
+            newest = std::max(newest, n);
+        };
         for (int round = 0; round < 200; ++round) {
             QProcess saver;
             saver.start(QStringLiteral(VENDEL_SAVER), {"save", shop.path()});
@@ -112,23 +96,19 @@ private Q_SLOTS:
             std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(15000)));
             saver.kill();
             QVERIFY(saver.waitForFinished(60000));
-            if (saver.exitStatus() == QProcess::CrashExit) ++tally.kills;
-            check(list, "LISTA", tally);
-            check(day, "VENTAS", tally);
-            tally.leftovers += int(everyEntry(shop.path()).size()) - int(dataFiles.size());
+            if (saver.exitStatus() == QProcess::CrashExit) ++kills;
+            check(list, "LISTA");
+            check(day, "VENTAS");
+            leftovers += int(everyEntry(shop.path()).size()) - int(dataFiles.size());
             DataFolder::removeStaleTemporaries(shop.path());
-            const QStringList after = everyEntry(shop.path());
-            tally.leftoversAfter += int(after.size()) - int(dataFiles.size());
-            QCOMPARE(after, dataFiles);
+            QCOMPARE(everyEntry(shop.path()), dataFiles); // the next start's cleanup leaves data only
         }
-        qInfo("kills %d, torn %d, missing %d, temporary files left by kills %d, after cleanup %d, "
-              "newest version %d",
-              tally.kills, tally.torn, tally.missing, tally.leftovers, tally.leftoversAfter, tally.newest);
-        QCOMPARE(tally.kills, 200);
-        QCOMPARE(tally.torn, 0);
-        QCOMPARE(tally.missing, 0);
-        QCOMPARE(tally.leftoversAfter, 0);
-        QVERIFY(tally.newest > 0); // the saves did run between the kills
+        qInfo("kills %d, torn %d, missing %d, temporary files left by kills %d, newest version %d", kills,
+              torn, missing, leftovers, newest);
+        QCOMPARE(kills, 200);
+        QCOMPARE(torn, 0);
+        QCOMPARE(missing, 0);
+        QVERIFY(newest > 0); // the saves did run between the kills
     }
 
     // Only what a save of the program leaves behind is swept; a person's backups never are.
