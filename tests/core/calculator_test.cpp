@@ -83,7 +83,6 @@ private Q_SLOTS:
         row("times divide reads 0 between", "2*/3", "0", "&0");
         row("divide run is one divide", "8///2", "4", "&4");
         row("minus minus is plus", "5--3", "8", "&8");
-        row("minus plus minus", "5-+-3", "8", "&8");
         row("plus minus", "5+-3", "2", "&2");
         row("sign before group", "-(2+3)", "-5", "-&5");
         row("minus zero shows 0", "0*-1", "0", "&0");

@@ -271,7 +271,6 @@ private Q_SLOTS:
             << QStringList{"A $10.00", " [2] B $1.00", "", "NOTA"} << "0.00";
         QTest::newRow("negative and fractional stock")
             << QStringList{"[-2.5] A $4.00", "[1] B $1.00"} << "-9.00";
-        QTest::newRow("-1000 grouped") << QStringList{"[-2] A $500.00"} << "-1,000.00";
         QTest::newRow("below a million") << QStringList{"[1] A $999,999.99"} << "999,999.99";
         QTest::newRow("millions") << QStringList{"[1000] A $1,234.567"} << "1,234,567.00";
         QTest::newRow("minus a million") << QStringList{"[-1000] A $1,000"} << "-1,000,000.00";

@@ -50,12 +50,12 @@ private Q_SLOTS:
         QTest::addColumn<FindRow>("row");
         const QString list = QStringLiteral("[1] CAFÉ $2.00\n[2] PAN $1.00\n[3] CAFE $3.00");
         QTest::newRow("once, caret after it: wraps to the same")
-            << FindRow{"[1] PAN $1", 10, "pan", QList<qsizetype>{7, 7}, 0};
-        QTest::newRow("folded, next then wrap") << FindRow{list, 0, "Café", QList<qsizetype>{8, 37}, 0};
-        QTest::newRow("from the caret") << FindRow{list, 9, "cafe", QList<qsizetype>{37, 8}, 0};
-        QTest::newRow("no match") << FindRow{list, 0, "leche", QList<qsizetype>{-1, -1}, 2};
-        QTest::newRow("text too short") << FindRow{"a", 0, "a", QList<qsizetype>{-1, -1}, 0};
-        QTest::newRow("empty query") << FindRow{list, 0, "", QList<qsizetype>{-1, -1}, 0};
+            << FindRow{"[1] PAN $1", 10, "pan", {7, 7}, 0};
+        QTest::newRow("folded, next then wrap") << FindRow{list, 0, "Café", {8, 37}, 0};
+        QTest::newRow("from the caret") << FindRow{list, 9, "cafe", {37, 8}, 0};
+        QTest::newRow("no match") << FindRow{list, 0, "leche", {-1, -1}, 2};
+        QTest::newRow("text too short") << FindRow{"a", 0, "a", {-1, -1}, 0};
+        QTest::newRow("empty query") << FindRow{list, 0, "", {-1, -1}, 0};
     }
     void find() {
         QFETCH(FindRow, row);
@@ -155,11 +155,10 @@ private Q_SLOTS:
     // With a user key set, the register opens only for whoever types it, masked.
     void registerBehindTheKey_data() {
         QTest::addColumn<RegisterKeyRow>("row");
-        QTest::newRow("no key: nothing asked") << RegisterKeyRow{"", QStringList{}, true, QStringList{}};
-        QTest::newRow("right key") << RegisterKeyRow{"k1", QStringList{"k1"}, true, QStringList{}};
-        QTest::newRow("wrong key") << RegisterKeyRow{"k1", QStringList{"K1"}, false,
-                                                     QStringList{"Clave incorrecta."}};
-        QTest::newRow("cancelled") << RegisterKeyRow{"k1", QStringList{"-"}, false, QStringList{}};
+        QTest::newRow("no key: nothing asked") << RegisterKeyRow{"", {}, true, {}};
+        QTest::newRow("right key") << RegisterKeyRow{"k1", {"k1"}, true, {}};
+        QTest::newRow("wrong key") << RegisterKeyRow{"k1", {"K1"}, false, {"Clave incorrecta."}};
+        QTest::newRow("cancelled") << RegisterKeyRow{"k1", {"-"}, false, {}};
     }
     void registerBehindTheKey() {
         QFETCH(RegisterKeyRow, row);
