@@ -14,9 +14,6 @@
 
 namespace {
 
-const QString kSale = "-----(09:00)------------------------------> [TOTAL $100.00]";
-const QString kCard = "*****(10:00)**************************** [TARJETA $86.00]";
-
 // How many lines of all the shop's register files name the item.
 qsizetype linesNaming(const TempShop& shop, const QString& item) {
     qsizetype found = 0;
@@ -55,14 +52,13 @@ const QString kCard1250 = QStringLiteral("*****(11:30)********* [TARJETA $1,250.
 QString describe(const DaySummary& s) {
     const auto money = [](double amount) { return QString::number(amount, 'f', 2); };
     QStringList out;
-    const auto add = [&out, &money](const char* name, const DaySummary::Tally& t) {
+    const std::pair<const char*, DaySummary::Tally> tallies[] = {{"cash", s.cashSales},
+                                                                 {"in", s.entries},
+                                                                 {"out", s.withdrawals},
+                                                                 {"card", s.cardSales},
+                                                                 {"simple", s.cardEntries}};
+    for (const auto& [name, t] : tallies)
         if (t.count || t.amount) out << name + QString(" %1 %2").arg(t.count).arg(money(t.amount));
-    };
-    add("cash", s.cashSales);
-    add("in", s.entries);
-    add("out", s.withdrawals);
-    add("card", s.cardSales);
-    add("simple", s.cardEntries);
     if (s.cancelled) out << "cancelled " + QString::number(s.cancelled);
     out << "expected " + money(s.expectedCash);
     for (const DaySummary::Count& c : s.counts)
@@ -117,12 +113,12 @@ private Q_SLOTS:
 
     void loadingKeepsLinesAsWritten() {
         CounterRig rig;
-        const QByteArray sale = kSale.toLatin1();
+        const QByteArray sale = kSale100.toLatin1();
         rig.shop.writeBytes(rig.registerName(),
                             "  1 x A de $5.00 = $5.00\r\n\r\n   \r\n" + sale + "\r\n\x01\x80\xff odd\r\n");
         Counter& c = rig.start();
         QCOMPARE(c.notes().at(0).lines,
-                 (QStringList{"  1 x A de $5.00 = $5.00", kSale, QString::fromUtf8("\x01€ÿ odd")}));
+                 (QStringList{"  1 x A de $5.00 = $5.00", kSale100, QString::fromUtf8("\x01€ÿ odd")}));
         QCOMPARE(c.notes().saleStart(), 2);
         QCOMPARE(c.notes().at(0).selected, 2);
         c.book().eSaveNote();
@@ -146,9 +142,10 @@ private Q_SLOTS:
         TempShop shop;
         const QDate day(2026, 12, 5);
         const QString file = DayRegister::filePath(shop.path(), day, Language());
-        shop.writeBytes(QFileInfo(file).fileName(), kSale.toLatin1() + "\r\n" + line + "\r\n");
+        shop.writeBytes(QFileInfo(file).fileName(), kSale100.toLatin1() + "\r\n" + line + "\r\n");
         const QStringList loaded = DayRegister::load(shop.path(), day, Language()).value();
-        const QStringList expected = kept ? QStringList{kSale, Cp1252::decode(line)} : QStringList{kSale};
+        const QStringList expected =
+            kept ? QStringList{kSale100, Cp1252::decode(line)} : QStringList{kSale100};
         QCOMPARE(loaded, expected);
         QVERIFY(DayRegister::save(shop.path(), day, Language(), loaded));
         QCOMPARE(DayRegister::load(shop.path(), day, Language()).value(), expected);
@@ -159,37 +156,37 @@ private Q_SLOTS:
     // An old-style file is read until a cut splits it off; its sales never come back (counted twice).
     void oldStyleFileIsReadButNeverWritten() {
         CounterRig rig;
-        rig.shop.write("Ventas de 05-12-2026.txt", {kSale});
+        rig.shop.write("Ventas de 05-12-2026.txt", {kSale100});
         Counter& c = rig.start();
-        QCOMPARE(c.notes().at(0).lines, QStringList{kSale});
+        QCOMPARE(c.notes().at(0).lines, QStringList{kSale100});
         rig.dialogs.answer(true);
         c.mnuPrintCut_Click();
-        QCOMPARE(rig.shop.lines("VENTAS #05-12-2026 (1).txt"), QStringList{kSale});
+        QCOMPARE(rig.shop.lines("VENTAS #05-12-2026 (1).txt"), QStringList{kSale100});
         QVERIFY(c.notes().at(0).lines.isEmpty());
         c.book().eSaveNote();
         QVERIFY(!rig.shop.exists(rig.registerName()));
-        QCOMPARE(rig.shop.lines("Ventas de 05-12-2026.txt"), QStringList{kSale});
+        QCOMPARE(rig.shop.lines("Ventas de 05-12-2026.txt"), QStringList{kSale100});
     }
 
     void languagesKeepSeparateFiles() {
         CounterRig rig("EN");
-        rig.shop.write(rig.registerName(), {kSale});
+        rig.shop.write(rig.registerName(), {kSale100});
         Counter& c = rig.start();
         QVERIFY(c.notes().at(0).lines.isEmpty());
         c.lblTask_Click(0);
         rig.add("1", "A", "2");
         c.amounts().setCashText("2");
         QCOMPARE(rig.shop.lines("SALES #05-12-2026.txt"), QStringList{"1 x A of $2.00 = $2.00"});
-        QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{kSale});
+        QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{kSale100});
     }
 
     void closingCancelsAnUnfinishedSale_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<bool>("cancelled");
         QTest::newRow("empty") << QStringList{} << false;
-        QTest::newRow("closed sale") << QStringList{kSale} << false;
-        QTest::newRow("card line") << QStringList{kCard} << false;
-        QTest::newRow("item line") << QStringList{kSale, "1 x A de $5.00 = $5.00"} << true;
+        QTest::newRow("closed sale") << QStringList{kSale100} << false;
+        QTest::newRow("card line") << QStringList{kCard86} << false;
+        QTest::newRow("item line") << QStringList{kSale100, "1 x A de $5.00 = $5.00"} << true;
         QTest::newRow("discount line") << QStringList{"     -10% de descuento"} << true;
     }
     void closingCancelsAnUnfinishedSale() {
@@ -248,7 +245,7 @@ private Q_SLOTS:
 
     void changeOfDayKeepsTheOpenSale() {
         CounterRig rig;
-        rig.shop.write(rig.registerName(), {"1 x A de $5.00 = $5.00", kSale});
+        rig.shop.write(rig.registerName(), {"1 x A de $5.00 = $5.00", kSale100});
         Counter& c = rig.start();
         c.lblTask_Click(0);
         rig.add("1", "B", "7");

@@ -18,23 +18,21 @@ namespace {
 const QString kDollar = QStringLiteral("$");
 const QString kDe = QStringLiteral(" de ");
 const QString kNone = QStringLiteral("<none>");
+const QString kList = QStringLiteral("VL Lista.txt");
 
 QString orNone(const std::optional<QString>& text) {
     return text.value_or(kNone);
 }
 
-QStringList shopLines() {
-    return {
-        QStringLiteral("[2] LÁMPARA $1,250.00 #750"),                // 0
-        QStringLiteral("[10] ARTÍCULO $198.00"),                     // 1
-        QStringLiteral("[3] CUADERNO RAYADO $25.50 #7501031311309"), // 2
-        QStringLiteral("[750] CLAVO $0.10"),                         // 3
-        QStringLiteral("NOTA SIN PRECIO"),                           // 4
-        QString(),                                                   // 5
-        QStringLiteral("[1] PIÑA $12.00"),                           // 6
-        QStringLiteral("[4] Pingüino de peluche $99.90"),            // 7
-    };
-}
+// Rows 0 to 7.
+const QStringList kShop{"[2] LÁMPARA $1,250.00 #750",
+                        "[10] ARTÍCULO $198.00",
+                        "[3] CUADERNO RAYADO $25.50 #7501031311309",
+                        "[750] CLAVO $0.10",
+                        "NOTA SIN PRECIO",
+                        "",
+                        "[1] PIÑA $12.00",
+                        "[4] Pingüino de peluche $99.90"};
 
 Rows shownRows(const ItemList& items) {
     Rows rows;
@@ -50,20 +48,17 @@ ItemList listOf(const QStringList& lines) {
 }
 
 Counter& startWith(CounterRig& rig, const QStringList& list) {
-    rig.shop.write("VL Lista.txt", list);
+    rig.shop.write(kList, list);
     Counter& c = rig.start();
     rig.dialogs.clear();
     return c;
 }
 
-const QString kList = QStringLiteral("VL Lista.txt");
-
 // A shop with a list and a register of today.
 Counter& startShop(CounterRig& rig) {
-    rig.shop.write(kList, {"[10] PAN $12.50", "[3] LECHE $25.00"});
     rig.shop.write(rig.registerName(), {"1 x PAN de $12.50 = $12.50",
                                         "-----(10:00)------------------------------> [TOTAL $12.50]"});
-    return rig.start();
+    return startWith(rig, {"[10] PAN $12.50", "[3] LECHE $25.00"});
 }
 void slideToRest(Counter& c) {
     for (int i = 0; i < 100 && c.editor().sliding(); ++i)
@@ -72,8 +67,7 @@ void slideToRest(Counter& c) {
 
 } // namespace
 
-// line, symbol, stock, price, shown form and its description, description with stock shown, line after
-// selling 1
+// line, symbol, stock, price, shown form, its description, description with stock shown, line sold once
 using TakingApartRow = std::tuple<QString, QString, double, double, QString, QString, QString, QString>;
 using StockKeyRow = std::tuple<QString, QString, bool>;
 using MoveStockRow = std::tuple<QStringList, QStringList, QStringList, int>;
@@ -174,7 +168,7 @@ private Q_SLOTS:
     void filter() {
         QFETCH(QString, query);
         QFETCH(Rows, rows);
-        ItemList items = listOf(shopLines());
+        ItemList items = listOf(kShop);
         QCOMPARE(items.filter(query, Language()),
                  rows.isEmpty() ? ItemList::Filtered::NoMatches : ItemList::Filtered::Hits);
         if (rows.isEmpty()) {
@@ -219,7 +213,7 @@ private Q_SLOTS:
 
     // Lines rewritten one by one or by a price change are searched as they now read.
     void changedLinesAreSearchedAsTheyNowRead() {
-        ItemList items = listOf(shopLines());
+        ItemList items = listOf(kShop);
         items.replaceLine(3, QStringLiteral("[750] TORNILLO $0.20"));
         QCOMPARE(items.filter(u"clavo", Language()), ItemList::Filtered::NoMatches);
         QCOMPARE(items.filter(u"tornillo", Language()), ItemList::Filtered::Hits);
