@@ -1,44 +1,50 @@
 #include "CounterRig.h"
 #include "core/base/Cp1252.h"
 #include "core/shop/Config.h"
+#include "core/shop/Contrast.h"
+#include "core/shop/ShopInfo.h"
+#include "core/shop/ThemePalette.h"
 
 #include <QDir>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
+
 const QString kConfig = QStringLiteral("VL Config.ini");
+
 QString today(const CounterRig& rig) {
     return rig.clock.at.date().toString(QStringLiteral("dd/MM/yyyy"));
 }
+
+// Every text the window paints from this theme reaches 4.5:1 on its background.
+void checkReadable(const ThemePalette& palette) {
+    for (int role = 0; role < ThemePalette::RoleCount; ++role) {
+        const Ink ink = palette.ink(ThemePalette::Role(role));
+        const double ratio = Contrast::ratio(ink.text, ink.back);
+        QVERIFY2(ratio >= Contrast::kReadable,
+                 qPrintable(QStringLiteral("role %1: %2:1").arg(role).arg(ratio)));
+    }
+}
+
 } // namespace
 
+using TextOnRow = std::tuple<Rgb, Rgb, Rgb>;
+
+// The shop's settings file and the colours of its theme.
 class ConfigTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void scrambleKnownForm() {
-        const QByteArray bytes = Cp1252::encode(Config::scramble(QStringLiteral("12")));
-        QCOMPARE(bytes, QByteArray("\x3c\x48")); // 49+11, 50+22
-        QCOMPARE(Cp1252::encode(Config::scramble(QStringLiteral("1"))), QByteArray("\x3c"));
-    }
-
-    void scrambleRoundTrips() {
-        for (qint64 n : {1LL, 7LL, 10LL, 99LL, 1000LL, 12345LL, 99999999LL, 987654321LL}) {
-            const QString digits = QString::number(n);
-            QCOMPARE(Config::unscramble(Config::scramble(digits)), digits);
-        }
-    }
-
-    void unscrambleOfGarbageIsOne_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("letters") << QStringLiteral("zz");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("ten characters") << QStringLiteral("<<<<<<<<<<");
-        QTest::newRow("binary") << Cp1252::decode(QByteArray("\x01\xff"));
-    }
-    void unscrambleOfGarbageIsOne() {
-        QFETCH(QString, text);
-        QCOMPARE(Config::unscramble(text), QStringLiteral("1"));
+    void scramble() {
+        QCOMPARE(Cp1252::encode(Config::scramble(QStringLiteral("12"))),
+                 QByteArray("\x3c\x48")); // 49+11, 50+22
+        for (qint64 n : {1LL, 7LL, 10LL, 99LL, 1000LL, 12345LL, 99999999LL, 987654321LL})
+            QCOMPARE(Config::unscramble(Config::scramble(QString::number(n))), QString::number(n));
+        const QString garbage[] = {"zz", "", "<<<<<<<<<<", Cp1252::decode(QByteArray("\x01\xff"))};
+        for (const QString& text : garbage)
+            QCOMPARE(Config::unscramble(text), QStringLiteral("1"));
     }
 
     void missingFileStartsWithDefaultsAndWritesOne() {
@@ -52,50 +58,41 @@ private Q_SLOTS:
         QCOMPARE(rig.shop.bytes(kConfig).count("\r\n"), 10);
     }
 
-    void ticketNumberRestartsEachDay_data() {
-        QTest::addColumn<int>("daysAgo");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("saved today") << 0 << 10;
-        QTest::newRow("saved yesterday") << 1 << 1;
+    // Options read as numbers, the ticket number of today only, nothing after a bad date.
+    void reading_data() {
+        QTest::addColumn<QStringList>("lines"); // "today" and "yesterday" stand for those dates
+        QTest::addColumn<QString>("read");      // back to record, tickets, stock, ticket number, amounts
+        const QString ten = Config::scramble(QStringLiteral("10"));
+        QTest::newRow("today") << QStringList{"0", "0", "0", ten, "today", "", "", "0", "", ""} << "000 #10";
+        QTest::newRow("yesterday") << QStringList{"0", "0", "0", ten, "yesterday", "", "", "0", "", ""}
+                                   << "000 #1";
+        for (const char* o : {"2", "0", "", "x", "0.5"})
+            QTest::addRow("option '%s'", o) << QStringList{o, o, "0", "", "today", "", "", o, "", ""}
+                                            << (QString(o) == "2" ? "111 #1" : "000 #1");
+        QTest::newRow("amounts lose their commas")
+            << QStringList{"0", "0", "0", "", "today", "", "", "0", "1,500", "500"} << "000 #1 $1500 top 500";
+        QTest::newRow("a bad date stops the reading")
+            << QStringList{"1", "1", "0", Config::scramble(QStringLiteral("5")), "not a date", "", "",
+                           "1", "9", "9"}
+            << "110 #1";
     }
-    void ticketNumberRestartsEachDay() {
-        QFETCH(int, daysAgo);
-        QFETCH(int, expected);
+    void reading() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, read);
         CounterRig rig;
-        const QString date = rig.clock.at.date().addDays(-daysAgo).toString(QStringLiteral("dd/MM/yyyy"));
-        rig.shop.write(kConfig,
-                       {"0", "0", "0", Config::scramble(QStringLiteral("10")), date, "", "", "0", "", ""});
-        QCOMPARE(rig.start().settings().values().ticketNumber, expected);
-    }
-
-    void optionsAreReadAsNumbers_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("checked");
-        QTest::newRow("2") << "2" << true;
-        QTest::newRow("1") << "1" << true;
-        QTest::newRow("0") << "0" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("x") << "x" << false;
-        QTest::newRow("0.5") << "0.5" << false;
-    }
-    void optionsAreReadAsNumbers() {
-        QFETCH(QString, line);
-        QFETCH(bool, checked);
-        CounterRig rig;
-        rig.shop.write(kConfig, {line, line, "0", "", today(rig), "", "", line, "", ""});
+        lines.replaceInStrings(QStringLiteral("yesterday"),
+                               rig.clock.at.date().addDays(-1).toString("dd/MM/yyyy"));
+        rig.shop.write(kConfig, lines.replaceInStrings(QStringLiteral("today"), today(rig)));
         const Settings& s = rig.start().settings().values();
-        QCOMPARE(s.backToRecord, checked);
-        QCOMPARE(s.printTickets, checked);
-        QCOMPARE(s.seeStock, checked);
-    }
-
-    void amountsLoseTheirCommas() {
-        CounterRig rig;
-        rig.shop.write(kConfig, {"0", "0", "0", "", today(rig), "", "", "0", "1,500", "500"});
-        Counter& c = rig.start();
-        QCOMPARE(c.settings().values().cashLimit.value_or(-1), 1500.0);
-        QCOMPARE(c.settings().values().topNote.value_or(-1), 500.0);
-        QCOMPARE(rig.shop.lines(kConfig).mid(8), (QStringList{"1500", "500"}));
+        QString got = QString("%1%2%3 #%4")
+                          .arg(int(s.backToRecord))
+                          .arg(int(s.printTickets))
+                          .arg(int(s.seeStock))
+                          .arg(s.ticketNumber);
+        if (s.cashLimit) got += " $" + QString::number(*s.cashLimit);
+        if (s.topNote) got += " top " + QString::number(*s.topNote);
+        QCOMPARE(got, read);
+        QVERIFY(!rig.shop.lines(kConfig).mid(8).join(u' ').contains(u','));
     }
 
     void keyAndLanguageAreRewrittenFromMemory() {
@@ -121,14 +118,13 @@ private Q_SLOTS:
         QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe\r\n\x80\x81\r\n", 10);
         QTest::newRow("one huge line") << QByteArray(10 * 1024 * 1024, '7');
         QTest::newRow("few lines") << QByteArray("1\r\n");
-        QTest::newRow("only blank lines") << QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+        QTest::newRow("only blank lines") << QByteArray("\r\n").repeated(11);
     }
     void garbageNeverStopsTheStart() {
         QFETCH(QByteArray, content);
         CounterRig rig;
         rig.shop.writeBytes(kConfig, content);
-        Counter& c = rig.start();
-        QCOMPARE(c.settings().values().ticketNumber, 1);
+        QCOMPARE(rig.start().settings().values().ticketNumber, 1);
         const QStringList lines = rig.shop.lines(kConfig);
         QCOMPARE(lines.size(), 10);
         QCOMPARE(lines[4], today(rig));
@@ -157,6 +153,51 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.messages(),
                  QStringList{QStringLiteral("No se pudo guardar la configuración, intente más tarde.")});
         QCOMPARE(rig.dialogs.shown.last().icon, Dialogs::Icon::Error);
+    }
+
+    // A text colour that is readable stays; one that is not gives way to black or near-white.
+    void textOn_data() {
+        QTest::addColumn<TextOnRow>("row");
+        const Rgb white{250, 250, 250}, black{0, 0, 0};
+        QTest::newRow("white on dark green kept") << TextOnRow{{0, 80, 20}, white, white};
+        QTest::newRow("white on pale blue") << TextOnRow{{240, 250, 255}, white, black};
+        QTest::newRow("black on dark grey") << TextOnRow{{30, 40, 50}, black, white};
+        QTest::newRow("pure red takes black") << TextOnRow{{255, 0, 0}, white, black};
+        QTest::newRow("mid red keeps near-white") << TextOnRow{{225, 0, 0}, white, white};
+    }
+    void textOn() {
+        QFETCH(TextOnRow, row);
+        const auto& [back, wished, expected] = row;
+        const Rgb got = Contrast::textOn(back, wished);
+        QCOMPARE(QList<int>({got.red, got.green, got.blue}),
+                 QList<int>({expected.red, expected.green, expected.blue}));
+    }
+
+    // The colour line as a shop may write it.
+    void everyThemeReadable_data() {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("default green") << QString();
+        QTest::newRow("out of range") << "300 -5 abc";
+        QTest::newRow("huge") << "1e9 1e9 1e9";
+        QTest::newRow("blanks") << "  ";
+        QString many;
+        for (int i = 0; i < 300; ++i)
+            many += QString::number(i * 7 % 256) + u' ';
+        QTest::newRow("three hundred numbers") << many.trimmed();
+    }
+    void everyThemeReadable() {
+        QFETCH(QString, line);
+        const ShopInfo info = ShopInfo::read(QStringList{"Shop", "", "", "", line}, Language());
+        for (int channel : {info.theme.red, info.theme.green, info.theme.blue})
+            QVERIFY(channel >= 0 && channel <= 255);
+        checkReadable(ThemePalette(info.theme));
+    }
+
+    void sweep() {
+        for (int r = 0; r <= 255; r += 15)
+            for (int g = 0; g <= 255; g += 15)
+                for (int b = 0; b <= 255; b += 15)
+                    checkReadable(ThemePalette(Rgb{r, g, b}));
     }
 };
 

@@ -1,16 +1,23 @@
+#include "CounterRig.h"
 #include "TempShop.h"
+#include "Versions.h"
 #include "core/base/DataFolder.h"
 #include "core/base/DataFolderLock.h"
 #include "core/base/TextFile.h"
+#include "core/register/DayRegister.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -25,14 +32,85 @@ bool startLocker(QProcess& locker, const QString& folder) {
     return locker.waitForReadyRead(60000) && locker.readLine() == "locked\n";
 }
 
+// Fails every read of one file of the shop with a read error of the disk.
+struct UnreadableFile : TextFile::IoFaults {
+    QString name;
+    int fault(TextFile::IoStep step, const QString& path) override {
+        return step == TextFile::IoStep::Read && QFileInfo(path).fileName() == name ? EIO : 0;
+    }
+};
+
+QByteArray hostile(const QString& kind) {
+    if (kind == "random bytes") {
+        QRandomGenerator random(4242);
+        QByteArray out(64 * 1024, Qt::Uninitialized);
+        for (char& b : out)
+            b = char(random.bounded(256));
+        return out;
+    }
+    if (kind == "NUL bytes")
+        return QByteArray(300, '\0') + "\r\n[5] P\0AN $1\0.00\r\n" + QByteArray(10, '\0');
+    if (kind == "lone CR") return "[5] PAN $1.00\r[6] LECHE $2.00\r\r\r1\r0\r";
+    if (kind == "10 MB line") return QByteArray(10 * 1024 * 1024, 'A') + "\r\n";
+    if (kind == "huge numbers")
+        return QByteArray("1e308\r\n").repeated(10) + "[1e308] PAN $1e308 #1e308\r\n-1e308\r\n" +
+               "-----(09:00)------------------------------> [TOTAL $1e308]\r\n255 255 1e308\r\n";
+    if (kind == "not a number")
+        return QByteArray("nan\r\ninf\r\n-nan\r\n") + "[nan] PAN $nan\r\n[inf] LECHE $-inf\r\n" +
+               "-----(09:00)------------------------------> [TOTAL $nan]\r\nnan inf -inf\r\n";
+    if (kind == "unclosed brackets")
+        return "[[[[ PAN $\r\n[5 PAN $1.00\r\n]]] ] $\r\n[\r\n]\r\n(((\r\n[5] $ $ $ "
+               "#\r\n-----(\r\n*****(\r\n";
+    if (kind == "many short lines") return QByteArray("[1] A $1.00\r\n\r\n").repeated(50000);
+    return {};
+}
+
 } // namespace
 
-// Start-up housekeeping of the shop's folder: temporary files of interrupted saves, and the lock
-// that keeps a second program off the folder.
+// The shop's folder: killed saves, stale temporary files, the lock, and files filled with anything at all.
 class DataFolderTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void killedSavesLeaveWholeFiles() {
+        TempShop shop;
+        const QString list = shop.file("VL Lista.txt");
+        const QString day = DayRegister::filePath(shop.path(), QDate(2026, 12, 6), Language());
+        QVERIFY(TextFile::saveLines(list, Versions::lines("LISTA", 0)));
+        QVERIFY(TextFile::saveLines(day, Versions::lines("VENTAS", 0)));
+        const QStringList dataFiles{QFileInfo(day).fileName(), "VL Lista.txt"};
+        QRandomGenerator random(20261206);
+        int kills = 0, torn = 0, missing = 0, leftovers = 0, newest = 0; // leftovers: temporaries left
+        const auto check = [&](const QString& path, const QString& kind) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) return void(++missing);
+            const QByteArray bytes = file.readAll();
+            const int n = Versions::versionOf(TextFile::linesOf(bytes));
+            if (n < 0 || bytes != TextFile::toBytes(Versions::lines(kind, n))) return void(++torn);
+            newest = std::max(newest, n);
+        };
+        for (int round = 0; round < 200; ++round) {
+            QProcess saver;
+            saver.start(QStringLiteral(VENDEL_SAVER), {"save", shop.path()});
+            QVERIFY(saver.waitForReadyRead(60000));
+            std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(15000)));
+            saver.kill();
+            QVERIFY(saver.waitForFinished(60000));
+            if (saver.exitStatus() == QProcess::CrashExit) ++kills;
+            check(list, "LISTA");
+            check(day, "VENTAS");
+            leftovers += int(everyEntry(shop.path()).size()) - int(dataFiles.size());
+            DataFolder::removeStaleTemporaries(shop.path());
+            QCOMPARE(everyEntry(shop.path()), dataFiles); // the next start's cleanup leaves data only
+        }
+        qInfo("kills %d, torn %d, missing %d, temporary files left by kills %d, newest version %d", kills,
+              torn, missing, leftovers, newest);
+        QCOMPARE(kills, 200);
+        QCOMPARE(torn, 0);
+        QCOMPARE(missing, 0);
+        QVERIFY(newest > 0); // the saves did run between the kills
+    }
+
     // Only what a save of the program leaves behind is swept; a person's backups never are.
     void staleTemporaryNames_data() {
         QTest::addColumn<QString>("name");
@@ -74,47 +152,16 @@ private Q_SLOTS:
         QCOMPARE(shop.bytes("VL Lista.txt"), QByteArray("x\r\n"));
     }
 
-    // The names that saves really give their temporary files match: a save stopped just before its
-    // rename leaves one that the cleanup recognises.
-    void aSaveStoppedBeforeItsRenameLeavesARecognisedName() {
-        TempShop shop;
-        struct KeepTemporary : TextFile::IoFaults {
-            QString folder;
-            QStringList seen;
-            int fault(TextFile::IoStep step, const QString&) override {
-                if (step == TextFile::IoStep::Rename)
-                    seen = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-                return 0;
-            }
-        } spy;
-        spy.folder = shop.path();
-        TextFile::setIoFaults(&spy);
-        const bool saved = TextFile::save(shop.file("VL Lista.txt"), "x\r\n");
-        TextFile::setIoFaults(nullptr);
-        QVERIFY(saved);
-        // Where the system offers unnamed temporary files, the name appears only for the instant of
-        // the rename; otherwise it is in the folder here.
-        for (const QString& name : std::as_const(spy.seen))
-            QVERIFY2(DataFolder::isStaleTemporary(name), qPrintable(name));
-    }
-
-    // Whatever a kill or a person left in place of the lock: a plain file no live program holds is
-    // taken over; anything else is refused at once, saying why, never as "already open".
+    // A plain file no live program holds is taken over; anything else is refused, saying why.
     void whatStandsInPlaceOfTheLock_data() {
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("why"); // empty: the lock is taken
-        QTest::newRow("empty file") << "empty"
-                                    << "";
-        QTest::newRow("garbage") << "garbage"
-                                 << "";
-        QTest::newRow("a dead program's") << "dead"
-                                          << "";
-        QTest::newRow("a folder") << "folder"
-                                  << "a folder stands in place of .vendel.lock";
-        QTest::newRow("a pipe") << "pipe"
-                                << "a pipe stands in place of .vendel.lock";
-        QTest::newRow("a link") << "link"
-                                << "a link stands in place of .vendel.lock";
+        QTest::newRow("empty file") << "empty" << QString();
+        QTest::newRow("garbage") << "garbage" << QString();
+        QTest::newRow("a dead program's") << "dead" << QString();
+        QTest::newRow("a folder") << QString("folder") << "a folder stands in place of .vendel.lock";
+        QTest::newRow("a pipe") << QString("pipe") << "a pipe stands in place of .vendel.lock";
+        QTest::newRow("a link") << QString("link") << "a link stands in place of .vendel.lock";
         QTest::newRow("a full disk") << "full" << QString::fromLocal8Bit(std::strerror(ENOSPC));
     }
     void whatStandsInPlaceOfTheLock() {
@@ -177,6 +224,56 @@ private Q_SLOTS:
         DataFolderLock lock(shop.path());
         QVERIFY(lock.tryLock());
         QVERIFY(lock.isLocked());
+    }
+
+    void counterSurvivesHostileFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        const QStringList kinds{"random bytes", "NUL bytes",     "lone CR",           "10 MB line",
+                                "huge numbers", "not a number",  "unclosed brackets", "many short lines",
+                                "folder",       "dangling link", "read error"};
+        for (const char* file : {"VL Config.ini", "VL Lista.txt", "VL Info.txt", "register"})
+            for (const QString& kind : kinds)
+                QTest::addRow("%s, %s", file, qPrintable(kind)) << QString::fromLatin1(file) << kind;
+    }
+    void counterSurvivesHostileFiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        CounterRig rig;
+        const QString name = file == "register" ? rig.registerName() : file;
+        const QString path = rig.shop.file(name);
+        UnreadableFile unreadable;
+        if (kind == "folder") {
+            QVERIFY(QDir(rig.shop.path()).mkdir(name));
+        } else if (kind == "dangling link") {
+            QVERIFY(QFile::link("/nonexistent/offline-drive/" + name, path));
+        } else if (kind == "read error") {
+            rig.shop.writeBytes(
+                name, "[5] PAN $1.00\r\n-----(09:00)------------------------------> [TOTAL $1.00]\r\n");
+            unreadable.name = name;
+            TextFile::setIoFaults(&unreadable);
+        } else {
+            rig.shop.writeBytes(name, hostile(kind));
+        }
+        const QByteArray before = kind == "read error" ? rig.shop.bytes(name) : QByteArray();
+        rig.dialogs.answer(true); // a cashier offered a new item list takes it
+        Counter& c = rig.start();
+        rig.add("1", "PAN", "12.50");
+        c.amounts().setCashText("20");
+        c.eFinal();
+        c.unload();
+        rig.counter.reset();
+        TextFile::setIoFaults(nullptr);
+        if (file != "register" || kind == "random bytes" || kind == "NUL bytes" || kind == "lone CR" ||
+            kind == "10 MB line" || kind == "many short lines" || kind == "unclosed brackets") {
+            const TextFile::ReadResult day = TextFile::read(rig.shop.file(rig.registerName()));
+            QVERIFY(day.ok());
+            QVERIFY(day.lines.join('\n').contains("[TOTAL "));
+        }
+        if (kind == "folder") QVERIFY(QFileInfo(path).isDir());
+        if (kind == "dangling link") QVERIFY(QFileInfo(path).isSymLink() && !QFileInfo::exists(path));
+        // A file that could not be read still holds the shop's data: it must not be replaced.
+        if (kind == "read error") QVERIFY(rig.shop.exists(name) && rig.shop.bytes(name) == before);
     }
 };
 
