@@ -1,4 +1,5 @@
 #include "WindowRig.h"
+#include "ui/items/ItemListView.h"
 #include "ui/widgets/LabelButton.h"
 #include "ui/widgets/ShownText.h"
 
@@ -8,14 +9,14 @@
 
 namespace {
 
+using LongRow = std::tuple<QString, qsizetype, QString>;
+using FitRow = std::tuple<qsizetype, int, bool>;
+
 const QString kListLine = QStringLiteral("[10] PAN $12.50");
 const QString kSaleLine = QStringLiteral("1 x PAN de $12.50 = $12.50");
 const QString kClosing = QStringLiteral("-----(09:00)------------------------------> [TOTAL $12.50]");
 
-QString registerName(const WindowRig& rig) {
-    return QStringLiteral("VENTAS #") + rig.clock.at.date().toString(QStringLiteral("dd-MM-yyyy")) +
-           QStringLiteral(".txt");
-}
+const QString kDay = QStringLiteral("VENTAS #05-12-2026.txt");
 
 // An item line of the length asked, words and all, as a shop's file could hold it.
 QString longLine(qsizetype length) {
@@ -35,7 +36,7 @@ void writeShop(const WindowRig& rig, const QString& file, const QString& line) {
     if (file == "register") day.append(line);
     if (file == "shop data") info[0] = line;
     rig.shop.write(QStringLiteral("VL Lista.txt"), list);
-    rig.shop.write(registerName(rig), day);
+    rig.shop.write(kDay, day);
     rig.shop.write(QStringLiteral("VL Info.txt"), info);
     if (file == "settings") rig.shop.write(QStringLiteral("VL Config.ini"), {line, line, line});
 }
@@ -80,21 +81,16 @@ private Q_SLOTS:
     }
 
     void longTextsNeitherGrowTheWindowNorReachIt_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<qsizetype>("length");
-        QTest::addColumn<QString>("price"); // rung up in the first side note
-        const QString huge = QStringLiteral("1") + QString(300, u'0');
-        for (const char* file : {"list", "register", "shop data", "settings"}) {
-            QTest::addRow("%s, 100,000 characters", file)
-                << QString::fromLatin1(file) << qsizetype(100000) << QString();
-            QTest::addRow("%s, 10 MB", file) << QString::fromLatin1(file) << qsizetype(10 << 20) << QString();
-        }
-        QTest::newRow("an amount of 301 digits") << QString() << qsizetype(0) << huge;
+        // The file with the long line, its length, and a price rung up in the first side note.
+        QTest::addColumn<LongRow>("row");
+        for (const char* file : {"list", "register", "shop data", "settings"})
+            for (const qsizetype length : {qsizetype(100000), qsizetype(10 << 20)})
+                QTest::addRow("%s, %lld characters", file, qlonglong(length)) << LongRow{file, length, ""};
+        QTest::newRow("an amount of 301 digits") << LongRow{"", 0, "1" + QString(300, u'0')};
     }
     void longTextsNeitherGrowTheWindowNorReachIt() {
-        QFETCH(QString, file);
-        QFETCH(qsizetype, length);
-        QFETCH(QString, price);
+        QFETCH(LongRow, row);
+        const auto& [file, length, price] = row;
         WindowRig rig;
         const QString line = length > 0 ? longLine(length) : QString();
         writeShop(rig, file, line);
@@ -118,7 +114,6 @@ private Q_SLOTS:
             QApplication::processEvents();
             QVERIFY(c.tabs().caption(1).size() > 300 && c.amounts().totalText().size() > 300);
         }
-
         const Sizes now = sizes(*rig.window);
         QCOMPARE(now.size, m_ordinary.size);
         QCOMPARE(now.least, m_ordinary.least);
@@ -126,8 +121,8 @@ private Q_SLOTS:
         for (const QLabel* label : rig.window->findChildren<QLabel*>())
             QVERIFY2(label->text().size() <= ShownText::kChars + 1, qPrintable(label->objectName()));
         for (const QListView* view : rig.window->findChildren<QListView*>())
-            for (int row = 0; row < view->model()->rowCount(); ++row)
-                QVERIFY2(view->model()->index(row, 0).data().toString().size() <= ShownText::kChars + 1,
+            for (int r = 0; r < view->model()->rowCount(); ++r)
+                QVERIFY2(view->model()->index(r, 0).data().toString().size() <= ShownText::kChars + 1,
                          qPrintable(view->objectName()));
         for (const QWidget* widget : rig.window->findChildren<QWidget*>())
             QVERIFY2(QTextDocumentFragment::fromHtml(widget->toolTip()).toPlainText().size() <=
@@ -135,7 +130,6 @@ private Q_SLOTS:
                      qPrintable(widget->objectName()));
         for (const QAction* action : rig.window->findChildren<QAction*>())
             QVERIFY2(action->text().size() <= 100, qPrintable(action->objectName()));
-
         // What is shown is shortened; the lines are not.
         if (file == "list") QVERIFY(c.items().lines().contains(line));
         if (file == "register") QVERIFY(c.notes().at(0).lines.contains(line));
@@ -143,7 +137,7 @@ private Q_SLOTS:
         rig.window->close();
         QApplication::processEvents();
         if (file == "list") QVERIFY(rig.shop.lines(QStringLiteral("VL Lista.txt")).contains(line));
-        if (file == "register") QVERIFY(rig.shop.lines(registerName(rig)).contains(line));
+        if (file == "register") QVERIFY(rig.shop.lines(kDay).contains(line));
     }
 
     // Markup in the shop's data is shown as the text it is: no picture is loaded, no file read.
@@ -162,18 +156,14 @@ private Q_SLOTS:
 
     // A label shows as much of its text as its width holds, ending in "…", and all of a text that fits.
     void labelsShowWhatFits_data() {
-        QTest::addColumn<qsizetype>("length");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<bool>("whole");
-        QTest::newRow("caption with room") << qsizetype(8) << 300 << true;
-        QTest::newRow("long text, narrow") << qsizetype(100000) << 200 << false;
-        QTest::newRow("long text, wide") << qsizetype(100000) << 3000 << false;
-        QTest::newRow("fits, nothing left off") << qsizetype(30) << 3000 << true;
+        QTest::addColumn<FitRow>("row"); // length, width, shown whole
+        QTest::newRow("caption with room") << FitRow{8, 300, true};
+        QTest::newRow("long text, narrow") << FitRow{100000, 200, false};
+        QTest::newRow("long text, wide") << FitRow{100000, 3000, false};
     }
     void labelsShowWhatFits() {
-        QFETCH(qsizetype, length);
-        QFETCH(int, width);
-        QFETCH(bool, whole);
+        QFETCH(FitRow, row);
+        const auto& [length, width, whole] = row;
         const QString text = longLine(length).right(length);
         LabelButton label;
         label.setText(text);
@@ -191,6 +181,21 @@ private Q_SLOTS:
         }
         QVERIFY(label.minimumSizeHint().width() <= 300);
         QVERIFY(label.sizeHint().width() <= 1000);
+    }
+
+    // A list line cut short by counting its characters reads as the text measured and cut short would.
+    void fittedTextReadsAsMeasured_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("accents") << "[3] CAFÉ ORGÁNICO DOÑA MARÍA 250 G REF 1234 $1,250.00 #7501234567890";
+        QTest::newRow("euro") << "[3] CUADERNO RAYADO €25.50 #7501031311309 PAQUETE DE DOCE";
+        QTest::newRow("beyond Latin, measured") << "[1] TÉ 绿茶 VERDE $12.00 #7501031311309 PAQUETE";
+    }
+    void fittedTextReadsAsMeasured() {
+        QFETCH(QString, text);
+        ItemListView view;
+        const QFontMetrics metrics(view.font());
+        for (int width = 0; width <= 600; ++width)
+            QCOMPARE(view.fittedText(text, width), metrics.elidedText(text, Qt::ElideRight, width));
     }
 };
 
