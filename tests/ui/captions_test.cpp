@@ -16,6 +16,8 @@
 
 namespace {
 
+using ButtonsRow = std::tuple<QString, QStringList, QStringList, QStringList>;
+
 // Words that read the same in both languages.
 const QStringList kSameInBoth = {"CALCUL.", "MANUAL", "Manual", "&Manual", "&Simple", "EDITANDO", "&$",
                                  "&€",      "&£",     "+",      "$",       "0.00",    "Vendel"};
@@ -91,7 +93,6 @@ class CaptionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-
     // Every caption and tooltip is there in both languages and none is left in the other language.
     void everyTextInBothLanguages() {
         WindowRig spanish;
@@ -137,20 +138,13 @@ private Q_SLOTS:
 
     // The buttons of Qt's own boxes speak the language of the counter.
     void buttons_data() {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QStringList>("question");
-        QTest::addColumn<QStringList>("message");
-        QTest::addColumn<QStringList>("input");
-        QTest::newRow("Spanish") << QString() << QStringList{"No", "Sí"} << QStringList{"Aceptar"}
-                                 << QStringList{"Aceptar", "Cancelar"};
-        QTest::newRow("English") << "EN" << QStringList{"No", "Yes"} << QStringList{"OK"}
-                                 << QStringList{"Cancel", "OK"};
+        QTest::addColumn<ButtonsRow>("row"); // language; question, message and input box buttons
+        QTest::newRow("Spanish") << ButtonsRow{"", {"No", "Sí"}, {"Aceptar"}, {"Aceptar", "Cancelar"}};
+        QTest::newRow("English") << ButtonsRow{"EN", {"No", "Yes"}, {"OK"}, {"Cancel", "OK"}};
     }
     void buttons() {
-        QFETCH(QString, code);
-        QFETCH(QStringList, question);
-        QFETCH(QStringList, message);
-        QFETCH(QStringList, input);
+        QFETCH(ButtonsRow, row);
+        const auto& [code, question, message, input] = row;
         const Language language(code);
         QTranslator* translator = QtTranslation::install(language);
         if (!language.isEnglish())
