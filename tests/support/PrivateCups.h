@@ -134,10 +134,8 @@ public:
 
 private:
     static QString tool(const QString& program) {
-        return QStandardPaths::findExecutable(program).isEmpty()
-                   ? QStandardPaths::findExecutable(program,
-                                                    {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")})
-                   : QStandardPaths::findExecutable(program);
+        const QString onPath = QStandardPaths::findExecutable(program);
+        return onPath.isEmpty() ? QStandardPaths::findExecutable(program, {"/usr/sbin", "/usr/bin"}) : onPath;
     }
     bool fail(const QString& why) {
         m_why = why;
