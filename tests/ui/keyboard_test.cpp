@@ -38,13 +38,16 @@ QString focusedName() {
 void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
     QTest::keyClick(focused(), k, m);
 }
-// Types into whatever has the focus; "^" is Up and "_" is Down.
+// Types into whatever has the focus: "^" is Up, "_" Down, "\r" Enter and "\n" Ctrl+Enter.
 void type(const QString& text) {
     for (const QChar ch : text) {
-        if (ch == u'^' || ch == u'_')
-            key(ch == u'^' ? Qt::Key_Up : Qt::Key_Down);
+        if (ch == u'^' || ch == u'_' || ch == u'\r' || ch == u'\n')
+            key(ch == u'^'   ? Qt::Key_Up
+                : ch == u'_' ? Qt::Key_Down
+                             : Qt::Key_Return,
+                ch == u'\n' ? Qt::ControlModifier : Qt::NoModifier);
         else
-            QTest::keyClick(focused(), ch.toLatin1());
+            QTest::keyClicks(focused(), QString(ch));
     }
 }
 void add(Counter& c, const QString& quantity, const QString& description, const QString& price) {
@@ -62,15 +65,6 @@ void ringUp(WindowRig& rig, const QString& description, const QString& price) {
     key(Qt::Key_Return);
     QTest::keyClicks(focused(), price);
     key(Qt::Key_Return);
-}
-// Types into the list editor: "\r" is Enter, "\n" Ctrl+Enter, anything else is typed as it is.
-void typeInto(QWidget* w, const QString& keys) {
-    for (const QChar k : keys) {
-        if (k == u'\r' || k == u'\n')
-            QTest::keyClick(w, Qt::Key_Return, k == u'\n' ? Qt::ControlModifier : Qt::NoModifier);
-        else
-            QTest::keyClicks(w, QString(k));
-    }
 }
 void waitForRest(WindowRig& rig) {
     QTRY_VERIFY_WITH_TIMEOUT(!rig.find<QTimer>("tmrAni")->isActive(), 5000);
@@ -199,7 +193,6 @@ private Q_SLOTS:
         type("0");
         rig.dialogs.answer(false); // no ticket
         key(Qt::Key_Return);
-
         // The lamp found by the search and paid by card.
         WindowRig::focus(rig.find<QLineEdit>("txtDato1"));
         type("b");
@@ -498,7 +491,7 @@ private Q_SLOTS:
         QTextCursor cursor = edit->textCursor();
         cursor.setPosition(int(before.indexOf(u'|')));
         edit->setTextCursor(cursor);
-        typeInto(edit, keys);
+        type(keys);
         QCOMPARE(edit->toPlainText(), after);
         QCOMPARE(rig.shell.beeps, beeps);
     }
