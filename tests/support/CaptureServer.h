@@ -77,11 +77,10 @@ private:
         while (waitFor(m_listen)) {
             const int peer = ::accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
             if (peer < 0) continue;
-            if (m_behaviour == Behaviour::NeverRead) {
+            if (m_behaviour == Behaviour::NeverRead)
                 held.push_back(peer);
-                continue;
-            }
-            serve(peer);
+            else
+                serve(peer);
         }
         for (int fd : held)
             ::close(fd);

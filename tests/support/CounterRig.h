@@ -11,10 +11,10 @@ struct CounterRig {
     explicit CounterRig(const QString& languageCode = QString(), const QString& key = QString())
         : language(languageCode), userKey(key) {}
 
-    // Creates the counter and runs its load.
-    Counter& start() {
+    // Creates the counter and runs its load; `printing`, when given, stands in for the recording printer.
+    Counter& start(Printer* printing = nullptr) {
         counter = std::make_unique<Counter>(shop.path(), Language(language), userKey,
-                                            Ports{dialogs, clock, printer, shell});
+                                            Ports{dialogs, clock, printing ? *printing : printer, shell});
         counter->load();
         return *counter;
     }

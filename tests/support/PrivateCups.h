@@ -23,13 +23,12 @@ public:
 
     // Starts the daemon and waits until it answers; false, with the reason in why(), when it cannot.
     bool start() {
-        const QString cupsd = QStandardPaths::findExecutable(
-            QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
-        if (cupsd.isEmpty()) return fail(QStringLiteral("cupsd is not installed (Debian package cups)"));
+        const QString cupsd = QStandardPaths::findExecutable("cupsd", {"/usr/sbin", "/sbin"});
+        if (cupsd.isEmpty()) return fail("cupsd is not installed (Debian package cups)");
         for (const char* program : {"lp", "lpstat", "lpadmin", "cupsdisable", "cupsreject"})
             if (tool(QString::fromLatin1(program)).isEmpty())
                 return fail(QStringLiteral("%1 is not installed (Debian package cups-client)").arg(program));
-        if (!m_dir.isValid()) return fail(QStringLiteral("no temporary folder"));
+        if (!m_dir.isValid()) return fail("no temporary folder");
         // The daemon runs its backends as the lp user, who must reach the spool.
         QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                 QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
@@ -38,17 +37,17 @@ public:
             QDir(m_dir.path()).mkpath(QString::fromLatin1(sub));
         if (m_port == 0) {
             QTcpServer probe;
-            if (!probe.listen(QHostAddress::LocalHost)) return fail(QStringLiteral("no free loopback port"));
+            if (!probe.listen(QHostAddress::LocalHost)) return fail("no free loopback port");
             m_port = probe.serverPort();
         }
         const QString root = m_dir.path();
-        write(QStringLiteral("etc/cups-files.conf"),
+        write("etc/cups-files.conf",
               QStringLiteral(
                   "ServerRoot %1/etc\nRequestRoot %1/spool\nTempDir %1/spool/tmp\nCacheDir %1/cache\n"
                   "StateDir %1/run\nErrorLog %1/log/error_log\nAccessLog %1/log/access_log\n"
                   "PageLog %1/log/page_log\nFileDevice No\n")
                   .arg(root));
-        write(QStringLiteral("etc/cupsd.conf"),
+        write("etc/cupsd.conf",
               QStringLiteral("Listen 127.0.0.1:%1\nListen %2/run/cups.sock\nBrowsing Off\nWebInterface No\n"
                              "LogLevel info\nPreserveJobHistory Yes\nJobRetryInterval 1\n"
                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
@@ -56,25 +55,20 @@ public:
                   .arg(m_port)
                   .arg(root));
         m_daemon.setProgram(cupsd);
-        m_daemon.setArguments({QStringLiteral("-f"), QStringLiteral("-c"),
-                               root + QStringLiteral("/etc/cupsd.conf"), QStringLiteral("-s"),
-                               root + QStringLiteral("/etc/cups-files.conf")});
+        m_daemon.setArguments({"-f", "-c", root + "/etc/cupsd.conf", "-s", root + "/etc/cups-files.conf"});
         m_daemon.setProcessChannelMode(QProcess::MergedChannels);
         m_daemon.start();
-        if (!m_daemon.waitForStarted(5000)) return fail(QStringLiteral("cupsd did not start"));
+        if (!m_daemon.waitForStarted(5000)) return fail("cupsd did not start");
         const QDeadlineTimer deadline(10000);
         while (!deadline.hasExpired()) {
             if (m_daemon.state() != QProcess::Running)
-                return fail(QStringLiteral("cupsd stopped: ") + QString::fromLocal8Bit(m_daemon.readAll()) +
-                            errorLog());
+                return fail("cupsd stopped: " + QString::fromLocal8Bit(m_daemon.readAll()) + errorLog());
             QByteArray answer;
-            if (run(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &answer) &&
-                answer.startsWith("scheduler is running"))
-                return true;
+            if (run("lpstat", {"-r"}, &answer) && answer.startsWith("scheduler is running")) return true;
             QThread::msleep(20);
         }
         stop();
-        return fail(QStringLiteral("cupsd does not answer: ") + errorLog());
+        return fail("cupsd does not answer: " + errorLog());
     }
 
     // Stops the daemon (in the middle of a job too); start() brings it back on the same spool and port.
@@ -91,20 +85,15 @@ public:
     // What CUPS_SERVER names for this daemon.
     QString server() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
 
-    // The environment of a CUPS program aimed at this daemon.
-    QProcessEnvironment environment() const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("CUPS_SERVER"), server());
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-        env.remove(QStringLiteral("PRINTER"));
-        env.remove(QStringLiteral("LPDEST"));
-        return env;
-    }
-
     // Runs a CUPS program (lpadmin, cupsdisable, cupsreject, lpstat...) on this daemon; true on status 0.
     bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("CUPS_SERVER", server());
+        env.insert("LC_ALL", "C");
+        env.remove("PRINTER");
+        env.remove("LPDEST");
         QProcess process;
-        process.setProcessEnvironment(environment());
+        process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(tool(program), arguments);
         if (!process.waitForFinished(10000)) {
@@ -119,25 +108,22 @@ public:
 
     // A raw queue (no driver, no filter) whose device is a socket on a loopback port.
     bool addRawQueue(const QString& name, quint16 port) const {
-        return run(QStringLiteral("lpadmin"),
-                   {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
-                    QStringLiteral("socket://127.0.0.1:%1/?snmp=false").arg(port)});
+        return run("lpadmin",
+                   {"-p", name, "-E", "-v", QStringLiteral("socket://127.0.0.1:%1/?snmp=false").arg(port)});
     }
 
     // What the last program run said.
     QString lastOutput() const { return QString::fromLocal8Bit(m_lastOutput); }
 
     QString errorLog() const {
-        QFile log(m_dir.filePath(QStringLiteral("log/error_log")));
+        QFile log(m_dir.filePath("log/error_log"));
         return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll().right(2000)) : QString();
     }
 
 private:
     static QString tool(const QString& program) {
-        return QStandardPaths::findExecutable(program).isEmpty()
-                   ? QStandardPaths::findExecutable(program,
-                                                    {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")})
-                   : QStandardPaths::findExecutable(program);
+        const QString onPath = QStandardPaths::findExecutable(program);
+        return onPath.isEmpty() ? QStandardPaths::findExecutable(program, {"/usr/sbin", "/usr/bin"}) : onPath;
     }
     bool fail(const QString& why) {
         m_why = why;

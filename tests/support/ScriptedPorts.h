@@ -20,9 +20,16 @@ public:
         Echo echo = Echo::Plain;
     };
 
-    void message(const QString& text, Icon icon) override;
-    bool question(const QString& text) override;
-    std::optional<QString> input(const QString& prompt, Echo echo) override;
+    void message(const QString& text, Icon icon) override { shown.append({Shown::Message, text, icon}); }
+    bool question(const QString& text) override {
+        shown.append({Shown::Question, text, Icon::None});
+        if (onQuestion) onQuestion(text);
+        return questions.isEmpty() ? (++unexpected, false) : questions.dequeue();
+    }
+    std::optional<QString> input(const QString& prompt, Echo echo) override {
+        shown.append({Shown::Input, prompt, Icon::None, echo});
+        return inputs.isEmpty() ? (++unexpected, std::nullopt) : inputs.dequeue();
+    }
 
     ScriptedDialogs& answer(bool yes) {
         questions.enqueue(yes);
@@ -38,9 +45,16 @@ public:
         return *this;
     }
 
-    QStringList messages() const; // texts of the message boxes, in order
-    QStringList questionTexts() const;
-    QStringList prompts() const;
+    // The texts of the boxes of one kind, in order.
+    QStringList textsOf(Shown::Kind kind) const {
+        QStringList out;
+        for (const Shown& s : shown)
+            if (s.kind == kind) out.append(s.text);
+        return out;
+    }
+    QStringList messages() const { return textsOf(Shown::Message); }
+    QStringList questionTexts() const { return textsOf(Shown::Question); }
+    QStringList prompts() const { return textsOf(Shown::Input); }
     void clear() { shown.clear(); }
 
     // Runs when a question is asked, before it is answered (to look at the files at that moment).
@@ -62,7 +76,12 @@ public:
 // Keeps every print job; fails every job while `failing` is set.
 class RecordingPrinter : public Printer {
 public:
-    bool print(const PrintDocument& document) override;
+    bool print(const PrintDocument& document) override {
+        attempts.append(document);
+        if (failing) return false;
+        jobs.append(document);
+        return true;
+    }
     bool openDrawer() override {
         ++drawerOpenings;
         return !failing;

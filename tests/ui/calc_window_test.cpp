@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using EditRow = std::tuple<QString, QString, QString, QString>;
+
 class CalcWindowTest : public QObject {
     Q_OBJECT
 
@@ -66,27 +68,17 @@ private Q_SLOTS:
 
     // The keys' shortcuts; the expression line underlines the current character.
     void editing_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("expression");
-        QTest::addColumn<QString>("underlined");
-        QTest::addColumn<QString>("display");
-        auto row = [](const char* name, const char* keys, const char* expression, const char* underlined,
-                      const char* display) {
-            QTest::newRow(name) << QString(keys) << QString(expression) << QString(underlined)
-                                << QString(display);
-        };
-        row("insert after current", "123{L}9", "12&93", "9", "0");
-        row("backspace after insert", "123{L}9{B}", "1&23", "2", "0");
-        row("enter evaluates", "6*7{N}", "4&2", "2", "42");
-        row("square root key", "9{Z}", "&3", "3", "3");
-        row("sign change key", "1250={I}", "-125&0", "0", "-1,250");
-        row("pasted", "1234.5={C}+{V}=", "246&9", "9", "2,469");
+        QTest::addColumn<EditRow>("row"); // keys, expression, underlined, display
+        QTest::newRow("insert after current") << EditRow{"123{L}9", "12&93", "9", "0"};
+        QTest::newRow("backspace after insert") << EditRow{"123{L}9{B}", "1&23", "2", "0"};
+        QTest::newRow("enter evaluates") << EditRow{"6*7{N}", "4&2", "2", "42"};
+        QTest::newRow("square root key") << EditRow{"9{Z}", "&3", "3", "3"};
+        QTest::newRow("sign change key") << EditRow{"1250={I}", "-125&0", "0", "-1,250"};
+        QTest::newRow("pasted") << EditRow{"1234.5={C}+{V}=", "246&9", "9", "2,469"};
     }
     void editing() {
-        QFETCH(QString, keys);
-        QFETCH(QString, expression);
-        QFETCH(QString, underlined);
-        QFETCH(QString, display);
+        QFETCH(EditRow, row);
+        const auto& [keys, expression, underlined, display] = row;
         open();
         type(keys);
         QCOMPARE(line(), expression);

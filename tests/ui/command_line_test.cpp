@@ -1,11 +1,47 @@
 #include "TempShop.h"
 #include "core/base/CommandLine.h"
+#include "core/base/DataFolderLock.h"
+#include "ui/ports/QtShell.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QProcess>
 #include <QTest>
 
-// The program started from the command line: options, environment, data folder and help documents.
+namespace {
+
+using DisplayRow = std::tuple<QStringList, int, QString, QString>;
+using UnusableRow = std::tuple<QString, bool, QString>;
+using OptionsRow = std::tuple<QStringList, QStringList, QStringList, QList<int>>;
+using HelpRow = std::tuple<QStringList, QStringList, QStringList, QStringList>;
+using OpenRow = std::tuple<bool, bool, QByteArray, bool>;
+
+// Every entry of the folder with its size, time and content: what "nothing was written" compares.
+QStringList snapshot(const QString& folder) {
+    QStringList out;
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& entry : entries) {
+        QFile file(entry.absoluteFilePath());
+        const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        out.append(entry.fileName() + u' ' + entry.lastModified().toString(Qt::ISODateWithMs) + u' ' +
+                   QString::fromLatin1(content.toHex()));
+    }
+    return out;
+}
+
+void writeScript(const QString& path, const QByteArray& body) {
+    QFile script(path);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n" + body + "\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+}
+
+} // namespace
+
+// The program started from the command line: options, environment, data folder, a second start on
+// a folder in use, help documents and the desktop's viewer for them.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
@@ -37,25 +73,20 @@ class CommandLineTest : public QObject {
 
 private Q_SLOTS:
     void withoutDisplay_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out"); // what standard output starts with
-        QTest::addColumn<QString>("err"); // a text standard error holds; empty: nothing on it
+        // Arguments, status, what standard output starts with, a text standard error holds (empty:
+        // nothing on it).
+        QTest::addColumn<DisplayRow>("row");
         const QString usage = "Usage: vendel [options]";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "Vendel " VENDEL_VERSION "\n"
-                                 << QString();
-        QTest::newRow("help") << QStringList{"-h"} << 0 << usage << QString();
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << QString() << usage;
-        QTest::newRow("stray argument")
-            << QStringList{"shop"} << 2 << QString() << "Unexpected argument: shop";
-        QTest::newRow("bad paper") << QStringList{"--paper", "76", "--help"} << 2 << QString()
-                                   << "--paper takes 58 or 80";
+        QTest::newRow("version") << DisplayRow{{"--version"}, 0, "Vendel " VENDEL_VERSION "\n", ""};
+        QTest::newRow("help") << DisplayRow{{"-h"}, 0, usage, ""};
+        QTest::newRow("unknown option") << DisplayRow{{"--bogus"}, 2, "", usage};
+        QTest::newRow("stray argument") << DisplayRow{{"shop"}, 2, "", "Unexpected argument: shop"};
+        QTest::newRow("bad paper") << DisplayRow{
+            {"--paper", "76", "--help"}, 2, "", "--paper takes 58 or 80"};
     }
     void withoutDisplay() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
+        QFETCH(DisplayRow, row);
+        const auto& [arguments, status, out, err] = row;
         const Run r = run(arguments);
         QCOMPARE(r.status, status);
         QVERIFY2(out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(out), qPrintable(r.out));
@@ -64,16 +95,13 @@ private Q_SLOTS:
 
     // A data folder that cannot be made stops the program before anything is written.
     void unusableDataFolder_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("fromEnvironment");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("spanish") << QString() << false << "No se puede usar la carpeta de datos";
-        QTest::newRow("VENDEL_DATA_DIR") << "EN" << true << "The data folder cannot be used";
+        QTest::addColumn<UnusableRow>("row");
+        QTest::newRow("spanish") << UnusableRow{"", false, "No se puede usar la carpeta de datos"};
+        QTest::newRow("VENDEL_DATA_DIR") << UnusableRow{"EN", true, "The data folder cannot be used"};
     }
     void unusableDataFolder() {
-        QFETCH(QString, language);
-        QFETCH(bool, fromEnvironment);
-        QFETCH(QString, message);
+        QFETCH(UnusableRow, row);
+        const auto& [language, fromEnvironment, message] = row;
         TempShop shop;
         shop.writeBytes("a-file", "x");
         const QString inside = shop.file("a-file/shop");
@@ -88,32 +116,24 @@ private Q_SLOTS:
     }
 
     void optionsAndEnvironment_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("environment"); // language, user key, data folder
-        QTest::addColumn<QStringList>("texts");       // language, user key, data folder, print-to, printer
-        QTest::addColumn<QList<int>>("numbers");      // paper, code page (0: not given), cut, drawer, status
-        const QStringList env{"EN", "key", "/srv/shop"};
-        QTest::newRow("environment") << QStringList{} << env << QStringList{"EN", "key", "/srv/shop", "", ""}
-                                     << QList<int>{0, 0, 1, 1, 1};
-        QTest::newRow("options win") << QStringList{"--language", "ES", "--user-key", "k", "--data-dir", "/a"}
-                                     << env << QStringList{"ES", "k", "/a", "", ""}
-                                     << QList<int>{0, 0, 1, 1, 1};
-        QTest::newRow("receipt printer")
-            << QStringList{"--printer", "escpos:/dev/usb/lp0", "--paper",    "58", "--codepage", "858",
-                           "--no-cut",  "--no-drawer",         "--no-status"}
-            << QStringList{"", "", ""} << QStringList{"", "", "", "", "escpos:/dev/usb/lp0"}
-            << QList<int>{58, 858, 0, 0, 0};
+        // Arguments; environment (language, user key, data folder); language, user key, data folder,
+        // print-to, printer; paper, code page (0: not given), cut, drawer, status.
+        QTest::addColumn<OptionsRow>("row");
+        const QStringList env{"EN", "key", "/srv/shop"}, options{"--language", "ES", "--user-key", "k"};
+        const QList<int> usual{0, 0, 1, 1, 1};
+        QTest::newRow("environment") << OptionsRow{{}, env, {"EN", "key", "/srv/shop", "", ""}, usual};
+        QTest::newRow("options win") << OptionsRow{
+            options + QStringList{"--data-dir", "/a"}, env, {"ES", "k", "/a", "", ""}, usual};
+        const QStringList printTo{"--print-to", "/tmp/jobs", "--codepage", "1252"};
         QTest::newRow("print to files")
-            << QStringList{"--print-to", "/tmp/jobs", "--codepage", "1252"} << QStringList{"", "", ""}
-            << QStringList{"", "", "", "/tmp/jobs", ""} << QList<int>{0, 1252, 1, 1, 1};
+            << OptionsRow{printTo, {}, {"", "", "", "/tmp/jobs", ""}, {0, 1252, 1, 1, 1}};
     }
     void optionsAndEnvironment() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, environment);
-        QFETCH(QStringList, texts);
-        QFETCH(QList<int>, numbers);
-        const StartOptions o = CommandLine::parse(QStringList{"vendel"} + arguments,
-                                                  {environment[0], environment[1], environment[2]});
+        QFETCH(OptionsRow, row);
+        const auto& [arguments, environment, texts, numbers] = row;
+        const StartOptions o =
+            CommandLine::parse(QStringList{"vendel"} + arguments,
+                               {environment.value(0), environment.value(1), environment.value(2)});
         QCOMPARE(o.error, QString());
         QCOMPARE((QStringList{o.language, o.userKey, o.dataDir, o.printTo, o.printer}), texts);
         QCOMPARE((QList<int>{o.paper, o.codepage, o.cut, o.drawer, o.status}), numbers);
@@ -137,22 +157,17 @@ private Q_SLOTS:
     }
 
     void helpDocuments_data() {
-        QTest::addColumn<QStringList>("inShop");      // documents the shop already has
-        QTest::addColumn<QStringList>("inInstalled"); // documents in share/vendel
-        QTest::addColumn<QStringList>("inBuild");     // documents in the build's help folder
-        QTest::addColumn<QStringList>("copied");
+        // Documents in the shop already, in share/vendel, in the build's help folder; those copied.
+        QTest::addColumn<HelpRow>("row");
         const QStringList both{"VL Ayuda.pdf", "VL Help.pdf"};
-        QTest::newRow("empty shop, installed") << QStringList{} << both << QStringList{} << both;
-        QTest::newRow("empty shop, build tree") << QStringList{} << QStringList{} << both << both;
-        QTest::newRow("one present") << QStringList{"VL Help.pdf"} << both << both
-                                     << QStringList{"VL Ayuda.pdf"};
-        QTest::newRow("nowhere") << QStringList{} << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("empty shop, installed") << HelpRow{{}, both, {}, both};
+        QTest::newRow("empty shop, build tree") << HelpRow{{}, {}, both, both};
+        QTest::newRow("one present") << HelpRow{{"VL Help.pdf"}, both, both, {"VL Ayuda.pdf"}};
+        QTest::newRow("nowhere") << HelpRow{{}, {}, {}, {}};
     }
     void helpDocuments() {
-        QFETCH(QStringList, inShop);
-        QFETCH(QStringList, inInstalled);
-        QFETCH(QStringList, inBuild);
-        QFETCH(QStringList, copied);
+        QFETCH(HelpRow, row);
+        const auto& [inShop, inInstalled, inBuild, copied] = row;
         TempShop root;
         for (const char* folder : {"usr/bin", "usr/share/vendel", "usr/help", "shop"})
             QDir(root.path()).mkpath(folder);
@@ -171,7 +186,86 @@ private Q_SLOTS:
                      QByteArray(inInstalled.contains(name) ? "installed" : "built"));
         QVERIFY(QDir(root.file("shop")).entryList({"*.part"}, QDir::Files).isEmpty());
     }
+
+    // A second program started on a shop folder that a running program uses stops, writing nothing.
+    void secondStartOnTheSameFolderStops_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("spanish") << ""
+                                 << "Vendel ya está abierto con esta carpeta de datos";
+        QTest::newRow("english") << "EN"
+                                 << "Vendel is already running on this data folder";
+    }
+    void secondStartOnTheSameFolderStops() {
+        QFETCH(QString, language);
+        QFETCH(QString, message);
+        TempShop shop;
+        shop.write(language.isEmpty() ? "VL Lista.txt" : "VL List.txt", {"[5] PAN $1.00"});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QStringList args{"--data-dir", shop.path()};
+        if (!language.isEmpty()) args << "--language" << language;
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(QStringLiteral(VENDEL_EXECUTABLE), args);
+        QVERIFY(first.waitForStarted(60000));
+        // The first program holds the folder and has written its settings once loaded.
+        QVERIFY(QTest::qWaitFor(
+            [&] { return shop.exists("VL Config.ini") && shop.exists(DataFolderLock::fileName()); }, 60000));
+        QStringList before = snapshot(shop.path());
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QStringList now = snapshot(shop.path());
+                const bool settled = now == before;
+                before = now;
+                return settled;
+            },
+            60000));
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(QStringLiteral(VENDEL_EXECUTABLE), args);
+        QVERIFY(second.waitForFinished(60000));
+        const QString err = QString::fromUtf8(second.readAllStandardError());
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 3);
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QVERIFY2(err.contains(QString::number(first.processId())), qPrintable(err));
+        QCOMPARE(snapshot(shop.path()), before);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        QVERIFY(first.waitForFinished(60000));
+    }
+
+    // A document opened with the desktop's viewer, with stand-in xdg-open and xdg-mime on PATH.
+    void openWithTheViewer_data() {
+        // Document there, xdg-open there, what xdg-mime answers ("-": no xdg-mime), opened.
+        QTest::addColumn<OpenRow>("row");
+        const QByteArray evince("org.gnome.Evince.desktop");
+        QTest::newRow("viewer set") << OpenRow{true, true, evince, true};
+        QTest::newRow("no viewer for pdf") << OpenRow{true, true, "", false};
+        QTest::newRow("no xdg-open") << OpenRow{true, false, evince, false};
+        QTest::newRow("no xdg-mime") << OpenRow{true, true, "-", true};
+        QTest::newRow("no document") << OpenRow{false, true, evince, false};
+    }
+    void openWithTheViewer() {
+        QFETCH(OpenRow, row);
+        const auto& [document, opener, defaultApp, opened] = row;
+        TempShop shop;
+        QVERIFY(QDir(shop.path()).mkpath("bin"));
+        const QString bin = shop.file("bin");
+        const QString log = shop.file("opened.txt");
+        if (opener) writeScript(bin + "/xdg-open", "printf '%s' \"$1\" > '" + log.toLocal8Bit() + "'");
+        if (defaultApp != "-") writeScript(bin + "/xdg-mime", "echo '" + defaultApp + "'");
+        const QString help = shop.file("VL Help.pdf");
+        if (document) shop.writeBytes("VL Help.pdf", "%PDF-1.4\n%%EOF\n");
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.toLocal8Bit());
+        const bool result = QtShell().open(help);
+        qputenv("PATH", path);
+        QCOMPARE(result, opened);
+        if (opened) QTRY_COMPARE(shop.bytes("opened.txt"), help.toLocal8Bit());
+    }
 };
 
-QTEST_APPLESS_MAIN(CommandLineTest)
+QTEST_MAIN(CommandLineTest)
 #include "command_line_test.moc"

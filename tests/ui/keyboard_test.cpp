@@ -8,14 +8,23 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include <cerrno>
 
 // The counter driven by a cashier's keys: the focus, a whole sale, the fields, every kind of box, the
-// keypad, the tips and help, and the faults a shop day found (a ticket printing, a full disk).
+// keypad, the tips and help, the list editor, random keys, and the faults a shop day found (a ticket
+// printing, a full disk).
 namespace {
+
+using FocusRow = std::tuple<QString, QString, QString, QString>;
+using FieldRow = std::tuple<QString, QString, QString, QString>;
+using TypingRow = std::tuple<QString, QString, QString, int>;
+using HelpRow = std::tuple<bool, bool, QString>;
 
 const QString kList = QStringLiteral("VL Lista.txt");
 const QString kDay = QStringLiteral("VENTAS #05-12-2026.txt");
@@ -29,13 +38,16 @@ QString focusedName() {
 void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
     QTest::keyClick(focused(), k, m);
 }
-// Types into whatever has the focus; "^" is Up and "_" is Down.
+// Types into whatever has the focus: "^" is Up, "_" Down, "\r" Enter and "\n" Ctrl+Enter.
 void type(const QString& text) {
     for (const QChar ch : text) {
-        if (ch == u'^' || ch == u'_')
-            key(ch == u'^' ? Qt::Key_Up : Qt::Key_Down);
+        if (ch == u'^' || ch == u'_' || ch == u'\r' || ch == u'\n')
+            key(ch == u'^'   ? Qt::Key_Up
+                : ch == u'_' ? Qt::Key_Down
+                             : Qt::Key_Return,
+                ch == u'\n' ? Qt::ControlModifier : Qt::NoModifier);
         else
-            QTest::keyClick(focused(), ch.toLatin1());
+            QTest::keyClicks(focused(), QString(ch));
     }
 }
 void add(Counter& c, const QString& quantity, const QString& description, const QString& price) {
@@ -53,6 +65,9 @@ void ringUp(WindowRig& rig, const QString& description, const QString& price) {
     key(Qt::Key_Return);
     QTest::keyClicks(focused(), price);
     key(Qt::Key_Return);
+}
+void waitForRest(WindowRig& rig) {
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.find<QTimer>("tmrAni")->isActive(), 5000);
 }
 int totals(const QStringList& lines) {
     return int(lines.filter(QStringLiteral("[TOTAL ")).size());
@@ -115,31 +130,23 @@ class KeyboardTest : public QObject {
 private Q_SLOTS:
     // Letters and arrows take the cashier from field to field; "" starts where the window opens.
     void keysMoveTheFocus_data() {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("fromText"); // the text left in the starting field
-        const char* rows[][5] = {
-            {"at start", "", "", "lstNote1", ""},
-            {"c in price", "txtDato4", "c", "txtDato1", "0.00"},
-            {"c in description is typed", "txtDato2", "c", "txtDato2", "c"},
-            {"% in quantity", "txtDato1", "%", "txtDato3", "1"},
-            {"p in cash", "txtTotal2", "p", "txtDato4", "0.00"},
-            {"n in quantity", "txtDato1", "n", "lstNote1", "1"},
-            {"l in quantity", "txtDato1", "l", "lstItem1", "1"},
-            {"b opens the search", "txtDato1", "b", "txtFinder", "1"},
-            {"d in the note", "lstNote1", "d", "txtDato2", ""},
-            {"Up three times", "txtDato4", "^^^", "txtDato1", "0.00"},
-            {"Down to the cash", "txtDato1", "_", "txtTotal2", "1"},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]) << QString(r[3]) << QString(r[4]);
+        // From, typed, to, and the text left in the starting field.
+        QTest::addColumn<FocusRow>("row");
+        QTest::newRow("at start") << FocusRow{"", "", "lstNote1", ""};
+        QTest::newRow("c in price") << FocusRow{"txtDato4", "c", "txtDato1", "0.00"};
+        QTest::newRow("c in description is typed") << FocusRow{"txtDato2", "c", "txtDato2", "c"};
+        QTest::newRow("% in quantity") << FocusRow{"txtDato1", "%", "txtDato3", "1"};
+        QTest::newRow("p in cash") << FocusRow{"txtTotal2", "p", "txtDato4", "0.00"};
+        QTest::newRow("n in quantity") << FocusRow{"txtDato1", "n", "lstNote1", "1"};
+        QTest::newRow("l in quantity") << FocusRow{"txtDato1", "l", "lstItem1", "1"};
+        QTest::newRow("b opens the search") << FocusRow{"txtDato1", "b", "txtFinder", "1"};
+        QTest::newRow("d in the note") << FocusRow{"lstNote1", "d", "txtDato2", ""};
+        QTest::newRow("Up three times") << FocusRow{"txtDato4", "^^^", "txtDato1", "0.00"};
+        QTest::newRow("Down to the cash") << FocusRow{"txtDato1", "_", "txtTotal2", "1"};
     }
     void keysMoveTheFocus() {
-        QFETCH(QString, from);
-        QFETCH(QString, typed);
-        QFETCH(QString, to);
-        QFETCH(QString, fromText);
+        QFETCH(FocusRow, row);
+        const auto& [from, typed, to, fromText] = row;
         WindowRig rig;
         rig.shop.write(kList, {"[10] PAN $12.50"});
         rig.open();
@@ -186,7 +193,6 @@ private Q_SLOTS:
         type("0");
         rig.dialogs.answer(false); // no ticket
         key(Qt::Key_Return);
-
         // The lamp found by the search and paid by card.
         WindowRig::focus(rig.find<QLineEdit>("txtDato1"));
         type("b");
@@ -206,34 +212,28 @@ private Q_SLOTS:
 
     // What each field keeps of what is typed into it, and what it shows once left.
     void fields_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("typed"); // "\b" is Backspace
-        QTest::addColumn<QString>("kept");  // while the field has the focus
-        QTest::addColumn<QString>("left");  // once the focus has moved on; "*": not looked at
-        const char* rows[][5] = {
-            {"quantity 1 empties", "txtDato1", "3", "3", "3"},
-            {"quantity empty becomes 1", "txtDato1", "", "", "1"},
-            {"quantity 0 becomes 1", "txtDato1", "0", "0", "1"},
-            {"quantity letters", "txtDato1", "2x5", "25", "25"},
-            {"price grouped", "txtDato4", "1500", "1500", "1,500.00"},
-            {"price decimals", "txtDato4", "12.5", "12.5", "12.50"},
-            {"price letters refused", "txtDato4", "abc", "0.00", "0.00"},
-            {"price marks", "txtDato4", "1x,2y.3-", "1,2.3", "12.30"},
-            {"discount whole part", "txtDato3", "7.9", "7.9", "7"},
-            {"discount negative", "txtDato3", "-5", "-5", "0"},
-            {"discount marks", "txtDato3", "-1,5.5%", "-15.5", "0"},
-            {"cash 20 digits", "txtTotal2", "99999999999999999999", "99999999999999999999", "*"},
-            {"description never empty", "txtDato2", "\b", "", "(Ninguno)"},
-            {"description outside the code page", "txtDato2", "A\u0109B\u20ac", "AB\u20ac", "AB\u20ac"},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]) << QString(r[3]) << QString(r[4]);
+        // Field, typed ("\b" is Backspace), kept while focused, shown once left ("*": not looked at).
+        QTest::addColumn<FieldRow>("row");
+        QTest::newRow("quantity 1 empties") << FieldRow{"txtDato1", "3", "3", "3"};
+        QTest::newRow("quantity empty becomes 1") << FieldRow{"txtDato1", "", "", "1"};
+        QTest::newRow("quantity 0 becomes 1") << FieldRow{"txtDato1", "0", "0", "1"};
+        QTest::newRow("quantity letters") << FieldRow{"txtDato1", "2x5", "25", "25"};
+        QTest::newRow("price grouped") << FieldRow{"txtDato4", "1500", "1500", "1,500.00"};
+        QTest::newRow("price decimals") << FieldRow{"txtDato4", "12.5", "12.5", "12.50"};
+        QTest::newRow("price letters refused") << FieldRow{"txtDato4", "abc", "0.00", "0.00"};
+        QTest::newRow("price marks") << FieldRow{"txtDato4", "1x,2y.3-", "1,2.3", "12.30"};
+        QTest::newRow("discount whole part") << FieldRow{"txtDato3", "7.9", "7.9", "7"};
+        QTest::newRow("discount negative") << FieldRow{"txtDato3", "-5", "-5", "0"};
+        QTest::newRow("discount marks") << FieldRow{"txtDato3", "-1,5.5%", "-15.5", "0"};
+        QTest::newRow("cash 20 digits")
+            << FieldRow{"txtTotal2", "99999999999999999999", "99999999999999999999", "*"};
+        QTest::newRow("description never empty") << FieldRow{"txtDato2", "\b", "", "(Ninguno)"};
+        QTest::newRow("outside the code page")
+            << FieldRow{"txtDato2", "A\u0109B\u20ac", "AB\u20ac", "AB\u20ac"};
     }
     void fields() {
-        QFETCH(QString, field);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QFETCH(QString, left);
+        QFETCH(FieldRow, row);
+        const auto& [field, typed, kept, left] = row;
         WindowRig rig;
         rig.open();
         auto* edit = rig.find<QLineEdit>(field);
@@ -290,16 +290,16 @@ private Q_SLOTS:
     // not join the sale being printed; the sale is complete before its ticket starts.
     void printWaitTakesNoInput_data() {
         QTest::addColumn<bool>("nextCustomer");
-        QTest::addColumn<bool>("printed");
-        QTest::newRow("second Enter") << false << true;
-        QTest::newRow("next customer") << true << true;
-        QTest::newRow("next customer, ticket failed") << true << false;
+        QTest::addColumn<bool>("failing");
+        QTest::newRow("second Enter") << false << false;
+        QTest::newRow("next customer") << true << false;
+        QTest::newRow("next customer, ticket failed") << true << true;
     }
     void printWaitTakesNoInput() {
         QFETCH(bool, nextCustomer);
-        QFETCH(bool, printed);
+        QFETCH(bool, failing);
         SlowPrinter printer;
-        printer.failing = !printed;
+        printer.failing = failing;
         WindowRig rig;
         MainWindow& window = rig.open(QString(), nullptr, &printer);
         const TempShop& shop = rig.shop;
@@ -415,21 +415,17 @@ private Q_SLOTS:
     }
 
     void helpDocument_data() {
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<bool>("opens");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << false << true
-                                 << QString(
-                                        "El archivo de ayuda no se encuentra, descargue otro desde el sitio "
-                                        "web Orvane.");
-        QTest::newRow("opens") << true << true << QString();
+        QTest::addColumn<HelpRow>("row");
+        QTest::newRow("missing") << HelpRow{false, true,
+                                            "El archivo de ayuda no se encuentra, descargue otro desde el "
+                                            "sitio web Orvane."};
+        QTest::newRow("opens") << HelpRow{true, true, ""};
         QTest::newRow("viewer fails")
-            << true << false << QString("Hay un error al intentar abrir el archivo de ayuda.");
+            << HelpRow{true, false, "Hay un error al intentar abrir el archivo de ayuda."};
     }
     void helpDocument() {
-        QFETCH(bool, present);
-        QFETCH(bool, opens);
-        QFETCH(QString, message);
+        QFETCH(HelpRow, row);
+        const auto& [present, opens, message] = row;
         WindowRig rig;
         if (present) rig.shop.writeBytes("VL Ayuda.pdf", "%PDF-1.4");
         rig.shell.opens = opens;
@@ -465,6 +461,121 @@ private Q_SLOTS:
         }
         QApplication::processEvents(); // the close's "close every window" must not reach the next test
         qputenv("HOME", oldHome);
+    }
+
+    // The list editor's typing aid, key by key; "|" marks the caret in the text before.
+    void typingAid_data() {
+        // Before, keys, after, beeps.
+        QTest::addColumn<TypingRow>("row");
+        QTest::newRow("stock closed") << TypingRow{"|", "[5 ", "[5] ", 1};
+        QTest::newRow("bracket right before: no close") << TypingRow{"|", "[ ", "[ ", 0};
+        QTest::newRow("already closed") << TypingRow{"|", "[5] ", "[5] ", 0};
+        QTest::newRow("two blanks give the symbol") << TypingRow{"[2] PAN|", "  ", "[2] PAN $", 1};
+        QTest::newRow("decimals and a new line") << TypingRow{"|", "12.\r", "12.00\n[", 0};
+        QTest::newRow("enter before an empty line") << TypingRow{"A|\nB", "\r", "A\n[\nB", 0};
+        QTest::newRow("enter inside a line") << TypingRow{"A|B", "\r", "A\nB", 0};
+        QTest::newRow("braces as brackets") << TypingRow{"|", "{3}", "[3]", 0};
+        QTest::newRow("ctrl+enter swallowed") << TypingRow{"AB|", "\n", "AB", 0};
+    }
+    void typingAid() {
+        QFETCH(TypingRow, row);
+        const auto& [before, keys, after, beeps] = row;
+        WindowRig rig;
+        rig.shop.write(kList, {"[10] PAN $12.50"});
+        rig.open();
+        WindowRig::focus(rig.find<QListView>("lstItem1"));
+        key(Qt::Key_E);
+        waitForRest(rig);
+        auto* edit = rig.find<QPlainTextEdit>("txtEditar");
+        edit->setPlainText(QString(before).remove(u'|'));
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(int(before.indexOf(u'|')));
+        edit->setTextCursor(cursor);
+        type(keys);
+        QCOMPARE(edit->toPlainText(), after);
+        QCOMPARE(rig.shell.beeps, beeps);
+    }
+
+    // A long list reaches the editor in pieces; whatever comes first works on the whole text, and a
+    // save keeps every byte (a no-break space stays one).
+    void aLongListIsWholeForWhatComesFirst_data() {
+        QTest::addColumn<QString>("first");
+        for (const char* first : {"save", "key", "find", "close"})
+            QTest::newRow(first) << QString::fromLatin1(first);
+    }
+    void aLongListIsWholeForWhatComesFirst() {
+        QFETCH(QString, first);
+        QStringList list;
+        for (int i = 0; i < 5000; ++i)
+            list << QStringLiteral("[%1] ARTICULO %2 $1.50").arg(i % 9 + 1).arg(i);
+        list.last() = QString::fromUtf8("[2] ÚLTIMO\u00A0PAN $3.00");
+        WindowRig rig;
+        rig.shop.write(kList, list);
+        rig.open();
+        rig.counter().eItemToEdit();
+        auto* edit = rig.find<QPlainTextEdit>("txtEditar");
+        QVERIFY(edit->blockCount() < list.size()); // the rest follows between events
+        if (first == "save") {
+            QTest::keyClick(edit, Qt::Key_G, Qt::ControlModifier);
+            QCOMPARE(rig.shop.lines(kList), list);
+        } else if (first == "key") {
+            QTest::keyClick(edit, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClicks(edit, "x");
+            QCOMPARE(edit->document()->toRawText().split(QChar::ParagraphSeparator).size(), list.size());
+            QVERIFY(edit->document()->toRawText().startsWith(u'x'));
+        } else if (first == "find") {
+            auto* find = rig.find<QLineEdit>("txtFindEdit");
+            find->setText("ultimo");
+            QTest::keyClick(find, Qt::Key_Return);
+            QCOMPARE(edit->textCursor().block().blockNumber(), list.size() - 1);
+        } else {
+            QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
+            waitForRest(rig);
+            QVERIFY(edit->toPlainText().isEmpty());
+            QCOMPARE(rig.shop.lines(kList), list);
+        }
+        QVERIFY(!edit->isReadOnly());
+    }
+
+    // Thousands of random keys anywhere on the counter: nothing crashes, the amounts always read as
+    // amounts, and every line of the register stays a line of the day.
+    void countersSurviveRandomKeys() {
+        WindowRig rig;
+        rig.shop.write(kList, {"[10] PAN $12.50", "[2] LÁMPARA $1,250.00 #750", "SIN PRECIO"});
+        rig.open();
+        // Answers for whatever box comes up: alternating yes and no, and odd texts for the prompts.
+        for (int i = 0; i < 4000; ++i) {
+            rig.dialogs.answer(i % 2 == 0);
+            rig.dialogs.type(i % 3 == 0 ? "12%" : i % 3 == 1 ? "99999999999999999999" : "x");
+        }
+        const QString keys = QStringLiteral("0123456789.,-+%cdpbhlnqeCDPBLN abcxyz12");
+        const QList<Qt::Key> special = {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Up,
+                                        Qt::Key_Down,   Qt::Key_Left,      Qt::Key_Right,  Qt::Key_F4,
+                                        Qt::Key_F8,     Qt::Key_F12,       Qt::Key_Tab};
+        QRandomGenerator random(20261206);
+        auto* total = rig.find<QLabel>("lblTotal1");
+        auto* change = rig.find<QLabel>("lblTotal3");
+        const QStringList words{"Insuficiente", "Sin cambio"};
+        for (int i = 0; i < 3000; ++i) {
+            QWidget* target = focused() ? focused() : rig.window.get();
+            if (random.bounded(5) == 0) {
+                const Qt::Key k = special[random.bounded(int(special.size()))];
+                const bool ctrl = k == Qt::Key_Tab || random.bounded(8) == 0;
+                QTest::keyClick(target, k, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+            } else {
+                QTest::keyClick(target, keys[random.bounded(int(keys.size()))].toLatin1());
+            }
+            for (const QString& shown : {total->text(), change->text()}) {
+                QVERIFY2(!shown.contains("inf") && !shown.contains("nan"), qPrintable(shown));
+                bool isNumber = false;
+                QString(shown).remove(',').toDouble(&isNumber);
+                QVERIFY2(isNumber || words.contains(shown), qPrintable(shown));
+            }
+        }
+        QVERIFY(rig.dialogs.unexpected == 0);
+        rig.window->close();
+        for (const QString& line : rig.shop.lines(kDay))
+            QVERIFY2(!line.trimmed().isEmpty(), "a blank register line");
     }
 };
 
