@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -107,8 +108,12 @@ std::optional<QMap<QString, double>> runProgram(const QString& folder, const QSt
     QFile file(out);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QMap<QString, double> medians;
+    // A counter's spread over runs that all counted zero is written as NaN, which JSON does not know.
+    QString text = QString::fromUtf8(file.readAll());
+    text.replace(QRegularExpression(QStringLiteral(R"(:\s*-?(NaN|nan|inf|Infinity)\b)")),
+                 QStringLiteral(": null"));
     const QJsonArray runs =
-        QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("benchmarks")).toArray();
+        QJsonDocument::fromJson(text.toUtf8()).object().value(QStringLiteral("benchmarks")).toArray();
     for (const QJsonValue& value : runs) {
         const QJsonObject run = value.toObject();
         if (run.value(QStringLiteral("aggregate_name")).toString() == QLatin1String("median"))
