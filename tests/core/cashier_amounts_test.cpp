@@ -25,7 +25,6 @@ using AdjustRow = std::tuple<QString, bool, QStringList, QString, QString, int>;
 // steps, the line cancelled, the total before and after it
 using CancelLineRow = std::tuple<QStringList, int, QString, QString>;
 using CancelRow = std::tuple<int, int, bool>;
-using ChangeRow = std::tuple<QString, QString, QString, QString>;
 using QuantityRow = std::tuple<QString, QString, QString, QString>;
 using SymbolRow = std::tuple<QStringList, QStringList, QString, QString>;
 using OfferRow = std::tuple<QString, bool, QString, QString>;
@@ -156,21 +155,14 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(note).lines.size(), before - (cancelled ? 1 : 0));
     }
 
-    void changeAddsUpToCash_data() {
-        QTest::addColumn<ChangeRow>("row");
-        QTest::newRow("half cent rounds up") << ChangeRow{"167.675", "200", "167.68", "32.32"};
-        QTest::newRow("exact") << ChangeRow{"2.50", "5", "2.50", "2.50"};
-    }
-    void changeAddsUpToCash() {
-        QFETCH(ChangeRow, row);
-        const auto& [price, cash, total, change] = row;
+    void changeOfAHalfCentTotal() {
         CounterRig rig;
         Counter& c = rig.start();
-        rig.add("1", "PAN", price);
-        c.amounts().setCashText(cash);
+        rig.add("1", "PAN", "167.675");
+        c.amounts().setCashText("200");
         c.amounts().eCambio();
-        QCOMPARE(c.amounts().totalText(), total);
-        QCOMPARE(c.amounts().changeText(), change);
+        QCOMPARE(c.amounts().totalText(), QString("167.68"));
+        QCOMPARE(c.amounts().changeText(), QString("32.32")); // the change adds up to the cash
     }
 
     // The quantity field takes no comma; the charge and the stock read the same number.
