@@ -8,7 +8,6 @@
 #include <tuple>
 
 namespace {
-
 // Expressions are written with "*" and "/" here and turned into the calculator's "×" and "÷".
 QString expr(const char* text) {
     return QString::fromUtf8(text).replace(u'*', CalcEvaluator::kTimes).replace(u'/', CalcEvaluator::kDivide);
@@ -55,7 +54,6 @@ using HistoryRow = std::pair<QString, QString>;
 
 class CalculatorTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     void eResult_data() {
         QTest::addColumn<CalcRow>("row");

@@ -6,7 +6,6 @@
 #include <tuple>
 
 namespace {
-
 Counter& sideNoteWith100(CounterRig& rig) {
     Counter& c = rig.start();
     rig.dialogs.clear();
@@ -32,7 +31,6 @@ using OfferRow = std::tuple<QString, bool, QString, QString>;
 // Discounts, interest, cancelled lines, change and currency: what the cashier types and the counter charges.
 class CashierAmountsTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     void adjustmentLines_data() {
         QTest::addColumn<AdjustRow>("row");

@@ -11,7 +11,6 @@
 #include <tuple>
 
 namespace {
-
 const QString kConfig = QStringLiteral("VL Config.ini");
 
 QString today(const CounterRig& rig) {
@@ -37,7 +36,6 @@ using ReadRow = std::pair<QStringList, QString>;
 // The shop's settings file and the colours of its theme.
 class ConfigTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     void scramble() {
         QCOMPARE(Cp1252::encode(Config::scramble(QStringLiteral("12"))),

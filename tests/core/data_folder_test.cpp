@@ -20,7 +20,6 @@
 #include <thread>
 
 namespace {
-
 QStringList everyEntry(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                                   QDir::Name);
@@ -73,7 +72,6 @@ using LockRow = std::pair<QString, QString>;
 // The shop's folder: killed saves, stale temporary files, the lock, and files filled with anything at all.
 class DataFolderTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     void killedSavesLeaveWholeFiles() {
         TempShop shop;

@@ -13,7 +13,6 @@
 #include <tuple>
 
 namespace {
-
 // How many lines of all the shop's register files name the item.
 qsizetype linesNaming(const TempShop& shop, const QString& item) {
     qsizetype found = 0;
@@ -100,7 +99,6 @@ using ReportsRow = std::tuple<QString, int, QStringList, QStringList>;
 // The day's register whatever the clock and the disk do, the cash count and the X and Z reports.
 class DayRegisterTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     // The lines no other test reads back.
     void lineCatalogue() {

@@ -14,11 +14,11 @@
 using Rows = QList<int>;
 
 namespace {
-
 const QString kDollar = QStringLiteral("$");
 const QString kDe = QStringLiteral(" de ");
 const QString kNone = QStringLiteral("<none>");
 const QString kList = QStringLiteral("VL Lista.txt");
+const QString kSale2 = QStringLiteral("-----(10:00)------------------------------> [TOTAL $2.00]");
 
 QString orNone(const std::optional<QString>& text) {
     return text.value_or(kNone);
@@ -59,13 +59,11 @@ Counter& startShop(CounterRig& rig) {
                                         "-----(10:00)------------------------------> [TOTAL $12.50]"});
     return startWith(rig, {"[10] PAN $12.50", "[3] LECHE $25.00"});
 }
-const QString kSale2 = QStringLiteral("-----(10:00)------------------------------> [TOTAL $2.00]");
 
 void slideToRest(Counter& c) {
     for (int i = 0; i < 100 && c.editor().sliding(); ++i)
         c.tmrAni_Timer();
 }
-
 } // namespace
 
 // line, symbol, stock, price, shown form, its description, description with stock shown, line sold once
@@ -77,7 +75,6 @@ using FileRoundTripRow = std::tuple<QString, QString, QByteArray, QByteArray>;
 using BarcodeRow = std::tuple<QStringList, QString, int>;
 using ScanRow = std::tuple<QString, bool, bool, QString, QStringList, int, QStringList>;
 using KeyRow = std::tuple<QString, QStringList, QStringList>;
-
 using FilterRow = std::pair<QString, Rows>;
 using ValueRow = std::pair<QStringList, QString>;
 using SplitRow = std::pair<QString, QStringList>;
@@ -90,7 +87,6 @@ using RegisterKeyRow = std::tuple<QString, QStringList, bool, QStringList>;
 // editor of the list and the register: its search, and what a save or a close leaves.
 class ItemListTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     // How each reader takes a line apart, and the line after selling one of it.
     void takingApart_data() {
