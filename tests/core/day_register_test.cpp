@@ -166,18 +166,6 @@ private Q_SLOTS:
         QCOMPARE(rig.shop.lines("Ventas de 05-12-2026.txt"), QStringList{kSale100});
     }
 
-    void languagesKeepSeparateFiles() {
-        CounterRig rig("EN");
-        rig.shop.write(rig.registerName(), {kSale100});
-        Counter& c = rig.start();
-        QVERIFY(c.notes().at(0).lines.isEmpty());
-        c.lblTask_Click(0);
-        rig.add("1", "A", "2");
-        c.amounts().setCashText("2");
-        QCOMPARE(rig.shop.lines("SALES #05-12-2026.txt"), QStringList{"1 x A of $2.00 = $2.00"});
-        QCOMPARE(rig.shop.lines(rig.registerName()), QStringList{kSale100});
-    }
-
     void closingCancelsAnUnfinishedSale_data() {
         QTest::addColumn<ClosingRow>("row");
         QTest::newRow("empty") << ClosingRow{{}, false};
