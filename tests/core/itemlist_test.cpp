@@ -125,7 +125,6 @@ private Q_SLOTS:
         auto [line, symbol, stock, price, shown, desc, descStock, sold] = row;
         QCOMPARE(ItemLine::stock(line), stock);
         QCOMPARE(ItemLine::price(line, symbol), price);
-        QCOMPARE(ItemLine::shownForm(line, true), line);
         QCOMPARE(ItemLine::shownForm(line, false), shown);
         QCOMPARE(orNone(ItemLine::description(shown, symbol, false)), desc);
         QCOMPARE(orNone(ItemLine::description(line, symbol, true)), descStock);
