@@ -74,6 +74,8 @@ using ChangePricesRow = std::tuple<QStringList, QString, bool, ItemList::PriceCh
 using FileRoundTripRow = std::tuple<QString, QString, QByteArray, QByteArray>;
 using BarcodeRow = std::tuple<QStringList, QString, int>;
 using ScanRow = std::tuple<QString, bool, bool, QString, QStringList, int, QStringList>;
+// list, answers, the menu entry (0 raises), messages, the list after, whether its file can be saved
+using PriceMenuRow = std::tuple<QStringList, QStringList, int, QStringList, QStringList, bool>;
 using FilterRow = std::pair<QString, Rows>;
 using ValueRow = std::pair<QStringList, QString>;
 using SplitRow = std::pair<QString, QStringList>;
@@ -434,35 +436,39 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.shown.first().echo, Dialogs::Echo::Masked); // the key is never seen
     }
 
-    void decreaseBelowZeroIsRefused() {
-        CounterRig rig;
-        Counter& c = startWith(rig, {"[5] BOLILLO $3.00", "[1] PAN $12.00"});
-        const QByteArray before = rig.shop.bytes("VL Lista.txt");
-        rig.dialogs.type("5");
-        c.itemActions().mnuPriceChg_Click(1);
-        QCOMPARE(
-            rig.dialogs.messages(),
-            QStringList{"La bajada dejaría 1 artículo(s) con precio negativo; no se cambió ningún precio."});
-        QCOMPARE(rig.shop.bytes("VL Lista.txt"), before);
-        QCOMPARE(c.items().lines().first(), QString("[5] BOLILLO $3.00"));
+    // The price change from the menu: asked until acceptable, refused below zero, kept when not saved.
+    void priceChangeMenu_data() {
+        QTest::addColumn<PriceMenuRow>("row");
+        const QStringList list{"[3] LIBRO $100.00", "[1] CAJA $5.5 #750", "NOTA"};
+        const QStringList bread{"[5] BOLILLO $3.00", "[1] PAN $12.00"};
+        const QString below =
+            "La bajada dejaría 1 artículo(s) con precio negativo; no se cambió ningún precio.";
+        QTest::newRow("raised after two refused answers") << PriceMenuRow{
+            list, {"100%", "-5", "10%"}, 0, {}, {"[3] LIBRO $110.00", "[1] CAJA $6.05 #750", "NOTA"}, true};
+        QTest::newRow("cancelled") << PriceMenuRow{list, {""}, 1, {}, list, true};
+        QTest::newRow("lowered") << PriceMenuRow{
+            list, {"5"}, 1, {}, {"[3] LIBRO $95.00", "[1] CAJA $0.50 #750", "NOTA"}, true};
+        QTest::newRow("below zero refused") << PriceMenuRow{bread, {"5"}, 1, {below}, bread, true};
+        QTest::newRow("list not saved") << PriceMenuRow{
+            {"[9] VASO $10.00"}, {"1"}, 0, {"No se pudo crear el archivo, intente más tarde."},
+            {"[9] VASO $11.00"}, false};
     }
-
-    void priceChangePromptsUntilAcceptable() {
+    void priceChangeMenu() {
+        QFETCH(PriceMenuRow, row);
+        const auto& [list, answers, lowering, messages, after, saved] = row;
         CounterRig rig;
-        Counter& c = startWith(rig, {"[3] LIBRO $100.00", "[1] CAJA $5.5 #750", "NOTA"});
-        rig.dialogs.type("100%").type("-5").type("10%");
-        c.itemActions().mnuPriceChg_Click(0);
-        QCOMPARE(rig.dialogs.prompts().size(), 3);
-        QCOMPARE(rig.dialogs.prompts().first(),
-                 QString("Subir al precio de todos los artículos (ej. '20' ó '5%'):"));
-        QCOMPARE(rig.shop.lines("VL Lista.txt"),
-                 (QStringList{"[3] LIBRO $110.00", "[1] CAJA $6.05 #750", "NOTA"}));
-        rig.dialogs.type("");
-        c.itemActions().mnuPriceChg_Click(1); // cancelled: nothing changes
-        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $110.00"));
-        rig.dialogs.type("5");
-        c.itemActions().mnuPriceChg_Click(1);
-        QCOMPARE(c.items().lines().first(), QString("[3] LIBRO $105.00"));
+        Counter& c = startWith(rig, list);
+        if (!saved) QVERIFY(QFile::remove(rig.shop.file(kList)) && QDir(rig.shop.path()).mkdir(kList));
+        for (const QString& a : answers)
+            rig.dialogs.type(a);
+        c.itemActions().mnuPriceChg_Click(lowering);
+        QCOMPARE(rig.dialogs.prompts().size(), answers.size());
+        if (!lowering)
+            QCOMPARE(rig.dialogs.prompts().first(),
+                     QString("Subir al precio de todos los artículos (ej. '20' ó '5%'):"));
+        QCOMPARE(rig.dialogs.messages(), messages);
+        QCOMPARE(c.items().lines(), after); // in memory even when not saved
+        if (saved) QCOMPARE(rig.shop.lines(kList), after);
     }
 
     void recordNoteMovesOnlyTheOpenSale() {
@@ -487,17 +493,6 @@ private Q_SLOTS:
         c.eFinal();
         QCOMPARE(rig.dialogs.messages(), QStringList{"Aquí hay un error, repórtelo al sitio web Orvane."});
         QCOMPARE(c.notes().at(0).lines.size(), 2); // the sale is booked all the same
-    }
-
-    void aListThatCannotBeSavedIsReported() {
-        CounterRig rig;
-        Counter& c = startWith(rig, {"[9] VASO $10.00"});
-        QFile::remove(rig.shop.file("VL Lista.txt"));
-        QDir(rig.shop.path()).mkdir("VL Lista.txt");
-        rig.dialogs.type("1");
-        c.itemActions().mnuPriceChg_Click(0);
-        QCOMPARE(rig.dialogs.messages(), QStringList{"No se pudo crear el archivo, intente más tarde."});
-        QCOMPARE(c.items().lines(), QStringList{"[9] VASO $11.00"}); // kept in memory
     }
 
     void stockShownOrHiddenKeepsTheSearch() {
