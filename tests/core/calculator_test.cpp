@@ -8,7 +8,6 @@
 #include <tuple>
 
 namespace {
-
 // Expressions are written with "*" and "/" here and turned into the calculator's "×" and "÷".
 QString expr(const char* text) {
     return QString::fromUtf8(text).replace(u'*', CalcEvaluator::kTimes).replace(u'/', CalcEvaluator::kDivide);
@@ -51,10 +50,10 @@ void play(Calculator& calc, const QString& keys) {
 
 // expression for "=" or keys, expression line then ("&" is the cursor), display, language or memory
 using CalcRow = std::tuple<QString, QString, QString, QString>;
+using HistoryRow = std::pair<QString, QString>;
 
 class CalculatorTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     void eResult_data() {
         QTest::addColumn<CalcRow>("row");
@@ -163,18 +162,16 @@ private Q_SLOTS:
 
     // Entries "=" and the root add to the history; percent adds none.
     void history_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("error entry") << QString("1/0=") << QString(" 1÷0 =error");
-        QTest::newRow("root") << QString("9{s}") << QString(" raíz(9) =3");
-        QTest::newRow("percent adds none") << QString("200*15{%}") << QString();
+        QTest::addColumn<HistoryRow>("row");
+        QTest::newRow("error entry") << HistoryRow{"1/0=", " 1÷0 =error"};
+        QTest::newRow("root") << HistoryRow{"9{s}", " raíz(9) =3"};
+        QTest::newRow("percent adds none") << HistoryRow{"200*15{%}", ""};
     }
     void history() {
-        QFETCH(QString, keys);
-        QFETCH(QString, text);
+        QFETCH(HistoryRow, row);
         Calculator calc{Language()};
-        play(calc, keys);
-        QCOMPARE(calc.eList2Text(), text);
+        play(calc, row.first);
+        QCOMPARE(calc.eList2Text(), row.second);
     }
 };
 

@@ -6,7 +6,6 @@
 #include <tuple>
 
 namespace {
-
 Counter& sideNoteWith100(CounterRig& rig) {
     Counter& c = rig.start();
     rig.dialogs.clear();
@@ -22,8 +21,9 @@ const QStringList kDayWithACard{"1 x OLD de $5.00 = $5.00",
 
 // language, interest (else discount), answers, line added (empty: none), total, "too large" messages
 using AdjustRow = std::tuple<QString, bool, QStringList, QString, QString, int>;
+// steps, the line cancelled, the total before and after it
+using CancelLineRow = std::tuple<QStringList, int, QString, QString>;
 using CancelRow = std::tuple<int, int, bool>;
-using ChangeRow = std::tuple<QString, QString, QString, QString>;
 using QuantityRow = std::tuple<QString, QString, QString, QString>;
 using SymbolRow = std::tuple<QStringList, QStringList, QString, QString>;
 using OfferRow = std::tuple<QString, bool, QString, QString>;
@@ -31,23 +31,7 @@ using OfferRow = std::tuple<QString, bool, QString, QString>;
 // Discounts, interest, cancelled lines, change and currency: what the cashier types and the counter charges.
 class CashierAmountsTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
-    void discountThenItemThenInterest() {
-        CounterRig rig;
-        Counter& c = sideNoteWith100(rig);
-        c.adjustments().eDesc("10%");
-        QCOMPARE(c.notes().at(1).lines.last(), QString("     -10% de descuento"));
-        QCOMPARE(c.amounts().totalText(), QString("90.00"));
-        QCOMPARE(c.tabs().caption(1), QString("$90.00"));
-        rig.add("1", "B", "10");
-        QCOMPARE(c.amounts().totalText(), QString("100.00"));
-        rig.dialogs.type("5%");
-        c.adjustments().mnuIVA_Click();
-        QCOMPARE(c.notes().at(1).lines.last(), QString("     +5% de interés"));
-        QCOMPARE(c.amounts().totalText(), QString("105.00"));
-    }
-
     void adjustmentLines_data() {
         QTest::addColumn<AdjustRow>("row");
         QTest::newRow("amount discount") << AdjustRow{"", false, {"20"}, "-$20 de descuento", "80.00", 0};
@@ -57,7 +41,6 @@ private Q_SLOTS:
         QTest::newRow("amount interest") << AdjustRow{"", true, {"20"}, "+$20 de interés", "120.00", 0};
         QTest::newRow("interest en") << AdjustRow{"EN", true, {"20.5"}, "+$20.5 interest", "120.50", 0};
         QTest::newRow("percent interest") << AdjustRow{"", true, {"16%"}, "+16% de interés", "116.00", 0};
-        QTest::newRow("150 as an amount") << AdjustRow{"", false, {"150"}, "", "100.00", 1};
         QTest::newRow("the whole total") << AdjustRow{"", false, {"100"}, "-$100 de descuento", "0.00", 0};
         QTest::newRow("150% then 15%")
             << AdjustRow{"", false, {"150%", "15%"}, "-15% de descuento", "85.00", 0};
@@ -100,20 +83,20 @@ private Q_SLOTS:
     // Cancelling a line replays the others with exactly the values written in them. Steps after "1 x A de
     // $100.00" in a side note: an item "NAME PRICE", a discount answer, or "+" and an interest answer.
     void cancellingALine_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<int>("line");      // the line cancelled
-        QTest::addColumn<QString>("total"); // after it
-        QTest::newRow("amount discount") << QStringList{"20", "B 10"} << 2 << "80.00";
-        QTest::newRow("percent kept exact") << QStringList{"7.5%", "B 10"} << 2 << "92.50"; // not 92 %
-        QTest::newRow("percent and interest") << QStringList{"10%", "+16%", "B 10"} << 3 << "104.40";
-        QTest::newRow("amount interest with cents") << QStringList{"+20.5", "B 10"} << 2 << "120.50";
-        QTest::newRow("free items add nothing") << QStringList{"BOLSA 0", "C 3"} << 2 << "100.00";
-        QTest::newRow("the only line frees the note") << QStringList{} << 0 << "0.00";
+        QTest::addColumn<CancelLineRow>("row");
+        QTest::newRow("amount discount") << CancelLineRow{{"20", "B 10"}, 2, "90.00", "80.00"};
+        QTest::newRow("percent kept exact") << CancelLineRow{{"7.5%", "B 10"}, 2, "102.50", "92.50"};
+        QTest::newRow("discount on the lines above") << CancelLineRow{{"B 10", "10%"}, 1, "99.00", "90.00"};
+        QTest::newRow("percent and interest")
+            << CancelLineRow{{"10%", "+16%", "B 10"}, 3, "114.40", "104.40"};
+        QTest::newRow("amount interest with cents")
+            << CancelLineRow{{"+20.5", "B 10"}, 2, "130.50", "120.50"};
+        QTest::newRow("free items add nothing") << CancelLineRow{{"BOLSA 0", "C 3"}, 2, "103.00", "100.00"};
+        QTest::newRow("the only line frees the note") << CancelLineRow{{}, 0, "100.00", "0.00"};
     }
     void cancellingALine() {
-        QFETCH(QStringList, steps);
-        QFETCH(int, line);
-        QFETCH(QString, total);
+        QFETCH(CancelLineRow, row);
+        const auto& [steps, line, before, total] = row;
         CounterRig rig;
         Counter& c = sideNoteWith100(rig);
         for (const QString& step : steps) {
@@ -128,7 +111,8 @@ private Q_SLOTS:
             }
         }
         QStringList expected = c.notes().at(1).lines;
-        const QString before = c.amounts().totalText();
+        QCOMPARE(c.amounts().totalText(), before);
+        QCOMPARE(c.tabs().caption(1), "$" + before);
         c.lstNote_Click(line);
         QCOMPARE(c.adjustments().cancelEntryCaption(),
                  "Cancelar [" + expected[line].section(" = ", 0, 0) + "]");
@@ -136,7 +120,6 @@ private Q_SLOTS:
         expected.removeAt(line);
         QCOMPARE(c.notes().at(1).lines, expected);
         QCOMPARE(c.amounts().totalText(), total);
-        QVERIFY(before != total);
         QCOMPARE(c.notes().at(1).used, !expected.isEmpty());
         if (expected.isEmpty()) QCOMPARE(c.tabs().caption(1), QString("(nuevo)"));
     }
@@ -169,21 +152,14 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(note).lines.size(), before - (cancelled ? 1 : 0));
     }
 
-    void changeAddsUpToCash_data() {
-        QTest::addColumn<ChangeRow>("row");
-        QTest::newRow("half cent rounds up") << ChangeRow{"167.675", "200", "167.68", "32.32"};
-        QTest::newRow("exact") << ChangeRow{"2.50", "5", "2.50", "2.50"};
-    }
-    void changeAddsUpToCash() {
-        QFETCH(ChangeRow, row);
-        const auto& [price, cash, total, change] = row;
+    void changeOfAHalfCentTotal() {
         CounterRig rig;
         Counter& c = rig.start();
-        rig.add("1", "PAN", price);
-        c.amounts().setCashText(cash);
+        rig.add("1", "PAN", "167.675");
+        c.amounts().setCashText("200");
         c.amounts().eCambio();
-        QCOMPARE(c.amounts().totalText(), total);
-        QCOMPARE(c.amounts().changeText(), change);
+        QCOMPARE(c.amounts().totalText(), QString("167.68"));
+        QCOMPARE(c.amounts().changeText(), QString("32.32")); // the change adds up to the cash
     }
 
     // The quantity field takes no comma; the charge and the stock read the same number.
@@ -191,7 +167,6 @@ private Q_SLOTS:
         QTest::addColumn<QuantityRow>("row");
         QTest::newRow("point") << QuantityRow{"1.5", "1.5", "$3.00", "[18.5] PAN $2.00"};
         QTest::newRow("comma refused") << QuantityRow{"1,5", "15", "$30.00", "[5] PAN $2.00"};
-        QTest::newRow("thousands comma") << QuantityRow{"1,000", "1000", "$2000.00", "[-980] PAN $2.00"};
     }
     void quantityChargedAsMoved() {
         QFETCH(QuantityRow, row);

@@ -11,7 +11,6 @@
 #include <tuple>
 
 namespace {
-
 const QString kConfig = QStringLiteral("VL Config.ini");
 
 QString today(const CounterRig& rig) {
@@ -31,11 +30,12 @@ void checkReadable(const ThemePalette& palette) {
 } // namespace
 
 using TextOnRow = std::tuple<Rgb, Rgb, Rgb>;
+// file lines ("today" and "yesterday" stand for those dates); back to record, tickets, stock, ticket, amounts
+using ReadRow = std::pair<QStringList, QString>;
 
 // The shop's settings file and the colours of its theme.
 class ConfigTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     void scramble() {
         QCOMPARE(Cp1252::encode(Config::scramble(QStringLiteral("12"))),
@@ -60,25 +60,25 @@ private Q_SLOTS:
 
     // Options read as numbers, the ticket number of today only, nothing after a bad date.
     void reading_data() {
-        QTest::addColumn<QStringList>("lines"); // "today" and "yesterday" stand for those dates
-        QTest::addColumn<QString>("read");      // back to record, tickets, stock, ticket number, amounts
+        QTest::addColumn<ReadRow>("row");
         const QString ten = Config::scramble(QStringLiteral("10"));
-        QTest::newRow("today") << QStringList{"0", "0", "0", ten, "today", "", "", "0", "", ""} << "000 #10";
-        QTest::newRow("yesterday") << QStringList{"0", "0", "0", ten, "yesterday", "", "", "0", "", ""}
-                                   << "000 #1";
-        for (const char* o : {"2", "0", "", "x", "0.5"})
-            QTest::addRow("option '%s'", o) << QStringList{o, o, "0", "", "today", "", "", o, "", ""}
-                                            << (QString(o) == "2" ? "111 #1" : "000 #1");
-        QTest::newRow("amounts lose their commas")
-            << QStringList{"0", "0", "0", "", "today", "", "", "0", "1,500", "500"} << "000 #1 $1500 top 500";
-        QTest::newRow("a bad date stops the reading")
-            << QStringList{"1", "1", "0", Config::scramble(QStringLiteral("5")), "not a date", "", "",
-                           "1", "9", "9"}
-            << "110 #1";
+        const auto row = [](const QByteArray& name, const QStringList& lines, const char* read) {
+            QTest::newRow(name.constData()) << ReadRow{lines, read};
+        };
+        row("today", {"0", "0", "0", ten, "today", "", "", "0", "", ""}, "000 #10");
+        row("yesterday", {"0", "0", "0", ten, "yesterday", "", "", "0", "", ""}, "000 #1");
+        for (const char* o : {"2", "", "x", "0.5"})
+            row(QByteArray("option '") + o + "'", {o, o, "0", "", "today", "", "", o, "", ""},
+                QString(o) == "2" ? "111 #1" : "000 #1");
+        row("amounts lose their commas", {"0", "0", "0", "", "today", "", "", "0", "1,500", "500"},
+            "000 #1 $1500 top 500");
+        row("a bad date stops the reading",
+            {"1", "1", "0", Config::scramble(QStringLiteral("5")), "not a date", "", "", "1", "9", "9"},
+            "110 #1");
     }
     void reading() {
-        QFETCH(QStringList, lines);
-        QFETCH(QString, read);
+        QFETCH(ReadRow, row);
+        auto [lines, read] = row;
         CounterRig rig;
         lines.replaceInStrings(QStringLiteral("yesterday"),
                                rig.clock.at.date().addDays(-1).toString("dd/MM/yyyy"));
@@ -100,17 +100,6 @@ private Q_SLOTS:
         rig.shop.write(kConfig, {"0", "0", "0", "", today(rig), "old key", "ES", "0", "", ""});
         rig.start();
         QCOMPARE(rig.shop.lines(kConfig).mid(5, 2), (QStringList{"k2", "EN"}));
-    }
-
-    void aBadDateStopsTheReading() {
-        CounterRig rig;
-        rig.shop.write(kConfig, {"1", "1", "0", Config::scramble(QStringLiteral("5")), "not a date", "", "",
-                                 "1", "9", "9"});
-        Counter& c = rig.start();
-        QVERIFY(c.settings().values().backToRecord); // read before the date
-        QCOMPARE(c.settings().values().ticketNumber, 1);
-        QVERIFY(!c.settings().values().seeStock); // after it: defaults
-        QVERIFY(!c.settings().values().cashLimit.has_value());
     }
 
     void garbageNeverStopsTheStart_data() {
@@ -168,9 +157,7 @@ private Q_SLOTS:
     void textOn() {
         QFETCH(TextOnRow, row);
         const auto& [back, wished, expected] = row;
-        const Rgb got = Contrast::textOn(back, wished);
-        QCOMPARE(QList<int>({got.red, got.green, got.blue}),
-                 QList<int>({expected.red, expected.green, expected.blue}));
+        QVERIFY(Contrast::textOn(back, wished) == expected);
     }
 
     // The colour line as a shop may write it.
@@ -179,7 +166,6 @@ private Q_SLOTS:
         QTest::newRow("default green") << QString();
         QTest::newRow("out of range") << "300 -5 abc";
         QTest::newRow("huge") << "1e9 1e9 1e9";
-        QTest::newRow("blanks") << "  ";
         QString many;
         for (int i = 0; i < 300; ++i)
             many += QString::number(i * 7 % 256) + u' ';

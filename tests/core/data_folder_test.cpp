@@ -20,7 +20,6 @@
 #include <thread>
 
 namespace {
-
 QStringList everyEntry(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                                   QDir::Name);
@@ -67,10 +66,12 @@ QByteArray hostile(const QString& kind) {
 
 } // namespace
 
+using StaleRow = std::pair<QString, bool>;
+using LockRow = std::pair<QString, QString>;
+
 // The shop's folder: killed saves, stale temporary files, the lock, and files filled with anything at all.
 class DataFolderTest : public QObject {
     Q_OBJECT
-
 private Q_SLOTS:
     void killedSavesLeaveWholeFiles() {
         TempShop shop;
@@ -113,24 +114,18 @@ private Q_SLOTS:
 
     // Only what a save of the program leaves behind is swept; a person's backups never are.
     void staleTemporaryNames_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("stale");
-        QTest::newRow("item list") << ".vendel-save-VL Lista.txt.aB3dE9" << true;
-        QTest::newRow("register") << ".vendel-save-VENTAS #06-12-2026 (2).txt.HgFeDc" << true;
-        QTest::newRow("side notes") << ".vendel-save-VL Notas.txt.123456" << true;
-        QTest::newRow("the item list itself") << "VL Lista.txt" << false;
-        QTest::newRow("a backup of the list") << "VL Lista.txt.backup" << false;
-        QTest::newRow("a backup of the settings") << "VL Config.ini.oldcfg" << false;
-        QTest::newRow("copies of a register") << "VENTAS #07-12-2026.txt.copias" << false;
-        QTest::newRow("six letters, no prefix") << "VL Lista.txt.aBcDeF" << false;
-        QTest::newRow("prefix, five letters") << ".vendel-save-VL Lista.txt.aBcDe" << false;
-        QTest::newRow("prefix, nothing saved") << ".vendel-save-.aBcDeF" << false;
-        QTest::newRow("the lock") << ".vendel.lock" << false;
+        QTest::addColumn<StaleRow>("row");
+        QTest::newRow("item list") << StaleRow{".vendel-save-VL Lista.txt.aB3dE9", true};
+        QTest::newRow("register") << StaleRow{".vendel-save-VENTAS #06-12-2026 (2).txt.HgFeDc", true};
+        QTest::newRow("a backup of the list") << StaleRow{"VL Lista.txt.backup", false};
+        QTest::newRow("six letters, no prefix") << StaleRow{"VL Lista.txt.aBcDeF", false};
+        QTest::newRow("prefix, five letters") << StaleRow{".vendel-save-VL Lista.txt.aBcDe", false};
+        QTest::newRow("prefix, nothing saved") << StaleRow{".vendel-save-.aBcDeF", false};
+        QTest::newRow("the lock") << StaleRow{".vendel.lock", false};
     }
     void staleTemporaryNames() {
-        QFETCH(QString, name);
-        QFETCH(bool, stale);
-        QCOMPARE(DataFolder::isStaleTemporary(name), stale);
+        QFETCH(StaleRow, row);
+        QCOMPARE(DataFolder::isStaleTemporary(row.first), row.second);
     }
 
     void onlyStalePlainFilesAreRemoved() {
@@ -154,19 +149,18 @@ private Q_SLOTS:
 
     // A plain file no live program holds is taken over; anything else is refused, saying why.
     void whatStandsInPlaceOfTheLock_data() {
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("why"); // empty: the lock is taken
-        QTest::newRow("empty file") << "empty" << QString();
-        QTest::newRow("garbage") << "garbage" << QString();
-        QTest::newRow("a dead program's") << "dead" << QString();
-        QTest::newRow("a folder") << QString("folder") << "a folder stands in place of .vendel.lock";
-        QTest::newRow("a pipe") << QString("pipe") << "a pipe stands in place of .vendel.lock";
-        QTest::newRow("a link") << QString("link") << "a link stands in place of .vendel.lock";
-        QTest::newRow("a full disk") << "full" << QString::fromLocal8Bit(std::strerror(ENOSPC));
+        QTest::addColumn<LockRow>("row"); // what is left, why the lock is refused (empty: taken)
+        QTest::newRow("empty file") << LockRow{"empty", ""};
+        QTest::newRow("garbage") << LockRow{"garbage", ""};
+        QTest::newRow("a dead program's") << LockRow{"dead", ""};
+        QTest::newRow("a folder") << LockRow{"folder", "a folder stands in place of .vendel.lock"};
+        QTest::newRow("a pipe") << LockRow{"pipe", "a pipe stands in place of .vendel.lock"};
+        QTest::newRow("a link") << LockRow{"link", "a link stands in place of .vendel.lock"};
+        QTest::newRow("a full disk") << LockRow{"full", QString::fromLocal8Bit(std::strerror(ENOSPC))};
     }
     void whatStandsInPlaceOfTheLock() {
-        QFETCH(QString, left);
-        QFETCH(QString, why);
+        QFETCH(LockRow, row);
+        const auto& [left, why] = row;
         TempShop shop;
         const QString path = shop.file(DataFolderLock::fileName());
         if (left == "empty") shop.writeBytes(DataFolderLock::fileName(), "");
