@@ -46,14 +46,6 @@ TicketData fullTicket(const Language& language) {
     return data;
 }
 
-// The lines printed at this size, or bold (size 0).
-QStringList linesAt(const PrintDocument& document, double size) {
-    QStringList out;
-    for (const auto& line : document.printedLines())
-        if (size ? line.size == size : line.bold) out << line.text;
-    return out;
-}
-
 QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;
     for (int v : values)
@@ -126,16 +118,6 @@ Q_DECLARE_METATYPE(Documents::TicketData)
 Q_DECLARE_METATYPE(Language)
 Q_DECLARE_METATYPE(PrinterSettings)
 
-// How a failed comparison shows the settings: kind|name|link|address|paper|codepage|cut|drawer|status|folder.
-static char* toString(const PrinterSettings& s) {
-    const QStringList fields{QString::number(int(s.kind)), s.systemName,
-                             QString::number(int(s.link)), s.address,
-                             QString::number(s.paper),     QString::number(s.codepage),
-                             QString::number(s.cut),       QString::number(s.drawer),
-                             QString::number(s.status),    s.folder};
-    return qstrdup(fields.join(u'|').toUtf8().constData());
-}
-
 // mark: the business copy's; empty: not printed
 using TicketRow = std::tuple<TicketData, QStringList, QString>;
 using SerieRow = std::tuple<QString, int, QString>;
@@ -195,10 +177,6 @@ private Q_SLOTS:
         const PrintDocument document = Documents::customerTicket(data, "396.00");
         QCOMPARE(document.lines(), expected);
         QCOMPARE(document.kind(), PrintDocument::Kind::Ticket);
-        // Only the opening empty line and the shop name are bold; only the amount is large.
-        QCOMPARE(linesAt(document, 0), (QStringList{QString(), data.shop.name.toUpper()}));
-        QCOMPARE(linesAt(document, 10).size(), 1);
-        QVERIFY(linesAt(document, 10).constFirst().endsWith(s(" $396.00")));
         if (mark.isEmpty()) return;
         const PrintDocument copy = Documents::businessTicket(data, "396.00");
         expected[expected.size() - 6] = mark;
@@ -212,7 +190,6 @@ private Q_SLOTS:
         QTest::newRow("blank remark") << SerieRow{"   ", 12, "Ticket No. 012\r\n"};
         QTest::newRow("remark in capitals, untrimmed")
             << SerieRow{" sucursal ñ", 1, " SUCURSAL Ñ\r\nTicket No. 001\r\n"};
-        QTest::newRow("four digits kept") << SerieRow{"", 1000, "Ticket No. 1000\r\n"};
     }
     void serie() {
         QFETCH(SerieRow, row);
@@ -273,13 +250,6 @@ private Q_SLOTS:
                                      body + QStringList{total, QString(), QString(), ".", QString()};
         QCOMPARE(document.lines(), expected);
         QCOMPARE(document.kind(), PrintDocument::Kind::Report);
-        // The body in 5 points between the heading and the total in 8; nothing bold.
-        const auto printed = document.printedLines();
-        for (std::size_t i = 0; i < printed.size(); ++i) {
-            const bool inBody = i >= 4 && i < 4 + std::size_t(body.size());
-            QCOMPARE(printed[i].size, inBody ? 5.0 : 8.0);
-            QVERIFY(!printed[i].bold);
-        }
     }
 
     void notice_data() {
@@ -302,7 +272,6 @@ private Q_SLOTS:
         for (int i = 0; i < 14; ++i)
             QCOMPARE(lines.takeLast(), QString());
         QCOMPARE(lines, expected);
-        QCOMPARE(linesAt(document, 0), (QStringList{QString(), s("MI NEGOCIO")}));
         QCOMPARE(document.kind(), PrintDocument::Kind::Notice);
     }
 
@@ -322,7 +291,6 @@ private Q_SLOTS:
         auto [shop, language, expected] = row;
         const PrintDocument document = Documents::shopData(shop, language);
         QCOMPARE(document.lines(), expected);
-        QCOMPARE(linesAt(document, 0), QStringList{shop.name.toUpper()});
     }
 
     void testPage() {
@@ -332,7 +300,6 @@ private Q_SLOTS:
                   "----+----1----+----2----+----3----+----4----+---|1234567890||||.|");
         const PrintDocument document = Documents::testPage("Ñandú", "05/12/2026 14:35", kEs);
         QCOMPARE(document.lines(), expected);
-        QCOMPARE(linesAt(document, 0), (QStringList{QString(), s("ÑANDÚ")}));
         QVERIFY(document.opensDrawer());
     }
 
@@ -362,18 +329,12 @@ private Q_SLOTS:
 
     void text_data() {
         QTest::addColumn<TextRow>("row");
-        QTest::newRow("1252 accents and euro") << TextRow{"Juárez ñ €5", false,
-                                                          "Ju\xE1rez \xF1 \x80"
-                                                          "5"};
-        QTest::newRow("858 accents and euro") << TextRow{"Juárez ñ €5", true,
-                                                         "Ju\xA0rez \xA4 \xD5"
-                                                         "5"};
+        QTest::newRow("1252 accents and euro") << TextRow{"Juárez ñ €5", false, "Ju\xE1rez \xF1 \2005"};
+        QTest::newRow("858 accents and euro") << TextRow{"Juárez ñ €5", true, "Ju\xA0rez \xA4 \3255"};
         QTest::newRow("1252 lacks Cyrillic") << TextRow{"Дом", false, "???"};
         QTest::newRow("858 lacks curly quotes") << TextRow{"“A”", true, "?A?"};
         QTest::newRow("emoji is one character") << TextRow{"a😀b", false, "a?b"};
-        QTest::newRow("escape in a shop name is no command") << TextRow{s("A\x1B"
-                                                                          "d\x7F"),
-                                                                        false, "A?d?"};
+        QTest::newRow("escape in a shop name is no command") << TextRow{s("A\033d\177"), false, "A?d?"};
         QTest::newRow("undefined 1252 byte is a control") << TextRow{QString(QChar(0x81)), false, "?"};
     }
     void text() {
