@@ -301,15 +301,9 @@ private Q_SLOTS:
         shop.write("VENTAS #05-12-2026.txt", kSpanishDay);
         const History history = History::read({{shop.path(), {}, {}, {}}});
         const Period day = Period::of(Period::Kind::Today, kDay);
-        ReportDocument::Data data{"La Esquina",
-                                  day,
-                                  "Todas las carpetas",
-                                  "05/12/2026 14:35",
-                                  history.figures(day),
-                                  history.bestSellers(day),
-                                  {"png1", "png2"},
-                                  "$",
-                                  Language()};
+        const ReportDocument::Data data("La Esquina", day, "Todas las carpetas", "05/12/2026 14:35",
+                                        history.figures(day), history.bestSellers(day), {"png1", "png2"}, "$",
+                                        Language());
         const PrintDocument document = ReportDocument::build(data);
         int pictures = 0;
         for (const PrintDocument::PrintedLine& line : document.printedLines(true))
