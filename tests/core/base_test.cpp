@@ -41,8 +41,6 @@ QStringList everyEntry(const QString& folder) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(TextFile::IoStep)
-
 using LeadingRow = std::tuple<QString, double>;
 using AmountTextRow = std::tuple<double, QString>;
 using PictureRow = std::tuple<double, int, QString>;
@@ -179,8 +177,7 @@ private Q_SLOTS:
         shop.writeBytes("x.txt", bytes);
         QStringList lines = TextFile::readLines(shop.file("x.txt")).value();
         QCOMPARE(lines, expected);
-        // The lines share one piece of memory: each still ends as a string ends, and a line changed
-        // on its own, even the last one left of them, changes no other text.
+        // The lines share one piece of memory: each ends as a string ends, a line changed alters no other.
         for (const QString& line : lines)
             QCOMPARE(line.utf16()[line.size()], u'\0');
         if (lines.isEmpty()) return;
@@ -257,8 +254,7 @@ private Q_SLOTS:
             QTest::addRow("sync, %s", name) << StepRow{Sync, error, true};
             QTest::addRow("rename, %s", name) << StepRow{Rename, error, true};
         }
-        // After the rename the new content is in place; the save is still reported as failed, as it
-        // may not survive a power cut.
+        // The new content is in place, yet reported as failed: it may not survive a power cut.
         QTest::newRow("folder sync, EIO") << StepRow{FolderSync, EIO, false};
         // A folder with write and search rights only cannot be opened to sync: the file was saved.
         QTest::newRow("folder not readable, EACCES") << StepRow{FolderSync, EACCES, false};
@@ -283,8 +279,7 @@ private Q_SLOTS:
         QCOMPARE(shop.bytes("VL Lista.txt"), next + "end\r\n");
     }
 
-    // A data file that is a link to a file elsewhere: the link stays, its target gets the content,
-    // and the folder synced is the target's, where the rename happened; a save through a linked folder.
+    // A linked data file stays a link; its target gets the content and its folder is synced. A linked folder.
     void aLinkedFileStaysALink() {
         TempShop shop;
         QDir(shop.path()).mkdir("elsewhere");
@@ -299,7 +294,6 @@ private Q_SLOTS:
         QCOMPARE(shop.bytes("elsewhere/lista.txt"), QByteArray("new\r\n"));
         QCOMPARE(faults.syncedFolders, QStringList{QFileInfo(target).absolutePath()});
         QCOMPARE(everyEntry(shop.file("elsewhere")), QStringList{"lista.txt"});
-        // A linked folder on the way.
         QVERIFY(QFile::link(shop.file("elsewhere"), shop.file("link")));
         QVERIFY(TextFile::save(shop.file("link/f.txt"), "ok\r\n"));
         QCOMPARE(shop.bytes("elsewhere/f.txt"), QByteArray("ok\r\n"));
@@ -337,21 +331,17 @@ private Q_SLOTS:
         QCOMPARE(shop.bytes("out.txt"), saved);
     }
 
-    void encodingRefusesWhatTheCodePageLacks_data() {
-        QTest::addColumn<int>("offset");
-        // ASCII is written four characters at a time: every other character at each place in a run.
-        for (int offset = 0; offset < 5; ++offset)
-            QTest::addRow("offset %d", offset) << offset;
-    }
     void encodingRefusesWhatTheCodePageLacks() {
-        QFETCH(int, offset);
         QByteArray all(256, Qt::Uninitialized);
         for (int b = 0; b < 256; ++b)
             all[b] = char(b);
-        const QByteArray lead(offset, 'a');
-        const QString text = QString::fromLatin1(lead) + Cp1252::decode(all) + QString::fromUtf8("ĉ€😀") +
-                             QString::fromLatin1(lead) + QStringLiteral("b");
-        QCOMPARE(Cp1252::encode(text), lead + all + QByteArray("?\x80?") + lead + "b");
+        // ASCII is written four characters at a time: every other character at each place in a run.
+        for (int offset = 0; offset < 5; ++offset) {
+            const QByteArray lead(offset, 'a');
+            const QString text = QString::fromLatin1(lead) + Cp1252::decode(all) + QString::fromUtf8("ĉ€😀") +
+                                 QString::fromLatin1(lead) + QStringLiteral("b");
+            QCOMPARE(Cp1252::encode(text), lead + all + QByteArray("?\x80?") + lead + "b");
+        }
         QVERIFY(Cp1252::canEncode(QString::fromUtf8("ÁÉÍÓÚñü€£")));
         QVERIFY(!Cp1252::canEncode(QString::fromUtf8("ĉ")));
     }
