@@ -15,8 +15,6 @@
 using KindRow = std::tuple<QString, QString, QString>;
 using ReasonRow = std::tuple<QString, QString, double, int, double>;
 using FileRow = std::tuple<QString, QString>;
-// taken: split-off names already there ("d" marks a folder)
-using CutRow = std::tuple<QStringList, QString>;
 
 namespace {
 
@@ -447,36 +445,33 @@ private Q_SLOTS:
         QCOMPARE(c.cut().cutMenuEnabled(), enabled);
     }
 
-    // The cut moves the day to the first free split-off name, prints the record note and starts afresh.
-    void cut_data() {
-        QTest::addColumn<CutRow>("row");
-        QTest::newRow("a freed number is used again") << CutRow{{"2"}, "VENTAS #05-12-2026 (1).txt"};
-        QTest::newRow("a folder is skipped") << CutRow{{"1d", "2"}, "VENTAS #05-12-2026 (3).txt"};
-    }
+    // The cut moves the day to the first free split-off name, prints the record note and starts afresh:
+    // a freed number is used again, a folder ("d") is skipped.
     void cut() {
-        QFETCH(CutRow, row);
-        const auto& [taken, expected] = row;
-        CounterRig rig;
-        for (const QString& t : taken) {
-            const QString name = QStringLiteral("VENTAS #05-12-2026 (%1).txt").arg(t.left(1));
-            t.endsWith(u'd') ? void(QDir(rig.shop.path()).mkdir(name)) : rig.shop.write(name, {"antes"});
+        for (const auto& [taken, number] :
+             {std::pair{QStringList{"2"}, 1}, std::pair{QStringList{"1d", "2"}, 3}}) {
+            CounterRig rig;
+            for (const QString& t : taken) {
+                const QString name = QStringLiteral("VENTAS #05-12-2026 (%1).txt").arg(t.left(1));
+                t.endsWith(u'd') ? void(QDir(rig.shop.path()).mkdir(name)) : rig.shop.write(name, {"antes"});
+            }
+            const QStringList day{kSale100, kEntry50};
+            Counter& c = startWith(rig, day);
+            rig.dialogs.answer(true);
+            c.mnuPrintCut_Click();
+            QCOMPARE(rig.dialogs.questionTexts().size(), 1);
+            QCOMPARE(rig.shop.lines(QString("VENTAS #05-12-2026 (%1).txt").arg(number)), day);
+            QVERIFY(!rig.shop.exists(fileName(QString())));
+            QVERIFY(c.notes().at(0).lines.isEmpty());
+            QCOMPARE(c.notes().saleStart(), -1);
+            QVERIFY(!c.cut().cutMenuEnabled());
+            const QStringList report = printed(rig, PrintDocument::Kind::Report);
+            QVERIFY(report.contains(kSale100) && report.contains(kEntry50));
+            rig.add("1", "PAN", "10");
+            c.amounts().setCashText("10");
+            c.eFinal();
+            QCOMPARE(rig.shop.lines(fileName(QString())).size(), 2);
         }
-        const QStringList day{kSale100, kEntry50};
-        Counter& c = startWith(rig, day);
-        rig.dialogs.answer(true);
-        c.mnuPrintCut_Click();
-        QCOMPARE(rig.dialogs.questionTexts().size(), 1);
-        QCOMPARE(rig.shop.lines(expected), day);
-        QVERIFY(!rig.shop.exists(fileName(QString())));
-        QVERIFY(c.notes().at(0).lines.isEmpty());
-        QCOMPARE(c.notes().saleStart(), -1);
-        QVERIFY(!c.cut().cutMenuEnabled());
-        const QStringList report = printed(rig, PrintDocument::Kind::Report);
-        QVERIFY(report.contains(kSale100) && report.contains(kEntry50));
-        rig.add("1", "PAN", "10");
-        c.amounts().setCashText("10");
-        c.eFinal();
-        QCOMPARE(rig.shop.lines(fileName(QString())).size(), 2);
     }
 
     // Declined, or the day's file cannot be moved: nothing changes.
