@@ -141,11 +141,9 @@ private Q_SLOTS:
                   "Thanks!||||.|"),
             "B-U-S-I-N-E-S-S"};
         // Blank (only blanks) shop lines leave out their lines; the date line follows an empty line.
-        TicketData blank = fullTicket(kEs);
-        blank.shop = {"Mi negocio", "  ", QString(), " ", "   ", QString()};
-        blank.ticketNumber = 1000;
-        blank.paidByCard = true;
-        blank.itemText = "1 x PAN de $396.00 = $396.00\r\n";
+        const Documents::Shop blanks{"Mi negocio", "  ", QString(), " ", "   ", QString()};
+        const TicketData blank(blanks, "05/12/2026", "14:35", 1000, "1 x PAN de $396.00 = $396.00\r\n",
+                               "$500.00", "$104.00", true, "$", kEs);
         QTest::newRow("blank shop lines, card, number 1000")
             << TicketRow{blank,
                          split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
