@@ -23,35 +23,16 @@ namespace {
 const Language kEs;
 const Language kEn(QStringLiteral("EN"));
 
-QString s(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QStringList split(const char* joined) {
-    return s(joined).split(u'|');
+    return QString(joined).split(u'|');
 }
 
 TicketData fullTicket(const Language& language) {
-    TicketData data;
-    data.shop = {"Abarrotes La Esquina", "Av. Juárez 128",  "555 123 4567",
-                 "rfc aes-010203",       "Sucursal Centro", "¡Gracias por su preferencia!"};
-    data.dateText = "05/12/2026";
-    data.timeText = "14:35";
-    data.ticketNumber = 7;
-    data.itemText = "2 x PAN de $12.50 = $25.00\r\n1 x LECHE de $371.00 = $371.00\r\n";
-    data.cashText = "$500.00";
-    data.changeText = "$104.00";
-    data.symbol = "$";
-    data.language = language;
-    return data;
-}
-
-// The lines printed at this size, or bold (size 0).
-QStringList linesAt(const PrintDocument& document, double size) {
-    QStringList out;
-    for (const auto& line : document.printedLines())
-        if (size ? line.size == size : line.bold) out << line.text;
-    return out;
+    const Documents::Shop shop{"Abarrotes La Esquina", "Av. Juárez 128",  "555 123 4567",
+                               "rfc aes-010203",       "Sucursal Centro", "¡Gracias por su preferencia!"};
+    return TicketData(shop, "05/12/2026", "14:35", 7,
+                      "2 x PAN de $12.50 = $25.00\r\n1 x LECHE de $371.00 = $371.00\r\n", "$500.00",
+                      "$104.00", false, "$", language);
 }
 
 QByteArray bytes(std::initializer_list<int> values) {
@@ -67,10 +48,8 @@ const QByteArray kKick = bytes({0x1B, 0x70, 0, 0x19, 0xFA});
 const QByteArray kCut = bytes({0x1D, 0x56, 0x41, 3});
 
 const QString kDataError = QStringLiteral("Hubo un error al generar los datos del ticket.");
-const QString kTicketFailed =
-    QStringLiteral("No se pudo imprimir el ticket, intente nuevamente o más tarde.");
-const QString kCopyPrinted =
-    QStringLiteral("Se ha impreso la copia del cliente, ahora se imprimirá la copia del negocio.");
+const QString kTicketFailed = "No se pudo imprimir el ticket, intente nuevamente o más tarde.";
+const QString kCopyPrinted = "Se ha impreso la copia del cliente, ahora se imprimirá la copia del negocio.";
 
 // A counter with the record note in front and tickets as asked.
 Counter& startWith(CounterRig& rig, bool tickets, bool doubleTicket = false) {
@@ -121,24 +100,8 @@ PrinterSettings withOptions(PrinterSettings s, int paper, int codepage, bool on)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Documents::Shop)
-Q_DECLARE_METATYPE(Documents::TicketData)
-Q_DECLARE_METATYPE(Language)
-Q_DECLARE_METATYPE(PrinterSettings)
-
-// How a failed comparison shows the settings: kind|name|link|address|paper|codepage|cut|drawer|status|folder.
-static char* toString(const PrinterSettings& s) {
-    const QStringList fields{QString::number(int(s.kind)), s.systemName,
-                             QString::number(int(s.link)), s.address,
-                             QString::number(s.paper),     QString::number(s.codepage),
-                             QString::number(s.cut),       QString::number(s.drawer),
-                             QString::number(s.status),    s.folder};
-    return qstrdup(fields.join(u'|').toUtf8().constData());
-}
-
 // mark: the business copy's; empty: not printed
 using TicketRow = std::tuple<TicketData, QStringList, QString>;
-using SerieRow = std::tuple<QString, int, QString>;
 // expected: empty when no ticket amount is found
 using AmountRow = std::tuple<QString, QString, QString>;
 using ReportRow = std::tuple<QStringList, Language, QStringList, QString>;
@@ -151,7 +114,7 @@ using TicketNumberRow = std::tuple<bool, bool, QStringList, QStringList, qint64>
 using NoticeRow = std::tuple<bool, bool, QList<bool>, bool, int, int, QStringList>;
 using ShopKeyRow = std::tuple<QString, QString, bool, int, QStringList>;
 using CommandLineRow = std::tuple<PrinterSettings, QStringList, PrinterSettings, bool>;
-using ReceiptTargetRow = std::tuple<PrinterSettings, int, QString, int>;
+using TargetRow = std::tuple<Link, QString, int, QString, int>;
 
 // Printed documents, how a receipt printer gets them, the printing procedures and the printer's settings.
 class PrintTest : public QObject {
@@ -178,11 +141,9 @@ private Q_SLOTS:
                   "Thanks!||||.|"),
             "B-U-S-I-N-E-S-S"};
         // Blank (only blanks) shop lines leave out their lines; the date line follows an empty line.
-        TicketData blank = fullTicket(kEs);
-        blank.shop = {"Mi negocio", "  ", QString(), " ", "   ", QString()};
-        blank.ticketNumber = 1000;
-        blank.paidByCard = true;
-        blank.itemText = "1 x PAN de $396.00 = $396.00\r\n";
+        const Documents::Shop blanks{"Mi negocio", "  ", QString(), " ", "   ", QString()};
+        const TicketData blank(blanks, "05/12/2026", "14:35", 1000, "1 x PAN de $396.00 = $396.00\r\n",
+                               "$500.00", "$104.00", true, "$", kEs);
         QTest::newRow("blank shop lines, card, number 1000")
             << TicketRow{blank,
                          split("|MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|Ticket No. 1000||Descripción:|"
@@ -192,44 +153,25 @@ private Q_SLOTS:
     void ticket() {
         QFETCH(TicketRow, row);
         auto [data, expected, mark] = row;
-        const PrintDocument document = Documents::customerTicket(data, "396.00");
-        QCOMPARE(document.lines(), expected);
-        QCOMPARE(document.kind(), PrintDocument::Kind::Ticket);
-        // Only the opening empty line and the shop name are bold; only the amount is large.
-        QCOMPARE(linesAt(document, 0), (QStringList{QString(), data.shop.name.toUpper()}));
-        QCOMPARE(linesAt(document, 10).size(), 1);
-        QVERIFY(linesAt(document, 10).constFirst().endsWith(s(" $396.00")));
+        QCOMPARE(Documents::customerTicket(data, "396.00").lines(), expected);
         if (mark.isEmpty()) return;
-        const PrintDocument copy = Documents::businessTicket(data, "396.00");
         expected[expected.size() - 6] = mark;
-        QCOMPARE(copy.lines(), expected);
-        QCOMPARE(copy.kind(), PrintDocument::Kind::BusinessCopy);
+        QCOMPARE(Documents::businessTicket(data, "396.00").lines(), expected);
     }
 
-    void serie_data() {
-        QTest::addColumn<SerieRow>("row");
-        QTest::newRow("no remark, padded") << SerieRow{"", 7, "Ticket No. 007\r\n"};
-        QTest::newRow("blank remark") << SerieRow{"   ", 12, "Ticket No. 012\r\n"};
-        QTest::newRow("remark in capitals, untrimmed")
-            << SerieRow{" sucursal ñ", 1, " SUCURSAL Ñ\r\nTicket No. 001\r\n"};
-        QTest::newRow("four digits kept") << SerieRow{"", 1000, "Ticket No. 1000\r\n"};
-    }
-    void serie() {
-        QFETCH(SerieRow, row);
-        auto [remark, number, expected] = row;
-        QCOMPARE(Documents::eSerie(remark, number), expected);
+    void serieRemarkInCapitalsUntrimmed() {
+        QCOMPARE(Documents::eSerie(" sucursal ñ", 1), QString(" SUCURSAL Ñ\r\nTicket No. 001\r\n"));
     }
 
     void amount_data() {
         QTest::addColumn<AmountRow>("row");
-        QTest::newRow("cash total") << AmountRow{
-            "-----(14:35)------------------------------> [TOTAL $396.00]", "$", "396.00"};
+        const QString total = "-----(14:35)------------------------------> [TOTAL $396.00]";
+        QTest::newRow("cash total") << AmountRow{total, "$", "396.00"};
         QTest::newRow("grouped") << AmountRow{"-----(12:30)------------------------------> [TOTAL $1,234.50]",
                                               "$", "1,234.50"};
         QTest::newRow("card sale") << AmountRow{"*****(18:41)**************************** [TARJETA €86.00]",
                                                 "€", "86.00"};
-        QTest::newRow("no symbol: no ticket")
-            << AmountRow{"-----(14:35)------------------------------> [TOTAL $396.00]", "€", ""};
+        QTest::newRow("no symbol: no ticket") << AmountRow{total, "€", ""};
         QTest::newRow("empty register") << AmountRow{"", "$", ""};
     }
     void amount() {
@@ -244,7 +186,7 @@ private Q_SLOTS:
         const auto row = [](const char* name, const QString& lines, const Language& language,
                             const QString& body, const char* total) {
             QTest::newRow(name) << ReportRow{lines.isEmpty() ? QStringList() : lines.split(u'|'), language,
-                                             body.split(u'|'), s(total)};
+                                             body.split(u'|'), QString(total)};
         };
         const QString items = "2 x PAN de $12.50 = $25.00|1 x LECHE de $371.00 = $371.00|";
         const QString sale = "-----(10:00)------------------------------> [TOTAL $396.00]";
@@ -265,45 +207,30 @@ private Q_SLOTS:
     void report() {
         QFETCH(ReportRow, row);
         auto [registerLines, language, body, total] = row;
-        Documents::ReportData data{"Abarrotes La Esquina", "05/12/2026", "14:35",
-                                   registerLines,          "$",          language};
-        const PrintDocument document = Documents::report(data);
-        const QString heading = (language.isEnglish() ? "REGISTRY" : "REGISTRO") + s(" - 05/12/2026 14:35");
+        const Documents::ReportData data{"Abarrotes La Esquina", "05/12/2026", "14:35",
+                                         registerLines,          "$",          language};
+        const QString heading =
+            (language.isEnglish() ? "REGISTRY" : "REGISTRO") + QString(" - 05/12/2026 14:35");
         const QStringList expected = QStringList{QString(), "ABARROTES LA ESQUINA", heading, QString()} +
                                      body + QStringList{total, QString(), QString(), ".", QString()};
-        QCOMPARE(document.lines(), expected);
-        QCOMPARE(document.kind(), PrintDocument::Kind::Report);
-        // The body in 5 points between the heading and the total in 8; nothing bold.
-        const auto printed = document.printedLines();
-        for (std::size_t i = 0; i < printed.size(); ++i) {
-            const bool inBody = i >= 4 && i < 4 + std::size_t(body.size());
-            QCOMPARE(printed[i].size, inBody ? 5.0 : 8.0);
-            QVERIFY(!printed[i].bold);
-        }
+        QCOMPARE(Documents::report(data).lines(), expected);
     }
 
-    void notice_data() {
-        QTest::addColumn<QString>("address");
-        QTest::newRow("blank address: an empty line under the name") << "  ";
-        QTest::newRow("address, then an empty line") << "Av. Juárez 128";
-    }
     void notice() {
-        QFETCH(QString, address);
-        const QStringList expected =
-            QStringList{"", "MI NEGOCIO"} +
-            (address.trimmed().isEmpty() ? QStringList{} : QStringList{address}) +
-            split("|Ticket No. 003||Movimiento:|-----(09:05)-------> [RETIRO $50.00]");
-        const QString info =
-            Documents::movementNotice(QString(), 3, "-----(09:05)-------> [RETIRO $50.00]", kEs);
-        const PrintDocument document = Documents::notice("Mi negocio", address, info);
-        // The movement text ends in fifteen line breaks and ".": fourteen empty lines.
-        QStringList lines = document.lines();
-        QCOMPARE(lines.takeLast(), s("."));
-        for (int i = 0; i < 14; ++i)
-            QCOMPARE(lines.takeLast(), QString());
-        QCOMPARE(lines, expected);
-        QCOMPARE(linesAt(document, 0), (QStringList{QString(), s("MI NEGOCIO")}));
-        QCOMPARE(document.kind(), PrintDocument::Kind::Notice);
+        for (const QString& address : {QString("  "), QString("Av. Juárez 128")}) {
+            const QStringList expected =
+                QStringList{"", "MI NEGOCIO"} +
+                (address.trimmed().isEmpty() ? QStringList{} : QStringList{address}) +
+                split("|Ticket No. 003||Movimiento:|-----(09:05)-------> [RETIRO $50.00]");
+            const QString info =
+                Documents::movementNotice(QString(), 3, "-----(09:05)-------> [RETIRO $50.00]", kEs);
+            // The movement text ends in fifteen line breaks and ".": fourteen empty lines.
+            QStringList lines = Documents::notice("Mi negocio", address, info).lines();
+            QCOMPARE(lines.takeLast(), QString("."));
+            for (int i = 0; i < 14; ++i)
+                QCOMPARE(lines.takeLast(), QString());
+            QCOMPARE(lines, expected);
+        }
     }
 
     void shopData_data() {
@@ -311,18 +238,13 @@ private Q_SLOTS:
         QTest::newRow("every line, Spanish")
             << ShopDataRow{Documents::Shop{"Abarrotes", "Av. Juárez 128", "555 123", "rfc x", {}, {}}, kEs,
                            split("|ABARROTES|Av. Juárez 128||TEL 555 123|RFC X||...")};
-        QTest::newRow("only the phone")
-            << ShopDataRow{Documents::Shop{"Abarrotes", " ", "555 123", {}, {}, {}}, kEs,
-                           split("|ABARROTES||TEL 555 123||...")};
         QTest::newRow("nothing but the name") << ShopDataRow{
-            Documents::Shop{"Mi negocio", {}, {}, {}, {}, {}}, kEs, split("|MI NEGOCIO|||...")};
+            Documents::Shop{"Mi negocio", " ", {}, {}, {}, {}}, kEs, split("|MI NEGOCIO|||...")};
     }
     void shopData() {
         QFETCH(ShopDataRow, row);
         auto [shop, language, expected] = row;
-        const PrintDocument document = Documents::shopData(shop, language);
-        QCOMPARE(document.lines(), expected);
-        QCOMPARE(linesAt(document, 0), QStringList{shop.name.toUpper()});
+        QCOMPARE(Documents::shopData(shop, language).lines(), expected);
     }
 
     void testPage() {
@@ -332,7 +254,6 @@ private Q_SLOTS:
                   "----+----1----+----2----+----3----+----4----+---|1234567890||||.|");
         const PrintDocument document = Documents::testPage("Ñandú", "05/12/2026 14:35", kEs);
         QCOMPARE(document.lines(), expected);
-        QCOMPARE(linesAt(document, 0), (QStringList{QString(), s("ÑANDÚ")}));
         QVERIFY(document.opensDrawer());
     }
 
@@ -362,18 +283,12 @@ private Q_SLOTS:
 
     void text_data() {
         QTest::addColumn<TextRow>("row");
-        QTest::newRow("1252 accents and euro") << TextRow{"Juárez ñ €5", false,
-                                                          "Ju\xE1rez \xF1 \x80"
-                                                          "5"};
-        QTest::newRow("858 accents and euro") << TextRow{"Juárez ñ €5", true,
-                                                         "Ju\xA0rez \xA4 \xD5"
-                                                         "5"};
+        QTest::newRow("1252 accents and euro") << TextRow{"Juárez ñ €5", false, "Ju\xE1rez \xF1 \2005"};
+        QTest::newRow("858 accents and euro") << TextRow{"Juárez ñ €5", true, "Ju\xA0rez \xA4 \3255"};
         QTest::newRow("1252 lacks Cyrillic") << TextRow{"Дом", false, "???"};
         QTest::newRow("858 lacks curly quotes") << TextRow{"“A”", true, "?A?"};
         QTest::newRow("emoji is one character") << TextRow{"a😀b", false, "a?b"};
-        QTest::newRow("escape in a shop name is no command") << TextRow{s("A\x1B"
-                                                                          "d\x7F"),
-                                                                        false, "A?d?"};
+        QTest::newRow("escape in a shop name is no command") << TextRow{QString("A\033d\177"), false, "A?d?"};
         QTest::newRow("undefined 1252 byte is a control") << TextRow{QString(QChar(0x81)), false, "?"};
     }
     void text() {
@@ -421,8 +336,7 @@ private Q_SLOTS:
         QTest::newRow("paper out") << StatusRow{bytes({0x12, 0x72}), Status::NoPaper};
         QTest::newRow("offline and out of paper") << StatusRow{bytes({0x1A, 0x72}), Status::Offline};
         QTest::newRow("one answer only") << StatusRow{bytes({0x12}), Status::Unanswered};
-        // An automatic status message (4 bytes, bit 4 of each clear or bits 0-1 of the first clear) is
-        // skipped.
+        // An automatic status message (4 bytes, bit 4 of each clear or bits 0-1 of the first clear).
         QTest::newRow("automatic status first")
             << StatusRow{bytes({0x10, 0x00, 0x00, 0x0F, 0x12, 0x72}), Status::NoPaper};
     }
@@ -507,39 +421,37 @@ private Q_SLOTS:
     }
 
     // The copy's mark is its first line, above the shop's name; a declined ticket can still be printed.
-    void reprintMarksTheCopy_data() {
-        QTest::addColumn<bool>("tickets"); // the copy's lines follow; "#" marks the ticket number's line
-        QTest::newRow("printed") << true;
-        QTest::newRow("declined") << false; // never printed, so it never took a number
-    }
     void reprintMarksTheCopy() {
-        QFETCH(bool, tickets);
+        // "#" marks the ticket number's line: a declined ticket never took a number.
         const QString copy =
             "COPIA||MI NEGOCIO||FECHA 05/12/2026|HORA 14:35|#||Descripción:|2 x PAN de $12.50 ||"
             "Importe: $25.00|Efectivo: $30.00|Cambio: $5.00||¡Gracias por su preferencia!||||.|";
-        const QStringList expected =
-            (tickets ? QString(copy).replace("#", "Ticket No. 001") : QString(copy).remove("#|")).split(u'|');
-        CounterRig rig;
-        Counter& c = startWith(rig, tickets);
-        QVERIFY(!c.tickets().reprintAvailable());
-        c.tickets().mnuReprint_Click();
-        QCOMPARE(rig.dialogs.shown.size(), 1);
-        QVERIFY(rig.printer.attempts.isEmpty());
-        if (!tickets) rig.dialogs.answer(false);
-        sell(rig);
-        QVERIFY(c.tickets().reprintAvailable());
-        c.tickets().mnuReprint_Click();
-        QCOMPARE(rig.printer.jobs.size(), tickets ? 2 : 1);
-        QCOMPARE(rig.printer.jobs.last().lines(), expected);
-        if (tickets) QCOMPARE(rig.printer.jobs.last().lines().mid(1), rig.printer.jobs.first().lines());
-        // The cash sale's ticket opens the drawer; its copy, printed without money, does not.
-        QVERIFY(!rig.printer.jobs.last().opensDrawer());
-        QCOMPARE(c.settings().values().ticketNumber, qint64(tickets ? 2 : 1));
-        rig.printer.failing = true;
-        rig.dialogs.clear();
-        c.tickets().mnuReprint_Click();
-        QCOMPARE(rig.dialogs.shown.size(), 1);
-        QCOMPARE(rig.dialogs.shown.first().icon, Dialogs::Icon::Warning);
+        for (const bool tickets : {true, false}) {
+            const QStringList expected =
+                (tickets ? QString(copy).replace("#", "Ticket No. 001") : QString(copy).remove("#|"))
+                    .split(u'|');
+            CounterRig rig;
+            Counter& c = startWith(rig, tickets);
+            QVERIFY(!c.tickets().reprintAvailable());
+            c.tickets().mnuReprint_Click();
+            QCOMPARE(rig.dialogs.shown.size(), 1);
+            QVERIFY(rig.printer.attempts.isEmpty());
+            if (!tickets) rig.dialogs.answer(false);
+            sell(rig);
+            QVERIFY(c.tickets().reprintAvailable());
+            c.tickets().mnuReprint_Click();
+            QCOMPARE(rig.printer.jobs.size(), tickets ? 2 : 1);
+            QCOMPARE(rig.printer.jobs.last().lines(), expected);
+            if (tickets) QCOMPARE(rig.printer.jobs.last().lines().mid(1), rig.printer.jobs.first().lines());
+            // The cash sale's ticket opens the drawer; its copy, printed without money, does not.
+            QVERIFY(!rig.printer.jobs.last().opensDrawer());
+            QCOMPARE(c.settings().values().ticketNumber, qint64(tickets ? 2 : 1));
+            rig.printer.failing = true;
+            rig.dialogs.clear();
+            c.tickets().mnuReprint_Click();
+            QCOMPARE(rig.dialogs.shown.size(), 1);
+            QCOMPARE(rig.dialogs.shown.first().icon, Dialogs::Icon::Warning);
+        }
     }
 
     void shopDataBehindTheKey_data() {
@@ -564,27 +476,24 @@ private Q_SLOTS:
             QCOMPARE(rig.dialogs.shown.last().icon, failing ? Dialogs::Icon::Warning : Dialogs::Icon::Error);
     }
 
-    void reportAndDrawer_data() {
-        QTest::addColumn<bool>("failing");
-        QTest::newRow("prints") << false;
-        QTest::newRow("fails") << true;
-    }
     void reportAndDrawer() {
-        QFETCH(bool, failing);
-        CounterRig rig;
-        Counter& c = startWith(rig, false);
-        rig.printer.failing = failing;
-        QCOMPARE(c.reports().ePrintHistory(), !failing);
-        QCOMPARE(c.reports().printXReport(), !failing);
-        QCOMPARE(c.reports().printCountNotice(CashCount(), QStringLiteral("18:05")), !failing);
-        const QStringList printed{"report", "x-report", "count"};
-        QCOMPARE(kinds(rig.printer.jobs), failing ? QStringList{} : printed);
-        c.tickets().mnuDrawer_Click();
-        QCOMPARE(rig.printer.drawerOpenings, 1);
-        const QString cut = "No se pudo imprimir el corte, intente nuevamente o más tarde.";
-        const QStringList warned{cut, cut, "No se pudo imprimir el ticket, intente nuevamente o más tarde.",
-                                 "No se pudo abrir el cajón."};
-        QCOMPARE(rig.dialogs.messages(), failing ? warned : QStringList{});
+        for (const bool failing : {false, true}) {
+            CounterRig rig;
+            Counter& c = startWith(rig, false);
+            rig.printer.failing = failing;
+            QCOMPARE(c.reports().ePrintHistory(), !failing);
+            QCOMPARE(c.reports().printXReport(), !failing);
+            QCOMPARE(c.reports().printCountNotice(CashCount(), QStringLiteral("18:05")), !failing);
+            const QStringList printed{"report", "x-report", "count"};
+            QCOMPARE(kinds(rig.printer.jobs), failing ? QStringList{} : printed);
+            c.tickets().mnuDrawer_Click();
+            QCOMPARE(rig.printer.drawerOpenings, 1);
+            const QString cut = "No se pudo imprimir el corte, intente nuevamente o más tarde.";
+            const QStringList warned{cut, cut,
+                                     "No se pudo imprimir el ticket, intente nuevamente o más tarde.",
+                                     "No se pudo abrir el cajón."};
+            QCOMPARE(rig.dialogs.messages(), failing ? warned : QStringList{});
+        }
     }
 
     void read_data() {
@@ -624,30 +533,27 @@ private Q_SLOTS:
 
     void commandLine_data() {
         QTest::addColumn<CommandLineRow>("row");
-        const PrinterSettings lan = receipt(Link::Tcp, "10.0.0.9:9100");
-        QTest::newRow("nothing given") << CommandLineRow{lan, QStringList{}, lan, false};
-        QTest::newRow("receipt printer on a device")
-            << CommandLineRow{PrinterSettings(), QStringList{"--printer", "escpos:/dev/usb/lp0"},
-                              receipt(Link::Device, "/dev/usb/lp0"), true};
-        QTest::newRow("receipt printer on tcp")
-            << CommandLineRow{named({}, Kind::System, "Oficina"),
-                              {"--printer", "escpos:tcp://caja:9101"},
-                              named(receipt(Link::Tcp, "caja:9101"), Kind::Receipt, "Oficina"),
-                              true};
-        QTest::newRow("raw CUPS queue")
-            << CommandLineRow{PrinterSettings(), QStringList{"--printer", "escpos:cups:TM-T20"},
-                              receipt(Link::CupsQueue, "TM-T20"), true};
-        QTest::newRow("system printer over a receipt printer") << CommandLineRow{
-            lan, QStringList{"--printer", "Oficina"}, named(lan, Kind::System, "Oficina"), true};
-        QTest::newRow("folder wins over printer")
-            << CommandLineRow{lan, QStringList{"--print-to", "/tmp/jobs", "--printer", "Oficina"},
-                              named(lan, Kind::Folder, "", "/tmp/jobs"), true};
-        QTest::newRow("receipt options over the saved printer") << CommandLineRow{
-            lan, QStringList{"--paper", "58", "--codepage", "858", "--no-cut", "--no-drawer", "--no-status"},
-            withOptions(lan, 58, 858, false), true};
-        QTest::newRow("options cannot switch back on")
-            << CommandLineRow{withOptions(lan, 58, 858, false), QStringList{"--paper", "80"},
-                              withOptions(lan, 80, 858, false), true};
+        const auto row = [](const char* name, const PrinterSettings& saved, const QStringList& arguments,
+                            const PrinterSettings& used) {
+            QTest::newRow(name) << CommandLineRow{saved, arguments, used, !arguments.isEmpty()};
+        };
+        const PrinterSettings lan = receipt(Link::Tcp, "10.0.0.9:9100"),
+                              office = named({}, Kind::System, "Oficina");
+        row("nothing given", lan, {}, lan);
+        row("receipt printer on a device", {}, {"--printer", "escpos:/dev/usb/lp0"},
+            receipt(Link::Device, "/dev/usb/lp0"));
+        row("receipt printer on tcp", office, {"--printer", "escpos:tcp://caja:9101"},
+            named(receipt(Link::Tcp, "caja:9101"), Kind::Receipt, "Oficina"));
+        row("raw CUPS queue", {}, {"--printer", "escpos:cups:TM-T20"}, receipt(Link::CupsQueue, "TM-T20"));
+        row("system printer over a receipt printer", lan, {"--printer", "Oficina"},
+            named(lan, Kind::System, "Oficina"));
+        row("folder wins over printer", lan, {"--print-to", "/tmp/jobs", "--printer", "Oficina"},
+            named(lan, Kind::Folder, "", "/tmp/jobs"));
+        row("receipt options over the saved printer", lan,
+            {"--paper", "58", "--codepage", "858", "--no-cut", "--no-drawer", "--no-status"},
+            withOptions(lan, 58, 858, false));
+        row("options cannot switch back on", withOptions(lan, 58, 858, false), {"--paper", "80"},
+            withOptions(lan, 80, 858, false));
     }
     void commandLine() {
         QFETCH(CommandLineRow, row);
@@ -660,29 +566,26 @@ private Q_SLOTS:
 
     // kind -1: no target
     void receiptTarget_data() {
-        QTest::addColumn<ReceiptTargetRow>("row");
+        QTest::addColumn<TargetRow>("row");
         const int device = int(ReceiptTarget::Kind::Device), tcp = int(ReceiptTarget::Kind::Tcp);
-        QTest::newRow("usb device") << ReceiptTargetRow{receipt(Link::Device, "/dev/usb/lp0"), device,
-                                                        "/dev/usb/lp0", 0};
-        QTest::newRow("tcp default port")
-            << ReceiptTargetRow{receipt(Link::Tcp, "192.168.1.50"), tcp, "192.168.1.50", 9100};
+        QTest::newRow("usb device") << TargetRow{Link::Device, "/dev/usb/lp0", device, "/dev/usb/lp0", 0};
+        QTest::newRow("tcp default port") << TargetRow{Link::Tcp, "192.168.1.50", tcp, "192.168.1.50", 9100};
         QTest::newRow("tcp with port")
-            << ReceiptTargetRow{receipt(Link::Tcp, "printer.local:9101"), tcp, "printer.local", 9101};
+            << TargetRow{Link::Tcp, "printer.local:9101", tcp, "printer.local", 9101};
         QTest::newRow("tcp written as a url")
-            << ReceiptTargetRow{receipt(Link::Tcp, "tcp://10.0.0.2:9100"), tcp, "10.0.0.2", 9100};
-        QTest::newRow("cups queue") << ReceiptTargetRow{receipt(Link::CupsQueue, "TM-T20"),
-                                                        int(ReceiptTarget::Kind::CupsQueue), "TM-T20", 0};
-        QTest::newRow("no device") << ReceiptTargetRow{receipt(Link::Device, ""), -1, "", 0};
-        QTest::newRow("no host") << ReceiptTargetRow{receipt(Link::Tcp, ":9100"), -1, "", 0};
-        QTest::newRow("port too large") << ReceiptTargetRow{receipt(Link::Tcp, "caja:70000"), -1, "", 0};
-        QTest::newRow("a path after the host")
-            << ReceiptTargetRow{receipt(Link::Tcp, "caja:9100/x"), -1, "", 0};
-        QTest::newRow("no queue") << ReceiptTargetRow{receipt(Link::CupsQueue, ""), -1, "", 0};
+            << TargetRow{Link::Tcp, "tcp://10.0.0.2:9100", tcp, "10.0.0.2", 9100};
+        QTest::newRow("cups queue") << TargetRow{Link::CupsQueue, "TM-T20",
+                                                 int(ReceiptTarget::Kind::CupsQueue), "TM-T20", 0};
+        QTest::newRow("no device") << TargetRow{Link::Device, "", -1, "", 0};
+        QTest::newRow("no host") << TargetRow{Link::Tcp, ":9100", -1, "", 0};
+        QTest::newRow("port too large") << TargetRow{Link::Tcp, "caja:70000", -1, "", 0};
+        QTest::newRow("a path after the host") << TargetRow{Link::Tcp, "caja:9100/x", -1, "", 0};
+        QTest::newRow("no queue") << TargetRow{Link::CupsQueue, "", -1, "", 0};
     }
     void receiptTarget() {
-        QFETCH(ReceiptTargetRow, row);
-        const auto& [settings, kind, where, port] = row;
-        const auto target = settings.receiptTarget();
+        QFETCH(TargetRow, row);
+        const auto& [link, address, kind, where, port] = row;
+        const auto target = receipt(link, address).receiptTarget();
         QCOMPARE(target.has_value(), kind >= 0);
         if (!target) return;
         QCOMPARE(int(target->kind), kind);
