@@ -249,6 +249,21 @@ private Q_SLOTS:
         QCOMPARE(c.book().registerDate(), QDate(2026, 12, 8));
     }
 
+    // The day left behind at midnight cannot be written (disk full): the cashier is told, once.
+    void dayLeftBehindThatCannotBeSavedIsReported() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        sell(rig, "PAN");
+        rig.dialogs.clear();
+        Saves saves;
+        saves.failing = "VENTAS #05";
+        TextFile::setIoFaults(&saves);
+        rig.clock.at = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0));
+        c.tmrNight_Timer();
+        QCOMPARE(rig.dialogs.messages().count("No se pudo guardar el registro del día, intente más tarde."),
+                 1);
+    }
+
     // Each sale in exactly one file; "midnight" rings an item up at 23:59:59 and closes it just after.
     void everySaleInOneFile_data() {
         QTest::addColumn<QStringList>("steps");
