@@ -65,16 +65,16 @@ private Q_SLOTS:
         const auto row = [](const QByteArray& name, const QStringList& lines, const char* read) {
             QTest::newRow(name.constData()) << ReadRow{lines, read};
         };
-        row("today", {"0", "0", "0", ten, "today", "", "", "0", "", ""}, "000 #10");
-        row("yesterday", {"0", "0", "0", ten, "yesterday", "", "", "0", "", ""}, "000 #1");
+        row("today", {"0", "0", "0", ten, "today", "", "", "0", "", ""}, "0000 #10");
+        row("yesterday", {"0", "0", "0", ten, "yesterday", "", "", "0", "", ""}, "0000 #1");
         for (const char* o : {"2", "", "x", "0.5"})
-            row(QByteArray("option '") + o + "'", {o, o, "0", "", "today", "", "", o, "", ""},
-                QString(o) == "2" ? "111 #1" : "000 #1");
+            row(QByteArray("option '") + o + "'", {o, o, o, "", "today", "", "", o, "", ""},
+                QString(o) == "2" ? "1111 #1" : "0000 #1");
         row("amounts lose their commas", {"0", "0", "0", "", "today", "", "", "0", "1,500", "500"},
-            "000 #1 $1500 top 500");
+            "0000 #1 $1500 top 500");
         row("a bad date stops the reading",
             {"1", "1", "0", Config::scramble(QStringLiteral("5")), "not a date", "", "", "1", "9", "9"},
-            "110 #1");
+            "1100 #1");
     }
     void reading() {
         QFETCH(ReadRow, row);
@@ -84,9 +84,10 @@ private Q_SLOTS:
                                rig.clock.at.date().addDays(-1).toString("dd/MM/yyyy"));
         rig.shop.write(kConfig, lines.replaceInStrings(QStringLiteral("today"), today(rig)));
         const Settings& s = rig.start().settings().values();
-        QString got = QString("%1%2%3 #%4")
+        QString got = QString("%1%2%3%4 #%5")
                           .arg(int(s.backToRecord))
                           .arg(int(s.printTickets))
+                          .arg(int(s.doubleTicket))
                           .arg(int(s.seeStock))
                           .arg(s.ticketNumber);
         if (s.cashLimit) got += " $" + QString::number(*s.cashLimit);

@@ -1057,9 +1057,10 @@ private Q_SLOTS:
 
     void counterReadsTheShopFile() {
         CounterRig rig;
-        rig.shop.write("VL Info.txt", {"Mi negocio", "Calle 5", "555 1234", "RFC X", "0 0 128"});
+        rig.shop.write("VL Info.txt", {"Mi negocio", "Calle 5", "555 1234", "RFC X", "0 64 128"});
         const ShopInfo& shop = rig.start().shop();
         QCOMPARE(shop.brandTooltip, QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
+        QCOMPARE(shop.theme.green, 64);
         QCOMPARE(shop.theme.blue, 128);
     }
 };
