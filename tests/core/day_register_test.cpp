@@ -142,8 +142,8 @@ private Q_SLOTS:
         const QString file = DayRegister::filePath(shop.path(), day, Language());
         shop.writeBytes(QFileInfo(file).fileName(), kSale100.toLatin1() + "\r\n" + line + "\r\n");
         const QStringList loaded = DayRegister::load(shop.path(), day, Language()).value();
-        const QStringList expected =
-            kept ? QStringList{kSale100, Cp1252::decode(line)} : QStringList{kSale100};
+        QStringList expected{kSale100};
+        if (kept) expected << Cp1252::decode(line);
         QCOMPARE(loaded, expected);
         QVERIFY(DayRegister::save(shop.path(), day, Language(), loaded));
         QCOMPARE(DayRegister::load(shop.path(), day, Language()).value(), expected);
