@@ -3,6 +3,7 @@
 #include "core/printing/PrinterSettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace ReportFolders {
@@ -24,6 +25,10 @@ bool write(const QString& dataDir, const QStringList& folders) {
     file.setValue(kFolders, folders);
     file.sync();
     return file.status() == QSettings::NoError;
+}
+
+bool same(const QString& a, const QString& b) {
+    return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
 }
 
 } // namespace ReportFolders

@@ -10,5 +10,7 @@ namespace ReportFolders {
 QStringList read(const QString& dataDir);
 // False when the file could not be written.
 bool write(const QString& dataDir, const QStringList& folders);
+// Whether two paths name the same folder (links and ".." resolved).
+bool same(const QString& a, const QString& b);
 
 } // namespace ReportFolders
