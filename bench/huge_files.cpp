@@ -7,6 +7,7 @@
 #include "CounterAreas.h"
 #include "GeneratedList.h"
 #include "PaintSpy.h"
+#include "PeakMemory.h"
 #include "QuietPorts.h"
 #include "ui/ports/SystemClock.h"
 #include "ui/ports/UnavailablePrinter.h"
@@ -75,24 +76,6 @@ QByteArray content(Shape shape) {
     return shape == Shape::OneLine ? longLine(kFileBytes) + "\r\n" : randomLines();
 }
 
-// Peak resident memory since the last reset, in MB (the kernel's high-water mark).
-void resetPeak() {
-    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
-double peakMegabytes() {
-    double kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f))
-            if (std::strncmp(line, "VmHWM:", 6) == 0) kb = std::atof(line + 6);
-        std::fclose(f);
-    }
-    return kb / 1024.0;
-}
-
 // Runs the events until the widget has painted once (a minute at most).
 void waitForPaint(QWidget* widget) {
     PaintSpy spy;
@@ -155,11 +138,11 @@ void BM_OpenWindow(benchmark::State& state) {
                 break;
             }
         }
-        resetPeak();
+        bench::resetPeak();
         state.ResumeTiming();
         openWindow(folder);
         state.PauseTiming();
-        peak = std::max(peak, peakMegabytes());
+        peak = std::max(peak, bench::peakMegabytes());
         state.ResumeTiming();
     }
     state.counters["peak_MB"] = peak;
@@ -197,7 +180,7 @@ void BM_PickLongItem(benchmark::State& state) {
     }
     QuietWindow quiet(folder);
     MainWindow& window = quiet.window;
-    resetPeak();
+    bench::resetPeak();
     for (auto _ : state) {
         state.PauseTiming();
         window.counter().search().selectItem(0);
@@ -207,7 +190,7 @@ void BM_PickLongItem(benchmark::State& state) {
         window.repaint();
         QApplication::processEvents();
     }
-    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["peak_MB"] = bench::peakMegabytes();
     state.SetLabel(reference ? "an ordinary line of 100,000" : "a 10 MB line");
 }
 BENCHMARK(BM_PickLongItem)->Arg(0)->Arg(1)->Iterations(6)->UseRealTime()->Unit(benchmark::kMillisecond);

@@ -10,6 +10,7 @@
 // Targets: the year in 4 times cat, a switch 50 ms, under 200 MB, the window never stalled long.
 
 #include "GeneratedList.h"
+#include "PeakMemory.h"
 #include "QuietPorts.h"
 #include "core/base/Language.h"
 #include "core/base/TextFile.h"
@@ -117,24 +118,6 @@ struct Year {
     }
 };
 
-void resetPeak() {
-    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", f);
-        std::fclose(f);
-    }
-}
-
-double peakMegabytes() {
-    double kb = 0;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, f))
-            if (std::strncmp(line, "VmHWM:", 6) == 0) kb = std::atof(line + 6);
-        std::fclose(f);
-    }
-    return kb / 1024.0;
-}
-
 // Everything the window shows of a period.
 void report(const History& history, const Period& period, benchmark::State& state) {
     benchmark::DoNotOptimize(history.figures(period));
@@ -152,11 +135,11 @@ void BM_ReadYear(benchmark::State& state) {
     double peak = 0;
     int sales = 0;
     for (auto _ : state) {
-        resetPeak();
+        bench::resetPeak();
         const History history = History::read({{year.dir.path(), {}, {}, {}}});
         report(history, thisYear, state);
         sales = history.figures(thisYear).sales;
-        peak = std::max(peak, peakMegabytes());
+        peak = std::max(peak, bench::peakMegabytes());
     }
     state.counters["peak_MB"] = peak;
     state.counters["sales"] = sales;
