@@ -45,7 +45,7 @@ struct Year {
     QTemporaryDir dir;
     std::vector<std::string> files;
     qint64 bytes = 0;
-    int lines = 0;
+    int lineCount = 0;
 
     Year()
         : dir(qEnvironmentVariableIsEmpty("VENDEL_BENCH_DIR")
@@ -108,7 +108,7 @@ struct Year {
         const QByteArray content = TextFile::toBytes(lines);
         file.write(content);
         bytes += content.size();
-        this->lines += int(lines.size());
+        lineCount += int(lines.size());
         files.push_back(path.toStdString());
     }
 
@@ -143,7 +143,7 @@ void BM_ReadYear(benchmark::State& state) {
     }
     state.counters["peak_MB"] = peak;
     state.counters["sales"] = sales;
-    state.counters["lines"] = year.lines;
+    state.counters["lines"] = year.lineCount;
     state.counters["MB"] = double(year.bytes) / 1e6;
 }
 BENCHMARK(BM_ReadYear)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
