@@ -1,6 +1,7 @@
 #include "TempShop.h"
 #include "core/base/Cp1252.h"
 #include "core/base/Numbers.h"
+#include "core/base/Parallel.h"
 #include "core/base/TextFile.h"
 
 #include <QDir>
@@ -167,6 +168,7 @@ private Q_SLOTS:
         QTest::newRow("lone CR stays in the line") << LineEndsRow{"a\rb\r\n", {"a\rb"}};
         QTest::newRow("only CR line ends") << LineEndsRow{"[1] A $1\r[2] B $2\r", {"[1] A $1", "[2] B $2"}};
         QTest::newRow("LF CR line ends") << LineEndsRow{"a\n\rb\n\r", {"a", "\rb", "\r"}};
+        QTest::newRow("LF, then CR only") << LineEndsRow{"a\rb\rc\nd\re\rf", {"a\rb\rc", "d\re\rf"}};
         QTest::newRow("long lines") << LineEndsRow{QByteArray(40, 'x') + "\r\n" + QByteArray(40, '\x80'),
                                                    {QString(40, u'x'), QString(40, QChar(0x20AC))}};
     }
@@ -175,6 +177,11 @@ private Q_SLOTS:
         const auto& [bytes, expected] = row;
         TempShop shop;
         shop.writeBytes("x.txt", bytes);
+        // A long file is read in parts side by side: cut small, these read as they do whole.
+        Parallel::cutEveryJobInto(3);
+        const QStringList inParts = TextFile::readLines(shop.file("x.txt")).value();
+        Parallel::cutEveryJobInto(0);
+        QCOMPARE(inParts, expected);
         QStringList lines = TextFile::readLines(shop.file("x.txt")).value();
         QCOMPARE(lines, expected);
         // The lines share one piece of memory: each ends as a string ends, a line changed alters no other.

@@ -1,9 +1,11 @@
 #include "CounterRig.h"
+#include "core/base/Parallel.h"
 #include "core/items/ItemLine.h"
 #include "core/items/ItemList.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <algorithm>
@@ -175,8 +177,17 @@ private Q_SLOTS:
         }
     }
 
-    // The byte scan (in blocks of sixteen bytes) against a plain substring test.
+    // The byte scan (in blocks of sixteen bytes) against a plain substring test, on the whole list
+    // and on a list cut into runs searched side by side, as a long one is.
+    void searchAgreesWithPlainSubstringTests_data() {
+        QTest::addColumn<int>("parts");
+        QTest::newRow("whole") << 0;
+        QTest::newRow("in runs") << 3;
+    }
     void searchAgreesWithPlainSubstringTests() {
+        QFETCH(int, parts);
+        Parallel::cutEveryJobInto(parts);
+        const auto whole = qScopeGuard([] { Parallel::cutEveryJobInto(0); });
         std::mt19937 random(7);
         const QString alphabet = QStringLiteral("abcÁéñü $#1\n");
         const auto randomText = [&](int length) {

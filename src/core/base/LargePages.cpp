@@ -27,7 +27,8 @@ void prefer(void* data, qsizetype bytes) {
 
 void setUpAllocator() {
 #if defined(__GLIBC__)
-    ::mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20); // the most the allocator takes
+    ::mallopt(M_TRIM_THRESHOLD, 64 << 20);
 #endif
 }
 

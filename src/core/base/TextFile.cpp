@@ -2,17 +2,20 @@
 
 #include "core/base/Cp1252.h"
 #include "core/base/LargePages.h"
+#include "core/base/Parallel.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -124,6 +127,55 @@ QString readRest(int fd, QByteArray& bytes) {
     }
 }
 
+// The lines of a text (see splitLines); a text cut from a longer one at a line feed leaves CR
+// alone to the whole text's reading.
+QStringList splitLinesOf(QString text, bool carriageReturnsAlone);
+
+// Where the parts of a file in the code page start, each at a line start near its share of the bytes,
+// then the end: a long file is read as a few parts side by side. One part when the file holds no line
+// feed to cut at.
+std::vector<qsizetype> partStarts(const char* raw, qsizetype size) {
+    std::vector<qsizetype> starts{0};
+    const int parts = Parallel::partsFor(size, qsizetype(1) << 20);
+    for (int k = 1; k < parts; ++k) {
+        const qsizetype from = std::max(starts.back(), size * k / parts);
+        const void* feed = std::memchr(raw + from, '\n', std::size_t(size - from));
+        if (!feed) break;
+        const qsizetype next = static_cast<const char*>(feed) - raw + 1;
+        if (next >= size) break;
+        starts.push_back(next);
+    }
+    starts.push_back(size);
+    return starts;
+}
+
+// The lines of a file in the code page whose size bytes lie at raw, in the upper half of text's own
+// memory. The first part is widened in place; each other part into memory of its own, as the first
+// would write over their bytes.
+QStringList decodeLines(QString text, const char* raw, qsizetype size) {
+    const std::vector<qsizetype> starts = partStarts(raw, size);
+    const int parts = int(starts.size()) - 1;
+    const bool carriageReturnsAlone = parts == 1;
+    std::vector<QStringList> partLines{std::size_t(parts)};
+    Parallel::run(parts, [&](int part) {
+        const qsizetype from = starts[std::size_t(part)];
+        const qsizetype length = starts[std::size_t(part) + 1] - from;
+        if (part == 0) {
+            Cp1252::decodeTo(raw, length, reinterpret_cast<char16_t*>(text.data()));
+            text.truncate(length);
+            partLines[0] = splitLinesOf(std::move(text), carriageReturnsAlone);
+            return;
+        }
+        QString own(length, Qt::Uninitialized);
+        Cp1252::decodeTo(raw + from, length, reinterpret_cast<char16_t*>(own.data()));
+        partLines[std::size_t(part)] = splitLinesOf(std::move(own), false);
+    });
+    QStringList lines = std::move(partLines[0]);
+    for (int part = 1; part < parts; ++part)
+        lines.append(std::move(partLines[std::size_t(part)]));
+    return lines;
+}
+
 // The lines of an open plain file of the given size; empty error on success.
 QString readLinesFrom(int fd, qsizetype size, QStringList& lines) {
     // The text's own memory takes the file's bytes in its upper half, so a file in the code page is
@@ -157,9 +209,7 @@ QString readLinesFrom(int fd, qsizetype size, QStringList& lines) {
         if (bytes.startsWith("\xEF\xBB\xBF")) bytes = bytes.sliced(3);
         lines = splitLines(QString::fromUtf8(bytes));
     } else {
-        Cp1252::decodeTo(raw, got, reinterpret_cast<char16_t*>(text.data()));
-        text.truncate(got);
-        lines = splitLines(std::move(text));
+        lines = decodeLines(std::move(text), raw, got);
     }
     return {};
 }
@@ -200,6 +250,12 @@ QStringList linesOf(const QByteArray& bytes) {
 }
 
 QStringList splitLines(QString text) {
+    return splitLinesOf(std::move(text), true);
+}
+
+namespace {
+
+QStringList splitLinesOf(QString text, bool carriageReturnsAlone) {
     // The lines share the text's one block of memory instead of taking one each: a list of 100,000
     // lines is then one allocation, not 100,000, and goes back to the system in one piece. Each line
     // is a view of its part of the block, which ends where the '\0' that every string ends with is
@@ -212,7 +268,7 @@ QStringList splitLines(QString text) {
     char16_t* data = reinterpret_cast<char16_t*>(text.data()); // the text is not shared: no copy
     qsizetype feeds = lineFeeds(data, n);
     // A file written with CR alone after each line (old Mac editors) has no LF at all: CR ends its lines.
-    if (feeds == 0 && text.contains(u'\r')) {
+    if (carriageReturnsAlone && feeds == 0 && text.contains(u'\r')) {
         text.replace(u'\r', u'\n');
         data = reinterpret_cast<char16_t*>(text.data());
         feeds = lineFeeds(data, n);
@@ -234,6 +290,8 @@ QStringList splitLines(QString text) {
     }
     return lines;
 }
+
+} // namespace
 
 ReadResult read(const QString& path) {
     if (path.isEmpty()) return {};

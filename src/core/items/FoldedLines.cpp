@@ -1,6 +1,7 @@
 #include "FoldedLines.h"
 
 #include "core/base/LargePages.h"
+#include "core/base/Parallel.h"
 #include "core/items/Folding.h"
 
 #include <algorithm>
@@ -16,6 +17,11 @@ namespace {
 // Ends every folded line in the text. UTF-8 never holds this byte, so no word can run from one line
 // into the next, whatever the lines hold (a line may hold a line feed).
 constexpr char kEndOfLine = '\xFF';
+
+// Below this much folded text a list is searched, or folded, on one thread: waking another costs
+// more than it saves.
+constexpr qsizetype kBytesPerPart = qsizetype(1) << 20;
+constexpr qsizetype kLinesPerPart = 16384;
 
 // A folded word of the search, never empty, with its first and last byte at hand: the scan tests
 // those two at every position.
@@ -141,7 +147,7 @@ template <typename Lanes>
     others.insert(others.end(), longest + 1, words.end());
 
     const char* base = text.base;
-    const char* p = base;
+    const char* p = text.lineStart(0);
     std::size_t line = 0; // the line p is in, or one before it
     if (scan.size <= 2) {
         // A word of one or two bytes is in most lines, so the lines are taken one by one, the first
@@ -218,27 +224,57 @@ const bool kAvx2 =
 
 } // namespace
 
-void FoldedLines::assign(const QStringList& lines) {
-    // One buffer for the whole list, sized for text that is mostly one byte a character and grown in
-    // the rare case that it is not; each line gets room for its worst case before it is written.
+namespace {
+
+// Folds the lines [first, last) into text, each followed by the end mark, and notes in starts where
+// each begins. One buffer for them all, sized for text that is mostly one byte a character and grown
+// in the rare case that it is not; each line gets room for its worst case before it is written.
+void foldRun(const QStringList& lines, qsizetype first, qsizetype last, QByteArray& text,
+             std::vector<qsizetype>& starts) {
     qsizetype units = 0;
-    for (const QString& line : lines)
-        units += line.size() + 1;
-    m_text.resize(units + units / 8 + 64);
-    LargePages::prefer(m_text.data(), m_text.size());
-    m_starts.clear();
-    m_starts.reserve(std::size_t(lines.size()) + 1);
+    for (qsizetype i = first; i < last; ++i)
+        units += lines[i].size() + 1;
+    text.resize(units + units / 8 + 64);
+    LargePages::prefer(text.data(), text.size());
+    starts.reserve(std::size_t(last - first) + 1);
     qsizetype used = 0;
-    for (const QString& line : lines) {
+    for (qsizetype i = first; i < last; ++i) {
+        const QString& line = lines[i];
         const qsizetype room = 3 * line.size() + 1;
-        if (m_text.size() - used < room) m_text.resize(std::max(2 * m_text.size(), used + room));
-        m_starts.push_back(used);
-        char* end = Folding::writeUtf8(line, m_text.data() + used);
+        if (text.size() - used < room) text.resize(std::max(2 * text.size(), used + room));
+        starts.push_back(used);
+        char* end = Folding::writeUtf8(line, text.data() + used);
         *end++ = kEndOfLine;
-        used = end - m_text.constData();
+        used = end - text.constData();
     }
-    m_starts.push_back(used);
-    m_text.truncate(used);
+    text.truncate(used);
+}
+
+} // namespace
+
+void FoldedLines::assign(const QStringList& lines) {
+    // A long list is folded in runs side by side, then the runs are put one after the other.
+    const int parts = Parallel::partsFor(lines.size(), kLinesPerPart);
+    std::vector<QByteArray> texts{std::size_t(parts)};
+    std::vector<std::vector<qsizetype>> starts{std::size_t(parts)};
+    Parallel::run(parts, [&](int part) {
+        const auto k = std::size_t(part);
+        foldRun(lines, lines.size() * part / parts, lines.size() * (part + 1) / parts, texts[k], starts[k]);
+    });
+    m_text = std::move(texts[0]);
+    m_starts = std::move(starts[0]);
+    qsizetype total = 0;
+    for (const QByteArray& text : texts)
+        total += text.size();
+    m_text.reserve(total);
+    m_starts.reserve(std::size_t(lines.size()) + 1);
+    for (std::size_t k = 1; k < texts.size(); ++k) {
+        const qsizetype offset = m_text.size();
+        m_text.append(texts[k]);
+        for (const qsizetype start : starts[k])
+            m_starts.push_back(offset + start);
+    }
+    m_starts.push_back(m_text.size());
 }
 
 QByteArray FoldedLines::line(int index) const {
@@ -315,14 +351,31 @@ void FoldedLines::search(const std::vector<QByteArray>& words, std::vector<int>&
         return;
     }
     const std::vector<Word> folded(words.begin(), words.end());
-    const Text text{m_text.constData(), m_text.constData() + m_text.size(), m_starts.data(),
-                    std::size_t(count)};
+    // A long list is cut into runs of lines searched side by side; each run writes its hits from
+    // its own first line on (it has no more hits than lines), and the runs are then closed up.
+    const int parts = Parallel::partsFor(m_text.size(), kBytesPerPart);
+    std::vector<std::pair<int, int>> found{std::size_t(parts)}; // each run's first line and hit count
+    Parallel::run(parts, [&](int part) {
+        const std::size_t first = std::size_t(count) * std::size_t(part) / std::size_t(parts);
+        const std::size_t last = std::size_t(count) * std::size_t(part + 1) / std::size_t(parts);
+        const Text text{m_text.constData(), m_text.constData() + m_starts[last], m_starts.data() + first,
+                        last - first};
+        int* out = hits.data() + first;
 #if defined(__x86_64__)
-    const int* end = kAvx2 ? searchAvx2(text, folded, hits.data()) : searchSse2(text, folded, hits.data());
+        const int* end = kAvx2 ? searchAvx2(text, folded, out) : searchSse2(text, folded, out);
 #else
-    const int* end = searchWith<PlainLanes>(text, folded, hits.data());
+        const int* end = searchWith<PlainLanes>(text, folded, out);
 #endif
-    hits.resize(std::size_t(end - hits.data()));
+        found[std::size_t(part)] = {int(first), int(end - out)};
+    });
+    int* to = hits.data();
+    for (const auto& [first, hitCount] : found) {
+        const int* from = hits.data() + first;
+        for (int k = 0; k < hitCount; ++k)
+            to[k] = from[k] + first;
+        to += hitCount;
+    }
+    hits.resize(std::size_t(to - hits.data()));
 }
 
 int FoldedLines::findFrom(const QByteArray& word, int fromLine) const {
