@@ -457,8 +457,6 @@ private Q_SLOTS:
         QTest::newRow("raised after two refused answers") << PriceMenuRow{
             list, {"100%", "-5", "10%"}, 0, {}, {"[3] LIBRO $110.00", "[1] CAJA $6.05 #750", "NOTA"}, true};
         QTest::newRow("cancelled") << PriceMenuRow{list, {""}, 1, {}, list, true};
-        QTest::newRow("lowered") << PriceMenuRow{
-            list, {"5"}, 1, {}, {"[3] LIBRO $95.00", "[1] CAJA $0.50 #750", "NOTA"}, true};
         QTest::newRow("below zero refused") << PriceMenuRow{bread, {"5"}, 1, {below}, bread, true};
         QTest::newRow("list not saved") << PriceMenuRow{
             {"[9] VASO $10.00"}, {"1"}, 0, {"No se pudo crear el archivo, intente más tarde."},

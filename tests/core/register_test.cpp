@@ -1,14 +1,21 @@
 #include "CounterRig.h"
+#include "core/base/Cp1252.h"
+#include "core/base/TextFile.h"
+#include "core/counter/KeyRouter.h"
 #include "core/counter/ScanDetector.h"
 #include "core/note/NoteLines.h"
+#include "core/register/DayRegister.h"
+#include "core/register/DaySummary.h"
 #include "core/register/RegisterEntry.h"
 #include "core/register/RegisterLines.h"
 #include "core/shop/ShopInfo.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
+#include <cerrno>
 #include <tuple>
 
 // line as read: kind|time|amount|text|quantity|price|percent, empty and zero fields at the end left out
@@ -89,6 +96,69 @@ QString amounts(const Counter& c) {
     return c.amounts().totalText() + u'|' + c.amounts().cashText() + u'|' + c.amounts().changeText();
 }
 
+// How many lines of all the shop's register files name the item.
+qsizetype linesNaming(const TempShop& shop, const QString& item) {
+    qsizetype found = 0;
+    for (const QString& name : QDir(shop.path()).entryList({QStringLiteral("VENTAS #*.txt")}, QDir::Files))
+        found += shop.lines(name).filter(" x " + item + u' ').size();
+    return found;
+}
+
+void sell(CounterRig& rig, const QString& item) {
+    rig.add("1", item, "2.00");
+    rig.counter->amounts().setCashText("5");
+    rig.counter->eFinal();
+}
+
+// Records the order in which data files are put in place, and can fail one of them.
+struct Saves : TextFile::IoFaults {
+    QStringList renamed;
+    QString failing; // a file name whose rename fails with a full disk
+    int fault(TextFile::IoStep step, const QString& path) override {
+        if (step != TextFile::IoStep::Rename) return 0;
+        const QString name = QFileInfo(path).fileName().section(u'.', 0, -2); // without the temporary end
+        if (!failing.isEmpty() && name.startsWith(failing)) return ENOSPC;
+        renamed << name;
+        return 0;
+    }
+    ~Saves() override { TextFile::setIoFaults(nullptr); }
+};
+
+// Tallies as "count amount", counts as "time counted/expected/difference", then the last count's time.
+QString describe(const DaySummary& s) {
+    const auto money = [](double amount) { return QString::number(amount, 'f', 2); };
+    QStringList out;
+    const std::pair<const char*, DaySummary::Tally> tallies[] = {{"cash", s.cashSales},
+                                                                 {"in", s.entries},
+                                                                 {"out", s.withdrawals},
+                                                                 {"card", s.cardSales},
+                                                                 {"simple", s.cardEntries}};
+    for (const auto& [name, t] : tallies)
+        if (t.count || t.amount) out << name + QString(" %1 %2").arg(t.count).arg(money(t.amount));
+    if (s.cancelled) out << "cancelled " + QString::number(s.cancelled);
+    out << "expected " + money(s.expectedCash);
+    for (const DaySummary::Count& c : s.counts)
+        out << "count " + c.time + u' ' + money(c.counted) + u'/' + money(c.expected) + u'/' +
+                   money(c.difference());
+    if (s.lastCount()) out << "last " + s.lastCount()->time;
+    return out.join(" | ");
+}
+
+QStringList split(const char* lines) {
+    return QString::fromUtf8(lines).split(u'|');
+}
+
+Counter& sideNoteWith100(CounterRig& rig) {
+    Counter& c = rig.start();
+    rig.dialogs.clear();
+    rig.add("1", "A", "100");
+    return c;
+}
+
+const QStringList kDayWithACard{"1 x OLD de $5.00 = $5.00",
+                                "-----(09:00)------------------------------> [TOTAL $5.00]",
+                                "*****(09:10)********* [TARJETA $3.00]"};
+
 } // namespace
 
 // line: the register's new last line; empty: nothing booked
@@ -109,11 +179,30 @@ using FreeItemRow = std::tuple<QString, bool, QStringList>;
 using ReminderRow = std::tuple<QString, QString, bool>;
 using ChangeRow = std::tuple<QString, QString, QString, QString>;
 using BackRow = std::tuple<bool, bool, int>;
-// lines: empty for no file; red and blue of the theme
 using ScanRow = std::pair<QString, QString>;
+// lines: empty for no file; red and blue of the theme
 using ShopRow = std::tuple<QStringList, QString, QString, QString, QString, int, int>;
 
-// A sale on the counter's notes and the register it is written to: its lines, bookings, totals and cut.
+// sale: price and cash; cut: the day cut first; typed: the cash typed whole, or the pieces of each note
+using BookedRow =
+    std::tuple<QString, QStringList, QStringList, bool, double, QList<int>, int, QString, QStringList>;
+using BlankRow = std::pair<QByteArray, bool>;
+using ClosingRow = std::pair<QStringList, bool>; // the register, whether closing cancels its sale
+using SummaryRow = std::tuple<QString, QStringList, QString>;
+using ReportsRow = std::tuple<QString, int, QStringList, QStringList>;
+
+// language, interest (else discount), answers, line added (empty: none), total, "too large" messages
+using AdjustRow = std::tuple<QString, bool, QStringList, QString, QString, int>;
+// steps, the line cancelled, the total before and after it
+using CancelLineRow = std::tuple<QStringList, int, QString, QString>;
+using CancelRow = std::tuple<int, int, bool>;
+using QuantityRow = std::tuple<QString, QString, QString, QString>;
+using SymbolRow = std::tuple<QStringList, QStringList, QString, QString>;
+using OfferRow = std::tuple<QString, bool, QString, QString>;
+
+// A sale on the counter's notes and the register it is written to: its lines, bookings, totals and cut;
+// what the cashier types and the counter charges; the day's register whatever the clock and the disk do,
+// the cash count and the X and Z reports.
 class RegisterTest : public QObject {
     Q_OBJECT
 
@@ -1009,6 +1098,612 @@ private Q_SLOTS:
         QCOMPARE(shop.brandTooltip, QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
         QCOMPARE(shop.theme.green, 64);
         QCOMPARE(shop.theme.blue, 128);
+    }
+
+    void adjustmentLines_data() {
+        QTest::addColumn<AdjustRow>("row");
+        QTest::newRow("amount discount") << AdjustRow{"", false, {"20"}, "-$20 de descuento", "80.00", 0};
+        QTest::newRow("percent en") << AdjustRow{"EN", false, {"7.5%"}, "-7.5% discount", "92.50", 0};
+        QTest::newRow("amount with comma") << AdjustRow{"", false, {"1,000"}, "", "100.00", 1};
+        QTest::newRow("amount interest") << AdjustRow{"", true, {"20"}, "+$20 de interés", "120.00", 0};
+        QTest::newRow("interest en") << AdjustRow{"EN", true, {"20.5"}, "+$20.5 interest", "120.50", 0};
+        QTest::newRow("percent interest") << AdjustRow{"", true, {"16%"}, "+16% de interés", "116.00", 0};
+        QTest::newRow("the whole total") << AdjustRow{"", false, {"100"}, "-$100 de descuento", "0.00", 0};
+        QTest::newRow("150% then 15%")
+            << AdjustRow{"", false, {"150%", "15%"}, "-15% de descuento", "85.00", 0};
+        QTest::newRow("100% asked again") << AdjustRow{"", false, {"100%", ""}, "", "100.00", 0};
+        QTest::newRow("negative then cancel") << AdjustRow{"", false, {"-5", ""}, "", "100.00", 0};
+        QTest::newRow("blanks cancel") << AdjustRow{"", false, {"   "}, "", "100.00", 0};
+        QTest::newRow("99%") << AdjustRow{"", false, {"99%"}, "-99% de descuento", "1.00", 0};
+    }
+    void adjustmentLines() {
+        QFETCH(AdjustRow, row);
+        const auto& [language, interest, answers, line, total, tooLarge] = row;
+        CounterRig rig(language);
+        Counter& c = sideNoteWith100(rig);
+        for (const QString& a : answers)
+            rig.dialogs.type(a);
+        const QString before = c.notes().at(1).lines.last();
+        interest ? c.adjustments().mnuIVA_Click() : c.adjustments().mnuDescx_Click();
+        QCOMPARE(c.notes().at(1).lines.last(), line.isEmpty() ? before : "     " + line); // indented
+        QCOMPARE(c.notes().at(1).lines.size(), line.isEmpty() ? 1 : 2);
+        QCOMPARE(c.amounts().totalText(), total);
+        QCOMPARE(rig.dialogs.prompts().size(), answers.size());
+        if (language.isEmpty() && !interest)
+            QCOMPARE(rig.dialogs.prompts().first(), QString("Agregar descuento de ... (ej. '20' ó '5%')"));
+        QCOMPARE(
+            rig.dialogs.messages().count(QStringLiteral("El descuento es mayor que el importe de la nota.")),
+            tooLarge);
+    }
+
+    void discountNeedsAPositiveTotal() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        c.adjustments().eDesc("10%");
+        QVERIFY(c.notes().at(1).lines.isEmpty());
+        rig.add("1", "A", "5");
+        c.adjustments().eDesc("5");
+        c.adjustments().eDesc("5"); // the total is 0 now
+        QCOMPARE(c.notes().at(1).lines.size(), 2);
+    }
+
+    // Cancelling a line replays the others with exactly the values written in them. Steps after "1 x A de
+    // $100.00" in a side note: an item "NAME PRICE", a discount answer, or "+" and an interest answer.
+    void cancellingALine_data() {
+        QTest::addColumn<CancelLineRow>("row");
+        QTest::newRow("amount discount") << CancelLineRow{{"20", "B 10"}, 2, "90.00", "80.00"};
+        QTest::newRow("percent kept exact") << CancelLineRow{{"7.5%", "B 10"}, 2, "102.50", "92.50"};
+        QTest::newRow("discount on the lines above") << CancelLineRow{{"B 10", "10%"}, 1, "99.00", "90.00"};
+        QTest::newRow("percent and interest")
+            << CancelLineRow{{"10%", "+16%", "B 10"}, 3, "114.40", "104.40"};
+        QTest::newRow("amount interest with cents")
+            << CancelLineRow{{"+20.5", "B 10"}, 2, "130.50", "120.50"};
+        QTest::newRow("free items add nothing") << CancelLineRow{{"BOLSA 0", "C 3"}, 2, "103.00", "100.00"};
+        QTest::newRow("the only line frees the note") << CancelLineRow{{}, 0, "100.00", "0.00"};
+    }
+    void cancellingALine() {
+        QFETCH(CancelLineRow, row);
+        const auto& [steps, line, before, total] = row;
+        CounterRig rig;
+        Counter& c = sideNoteWith100(rig);
+        for (const QString& step : steps) {
+            if (step[0].isLetter()) {
+                if (step.endsWith(" 0")) rig.dialogs.answer(true); // a free item is confirmed
+                rig.add("1", step.section(u' ', 0, 0), step.section(u' ', 1));
+            } else if (step.startsWith(u'+')) {
+                rig.dialogs.type(step.mid(1));
+                c.adjustments().mnuIVA_Click();
+            } else {
+                c.adjustments().eDesc(step);
+            }
+        }
+        QStringList expected = c.notes().at(1).lines;
+        QCOMPARE(c.amounts().totalText(), before);
+        QCOMPARE(c.tabs().caption(1), "$" + before);
+        c.lstNote_Click(line);
+        QCOMPARE(c.adjustments().cancelEntryCaption(),
+                 "Cancelar [" + expected[line].section(" = ", 0, 0) + "]");
+        c.adjustments().mnuDel_Click();
+        expected.removeAt(line);
+        QCOMPARE(c.notes().at(1).lines, expected);
+        QCOMPARE(c.amounts().totalText(), total);
+        QCOMPARE(c.notes().at(1).used, !expected.isEmpty());
+        if (expected.isEmpty()) QCOMPARE(c.tabs().caption(1), QString("(nuevo)"));
+    }
+
+    // Delete key, menu and pop-up: any line of a side note, only an item of the open sale in the record.
+    void cancelRule_data() {
+        QTest::addColumn<CancelRow>("row");
+        QTest::newRow("earlier sale") << CancelRow{0, 0, false};
+        QTest::newRow("closing line") << CancelRow{0, 1, false};
+        QTest::newRow("card line") << CancelRow{0, 2, false};
+        QTest::newRow("open sale") << CancelRow{0, 3, true};
+        QTest::newRow("side note") << CancelRow{1, 0, true};
+        QTest::newRow("no line chosen") << CancelRow{1, -1, false};
+    }
+    void cancelRule() {
+        QFETCH(CancelRow, row);
+        const auto& [note, line, cancelled] = row;
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), kDayWithACard);
+        Counter& c = rig.start();
+        c.lblTask_Click(note);
+        rig.add("1", "NEW", "7");
+        c.lstNote_Click(line);
+        QCOMPARE(c.adjustments().mayCancel(), cancelled);
+        QCOMPARE(c.adjustments().cancelEntryVisible(), cancelled);
+        const qsizetype before = c.notes().at(note).lines.size();
+        if (!cancelled) c.adjustments().mnuDel_Click(); // refused by the menu entry too
+        KeyRouter router(c);
+        QVERIFY(router.keyDown(KeyRouter::Control::NoteList, Qt::Key_Delete, Qt::NoModifier));
+        QCOMPARE(c.notes().at(note).lines.size(), before - (cancelled ? 1 : 0));
+    }
+
+    void changeOfAHalfCentTotal() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        rig.add("1", "PAN", "167.675");
+        c.amounts().setCashText("200");
+        c.amounts().eCambio();
+        QCOMPARE(c.amounts().totalText(), QString("167.68"));
+        QCOMPARE(c.amounts().changeText(), QString("32.32")); // the change adds up to the cash
+    }
+
+    // The quantity field takes no comma; the charge and the stock read the same number.
+    void quantityChargedAsMoved_data() {
+        QTest::addColumn<QuantityRow>("row");
+        QTest::newRow("point") << QuantityRow{"1.5", "1.5", "$3.00", "[18.5] PAN $2.00"};
+        QTest::newRow("comma refused") << QuantityRow{"1,5", "15", "$30.00", "[5] PAN $2.00"};
+    }
+    void quantityChargedAsMoved() {
+        QFETCH(QuantityRow, row);
+        const auto& [typed, field, charged, stockLine] = row;
+        CounterRig rig;
+        rig.shop.write("VL Lista.txt", {"[20] PAN $2.00"});
+        Counter& c = rig.start();
+        c.lblTask_Click(0);
+        c.fields().set(EntryFields::Quantity, typed);
+        QCOMPARE(c.fields().field(EntryFields::Quantity), field);
+        rig.add(typed, "PAN", "2.00");
+        QVERIFY2(c.notes().at(0).lines.last().endsWith(" = " + charged),
+                 qPrintable(c.notes().at(0).lines.last()));
+        c.amounts().setCashText("9999");
+        c.eFinal();
+        QCOMPARE(rig.shop.lines("VL Lista.txt"), QStringList{stockLine});
+    }
+
+    void symbolIsRecognised_data() {
+        QTest::addColumn<SymbolRow>("row");
+        QTest::newRow("item list in euros") << SymbolRow{{}, {"[1] PAN €2.00"}, "€", "PAN €2.00"};
+        QTest::newRow("pound list") << SymbolRow{{}, {"[1] TÉ £3.00"}, "£", "TÉ £3.00"};
+        QTest::newRow("record") << SymbolRow{{"1 x A de €5.00 = €5.00"}, {"[1] B £1.00"}, "€", "B £1.00"};
+        QTest::newRow("record without sign") << SymbolRow{{"hola"}, {"[1] B £1.00"}, "$", "B £1.00"};
+        QTest::newRow("dollar before euro") << SymbolRow{{}, {"[1] X €1 $2"}, "$", "X €1 $2"};
+        QTest::newRow("empty list") << SymbolRow{{"1 x A de £5.00 = £5.00"}, {}, "$", "No hay elementos."};
+    }
+    void symbolIsRecognised() {
+        QFETCH(SymbolRow, row);
+        const auto& [record, list, symbol, firstShown] = row;
+        CounterRig rig;
+        if (!record.isEmpty()) rig.shop.write(rig.registerName(), record);
+        if (!list.isEmpty()) rig.shop.write("VL Lista.txt", list);
+        rig.dialogs.answer(false); // no offer to create a list
+        Counter& c = rig.start();
+        QCOMPARE(c.currency().symbol(), symbol);
+        QCOMPARE(c.amounts().changeMoney(), symbol);
+        QCOMPARE(c.items().shownLine(0), firstShown);
+    }
+
+    void changingTheCurrency() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        c.mMoneda_Click(1);
+        QCOMPARE(c.currency().symbol(), QString("€"));
+        rig.add("1", "PAN", "2");
+        QCOMPARE(c.notes().at(1).lines.first(), QString("1 x PAN de €2.00 = €2.00"));
+        c.mMoneda_Click(2);
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Primero cancele la operación de la nota actual."});
+        QCOMPARE(c.currency().symbol(), QString("€"));
+    }
+
+    void noChangeAfterTheFirstRecord() {
+        CounterRig rig("EN");
+        rig.shop.write("SALES #05-12-2026.txt", {"-----(09:00)-------> [OPEN CASH]"});
+        Counter& c = rig.start();
+        c.mMoneda_Click(2);
+        QCOMPARE(rig.dialogs.messages(),
+                 QStringList{"You can only change the currency before you start recording."});
+        QCOMPARE(c.currency().symbol(), QString("$"));
+    }
+
+    void missingListIsOffered_data() {
+        QTest::addColumn<OfferRow>("row");
+        QTest::newRow("spanish yes") << OfferRow{"", true, "VL Lista.txt", "ARTÍCULO $198.00"};
+        QTest::newRow("english yes") << OfferRow{"EN", true, "VL List.txt", "ITEM $198.00"};
+        QTest::newRow("no") << OfferRow{"", false, "", "No hay elementos."};
+    }
+    void missingListIsOffered() {
+        QFETCH(OfferRow, row);
+        const auto& [language, yes, file, shown] = row;
+        CounterRig rig(language);
+        rig.dialogs.answer(yes);
+        Counter& c = rig.start();
+        QCOMPARE(rig.dialogs.questionTexts().size(), 1);
+        QCOMPARE(c.items().shownLine(0), shown);
+        if (!file.isEmpty())
+            QVERIFY(rig.shop.lines(file).size() == 1 && rig.shop.lines(file).first().startsWith("[10] "));
+        QVERIFY(!rig.shop.exists(language == "EN" ? "VL Lista.txt" : "VL List.txt"));
+    }
+
+    // The lines no other test reads back.
+    void lineCatalogue() {
+        const Language en("EN");
+        QCOMPARE(RegisterLines::cancelled("14:35", en),
+                 QString("-----(14:35)------------------------------> CANCELLED"));
+        QCOMPARE(RegisterLines::cashEntry("09:05", "€", 1500, "", en),
+                 QString("-----(09:05)-------> [ENTRY €1,500.00] "));
+        QCOMPARE(RegisterLines::simpleCard("18:41", "$", 86, en),
+                 QString("*****(18:41)********* [CARD $86.00]"));
+    }
+
+    void loadingKeepsLinesAsWritten() {
+        CounterRig rig;
+        const QByteArray sale = kSale100.toLatin1();
+        rig.shop.writeBytes(rig.registerName(),
+                            "  1 x A de $5.00 = $5.00\r\n\r\n   \r\n" + sale + "\r\n\x01\x80\xff odd\r\n");
+        Counter& c = rig.start();
+        QCOMPARE(c.notes().at(0).lines,
+                 (QStringList{"  1 x A de $5.00 = $5.00", kSale100, QString::fromUtf8("\x01€ÿ odd")}));
+        QCOMPARE(c.notes().saleStart(), 2);
+        QCOMPARE(c.notes().at(0).selected, 2);
+        c.book().eSaveNote();
+        QCOMPARE(rig.shop.bytes(rig.registerName()),
+                 "  1 x A de $5.00 = $5.00\r\n" + sale + "\r\n\x01\x80\xff odd\r\n");
+    }
+
+    // Only blanks make a line blank; a register of a blank line alone is deleted.
+    void blankLines_data() {
+        QTest::addColumn<BlankRow>("row");
+        QTest::newRow("blanks") << BlankRow{"    ", false};
+        QTest::newRow("tab") << BlankRow{"\t", true};
+        QTest::newRow("no-break space") << BlankRow{"\xa0", true};
+        QTest::newRow("lone CR") << BlankRow{"\r\r", true};
+    }
+    void blankLines() {
+        QFETCH(BlankRow, row);
+        const auto& [line, kept] = row;
+        TempShop shop;
+        const QDate day(2026, 12, 5);
+        const QString file = DayRegister::filePath(shop.path(), day, Language());
+        shop.writeBytes(QFileInfo(file).fileName(), kSale100.toLatin1() + "\r\n" + line + "\r\n");
+        const QStringList loaded = DayRegister::load(shop.path(), day, Language()).value();
+        QStringList expected{kSale100};
+        if (kept) expected << Cp1252::decode(line);
+        QCOMPARE(loaded, expected);
+        QVERIFY(DayRegister::save(shop.path(), day, Language(), loaded));
+        QCOMPARE(DayRegister::load(shop.path(), day, Language()).value(), expected);
+        QVERIFY(DayRegister::save(shop.path(), day, Language(), {Cp1252::decode(line)}));
+        QCOMPARE(QFileInfo::exists(file), kept);
+    }
+
+    // An old-style file is read until a cut splits it off; its sales never come back (counted twice).
+    void oldStyleFileIsReadButNeverWritten() {
+        CounterRig rig;
+        rig.shop.write("Ventas de 05-12-2026.txt", {kSale100});
+        Counter& c = rig.start();
+        QCOMPARE(c.notes().at(0).lines, QStringList{kSale100});
+        rig.dialogs.answer(true);
+        c.mnuPrintCut_Click();
+        QCOMPARE(rig.shop.lines("VENTAS #05-12-2026 (1).txt"), QStringList{kSale100});
+        QVERIFY(c.notes().at(0).lines.isEmpty());
+        c.book().eSaveNote();
+        QVERIFY(!rig.shop.exists(rig.registerName()));
+        QCOMPARE(rig.shop.lines("Ventas de 05-12-2026.txt"), QStringList{kSale100});
+    }
+
+    void closingCancelsAnUnfinishedSale_data() {
+        QTest::addColumn<ClosingRow>("row");
+        QTest::newRow("empty") << ClosingRow{{}, false};
+        QTest::newRow("closed sale") << ClosingRow{{kSale100}, false};
+        QTest::newRow("card line") << ClosingRow{{kCard86}, false};
+        QTest::newRow("item line") << ClosingRow{{kSale100, "1 x A de $5.00 = $5.00"}, true};
+        QTest::newRow("discount line") << ClosingRow{{"     -10% de descuento"}, true};
+    }
+    void closingCancelsAnUnfinishedSale() {
+        QFETCH(ClosingRow, row);
+        auto [lines, cancelled] = row;
+        CounterRig rig;
+        if (!lines.isEmpty()) rig.shop.write(rig.registerName(), lines);
+        const QStringList list = lines.isEmpty() ? QStringList() : QStringList{"[1] A $5.00"}; // or none
+        if (!list.isEmpty()) rig.shop.write("VL Lista.txt", list);
+        rig.dialogs.answer(false); // no new list
+        Counter& c = rig.start();
+        rig.clock.at.setTime(QTime(21, 7));
+        c.unload();
+        if (cancelled) lines << "-----(21:07)------------------------------> CANCELADO";
+        QCOMPARE(rig.shop.lines(rig.registerName()), lines);
+        QCOMPARE(rig.shop.lines("VL Lista.txt"), list);
+        QCOMPARE(rig.shop.exists("VL Lista.txt"), !list.isEmpty());
+    }
+
+    void midnightWarningShowsOnce() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        rig.dialogs.clear();
+        for (const QTime& time : {QTime(23, 55, 0), QTime(23, 55, 0, 500), QTime(23, 55, 1)}) {
+            rig.clock.at = QDateTime(QDate(2026, 12, 5), time);
+            c.tmrNight_Timer();
+        }
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Falta poco para la medianoche, se recomienda imprimir "
+                                                     "el registro antes de que finalice el día."});
+    }
+
+    void theDayWaitsWhileABoxIsOpen() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        c.lblTask_Click(0);
+        rig.add("1", "A", "5");
+        c.amounts().setCashText("5");
+        bool changedDuringQuestion = true;
+        rig.dialogs.onQuestion = [&](const QString&) {
+            rig.clock.at = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 1));
+            c.tmrNight_Timer(); // a tick while the ticket question is open
+            changedDuringQuestion = c.book().registerDate() != QDate(2026, 12, 5);
+        };
+        rig.dialogs.answer(false);
+        c.eFinal();
+        QVERIFY(!changedDuringQuestion);
+        QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt").size(), 2); // the sale closed on its own day
+        c.tmrNight_Timer();
+        QCOMPARE(c.book().registerDate(), QDate(2026, 12, 6));
+        QVERIFY(c.notes().at(0).lines.isEmpty());
+    }
+
+    void changeOfDayKeepsTheOpenSale() {
+        CounterRig rig;
+        rig.shop.write(rig.registerName(), {"1 x A de $5.00 = $5.00", kSale100});
+        Counter& c = rig.start();
+        c.lblTask_Click(0);
+        rig.add("1", "B", "7");
+        rig.dialogs.clear();
+        rig.clock.at = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0));
+        c.tmrNight_Timer();
+        c.tmrNight_Timer();
+        QCOMPARE(rig.dialogs.messages().size(), 1);
+        QCOMPARE(c.notes().at(0).lines, QStringList{"1 x B de $7.00 = $7.00"});
+        QCOMPARE(c.notes().saleStart(), -1); // the open sale stays open into the new day
+        QVERIFY(!rig.shop.exists("VENTAS #06-12-2026.txt"));
+        QCOMPARE(rig.shop.lines("VENTAS #05-12-2026.txt").size(), 2);
+        c.book().eSaveNote();
+        QCOMPARE(rig.shop.lines("VENTAS #06-12-2026.txt"), QStringList{"1 x B de $7.00 = $7.00"});
+        // Several midnights: one change for each new date.
+        rig.clock.at = QDateTime(QDate(2026, 12, 8), QTime(8, 0, 0));
+        c.tmrNight_Timer();
+        c.tmrNight_Timer();
+        QCOMPARE(rig.dialogs.messages().size(), 2);
+        QCOMPARE(c.book().registerDate(), QDate(2026, 12, 8));
+    }
+
+    // The day left behind at midnight cannot be written (disk full): the cashier is told, once.
+    void dayLeftBehindThatCannotBeSavedIsReported() {
+        CounterRig rig;
+        Counter& c = rig.start();
+        sell(rig, "PAN");
+        rig.dialogs.clear();
+        Saves saves;
+        saves.failing = "VENTAS #05";
+        TextFile::setIoFaults(&saves);
+        rig.clock.at = QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0));
+        c.tmrNight_Timer();
+        QCOMPARE(rig.dialogs.messages().count("No se pudo guardar el registro del día, intente más tarde."),
+                 1);
+    }
+
+    // Each sale in exactly one file; "midnight" rings an item up at 23:59:59 and closes it just after.
+    void everySaleInOneFile_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("clock back a day") << QStringList{"-1d"};
+        QTest::newRow("clock forward a day") << QStringList{"+1d"};
+        QTest::newRow("back, then forward again") << QStringList{"-1d", "+1d"};
+        QTest::newRow("forward, then back again") << QStringList{"+1d", "-1d", "+1d"};
+        QTest::newRow("closed just after midnight") << QStringList{"midnight"};
+        QTest::newRow("midnight, then back") << QStringList{"midnight", "-1d"};
+    }
+    void everySaleInOneFile() {
+        QFETCH(QStringList, steps);
+        CounterRig rig;
+        rig.start();
+        sell(rig, "ITEM0");
+        int sold = 1;
+        for (const QString& step : steps) {
+            const QString item = "ITEM" + QString::number(sold++);
+            if (step == "midnight") {
+                rig.clock.at = QDateTime(rig.clock.at.date(), QTime(23, 59, 59));
+                rig.add("1", item, "2.00");
+                rig.clock.at = rig.clock.at.addMSecs(1300);
+                rig.counter->amounts().setCashText("5");
+                rig.counter->eFinal();
+                continue;
+            }
+            rig.clock.at = rig.clock.at.addDays(step == "+1d" ? 1 : -1);
+            sell(rig, item);
+            rig.counter->tmrNight_Timer();
+        }
+        rig.counter->unload();
+        for (int i = 0; i < sold; ++i)
+            QCOMPARE(linesNaming(rig.shop, "ITEM" + QString::number(i)), 1);
+    }
+
+    void unreadableRegisterGetsRecoveredFile() {
+        for (const auto& [language, recovered] : {std::pair("", "VENTAS #05-12-2026 (recuperado).txt"),
+                                                  std::pair("EN", "SALES #05-12-2026 (recovered).txt")}) {
+            CounterRig rig(language);
+            const QString day = fileName(language);
+            QVERIFY(QFile::link("/nonexistent/offline-drive/x.txt", rig.shop.file(day)));
+            rig.start();
+            QCOMPARE(rig.dialogs.messages().size(), 1);
+            QVERIFY(rig.dialogs.messages().first().contains(day));
+            sell(rig, "PAN");
+            rig.counter->unload();
+            QVERIFY(QFileInfo(rig.shop.file(day)).isSymLink());
+            QVERIFY(rig.shop.lines(recovered).join(u'\n').contains("PAN"));
+        }
+    }
+
+    void registerSavedBeforeStock() {
+        CounterRig rig;
+        rig.shop.write("VL Lista.txt", {"[5] PAN $2.00"});
+        rig.start();
+        rig.add("1", "PAN", "2.00");
+        rig.counter->amounts().setCashText("5");
+        Saves saves;
+        TextFile::setIoFaults(&saves);
+        rig.counter->eFinal();
+        QVERIFY(saves.renamed.contains("VL Lista"));
+        QVERIFY(saves.renamed.first().startsWith("VENTAS"));
+    }
+
+    void settingSavedAtCloseAfterFullDisk() {
+        CounterRig rig;
+        rig.start();
+        const bool before = rig.counter->settings().values().backToRecord;
+        Saves saves;
+        saves.failing = "VL Config";
+        TextFile::setIoFaults(&saves);
+        rig.counter->settings().toggleBackToRecord();
+        saves.failing.clear();
+        rig.counter->unload();
+        rig.counter.reset();
+        QCOMPARE(rig.start().settings().values().backToRecord, !before);
+    }
+
+    void summary_data() {
+        QTest::addColumn<SummaryRow>("row");
+        const auto row = [](const char* name, const char* language, const QStringList& lines,
+                            const char* summary) {
+            QTest::newRow(name) << SummaryRow{language, lines, summary};
+        };
+        row("a withdrawal for the total", "", {kSale100, "-----(10:10)-------> [RETIRO $30.00] pago total"},
+            "cash 1 100.00 | out 1 30.00 | expected 70.00");
+        // Each count against the cash before it; the last one counts.
+        row("two counts", "",
+            {kSale100, "=====(12:00)=====> [ARQUEO $90.00] esperado $100.00 faltante $10.00", kEntry50,
+             "=====(18:05)=====> [ARQUEO $1,150.50] esperado $150.00 sobrante $1,000.50"},
+            "cash 1 100.00 | in 1 50.00 | expected 150.00 | count 12:00 90.00/100.00/-10.00 | "
+            "count 18:05 1150.50/150.00/1000.50 | last 18:05");
+        row("english", "EN",
+            {kSale100, "-----(10:05)-------> [ENTRY $50.00] float",
+             "-----(10:10)-------> [WITHDRAWAL $30.00] bank",
+             "-----(10:20)------------------------------> CANCELLED",
+             "*****(11:00)**************************** [CARD $86.00]",
+             "=====(18:05)=====> [CASH COUNT $120.00] expected $120.00 balanced"},
+            "cash 1 100.00 | in 1 50.00 | out 1 30.00 | card 1 86.00 | cancelled 1 | expected 120.00 | "
+            "count 18:05 120.00/120.00/0.00 | last 18:05");
+    }
+    void summary() {
+        QFETCH(SummaryRow, row);
+        const auto& [language, lines, summary] = row;
+        const DaySummary day = DaySummary::of(lines, "$", Language(language));
+        QCOMPARE(describe(day), summary);
+        // The expected cash is the record tab's total to the last bit.
+        QVERIFY(day.expectedCash == RegisterLines::cashTotal(lines, "$", Language(language)));
+    }
+
+    // A count booked through the counter: the register line and the notice, whole where given.
+    void booked_data() {
+        QTest::addColumn<BookedRow>("row");
+        const auto row = [](const char* name, const QString& language, const QStringList& day,
+                            const QStringList& sale, bool cut, double typed, const QList<int>& pieces,
+                            int columns, const QString& line, const char* notice) {
+            QTest::newRow(name) << BookedRow{language, day,     sale, cut,          typed,
+                                             pieces,   columns, line, split(notice)};
+        };
+        // The change given is not cash taken: a sale of 86 paid with 100 leaves 86 more in the drawer.
+        row("typed, es", "", {}, {"86", "100"}, false, 100.0, {}, 48,
+            "=====(14:35)=====> [ARQUEO $100.00] esperado $86.00 sobrante $14.00",
+            "|LA ESQUINA|Av. Juárez 128||ARQUEO DE CAJA|05/12/2026 14:35|"
+            "------------------------------------------------|"
+            "  Contado                                $100.00|"
+            "  Esperado                                $86.00|"
+            "  Sobrante                                $14.00||||.|");
+        row("by denomination, en, 58 mm", "EN",
+            {"-----(10:00)------------------------------> [TOTAL $1,462.50]"}, {}, false, 0.0,
+            {0, 2, 2, 0, 0, 2, 1, 0, 0, 0, 0}, 32,
+            "=====(14:35)=====> [CASH COUNT $1,450.00] expected $1,462.50 short $12.50",
+            "|LA ESQUINA|Av. Juárez 128||CASH COUNT|05/12/2026 14:35|--------------------------------|"
+            "  $500             2   $1,000.00|  $200             2     $400.00|"
+            "  $20              2      $40.00|  $10              1      $10.00|"
+            "--------------------------------|  Counted              $1,450.00|"
+            "  Expected             $1,462.50|  Short                   $12.50||||.|");
+        row("after a cut: the lines after it only", "", {kSale100, kEntry50}, {}, true, 0.0, {}, 48,
+            "=====(14:35)=====> [ARQUEO $0.00] esperado $0.00 cuadra", "");
+    }
+    void booked() {
+        QFETCH(BookedRow, row);
+        auto [language, day, sale, cut, typed, pieces, columns, line, notice] = row;
+        CounterRig rig(language);
+        rig.printer.paperColumns = columns;
+        rig.shop.write("VL Info.txt", {"La Esquina", "Av. Juárez 128"});
+        Counter& c = startWith(rig, day, false);
+        if (!sale.isEmpty()) {
+            rig.add("1", "RADIO", sale[0]);
+            c.amounts().setCashText(sale[1]);
+            rig.dialogs.answer(false); // no ticket
+            c.eFinal();
+        }
+        if (cut) {
+            rig.dialogs.answer(true);
+            c.mnuPrintCut_Click();
+        }
+        std::optional<CashCount> count = c.startCashCount();
+        QVERIFY(count);
+        count->setTyped(typed);
+        for (int i = 0; i < pieces.size(); ++i)
+            count->setPieces(i, pieces[i]);
+        rig.printer.jobs.clear();
+        c.eCountCash(*count);
+        QCOMPARE(c.notes().at(0).lines.last(), line);
+        QCOMPARE(c.notes().saleStart(), c.notes().at(0).lines.size() - 1);
+        QCOMPARE(rig.shop.lines(fileName(language)), c.notes().at(0).lines);
+        QCOMPARE(rig.printer.jobs.size(), 1);
+        QCOMPARE(rig.printer.jobs[0].kind(), PrintDocument::Kind::CountNotice);
+        if (notice.size() > 1) QCOMPARE(rig.printer.jobs[0].lines(), notice);
+        QCOMPARE(rig.dialogs.unexpected, 0);
+    }
+
+    // The X report at any time and, at the cut, the Z report after the register report, whole.
+    void reports_data() {
+        QTest::addColumn<ReportsRow>("row");
+        const auto row = [](const char* name, const char* language, int columns, const QStringList& day,
+                            const char* report) {
+            QTest::newRow(name) << ReportsRow{language, columns, day, split(report)};
+        };
+        row("es, 80 mm", "", 48,
+            {"2 x PAN de $12.50 = $25.00", "-----(09:00)------------------------------> [TOTAL $25.00]",
+             "-----(09:05)-------> [INGRESO $1,500.00] fondo",
+             "-----(10:00)------------------------------> [TOTAL $1,437.50]", kCard86, kCard1250,
+             "-----(12:00)-------> [RETIRO $100.00] banco",
+             "-----(12:30)------------------------------> CANCELADO", "-----(12:40)-------> [CAJA ABIERTA]",
+             "=====(13:00)=====> [ARQUEO $2,850.00] esperado $2,862.50 faltante $12.50", kSale100},
+            "|LA ESQUINA|CORTE X|05/12/2026 14:35|------------------------------------------------|EFECTIVO|"
+            "  Ventas                           3   $1,562.50|"
+            "  Ingresos                         1   $1,500.00|"
+            "  Retiros                          1     $100.00|"
+            "  Esperado                             $2,962.50|TARJETA|"
+            "  Ventas                           1      $86.00|"
+            "  Ingresos                         1   $1,250.00|CANCELADAS                         1|"
+            "------------------------------------------------|ARQUEO 13:00|"
+            "  Contado                              $2,850.00|"
+            "  Esperado                             $2,862.50|"
+            "  Faltante                                $12.50||||.|");
+        row("en, 58 mm, never counted", "EN", 32,
+            {kSale100, "-----(12:00)-------> [WITHDRAWAL $1,500.00] bank"},
+            "|LA ESQUINA|X REPORT|05/12/2026 14:35|--------------------------------|"
+            "CASH|  Sales            1     $100.00|  Entries          0       $0.00|"
+            "  Withdrawals      1   $1,500.00|  Expected             $-1400.00|CARD|"
+            "  Sales            0       $0.00|  Entries          0       $0.00|"
+            "CANCELLED          0|--------------------------------|NO CASH COUNT||||.|");
+    }
+    void reports() {
+        QFETCH(ReportsRow, row);
+        auto [language, columns, day, report] = row;
+        CounterRig rig(language);
+        rig.printer.paperColumns = columns;
+        rig.shop.write("VL Info.txt", {"La Esquina", "Av. Juárez 128"});
+        Counter& c = startWith(rig, day, false);
+        QVERIFY(c.reports().printXReport());
+        rig.dialogs.answer(true);
+        c.mnuPrintCut_Click();
+        QCOMPARE(rig.printer.jobs.size(), 3);
+        QCOMPARE(rig.printer.jobs[0].kind(), PrintDocument::Kind::XReport);
+        QCOMPARE(rig.printer.jobs[0].lines(), report);
+        QCOMPARE(rig.printer.jobs[1].kind(), PrintDocument::Kind::Report);
+        // The Z report: the same summary under its own heading and the split-off file's name.
+        QStringList z = report;
+        z[2] = language.isEmpty() ? "CORTE Z" : "Z REPORT";
+        z.insert(3, fileName(language).replace(".txt", " (1).txt"));
+        QCOMPARE(rig.printer.jobs[2].kind(), PrintDocument::Kind::ZReport);
+        QCOMPARE(rig.printer.jobs[2].lines(), z);
     }
 };
 
