@@ -668,18 +668,26 @@ private Q_SLOTS:
         }
     }
 
-    void formatReminderOncePerRun() {
+    // The list's format reminder comes once per run, the register's warning once; the register is not
+    // edited while the note in front holds a sale.
+    void editorReminders() {
         CounterRig rig;
         rig.dialogs.answer(false); // no list: the offer to create one
         Counter& c = rig.start();
+        rig.add("1", "A", "2");
         rig.dialogs.clear();
+        c.eNoteToEdit();
+        QCOMPARE(rig.dialogs.messages(), QStringList{"Primero cancele la operación de la nota actual."});
+        c.lblTask_Click(0);
         c.eItemToEdit();
         c.eItemToEdit(); // already open on the list: nothing
         c.eNoteToEdit();
+        c.eNoteToEdit();
         c.eItemToEdit();
-        QCOMPARE(
-            rig.dialogs.messages().filter("Para un buen funcionamiento del programa use el formato").size(),
-            1);
+        const QStringList shown = rig.dialogs.messages();
+        QCOMPARE(shown.size(), 3);
+        QVERIFY(shown[1].startsWith("Para un buen funcionamiento del programa use el formato"));
+        QCOMPARE(shown[2], "Solamente cambie nombres y valores para un buen funcionamiento del programa.");
         QVERIFY(c.editor().editingList());
     }
 };

@@ -176,7 +176,7 @@ using UnusablePriceRow = std::tuple<QString, QString, QString, QStringList>;
 using PickRow = std::tuple<bool, QString, QString, QString, SaleStep>;
 using FreeItemRow = std::tuple<QString, bool, QStringList>;
 using ReminderRow = std::tuple<QString, QString, bool>;
-using ChangeRow = std::tuple<QString, QString, QString, QString>;
+using ChangeRow = std::tuple<QString, QStringList, QString, QString, QString>;
 using BackRow = std::tuple<bool, bool, int>;
 using ScanRow = std::pair<QString, QString>;
 // lines: empty for no file; red and blue of the theme
@@ -776,37 +776,30 @@ private Q_SLOTS:
         QCOMPARE(amounts(c), QString("1500.00|1500.00|0.00"));
     }
 
-    void editingTheRegister() {
-        CounterRig rig;
-        Counter& c = rig.start();
-        rig.dialogs.clear();
-        rig.add("1", "A", "2");
-        c.eNoteToEdit();
-        QCOMPARE(rig.dialogs.messages(), QStringList{"Primero cancele la operación de la nota actual."});
-        c.lblTask_Click(0);
-        c.eNoteToEdit();
-        c.eNoteToEdit(); // the warning comes once
-        QCOMPARE(rig.dialogs.messages().mid(1),
-                 QStringList{"Solamente cambie nombres y valores para un buen funcionamiento del programa."});
-    }
-
-    void exactCashAndLargeChange_data() {
+    // Items ("1 x X" at each price) and the cash ("=" and what is typed), in the order given.
+    void change_data() {
         QTest::addColumn<ChangeRow>("row");
-        QTest::newRow("exact") << ChangeRow{"", "80", "Sin cambio", ""};
-        QTest::newRow("exact english") << ChangeRow{"EN", "80.00", "Not change", ""};
-        QTest::newRow("grouped change") << ChangeRow{"", "1,580", "1,500.00", "$"};
+        QTest::newRow("exact") << ChangeRow{"", {"80", "=80"}, "80.00", "Sin cambio", ""};
+        QTest::newRow("exact english") << ChangeRow{"EN", {"80", "=80.00"}, "80.00", "Not change", ""};
+        QTest::newRow("grouped change") << ChangeRow{"", {"80", "=1,580"}, "80.00", "1,500.00", "$"};
+        // The change adds up to the cash.
+        QTest::newRow("half-cent total") << ChangeRow{"", {"167.675", "=200"}, "167.68", "32.32", "$"};
+        QTest::newRow("an item after the cash")
+            << ChangeRow{"", {"10", "=12", "5"}, "15.00", "Insuficiente", ""};
     }
-    void exactCashAndLargeChange() {
+    void change() {
         QFETCH(ChangeRow, row);
-        const auto& [language, cash, change, money] = row;
+        const auto& [language, steps, total, change, money] = row;
         CounterRig rig(language);
         Counter& c = startWith(rig, {}, false);
-        rig.add("1", "X", "80");
-        c.amounts().setCashText(cash);
+        for (const QString& step : steps)
+            step.startsWith(u'=') ? c.amounts().setCashText(step.mid(1)) : rig.add("1", "X", step);
+        QCOMPARE(c.amounts().totalText(), total);
         QCOMPARE(c.amounts().changeText(), change);
         QCOMPARE(c.amounts().changeMoney(), money);
-        QCOMPARE(c.notes().at(0).step, SaleStep::CashCovers);
-        QVERIFY(c.notes().at(0).cashEnough);
+        const bool enough = change != "Insuficiente";
+        QCOMPARE(c.notes().at(0).cashEnough, enough);
+        if (enough) QCOMPARE(c.notes().at(0).step, SaleStep::CashCovers);
     }
 
     void veryHighCashWarnsOncePerChange() {
@@ -922,17 +915,6 @@ private Q_SLOTS:
         QCOMPARE(c.amounts().cashText(), QString("0.00"));
         QCOMPARE(rig.shop.lines(rig.registerName()), c.notes().at(0).lines);
         QVERIFY(!c.notes().at(0).used);
-    }
-
-    void addingAfterCashRecomputesTheChange() {
-        CounterRig rig;
-        Counter& c = startWith(rig, {}, false);
-        rig.add("1", "X", "10");
-        c.amounts().setCashText("12");
-        QCOMPARE(c.amounts().changeText(), QString("2.00"));
-        rig.add("1", "Y", "5");
-        QCOMPARE(c.amounts().changeText(), QString("Insuficiente"));
-        QVERIFY(!c.notes().at(0).cashEnough);
     }
 
     void cashFieldFocus() {
@@ -1185,16 +1167,6 @@ private Q_SLOTS:
         KeyRouter router(c);
         QVERIFY(router.keyDown(KeyRouter::Control::NoteList, Qt::Key_Delete, Qt::NoModifier));
         QCOMPARE(c.notes().at(note).lines.size(), before - (cancelled ? 1 : 0));
-    }
-
-    void changeOfAHalfCentTotal() {
-        CounterRig rig;
-        Counter& c = rig.start();
-        rig.add("1", "PAN", "167.675");
-        c.amounts().setCashText("200");
-        c.amounts().eCambio();
-        QCOMPARE(c.amounts().totalText(), QString("167.68"));
-        QCOMPARE(c.amounts().changeText(), QString("32.32")); // the change adds up to the cash
     }
 
     // The quantity field takes no comma; the charge and the stock read the same number.
