@@ -61,11 +61,6 @@ Counter& startShop(CounterRig& rig) {
                                         "-----(10:00)------------------------------> [TOTAL $12.50]"});
     return startWith(rig, {"[10] PAN $12.50", "[3] LECHE $25.00"});
 }
-
-void slideToRest(Counter& c) {
-    for (int i = 0; i < 100 && c.editor().sliding(); ++i)
-        c.tmrAni_Timer();
-}
 } // namespace
 
 // line, symbol, stock, price, shown form, its description, description with stock shown, line sold once
@@ -564,7 +559,6 @@ private Q_SLOTS:
         const QStringList ab{"[1] A $1.00", "[2] B $2.00"};
         QTest::newRow("two lines") << SaveListRow{"[1] A $1.00\n[2] B $2.00", ab, 2};
         QTest::newRow("ending in an empty line") << SaveListRow{"[1] A $1.00\n", {"[1] A $1.00", ""}, 2};
-        QTest::newRow("empty text deletes the file") << SaveListRow{"", {}, 1};
         QTest::newRow("the aid's lone bracket") << SaveListRow{"[1] A $1.00\n[", {"[1] A $1.00"}, 1};
         QTest::newRow("a bracket among blanks") << SaveListRow{"[1] A $1.00\n \t[  \n[2] B $2.00", ab, 2};
         // Characters the code page lacks become "?", tabs and NUL stay, a lone CR is a line break.
@@ -606,27 +600,6 @@ private Q_SLOTS:
             QCOMPARE(rig.shop.bytes(kList), list);
             QCOMPARE(c.tabs().caption(0).isEmpty(), false);
         }
-    }
-
-    void closingWithoutSavingChangesNothing() {
-        CounterRig rig;
-        Counter& c = startShop(rig);
-        const QByteArray list = rig.shop.bytes(kList);
-        const QByteArray day = rig.shop.bytes(rig.registerName());
-        const QStringList items = c.items().lines();
-        const QStringList record = c.notes().at(0).lines;
-        for (const int index : {1, 0}) {
-            index == 1 ? c.eItemToEdit() : c.eNoteToEdit();
-            slideToRest(c);
-            QVERIFY(c.editor().visible());
-            c.editor().startSlide(false);
-            slideToRest(c);
-            QVERIFY(!c.editor().visible());
-        }
-        QCOMPARE(c.items().lines(), items);
-        QCOMPARE(c.notes().at(0).lines, record);
-        QCOMPARE(rig.shop.bytes(kList), list);
-        QCOMPARE(rig.shop.bytes(rig.registerName()), day);
     }
 
     // With a user key set, the register opens only for whoever types it, masked.

