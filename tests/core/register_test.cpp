@@ -649,15 +649,6 @@ private Q_SLOTS:
         QCOMPARE(c.notes().at(0).selected, 0);
     }
 
-    void fieldsAfterAdding() {
-        CounterRig rig;
-        Counter& c = rig.start();
-        rig.add("3", "LECHE", "28.90", "10");
-        QCOMPARE(fields(c), QString("1|LECHE|0|28.90"));
-        rig.add("1", "(Ninguno)", "5");
-        QCOMPARE(fields(c), QString("1|(Ninguno)|0|0.00"));
-    }
-
     void freeItemAsksFirst_data() {
         QTest::addColumn<FreeItemRow>("row");
         QTest::newRow("yes") << FreeItemRow{"", true, QStringList{"3 x BOLSA gratis"}};
@@ -803,20 +794,22 @@ private Q_SLOTS:
     void switchingRestoresTheNote() {
         CounterRig rig;
         Counter& c = rig.start();
-        rig.add("2", "PAN", "12.50");
+        rig.add("2", "PAN", "12.50", "10");
+        QCOMPARE(fields(c), QString("1|PAN|0|12.50")); // the quantity and the discount start again
         c.fields().set(EntryFields::Quantity, "3");
         c.amounts().setCashText("30");
-        QCOMPARE(c.amounts().changeText(), QString("5.00"));
+        QCOMPARE(c.amounts().changeText(), QString("7.50"));
         c.lblTask_Click(2);
         QCOMPARE(amounts(c), QString("0.00|0.00|0.00"));
         QCOMPARE(fields(c), QString("1|(Ninguno)|0|0.00"));
         c.lblTask_Click(1);
         QCOMPARE(fields(c), QString("3|PAN|0|12.50"));
-        QCOMPARE(amounts(c), QString("25.00|30.00|5.00"));
+        QCOMPARE(amounts(c), QString("22.50|30.00|7.50"));
         QCOMPARE(c.notes().at(1).step, SaleStep::CashCovers);
         // The stored change of an exact payment comes back as a number.
         c.lblTask_Click(2);
-        rig.add("1", "A", "1500");
+        rig.add("1", "(Ninguno)", "1500");
+        QCOMPARE(fields(c), QString("1|(Ninguno)|0|0.00")); // a line without a description starts afresh
         c.amounts().setCashText("1500");
         QCOMPARE(c.amounts().changeText(), QString("Sin cambio"));
         c.lblTask_Click(1);
