@@ -171,16 +171,6 @@ struct LoopWatch {
     int ticks = 0;
 };
 
-QString focusedName() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString("(none)");
-}
-
-void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), k, modifiers);
-    // A mnemonic presses its button as a click would be seen: released a moment later.
-    if (modifiers & Qt::AltModifier) QTest::qWait(150);
-}
-
 // The window as the program starts it: the printer chosen in vendel.ini under the command line.
 struct Rig : WindowRig {
     ~Rig() { window.reset(); } // before the printer it prints on

@@ -67,9 +67,7 @@ private Q_SLOTS:
         // Today's sale is only in the counter's memory when the reports read it.
         c.lblTask_Click(0);
         rig.dialogs.answer(false); // no ticket
-        c.fields().set(EntryFields::Description, "PAN");
-        c.fields().set(EntryFields::Price, "12.50");
-        c.ePreFactura();
+        rig.add("1", "PAN", "12.50");
         c.amounts().setCashText("20");
         c.eFinal();
         QTest::keyClick(&w, Qt::Key_I, Qt::ControlModifier);

@@ -182,10 +182,7 @@ private Q_SLOTS:
         }
         if (!price.isEmpty()) {
             c.lblTask_Click(1);
-            c.fields().set(EntryFields::Quantity, QStringLiteral("1"));
-            c.fields().set(EntryFields::Description, QStringLiteral("PAN"));
-            c.fields().set(EntryFields::Price, price);
-            c.ePreFactura();
+            rig.add("1", "PAN", price);
             QApplication::processEvents();
             QVERIFY(c.tabs().caption(1).size() > 300 && c.amounts().totalText().size() > 300);
         }
