@@ -103,7 +103,6 @@ class BaseTest : public QObject {
 private Q_SLOTS:
     void leading_data() {
         QTest::addColumn<LeadingRow>("row");
-        QTest::newRow("plain") << LeadingRow{"198.00", 198.0};
         QTest::newRow("barcode after #") << LeadingRow{"198.00 #750", 198.0};
         QTest::newRow("blanks inside join digits") << LeadingRow{"1 500", 1500.0};
         QTest::newRow("barcode without # joins") << LeadingRow{"198.00 750", 198.0075};
@@ -227,7 +226,6 @@ private Q_SLOTS:
         QCOMPARE(kept, expected.first() + QString(300, u'z'));
     }
 
-    // A file that is there but cannot be read is told apart from one that is not there.
     void readTellsMissingFromUnreadable_data() {
         QTest::addColumn<ReadRow>("row");
         using S = TextFile::ReadResult::Status;

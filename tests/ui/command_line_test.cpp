@@ -184,7 +184,6 @@ private Q_SLOTS:
         QVERIFY(QDir(root.file("shop")).entryList({"*.part"}, QDir::Files).isEmpty());
     }
 
-    // A second program started on a shop folder that a running program uses stops, writing nothing.
     void secondStartOnTheSameFolderStops_data() {
         QTest::addColumn<RunningRow>("row");
         QTest::newRow("spanish") << RunningRow{"", "Vendel ya está abierto con esta carpeta de datos"};

@@ -461,7 +461,6 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.unexpected, 0);
     }
 
-    // What each field keeps of what is typed into it, and what it shows once left.
     void fields_data() {
         // Field, typed ("\b" is Backspace), kept while focused, shown once left ("*": not looked at).
         QTest::addColumn<FieldRow>("row");
@@ -497,7 +496,6 @@ private Q_SLOTS:
         if (left != "*") QCOMPARE(edit->text(), left);
     }
 
-    // Whatever box a command opens, from wherever the focus is, a letter key still works after it.
     void keysWorkAfterEveryBox_data() {
         QTest::addColumn<BoxRow>("row");
         for (const char* from : {"txtFinder", "lstItem1", "lstNote1", "txtDato1", "txtDato2", "txtTotal2"})
@@ -613,7 +611,6 @@ private Q_SLOTS:
         QCOMPARE(rig.dialogs.messages().size(), 1); // the line-syntax box
     }
 
-    // F5, an amount, then Escape at the reason: no entry is booked and no notice prints.
     void cancelAtTheReasonBooksNothing() {
         WindowRig rig;
         rig.open();
@@ -890,7 +887,6 @@ private Q_SLOTS:
             QCOMPARE(view.fittedText(text, width), metrics.elidedText(text, Qt::ElideRight, width));
     }
 
-    // Every caption and tooltip is there in both languages and none is left in the other language.
     void everyTextInBothLanguages() {
         WindowRig spanish;
         const auto es = shownTexts(spanish.open(QStringLiteral("ES")));
@@ -915,7 +911,6 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
-    // A keyboard-only owner reaches every entry by its letter: one mnemonic each, unique in its menu.
     void mnemonicsAreUnique_data() {
         QTest::addColumn<MenuRow>("row"); // the language's code, the first menu
         QTest::newRow("en lowercase is Spanish") << MenuRow{"en", "&Registro"};

@@ -82,9 +82,9 @@ const QString kDataError = QStringLiteral("Hubo un error al generar los datos de
 const QString kTicketFailed = "No se pudo imprimir el ticket, intente nuevamente o más tarde.";
 const QString kCopyPrinted = "Se ha impreso la copia del cliente, ahora se imprimirá la copia del negocio.";
 
-// A counter with the record note in front and tickets as asked.
-Counter& startWith(CounterRig& rig, bool tickets, bool doubleTicket = false) {
-    Counter& c = rig.start();
+// A counter with the record note in front and tickets as asked, printing on `printing` when given.
+Counter& startWith(CounterRig& rig, bool tickets, bool doubleTicket = false, Printer* printing = nullptr) {
+    Counter& c = rig.start(printing);
     c.lblTask_Click(0);
     if (tickets) c.settings().toggleTickets();
     if (doubleTicket) c.settings().toggleDouble();
@@ -230,10 +230,7 @@ private:
 struct Shop : CounterRig {
     explicit Shop(Printer& real) : keeping(real) {
         shop.write("VL Info.txt", {"La Esquina", "Calle 5", "555-1234"});
-        start(&keeping);
-        counter->lblTask_Click(0);
-        counter->settings().toggleTickets();
-        dialogs.clear();
+        startWith(*this, true, false, &keeping);
     }
     void sell() { ::sell(*counter, "2"); }
     QStringList bookedLines() const { return shop.lines(registerName()); }
@@ -900,7 +897,6 @@ private Q_SLOTS:
         QVERIFY(readAll(dir.filePath("lp0")).startsWith(EscPosEncoder().drawerKick()));
     }
 
-    // No CUPS printer of that name (nor any print server here): the job fails, it does not hang.
     void systemPrinterWithoutPrinterFails() {
         SystemPrinter printer("vendel-no-such-printer");
         QVERIFY(!printer.print(sampleTicket()));
@@ -960,7 +956,6 @@ private Q_SLOTS:
         QVERIFY(printerPort.captured().contains("Ticket No. 001\n"));
     }
 
-    // Escape keeps what was saved, and the printer in use.
     void escapeDropsTheChoice() {
         Rig rig;
         rig.open();
@@ -972,7 +967,6 @@ private Q_SLOTS:
         QCOMPARE(rig.printers->inUse(), PrinterSettings());
     }
 
-    // Every control has its mnemonic, in both languages.
     void mnemonics_data() {
         QTest::addColumn<LanguageRow>("row");
         QTest::newRow("Spanish") << LanguageRow{"", "TXDPGRJEFSIN"};
@@ -1037,7 +1031,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!queues->asking(), 20000);
     }
 
-    // A sale's ticket through a raw queue reaches the printer byte for byte.
     void receiptTicketThroughRawQueue() {
         START_CUPS(cups);
         CaptureServer printerPort;
@@ -1054,7 +1047,6 @@ private Q_SLOTS:
         QCOMPARE(printerPort.captured(), EscPosEncoder().encode(shop.keeping.jobs.first(), true));
     }
 
-    // The system printer's job is a PDF whose text holds the ticket's lines.
     void systemPrinterThroughQueue() {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             QSKIP("pdftotext is not installed (Debian package poppler-utils)");
