@@ -196,9 +196,6 @@ struct Rig : WindowRig {
             .value(QString("printer/") + key)
             .toString();
     }
-    QString resultOf(PrinterDialog* dialog) const {
-        return dialog->findChild<QLabel*>("lblTestResult")->text();
-    }
     std::unique_ptr<PrinterSetup> printers;
 };
 
@@ -232,7 +229,6 @@ struct Shop : CounterRig {
         shop.write("VL Info.txt", {"La Esquina", "Calle 5", "555-1234"});
         startWith(*this, true, false, &keeping);
     }
-    void sell() { ::sell(*counter, "2"); }
     QStringList bookedLines() const { return shop.lines(registerName()); }
     ~Shop() { counter.reset(); } // before the printer it prints on
     KeepingPrinter keeping;
@@ -935,7 +931,7 @@ private Q_SLOTS:
         key(Qt::Key_Down);               // 58 mm
         key(Qt::Key_J, Qt::AltModifier); // no drawer
         key(Qt::Key_U, Qt::AltModifier);
-        QTRY_COMPARE(rig.resultOf(dialog), QString("Prueba impresa."));
+        QTRY_COMPARE(dialog->findChild<QLabel*>("lblTestResult")->text(), QString("Prueba impresa."));
         const QByteArray page = printerPort.captured();
         for (const char* expected :
              {"LA ESQUINA", "PRUEBA DE IMPRESIÓN", "05/12/2026 14:35", "áéíóú ÁÉÍÓÚ ñÑ üÜ ¿? ¡! €",
@@ -1007,7 +1003,8 @@ private Q_SLOTS:
         dialog = blocked.openDialog();
         key(Qt::Key_F, Qt::AltModifier);
         key(Qt::Key_Return);
-        QCOMPARE(blocked.resultOf(dialog), QString("No se pudo guardar la impresora, intente más tarde."));
+        QCOMPARE(dialog->findChild<QLabel*>("lblTestResult")->text(),
+                 QString("No se pudo guardar la impresora, intente más tarde."));
         QVERIFY(dialog->isVisible());
         QCOMPARE(blocked.printers->inUse(), PrinterSettings());
     }
@@ -1038,7 +1035,7 @@ private Q_SLOTS:
         FakeClock clock;
         const auto printer = makePrinter(receipt(Link::CupsQueue, "receipts"), clock, 15000, cups.server());
         Shop shop(*printer);
-        shop.sell();
+        sell(*shop.counter, "2");
         QCOMPARE(shop.dialogs.messages(), QStringList{});
         QCOMPARE(shop.counter->settings().values().ticketNumber, qint64(2));
         QCOMPARE(shop.keeping.jobs.size(), 1);
@@ -1056,7 +1053,7 @@ private Q_SLOTS:
         FakeClock clock;
         const auto printer = makePrinter(named({}, Kind::System, "office"), clock, 15000, cups.server());
         Shop shop(*printer);
-        shop.sell();
+        sell(*shop.counter, "2");
         QCOMPARE(shop.dialogs.messages(), QStringList{});
         QCOMPARE(shop.counter->settings().values().ticketNumber, qint64(2));
         QVERIFY(printerPort.captured().startsWith("%PDF"));
@@ -1095,7 +1092,7 @@ private Q_SLOTS:
         Shop shop(*printer);
         QElapsedTimer elapsed;
         elapsed.start();
-        shop.sell();
+        sell(*shop.counter, "2");
         QVERIFY2(elapsed.elapsed() < kDeadlineMs + 2000, qPrintable(QString::number(elapsed.elapsed())));
         QCOMPARE(shop.dialogs.messages(), QStringList{kDataError});
         QCOMPARE(shop.bookedLines().size(), 2);
