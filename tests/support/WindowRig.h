@@ -33,6 +33,13 @@ struct WindowRig {
         return *window;
     }
     Counter& counter() { return window->counter(); }
+    // Types an item into the entry fields and adds it.
+    void add(const QString& quantity, const QString& description, const QString& price) {
+        counter().fields().set(EntryFields::Quantity, quantity);
+        counter().fields().set(EntryFields::Description, description);
+        counter().fields().set(EntryFields::Price, price);
+        counter().ePreFactura();
+    }
 
     template <class T> T* find(const QString& name) const {
         T* w = window->findChild<T*>(name);
@@ -45,3 +52,12 @@ struct WindowRig {
         QApplication::processEvents();
     }
 };
+
+inline QString focusedName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString("(none)");
+}
+// A key to whatever has the focus; a mnemonic presses its button as a click would: released a moment later.
+inline void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    if (modifiers & Qt::AltModifier) QTest::qWait(150);
+}

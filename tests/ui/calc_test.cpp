@@ -1,10 +1,16 @@
 #include "core/calc/CalcEvaluator.h"
 #include "core/calc/Calculator.h"
+#include "ui/calc/CalcWindow.h"
+#include "ui/widgets/LabelButton.h"
 
-#include <QHash>
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <tuple>
 
 namespace {
@@ -45,16 +51,63 @@ void play(Calculator& calc, const QString& keys) {
             QFAIL(qPrintable(QStringLiteral("unknown key {%1}").arg(name)));
     }
 }
-
 } // namespace
 
 // expression for "=" or keys, expression line then ("&" is the cursor), display, language or memory
 using CalcRow = std::tuple<QString, QString, QString, QString>;
 using HistoryRow = std::pair<QString, QString>;
 
-class CalculatorTest : public QObject {
+// The calculator's rules (expressions, keys, history), then its window driven by real keys.
+class CalcTest : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<CalcWindow> m_window;
+
+    CalcWindow* open(Rgb base = ThemePalette::kDefaultBase) {
+        m_window = std::make_unique<CalcWindow>(Language(), ThemePalette(base));
+        m_window->show();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get())) qWarning("calculator window not active");
+        return m_window.get();
+    }
+    template <typename T> T* child(const char* name) { return m_window->findChild<T*>(QLatin1String(name)); }
+    QString pant() { return child<QLabel>("lblPant")->text(); }
+    QString line() { return m_window->calculator().expression(); }
+
+    // Types keys into the window as real key events. Braces name the other keys: {L} {H} {E} {B} {D}
+    // {N} (Left, Home, End, Backspace, Delete, Enter), {C} {V} {Z} {I} (Ctrl+C, Ctrl+V, Ctrl+Z,
+    // Ctrl+I); {A} clicks "AC" and {X} chooses "Borrar todo".
+    void type(const QString& keys) {
+        static const QHash<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> named = {
+            {"L", {Qt::Key_Left, Qt::NoModifier}},   {"H", {Qt::Key_Home, Qt::NoModifier}},
+            {"E", {Qt::Key_End, Qt::NoModifier}},    {"B", {Qt::Key_Backspace, Qt::NoModifier}},
+            {"D", {Qt::Key_Delete, Qt::NoModifier}}, {"N", {Qt::Key_Return, Qt::NoModifier}},
+            {"C", {Qt::Key_C, Qt::ControlModifier}}, {"V", {Qt::Key_V, Qt::ControlModifier}},
+            {"Z", {Qt::Key_Z, Qt::ControlModifier}}, {"I", {Qt::Key_I, Qt::ControlModifier}},
+        };
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            if (keys[i] == u'{') {
+                const qsizetype end = keys.indexOf(u'}', i);
+                const QString name = keys.mid(i + 1, end - i - 1);
+                i = end;
+                if (name == "A")
+                    QTest::mouseClick(child<LabelButton>("lblF6"), Qt::LeftButton);
+                else if (name == "X")
+                    child<QAction>("mDel")->trigger();
+                else
+                    QTest::keyClick(m_window.get(), named[name].first, named[name].second);
+            } else if (keys[i].unicode() < 128) {
+                QTest::keyClicks(m_window.get(), QString(keys[i]));
+            } else {
+                QTest::sendKeyEvent(QTest::Click, m_window.get(), Qt::Key_unknown, QString(keys[i]),
+                                    Qt::NoModifier);
+            }
+        }
+    }
+
 private Q_SLOTS:
+    void cleanup() { m_window.reset(); }
+
     void eResult_data() {
         QTest::addColumn<CalcRow>("row");
         auto row = [](const char* name, const char* e, const char* display, const char* line,
@@ -173,7 +226,88 @@ private Q_SLOTS:
         play(calc, row.first);
         QCOMPARE(calc.eList2Text(), row.second);
     }
+
+    // The keys' shortcuts; the expression line underlines the current character.
+    void editing_data() {
+        QTest::addColumn<CalcRow>("row"); // keys, expression, underlined, display
+        QTest::newRow("backspace after insert") << CalcRow{"123{L}9{B}", "1&23", "2", "0"};
+        QTest::newRow("enter evaluates") << CalcRow{"6*7{N}", "4&2", "2", "42"};
+        QTest::newRow("square root key") << CalcRow{"9{Z}", "&3", "3", "3"};
+        QTest::newRow("sign change key") << CalcRow{"1250={I}", "-125&0", "0", "-1,250"};
+        QTest::newRow("pasted") << CalcRow{"1234.5={C}+{V}=", "246&9", "9", "2,469"};
+    }
+    void editing() {
+        QFETCH(CalcRow, row);
+        const auto& [keys, expression, underlined, display] = row;
+        open();
+        type(keys);
+        QCOMPARE(line(), expression);
+        QCOMPARE(pant(), display);
+        const QString shown = child<QLabel>("lblLong")->text();
+        QVERIFY2(shown.contains("<u>" + underlined + "</u>"), qPrintable(shown));
+    }
+
+    void historyPanel() {
+        CalcWindow* w = open();
+        auto* mErase = child<QAction>("mErase");
+        auto* txtHist = child<QPlainTextEdit>("txtHist");
+        QVERIFY(!mErase->isEnabled());
+        type("2+3=*2={I}");
+        QCOMPARE(txtHist->toPlainText(), QString(" 2+3 =5\n 5×2 =10\n 10 -> -10"));
+        // Opened at the screen's left edge, the panel grows the window to the right: every key stays on
+        // the screen.
+        const QRect area = w->screen()->availableGeometry();
+        w->move(area.left(), w->y());
+        QTest::keyClick(w, Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY(txtHist->isVisible());
+        QTRY_VERIFY(!w->findChild<QTimer*>("tmrList")->isActive());
+        QVERIFY(area.contains(w->frameGeometry()));
+        QTest::keyClick(w, Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY(!txtHist->isVisible());
+        mErase->trigger();
+        QCOMPARE(txtHist->toPlainText(), QString());
+        QVERIFY(!mErase->isEnabled());
+    }
+
+    // On "error" every key, click and command does nothing but the three clears.
+    void errorGuard_data() {
+        QTest::addColumn<HistoryRow>("row"); // the clear, the memory after it
+        QTest::newRow("AC") << HistoryRow{"{A}", "5"};
+        QTest::newRow("Borrar todo") << HistoryRow{"{X}", "0"};
+    }
+    void errorGuard() {
+        QFETCH(HistoryRow, row);
+        const auto& [clear, memory] = row;
+        CalcWindow* w = open();
+        type("5=k1/0=");
+        for (const char* name : {"mCopy", "mPaste", "mRaiz", "mNeg"})
+            QVERIFY2(!child<QAction>(name)->isEnabled(), name);
+        type("7+{L}{H}{E}{B}%={N}kmr{V}{Z}{I}");
+        for (const char* name : {"lblN7", "lblO3", "lblF0", "lblF1", "lblF2", "lblF3", "lblM0"})
+            QTest::mouseClick(child<LabelButton>(name), Qt::LeftButton);
+        QCOMPARE(pant(), QString("error"));
+        QCOMPARE(line(), QString("1÷&0 =indefinido"));
+        QCOMPARE(w->calculator().memory(), QString("5"));
+        type(clear);
+        QCOMPARE(pant(), QString("0"));
+        QCOMPARE(line(), QString());
+        QCOMPARE(w->calculator().memory(), memory);
+        type("7");
+        QCOMPARE(line(), QString("&7"));
+    }
+
+    // The longest displays fit their frame: fifteen grouped digits and a sign, and an exponent form.
+    void longestDisplaysFit() {
+        open();
+        for (const char* keys : {"0-99999999999999*9=", "{A}0-1/3000000000000000000="}) {
+            type(keys);
+            const QLabel* shown = child<QLabel>("lblPant");
+            QVERIFY2(shown->text().size() >= 20, qPrintable(shown->text()));
+            QVERIFY2(shown->x() >= 0 && shown->geometry().right() < child<QFrame>("frmePant")->width(),
+                     qPrintable(shown->text()));
+        }
+    }
 };
 
-QTEST_APPLESS_MAIN(CalculatorTest)
-#include "calculator_test.moc"
+QTEST_MAIN(CalcTest)
+#include "calc_test.moc"
