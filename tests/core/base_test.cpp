@@ -367,6 +367,24 @@ private Q_SLOTS:
         QCOMPARE(shop.bytes("out.txt"), saved);
     }
 
+    // Every byte but the line ends, read (widened in place, whole or in parts) and saved back unchanged.
+    void everyByteSurvivesReadAndWrite() {
+        TempShop shop;
+        QByteArray line;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\r' && b != '\n') line.append(char(b));
+        const QByteArray content = line + "\r\n" + line + "\r\n" + line + "\r\n";
+        shop.writeBytes("a.txt", content);
+        for (const int parts : {0, 3}) {
+            Parallel::cutEveryJobInto(parts);
+            const auto lines = TextFile::readLines(shop.file("a.txt"));
+            Parallel::cutEveryJobInto(0);
+            QVERIFY(lines && lines->size() == 3);
+            QVERIFY(TextFile::saveLines(shop.file("b.txt"), *lines));
+            QCOMPARE(shop.bytes("b.txt"), content);
+        }
+    }
+
     void encodingRefusesWhatTheCodePageLacks() {
         QByteArray all(256, Qt::Uninitialized);
         for (int b = 0; b < 256; ++b)
