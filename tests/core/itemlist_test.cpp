@@ -578,6 +578,10 @@ private Q_SLOTS:
         QCOMPARE(rig.shop.lines(kList), fileLines);
         QVERIFY(c.editor().visible()); // the panel stays open
         QCOMPARE(c.notes().at(0).lines, record);
+        c.editor().startSlide(false); // closed as its close key does
+        for (int tick = 0; tick < 1000 && c.editor().visible(); ++tick)
+            c.tmrAni_Timer();
+        QVERIFY(!c.editor().visible());
     }
 
     // Edited, and emptied: the day's file goes.
