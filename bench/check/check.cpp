@@ -53,7 +53,9 @@ const std::vector<Pair> kPairs = {
     {"bench_register_day", "BM_SaleClosedUpToTheListRepainted/20000",
      "BM_SaleClosedUpToTheListRepainted/100"},
     {"bench_register_day", "BM_SaleClosedInTheCounter/20000", "BM_SaleClosedInTheCounter/100"},
-    {"bench_register_day", "BM_CheckCanCut/20000", "BM_CheckCanCut/100"},
+    // The check after a booking reads only what changed: against summing the whole day, not against a
+    // check on 100 lines, whose fraction of a microsecond is mostly noise.
+    {"bench_register_day", "BM_CheckCanCut/20000", "BM_CashTotalOfTheWholeDay/20000"},
     {"bench_printing", "BM_EncodeEscPos", "BM_BuildTicket"},
     {"bench_printing", "BM_PdfFolderPrinter", "BM_BuildTicket"},
     {"bench_printing", "BM_CloseSaleWithTicket/iterations:200", "BM_CloseSalePrintingOff/iterations:200"},
